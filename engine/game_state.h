@@ -1,0 +1,110 @@
+#pragma once
+
+#include "engine/cards.h"
+#include "engine/currency.h"
+#include "engine/random.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bj {
+
+constexpr int kPlayerRows = 26;
+constexpr int kDealerColumns = 10;
+constexpr int kBetSteps = 10;
+constexpr int kStreakLengths = 26;
+constexpr std::int64_t kStartingBankroll = 10000;
+
+enum ActionCode : int { kHit = 0, kStand = 1, kDoubleDown = 2, kSplitOrHit = 3, kSplitOrStand = 4, kSplitOrDouble = 5 };
+enum InsuranceOn21Choice : int { kTakeEvenMoney = 0, kTakeInsurance = 1, kPlayOutHand = 2 };
+enum BettingKind : int { kStreakBetting = 0, kVariableBetting = 1 };
+enum StreakKind : int { kWinning = 1, kLosing = 2 };
+
+// The one record every window and the engine share, from start-up to program end.
+struct GameState {
+    // Table rules and playing strategy.
+    std::int32_t PlayingStrategyRefNo = 0;
+    std::string PlayingStrategyName;
+    std::int32_t DoubleDownRule = 0; // 0 any hand, 1 ten and eleven only
+    bool DoubleOnSplits = false;
+    std::int32_t DealerSoft17 = 0; // 0 hits soft 17, 1 stands
+    std::int32_t InsuranceOn21 = kTakeEvenMoney;
+    std::array<std::array<std::int8_t, kDealerColumns>, kPlayerRows> StrategyMatrix {}; // [row][col]
+    std::array<bool, kPlayerRows> InsuranceByRow {};
+
+    // Betting strategy; index 0 of the bet arrays is unused.
+    std::int32_t BettingType = kStreakBetting;
+    std::array<double, kBetSteps + 1> WinningHandBets {};
+    std::array<double, kBetSteps + 1> LosingHandBets {};
+    std::int32_t WinStreakLength = 5;
+    std::int32_t LoseStreakLength = 5;
+    std::int32_t DecksInShoe = 1;
+    std::int32_t VariableBetRefNo = 0;
+    double InitialBet = 0, MaximumBet = 0, MinimumBet = 0, WinBet = 0, LoseBet = 0;
+    std::uint8_t MaintainMax = 0, MaintainMin = 0, WinAddSub = 0, LoseAddSub = 0;
+    Currency StartingBet = Currency::FromWhole(5);
+
+    // Shoe and table; live cards are Shoe[0 .. CardsLeft-1], positions are 1..11.
+    std::vector<Card> Shoe;
+    std::int32_t CardsLeft = 0;
+    std::array<std::array<CardSlot, kMaxCardsInHand + 1>, 3> CardSlots {}; // [who][position]
+    std::int32_t CurrentHand = kPlayer;
+    Random Rng;
+    std::vector<Card> StackedCards; // test seam: dealt before any random draw, back first
+
+    // Round and run.
+    std::int32_t CurrentBet = 5;
+    bool SplitThisHand = false;
+    bool DoubledThisHand = false;
+    Currency InsuranceResult; // the round's insurance or even-money result (dblInsBet)
+    Currency AmountWonOnHand; // last settled hand, insurance result included
+    std::int32_t HandsToPlay = 1000;
+    std::int32_t TableHandsToPlay = 1000;
+    std::int64_t SessionHandsPlayed = 0;
+    std::int64_t TiedHands = 0;
+    std::int64_t PushStreak = 0;
+    bool ContinuousPlay = true;
+
+    // Bankroll and statistics.
+    Currency Bankroll = Currency::FromWhole(kStartingBankroll);
+    Currency MaxBankroll = Currency::FromWhole(kStartingBankroll);
+    Currency MinBankroll = Currency::FromWhole(kStartingBankroll);
+    std::int64_t HandsWon = 0, HandsLost = 0, BlackjacksWon = 0;
+    Currency BlackjackAmountWon;
+    std::int32_t WinStreak = 0, LoseStreak = 0, MaxWinStreak = 0, MaxLoseStreak = 0;
+    std::int32_t WinStreakCapped = 0, LoseStreakCapped = 0;
+    std::array<std::array<std::int64_t, kStreakLengths + 1>, 3> StreakStopCounts {}; // [kind][length]
+    bool StreakStart = true;
+    bool StreakFlipped = false;
+    std::int64_t DoubledHandsWon = 0, DoubledHandsLost = 0;
+    Currency DoubledAmountWon, DoubledAmountLost;
+    std::int64_t SplitHandsWon = 0, SplitHandsLost = 0;
+    Currency SplitAmountWon, SplitAmountLost;
+    std::int64_t InsuredHandsWon = 0, InsuredHandsLost = 0;
+    Currency InsuranceAmountWon, InsuranceAmountLost;
+    Currency EvenMoneyAmountWon;
+
+    // Multi-session values.
+    bool MultiSessionMode = false;
+    bool SessionStop = false;
+    Currency SessionWinLevel, SessionLoseLevel, SessionStartBank, SessionPeakBank, SessionLowBank;
+    double BailOutFraction = 0;
+    Currency SessionEndBank; // zero marks a session ended by a stop rule
+
+    // Navigation.
+    std::string ReturnButtonCaption;
+    bool VariableStrategyLoaded = false;
+    std::int32_t StreakListIndex = 0, VariableListIndex = 0;
+    bool TrayIconOn = false;
+};
+
+// Zeroes every statistic and puts the bankroll back to its starting value; the bet,
+// the strategies and the shoe are the caller's.
+void ResetStatistics(GameState& gs);
+
+// Zeroes only the streak-length histogram.
+void ResetStreakStopCounts(GameState& gs);
+
+} // namespace bj

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "engine/batch_session.h"
+#include "engine/session_stops.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace bj {
+
+struct MultiSessionInputs {
+    std::int64_t Sessions = 1;
+    std::int32_t HandsPerSession = 1000;
+    Currency MaxWin;
+    Currency MaxLoss;
+    std::int32_t BailOutPercent = 0; // 0..100
+};
+
+// One result row: the columns of the simulator's grid.
+struct SessionRow {
+    std::int64_t Session = 0;
+    Currency MaxWinning; // session peak - start
+    Currency MaxLosing; // session low - start (zero or negative)
+    std::int64_t Hands = 0;
+    std::string Time; // HandsToTime(Hands)
+    Currency EndBank;
+    Currency WonLost; // EndBank - start
+    Currency RunningTotal; // since the run began
+    SessionEnd End = SessionEnd::PlayedThrough;
+};
+
+struct MultiSessionHooks {
+    CancelCheck Cancelled; // asked before every round and after every row
+    std::function<void(const SessionRow&)> RowDone;
+    std::function<void()> ProcessEvents; // the window yields here; tools leave it empty
+};
+
+struct MultiSessionSummary {
+    std::int64_t SessionsPlayed = 0;
+    std::int64_t Hands = 0;
+    Currency StartBank;
+    Currency EndBank;
+};
+
+// Plays sessions back to back from the bankroll as it stands, each with a fresh shoe and
+// the strategy's first bet, applying the stop rules; turns MultiSessionMode on for the run.
+MultiSessionSummary RunMultiSession(GameState& gs, const MultiSessionInputs& inputs,
+    const MultiSessionHooks& hooks = {});
+
+// Playing time at 20 seconds a hand as "hh:nn"; hours grow past two digits rather than wrap.
+std::string HandsToTime(std::int64_t hands);
+
+} // namespace bj

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+namespace bj {
+
+struct GameState;
+class StrategyDb;
+
+// How windows reach one another without including each other: the application object
+// owns the single instance of every window and implements this. Tests may stub it.
+class Navigation {
+public:
+    virtual ~Navigation() = default;
+
+    // Opened from the table window.
+    virtual void ShowBettingEditorModal() = 0; // by BettingType
+    virtual void ShowStreakEditorModeless() = 0;
+    virtual void ShowPlayingStrategyEditor() = 0;
+    virtual void ShowAdvancedStatistics() = 0;
+    virtual void ShowMultipleSessions() = 0;
+    virtual void UnloadStreakEditor() = 0;
+    virtual void QuitProgram() = 0;
+    // The table's activation step: the streak editor's bet and deck texts, box i at [i-1].
+    virtual bool ReadStreakEditorTexts(QString winning[10], QString losing[10], QString& decks) = 0;
+
+    // The table window as the other windows see it.
+    virtual void SetTableEnabled(bool enabled) = 0;
+    virtual void ShowTableBet(int bet) = 0; // lblCurrentBet
+    virtual void FocusTableDeal() = 0;
+    virtual void StopTableTimer() = 0;
+    virtual int TableProgress() const = 0; // prbHandsToPlay value
+    virtual bool MultiSessionOpen() const = 0;
+
+    // The betting editors switching to each other after "Change Betting".
+    virtual void SwitchBettingEditor() = 0;
+    // A refreshed statistics display after the advanced window's reset or similar.
+    virtual void RefreshTable() = 0;
+};
+
+// What every window is built with.
+struct AppContext {
+    GameState& gs;
+    StrategyDb* db; // null only in window tests that touch no stored strategy
+    Navigation& nav;
+};
+
+} // namespace bj
