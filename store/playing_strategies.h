@@ -1,0 +1,34 @@
+#pragma once
+
+#include "store/strategy_db.h"
+#include "store/strategy_records.h"
+
+#include <optional>
+#include <vector>
+
+namespace bj {
+
+// Name and Ref_No of every playing strategy, ascending Ref_No.
+std::vector<NamedRef> ListPlayingStrategies(StrategyDb& db);
+
+std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::int32_t refNo);
+
+// Copies a stored strategy into the game state. A missing strategy leaves the state untouched
+// and returns false; rows the store does not hold keep what the state had.
+bool LoadPlayingStrategy(StrategyDb& db, std::int32_t refNo, GameState& gs);
+
+// The strategy in force, ready to save.
+PlayingStrategy PlayingStrategyFromGameState(const GameState& gs);
+
+// Stores a new strategy and its 26 rows in one transaction; returns its Ref_No.
+std::int32_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy);
+
+// Rewrites the strategy strategy.RefNo and its rows; false when there is no such strategy.
+// Refuses the protected default.
+bool UpdatePlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy);
+
+// Deletes the rows, then the strategy; returns the number of strategies deleted (0 or 1).
+// Refuses the protected default.
+int DeletePlayingStrategy(StrategyDb& db, std::int32_t refNo);
+
+} // namespace bj

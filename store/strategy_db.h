@@ -1,0 +1,44 @@
+#pragma once
+
+#include "store/store_error.h"
+
+#include <string>
+
+struct sqlite3;
+
+namespace bj {
+
+// The one open connection to the strategy database.
+class StrategyDb {
+public:
+    // Creates a missing file with the four tables and the default content; opens an existing
+    // file without writing to it, refusing one that is not a usable strategy database.
+    // Throws StoreError.
+    static StrategyDb Open(const std::string& path);
+
+    StrategyDb(StrategyDb&& other) noexcept;
+    StrategyDb& operator=(StrategyDb&& other) noexcept;
+    StrategyDb(const StrategyDb&) = delete;
+    StrategyDb& operator=(const StrategyDb&) = delete;
+    ~StrategyDb();
+
+    const std::string& Path() const { return path_; }
+    sqlite3* Handle() const { return db_; }
+
+private:
+    StrategyDb(sqlite3* db, std::string path);
+    sqlite3* db_ = nullptr;
+    std::string path_;
+};
+
+inline StrategyDb OpenStrategyDatabase(const std::string& path) {
+    return StrategyDb::Open(path);
+}
+
+// programFolder + "/BlkJack.mdb".
+std::string DefaultDatabasePath(const std::string& programFolder);
+
+// The seed: one "Default" strategy of each kind, each with Ref_No 1. Only for a new, empty file.
+void WriteDefaultContent(StrategyDb& db);
+
+} // namespace bj
