@@ -12,8 +12,9 @@ enum class MsgAnswer { Ok, Yes, No };
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    virtual MsgAnswer Show(const QString& text, const QString& title, MsgIcon icon,
-        MsgButtons buttons) = 0;
+    virtual MsgAnswer Show(
+        const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
+        = 0;
 };
 
 // The service in force: the real dialogs unless a test has installed its own.

@@ -1,0 +1,118 @@
+#include "shell/control_hooks.h"
+
+#include "shell/input_helpers.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace bj {
+namespace {
+
+// Only characters a user types are judged; keys that edit or move are left alone.
+bool IsTypedCharacter(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    const QString text = key->text();
+    if (text.size() != 1) return false;
+    const char16_t c = text.at(0).unicode();
+    return c == 8 || c == 13 || (c >= 32 && c != 127);
+}
+
+class KeyFilterHook final : public QObject {
+public:
+    KeyFilterHook(QObject* parent, KeyFilter filter)
+        : QObject(parent)
+        , filter_(filter) { }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!IsTypedCharacter(key)) return false;
+        return filter_(key->text().at(0).unicode()) == 0;
+    }
+
+private:
+    KeyFilter filter_;
+};
+
+class F1HelpHook final : public QObject {
+public:
+    F1HelpHook(QObject* parent, const QString& text, const QString& title, MsgIcon icon)
+        : QObject(parent)
+        , text_(text)
+        , title_(title)
+        , icon_(icon) {
+        setObjectName(QStringLiteral("F1HelpHook"));
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress
+            || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+            return false;
+        Messages().Show(text_, title_, icon_, MsgButtons::Ok);
+        return true;
+    }
+
+private:
+    QString text_;
+    QString title_;
+    MsgIcon icon_;
+};
+
+class SelectAllHook final : public QObject {
+public:
+    explicit SelectAllHook(QLineEdit* box)
+        : QObject(box) { }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            SelectAllText(box);
+            // A mouse click places the cursor after the focus arrives; select again then.
+            QTimer::singleShot(0, box, [box] { SelectAllText(box); });
+        }
+        return false;
+    }
+};
+
+void RemoveHelp(QWidget* control) {
+    for (QObject* old :
+        control->findChildren<QObject*>(QStringLiteral("F1HelpHook"), Qt::FindDirectChildrenOnly))
+        delete old;
+}
+
+} // namespace
+
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter) {
+    if (box && filter) box->installEventFilter(new KeyFilterHook(box, filter));
+}
+
+void InstallMoneyKeyFilter(QLineEdit* box) {
+    InstallKeyFilter(box, &MoneyKeyFilter);
+}
+
+void InstallDigitKeyFilter(QLineEdit* box) {
+    InstallKeyFilter(box, &DigitKeyFilter);
+}
+
+void InstallF1Help(QWidget* control, const QString& text, const QString& title, MsgIcon icon) {
+    if (!control) return;
+    QWidget* targets[] = {control, nullptr};
+    if (auto* combo = qobject_cast<QComboBox*>(control)) targets[1] = combo->lineEdit();
+    for (QWidget* target : targets) {
+        if (!target) continue;
+        RemoveHelp(target);
+        target->installEventFilter(new F1HelpHook(target, text, title, icon));
+    }
+}
+
+void InstallSelectAllOnFocus(QLineEdit* box) {
+    if (box) box->installEventFilter(new SelectAllHook(box));
+}
+
+} // namespace bj

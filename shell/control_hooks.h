@@ -1,0 +1,28 @@
+#pragma once
+
+#include "shell/message_box.h"
+
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+namespace bj {
+
+// Typed characters in the box pass through the key filter (MoneyKeyFilter or
+// DigitKeyFilter); refused ones are swallowed. Editing and navigation keys (arrows, Home,
+// End, Delete, Tab) and shortcuts with Ctrl or Alt always pass, so copy and paste work.
+using KeyFilter = int (*)(int keyCode);
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter);
+void InstallMoneyKeyFilter(QLineEdit* box);
+void InstallDigitKeyFilter(QLineEdit* box);
+
+// F1 on the control (or inside an editable combo box's text) shows `text` under `title`
+// with an OK button through Messages(). Installing again replaces the text.
+void InstallF1Help(QWidget* control, const QString& text, const QString& title = QString(),
+    MsgIcon icon = MsgIcon::None);
+
+// The box selects its whole text whenever it gets the focus, by mouse as well as by key.
+void InstallSelectAllOnFocus(QLineEdit* box);
+
+} // namespace bj

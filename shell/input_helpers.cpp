@@ -1,0 +1,188 @@
+#include "shell/input_helpers.h"
+
+#include "shell/message_box.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace bj {
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kBackspace = 8;
+constexpr double kTaskBarAllowance = 21; // pixels the table window sits higher
+
+bool IsDigit(int keyCode) {
+    return keyCode >= '0' && keyCode <= '9';
+}
+
+bool IsFrame(const QWidget* w) {
+    return qobject_cast<const QGroupBox*>(w)
+        || (qobject_cast<const QFrame*>(w) && w->objectName().startsWith(QLatin1String("fra")));
+}
+
+} // namespace
+
+int MoneyKeyFilter(int keyCode) {
+    const bool passes
+        = IsDigit(keyCode) || keyCode == '.' || keyCode == kEnter || keyCode == kBackspace;
+    return passes ? keyCode : 0;
+}
+
+int DigitKeyFilter(int keyCode) {
+    const bool passes = IsDigit(keyCode) || keyCode == kEnter || keyCode == kBackspace;
+    return passes ? keyCode : 0;
+}
+
+void SelectAllText(QLineEdit* box) {
+    if (box) box->setSelection(0, box->text().length());
+}
+
+QPointF CenteredTopLeft(QSize screen, QSize window, bool isTableWindow) {
+    const double allowance = isTableWindow ? kTaskBarAllowance : 0;
+    return {(screen.width() - window.width()) / 2.0,
+        (screen.height() - allowance - window.height()) / 2.0};
+}
+
+void CenterForm(QWidget* form, bool isTableWindow) {
+    if (!form) return;
+    const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QSize size = form->isVisible() ? form->frameGeometry().size() : form->size();
+    const QRect whole = screen->geometry();
+    const QRect usable = screen->availableGeometry();
+    const QPoint centred
+        = whole.topLeft() + CenteredTopLeft(whole.size(), size, isTableWindow).toPoint();
+    const int x = std::max(
+        usable.left(), std::min(centred.x(), usable.x() + usable.width() - size.width()));
+    const int y = std::max(
+        usable.top(), std::min(centred.y(), usable.y() + usable.height() - size.height()));
+    form->move(x, y);
+}
+
+void MatchBackColors(QWidget* form) {
+    if (!form) return;
+    const QColor back = form->palette().color(form->backgroundRole());
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!IsFrame(w) && !qobject_cast<QRadioButton*>(w) && !qobject_cast<QCheckBox*>(w))
+            continue;
+        QPalette palette = w->palette();
+        palette.setColor(w->backgroundRole(), back);
+        w->setPalette(palette);
+        w->setAutoFillBackground(true);
+    }
+}
+
+std::optional<double> ParseAmount(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^([-+]?)(\$?)([-+]?)((?:\d{1,3}(?:,\d{3})+|\d+)(?:\.\d*)?|\.\d+)$)"));
+    QString s = text.trimmed();
+    bool negative = false;
+    if (s.startsWith(u'(') && s.endsWith(u')')) {
+        negative = true;
+        s = s.mid(1, s.size() - 2).trimmed();
+    }
+    const QRegularExpressionMatch m = pattern.match(s);
+    if (!m.hasMatch()) return std::nullopt;
+    const QString sign = m.captured(1) + m.captured(3);
+    if (sign.size() > 1 || (negative && !sign.isEmpty())) return std::nullopt;
+    negative = negative || sign == QLatin1String("-");
+    bool ok = false;
+    const double value = m.captured(4).remove(u',').toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return negative ? -value : value;
+}
+
+QString FormatAmount(double value) {
+    if (!std::isfinite(value)) value = 0;
+    QString text = QString::number(value, 'f', 2);
+    if (text == QLatin1String("-0.00")) text = QStringLiteral("0.00");
+    return text;
+}
+
+QString FormatAmount(Currency value) {
+    constexpr std::int64_t kUnitsPerCent = Currency::kScale / 100;
+    const std::int64_t units = value.Units();
+    const std::int64_t magnitude = units < 0 ? -units : units;
+    const std::int64_t cents = (magnitude + kUnitsPerCent / 2) / kUnitsPerCent;
+    const QString digits = QStringLiteral("%1.%2")
+                               .arg(cents / 100)
+                               .arg(static_cast<int>(cents % 100), 2, 10, QLatin1Char('0'));
+    return units < 0 && cents != 0 ? QLatin1Char('-') + digits : digits;
+}
+
+QString FormatAmount(const QString& text) {
+    return FormatAmount(ParseAmount(text).value_or(0));
+}
+
+QString FormatAmount(const char* text) {
+    return FormatAmount(QString::fromUtf8(text));
+}
+
+QString FormatAmount(const QVariant& value) {
+    if (value.isNull()) return FormatAmount(0.0);
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return FormatAmount(value.toDouble());
+    default:
+        return FormatAmount(value.toString());
+    }
+}
+
+double AmountValue(const QString& text) {
+    return ParseAmount(text).value_or(0);
+}
+
+QString TrimText(const QString& text) {
+    return text.trimmed();
+}
+
+QString TrimText(const QVariant& value) {
+    return value.isNull() ? QString() : value.toString().trimmed();
+}
+
+int FindItemData(const QComboBox* list, int value) {
+    const int count = list ? list->count() : 0;
+    for (int i = 0; i < count; ++i) {
+        const QVariant data = list->itemData(i);
+        if (data.isValid() && data.toLongLong() == value) return i;
+    }
+    return count - 1;
+}
+
+int FindListText(const QComboBox* list, const QString& text) {
+    const int count = list ? list->count() : 0;
+    for (int i = 0; i < count; ++i) {
+        if (list->itemText(i) == text) return i;
+    }
+    return 0;
+}
+
+QString SqlQuote(const QString& text) {
+    QString quoted = text;
+    return quoted.replace(u'\'', QLatin1String("''"));
+}
+
+bool ConfirmSaveChanges(const QString& name) {
+    return Messages().Show(QStringLiteral("Do you wish to save changes to ") + name + u'?', name,
+               MsgIcon::None, MsgButtons::YesNo)
+        == MsgAnswer::Yes;
+}
+
+} // namespace bj

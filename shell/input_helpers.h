@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/currency.h"
+
+#include <QPointF>
+#include <QSize>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace bj {
+
+// Key filters for numeric boxes: the key code when the character may be typed, else 0.
+// Both let Enter (13) and Backspace (8) through.
+int MoneyKeyFilter(int keyCode); // digits and "."
+int DigitKeyFilter(int keyCode); // digits only
+
+void SelectAllText(QLineEdit* box);
+
+// Where a window of `window` size goes on a screen of `screen` size, in pixels. The table
+// window sits a little higher to clear the task bar; either may come out negative.
+QPointF CenteredTopLeft(QSize screen, QSize window, bool isTableWindow);
+// Centres the window on its screen, kept inside the screen's usable area so its title
+// bar can always be reached.
+void CenterForm(QWidget* form, bool isTableWindow = false);
+
+// Option buttons, check boxes and frames take on the window's background colour.
+void MatchBackColors(QWidget* form);
+
+// Reads an amount as the program writes it: optional blanks, an optional minus sign or
+// surrounding parentheses for a negative amount, an optional "$", digits with or without
+// thousands separators in groups of three, and an optional fraction. Anything else is empty.
+std::optional<double> ParseAmount(const QString& text);
+
+// The value with two decimals and no thousands separator ("0.00"); text that is not a
+// number, empty text and Null give "0.00".
+QString FormatAmount(double value);
+QString FormatAmount(Currency value);
+QString FormatAmount(const QString& text);
+QString FormatAmount(const char* text);
+QString FormatAmount(const QVariant& value);
+// The number a formatted text stands for, 0 when it is not one.
+double AmountValue(const QString& text);
+
+// Text without leading and trailing blanks; Null gives the empty text.
+QString TrimText(const QString& text);
+QString TrimText(const QVariant& value);
+
+// First entry whose item data equals `value`; the last index (-1 for an empty list) if none.
+int FindItemData(const QComboBox* list, int value);
+// First entry whose text equals `text` exactly; 0 if none.
+int FindListText(const QComboBox* list, const QString& text);
+
+// The text with every single quote doubled, fit to stand inside an SQL string literal.
+QString SqlQuote(const QString& text);
+
+// Asks "Do you wish to save changes to <name>?" under the title <name>, Yes and No and no
+// icon; true exactly when the user answers Yes.
+bool ConfirmSaveChanges(const QString& name);
+
+} // namespace bj

@@ -1,0 +1,59 @@
+#include "shell/message_box.h"
+
+#include "shell/window_services.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace bj {
+namespace {
+
+QMessageBox::Icon ToQtIcon(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class QtMessages final : public MessageBoxService {
+public:
+    MsgAnswer Show(
+        const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override {
+        const bool yesNo = buttons == MsgButtons::YesNo;
+        // An untitled box carries the program's title, as the user expects of any dialog.
+        QMessageBox box(ToQtIcon(icon), title.isEmpty() ? AppTitle() : title, text,
+            yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+            QApplication::activeWindow());
+        if (yesNo) {
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::No);
+        }
+        const int pressed = box.exec();
+        if (!yesNo) return MsgAnswer::Ok;
+        return pressed == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+};
+
+QtMessages& RealMessages() {
+    static QtMessages service;
+    return service;
+}
+
+MessageBoxService* installed = nullptr;
+
+} // namespace
+
+MessageBoxService& Messages() {
+    return installed ? *installed : RealMessages();
+}
+
+void SetMessages(MessageBoxService* service) {
+    installed = service;
+}
+
+} // namespace bj
