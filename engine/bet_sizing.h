@@ -9,8 +9,8 @@ void NextBet(GameState& gs);
 // The first bet of a run; with streak betting also restarts the streak counts.
 void SetFirstBet(GameState& gs);
 // The bet Reset starts from: StartingBet or the variable strategy's initial bet.
-std::int32_t ResetBet(const GameState& gs);
+std::int64_t ResetBet(const GameState& gs);
 // A stored streak amount as the whole-unit bet it stands for.
-std::int32_t StreakAmount(double amount);
+std::int64_t StreakAmount(double amount);
 
 } // namespace bj

@@ -22,7 +22,9 @@ struct CardSlot {
     std::int8_t value = 0; // count value: ace 11 (1 once demoted), faces 10
 };
 
-constexpr int CountValue(int rank) { return rank == 1 ? 11 : (rank > 10 ? 10 : rank); }
+constexpr int CountValue(int rank) {
+    return rank == 1 ? 11 : (rank > 10 ? 10 : rank);
+}
 
 // "A", "2".."10", "J", "Q", "K".
 const char* FaceText(int rank);

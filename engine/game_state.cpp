@@ -2,10 +2,11 @@
 
 namespace bj {
 
-void ResetStreakStopCounts(GameState& gs) { gs.StreakStopCounts = {}; }
+void ResetStreakStopCounts(GameState& gs) {
+    gs.StreakStopCounts = {};
+}
 
-void ResetStatistics(GameState& gs)
-{
+void ResetStatistics(GameState& gs) {
     const auto start = Currency::FromWhole(kStartingBankroll);
     gs.Bankroll = gs.MaxBankroll = gs.MinBankroll = start;
     gs.HandsWon = gs.HandsLost = gs.BlackjacksWon = gs.TiedHands = gs.PushStreak = 0;

@@ -17,7 +17,14 @@ constexpr int kBetSteps = 10;
 constexpr int kStreakLengths = 26;
 constexpr std::int64_t kStartingBankroll = 10000;
 
-enum ActionCode : int { kHit = 0, kStand = 1, kDoubleDown = 2, kSplitOrHit = 3, kSplitOrStand = 4, kSplitOrDouble = 5 };
+enum ActionCode : int {
+    kHit = 0,
+    kStand = 1,
+    kDoubleDown = 2,
+    kSplitOrHit = 3,
+    kSplitOrStand = 4,
+    kSplitOrDouble = 5
+};
 enum InsuranceOn21Choice : int { kTakeEvenMoney = 0, kTakeInsurance = 1, kPlayOutHand = 2 };
 enum BettingKind : int { kStreakBetting = 0, kVariableBetting = 1 };
 enum StreakKind : int { kWinning = 1, kLosing = 2 };
@@ -31,7 +38,8 @@ struct GameState {
     bool DoubleOnSplits = false;
     std::int32_t DealerSoft17 = 0; // 0 hits soft 17, 1 stands
     std::int32_t InsuranceOn21 = kTakeEvenMoney;
-    std::array<std::array<std::int8_t, kDealerColumns>, kPlayerRows> StrategyMatrix {}; // [row][col]
+    std::array<std::array<std::int8_t, kDealerColumns>, kPlayerRows>
+        StrategyMatrix {}; // [row][col]
     std::array<bool, kPlayerRows> InsuranceByRow {};
 
     // Betting strategy; index 0 of the bet arrays is unused.
@@ -55,7 +63,7 @@ struct GameState {
     std::vector<Card> StackedCards; // test seam: dealt before any random draw, back first
 
     // Round and run.
-    std::int32_t CurrentBet = 5;
+    std::int64_t CurrentBet = 5; // whole units; wide enough that doubling never overflows
     bool SplitThisHand = false;
     bool DoubledThisHand = false;
     Currency InsuranceResult; // the round's insurance or even-money result (dblInsBet)
@@ -75,7 +83,8 @@ struct GameState {
     Currency BlackjackAmountWon;
     std::int32_t WinStreak = 0, LoseStreak = 0, MaxWinStreak = 0, MaxLoseStreak = 0;
     std::int32_t WinStreakCapped = 0, LoseStreakCapped = 0;
-    std::array<std::array<std::int64_t, kStreakLengths + 1>, 3> StreakStopCounts {}; // [kind][length]
+    std::array<std::array<std::int64_t, kStreakLengths + 1>, 3>
+        StreakStopCounts {}; // [kind][length]
     bool StreakStart = true;
     bool StreakFlipped = false;
     std::int64_t DoubledHandsWon = 0, DoubledHandsLost = 0;

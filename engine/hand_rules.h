@@ -17,6 +17,8 @@ bool IsDealerSoft17(const GameState& gs);
 bool MayDouble(const GameState& gs, int who);
 bool CheckSplit(const GameState& gs, int who, int& splitCount);
 
-inline int StrategyAction(const GameState& gs, int row, int column) { return gs.StrategyMatrix[row][column]; }
+inline int StrategyAction(const GameState& gs, int row, int column) {
+    return gs.StrategyMatrix[row][column];
+}
 
 } // namespace bj

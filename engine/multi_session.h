@@ -45,8 +45,8 @@ struct MultiSessionSummary {
 
 // Plays sessions back to back from the bankroll as it stands, each with a fresh shoe and
 // the strategy's first bet, applying the stop rules; turns MultiSessionMode on for the run.
-MultiSessionSummary RunMultiSession(GameState& gs, const MultiSessionInputs& inputs,
-    const MultiSessionHooks& hooks = {});
+MultiSessionSummary RunMultiSession(
+    GameState& gs, const MultiSessionInputs& inputs, const MultiSessionHooks& hooks = {});
 
 // Playing time at 20 seconds a hand as "hh:nn"; hours grow past two digits rather than wrap.
 std::string HandsToTime(std::int64_t hands);

@@ -9,8 +9,7 @@ class Random {
 public:
     explicit Random(std::uint64_t seed = 0) { Seed(seed); }
 
-    void Seed(std::uint64_t seed)
-    {
+    void Seed(std::uint64_t seed) {
         for (auto& word : s_) {
             seed += 0x9e3779b97f4a7c15ULL;
             std::uint64_t z = seed;
@@ -20,8 +19,7 @@ public:
         }
     }
 
-    std::uint64_t Next()
-    {
+    std::uint64_t Next() {
         const std::uint64_t result = Rotl(s_[1] * 5, 7) * 9;
         const std::uint64_t t = s_[1] << 17;
         s_[2] ^= s_[0];
@@ -34,8 +32,7 @@ public:
     }
 
     // Uniform in [0, n) without modulo bias (Lemire's multiply-shift method).
-    std::uint32_t Below(std::uint32_t n)
-    {
+    std::uint32_t Below(std::uint32_t n) {
         std::uint64_t m = (Next() >> 32) * n;
         auto low = static_cast<std::uint32_t>(m);
         if (low < n) {

@@ -1,0 +1,72 @@
+#include "engine/bet_sizing.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace bj {
+
+namespace {
+
+std::int64_t ToBet(double amount) {
+    constexpr double kMax = std::numeric_limits<std::int32_t>::max();
+    return RoundHalfEven(std::clamp(amount, -kMax, kMax));
+}
+
+std::int64_t StreakBet(
+    const std::array<double, kBetSteps + 1>& bets, int length, int streak, bool start) {
+    const int inUse = std::clamp(length, 1, kBetSteps);
+    const int k = std::max(streak + (start ? 1 : 0), 1);
+    return StreakAmount(bets[std::min(k, inUse)]);
+}
+
+// The limit is tested before the step, so a bet just clamped to it is reset (or kept)
+// on the next hand rather than stepped again.
+std::int64_t StepUp(const GameState& gs, double step) {
+    if (gs.CurrentBet >= gs.MaximumBet)
+        return ToBet(gs.MaintainMax != 0 ? gs.InitialBet : gs.MaximumBet);
+    const std::int64_t bet = ToBet(gs.CurrentBet + step);
+    return bet > gs.MaximumBet ? ToBet(gs.MaximumBet) : bet;
+}
+
+std::int64_t StepDown(const GameState& gs, double step) {
+    if (gs.CurrentBet <= gs.MinimumBet)
+        return ToBet(gs.MaintainMin != 0 ? gs.InitialBet : gs.MinimumBet);
+    const std::int64_t bet = ToBet(gs.CurrentBet - step);
+    return bet < gs.MinimumBet ? ToBet(gs.MinimumBet) : bet;
+}
+
+} // namespace
+
+std::int64_t StreakAmount(double amount) {
+    return ToBet(amount);
+}
+
+void NextBet(GameState& gs) {
+    const bool won = gs.WinStreak >= 1;
+    if (gs.BettingType == kStreakBetting) {
+        gs.CurrentBet = won
+            ? StreakBet(gs.WinningHandBets, gs.WinStreakLength, gs.WinStreak, gs.StreakStart)
+            : StreakBet(gs.LosingHandBets, gs.LoseStreakLength, gs.LoseStreak, gs.StreakStart);
+        return;
+    }
+    const bool subtract = (won ? gs.WinAddSub : gs.LoseAddSub) != 0;
+    const double step = won ? gs.WinBet : gs.LoseBet;
+    gs.CurrentBet = subtract ? StepDown(gs, step) : StepUp(gs, step);
+}
+
+void SetFirstBet(GameState& gs) {
+    if (gs.BettingType != kStreakBetting) {
+        gs.CurrentBet = ToBet(gs.InitialBet);
+        return;
+    }
+    gs.StreakStart = true;
+    gs.WinStreak = gs.LoseStreak = 0;
+    gs.CurrentBet = StreakAmount(gs.WinningHandBets[1]);
+}
+
+std::int64_t ResetBet(const GameState& gs) {
+    return gs.BettingType == kStreakBetting ? ToBet(gs.StartingBet.ToDouble())
+                                            : ToBet(gs.InitialBet);
+}
+
+} // namespace bj

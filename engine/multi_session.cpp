@@ -1,0 +1,67 @@
+#include "engine/multi_session.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace bj {
+
+namespace {
+
+SessionRow MakeRow(
+    const GameState& gs, std::int64_t session, Currency start, Currency startLoseLevel) {
+    SessionRow row;
+    row.Session = session;
+    row.MaxWinning = gs.SessionPeakBank - start;
+    row.MaxLosing = gs.SessionLowBank - start;
+    row.Hands = gs.SessionHandsPlayed;
+    row.Time = HandsToTime(row.Hands);
+    row.EndBank = gs.Bankroll;
+    row.WonLost = gs.Bankroll - start;
+    row.End = ClassifySessionEnd(gs, startLoseLevel);
+    return row;
+}
+
+} // namespace
+
+MultiSessionSummary RunMultiSession(
+    GameState& gs, const MultiSessionInputs& inputs, const MultiSessionHooks& hooks) {
+    const bool wasMultiSession = gs.MultiSessionMode;
+    gs.MultiSessionMode = true;
+    gs.HandsToPlay = inputs.HandsPerSession;
+    gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
+
+    MultiSessionSummary summary;
+    summary.StartBank = gs.Bankroll;
+    Currency runningTotal;
+    for (std::int64_t session = 1; session <= inputs.Sessions; ++session) {
+        const Currency start = gs.Bankroll;
+        BeginSession(gs, inputs.MaxWin, inputs.MaxLoss);
+        const Currency startLoseLevel = gs.SessionLoseLevel;
+        if (hooks.ProcessEvents) hooks.ProcessEvents();
+        PlayBatchSession(gs, hooks.Cancelled);
+
+        SessionRow row = MakeRow(gs, session, start, startLoseLevel);
+        runningTotal += row.WonLost;
+        row.RunningTotal = runningTotal;
+        summary.Hands += row.Hands;
+        summary.SessionsPlayed = session;
+        if (hooks.RowDone) hooks.RowDone(row);
+        gs.SessionHandsPlayed = 0;
+        if (hooks.ProcessEvents) hooks.ProcessEvents();
+        if (hooks.Cancelled && hooks.Cancelled()) break;
+    }
+    summary.EndBank = gs.Bankroll;
+    gs.MultiSessionMode = wasMultiSession;
+    return summary;
+}
+
+std::string HandsToTime(std::int64_t hands) {
+    const std::int64_t minutes = RoundHalfEven(static_cast<double>(hands) / 3.0);
+    if (minutes <= 0) return "00:01";
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld", static_cast<long long>(minutes / 60),
+        static_cast<long long>(minutes % 60));
+    return text;
+}
+
+} // namespace bj

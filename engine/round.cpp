@@ -1,0 +1,296 @@
+#include "engine/round.h"
+
+#include "engine/bet_sizing.h"
+#include "engine/hand_rules.h"
+#include "engine/settlement.h"
+#include "engine/shoe.h"
+
+namespace bj {
+
+namespace {
+
+// More hands than a shoe of eight decks can ever make of one rank, rebuilds included
+// in all but astronomically unlikely rounds; past it a pair is simply played on.
+constexpr int kMaxSplitHands = 64;
+
+struct SplitHand {
+    std::uint8_t suit = 0;
+    std::int8_t total = 0;
+    bool doubled = false;
+    std::int64_t bet = 0;
+};
+
+enum class Outcome { Win, Loss, Push };
+
+Outcome Compare(int player, int dealer) {
+    if (player == dealer) return Outcome::Push;
+    return player > dealer ? Outcome::Win : Outcome::Loss;
+}
+
+template <class Table> class Round {
+public:
+    Round(GameState& gs, Table& table)
+        : gs_(gs)
+        , table_(table) { }
+
+    int Play() {
+        ClearTable();
+        DealOpeningCards();
+        PlayOpening();
+        return handsPlayed_;
+    }
+
+private:
+    void ClearTable() {
+        for (int who : {kDealer, kPlayer})
+            for (auto& slot : gs_.CardSlots[who])
+                slot.present = false;
+        gs_.InsuranceResult = {};
+        gs_.AmountWonOnHand = {};
+        gs_.SplitThisHand = false;
+        gs_.DoubledThisHand = false;
+        table_.TableCleared();
+    }
+
+    void Deal(int who, int position) {
+        gs_.CurrentHand = who;
+        DealCard(gs_, position);
+        table_.CardShown(who, position);
+    }
+
+    void DealOpeningCards() {
+        for (int who : {kDealer, kPlayer}) {
+            Deal(who, 1);
+            Deal(who, 2);
+            if (gs_.CardsLeft == 0) BuildShoe(gs_);
+        }
+        gs_.CurrentHand = kPlayer;
+    }
+
+    int Action(int row) const { return StrategyAction(gs_, row, DealerColumn(gs_)); }
+    bool DealerShowsAce() const { return gs_.CardSlots[kDealer][2].value == 11; }
+    bool FirstCardIsAce() const { return gs_.CardSlots[kPlayer][1].rank == 1; }
+
+    // Naturals, insurance and even money, then the player's decisions when the round goes on.
+    void PlayOpening() {
+        const bool player21 = HandValue(gs_, kPlayer) == 21;
+        if (DealerShowsAce()) {
+            if (!player21 && gs_.InsuranceByRow[PlayerRowFirstTwo(gs_)]) return BuyInsurance();
+            if (player21 && gs_.InsuranceOn21 == kTakeEvenMoney) return Finish(&SettleEvenMoney);
+            if (player21 && gs_.InsuranceOn21 == kTakeInsurance) {
+                insuranceTaken_ = true;
+                if (HandValue(gs_, kDealer) == 21) return Finish(&SettleInsuredBlackjackAgainst21);
+                return Finish([](GameState& gs) { SettleBlackjackInsured(gs, true); });
+            }
+        }
+        if (HandValue(gs_, kDealer) == 21)
+            return FinishOutcome(player21 ? Outcome::Push : Outcome::Loss);
+        if (player21) return Finish([](GameState& gs) { SettleWin(gs, true, false); });
+        PlayDecisions();
+    }
+
+    void BuyInsurance() {
+        insuranceTaken_ = true;
+        table_.InsuranceTaken();
+        table_.WaitForContinue();
+        if (HandValue(gs_, kDealer) == 21) return Finish(&SettleInsuranceWon);
+        LoseInsuranceStake(gs_);
+        PlayDecisions();
+    }
+
+    void PlayDecisions() {
+        if (CheckSplit(gs_, kPlayer, splitCount_)) return PlaySplitRound();
+        if (MayDouble(gs_, kPlayer)) {
+            gs_.DoubledThisHand = true;
+            gs_.CurrentBet *= 2;
+            table_.DoubledDown();
+            table_.BetChanged();
+            Deal(kPlayer, 3);
+            const int total = HandValue(gs_, kPlayer);
+            return total > 21 ? FinishOutcome(Outcome::Loss) : PlayDealer(total);
+        }
+        const int action = Action(PlayerRowFirstTwo(gs_));
+        if (action == kStand || action == kSplitOrStand) return PlayDealer(HandValue(gs_, kPlayer));
+        for (int position = 3; position <= kMaxCardsInHand; ++position) {
+            Deal(kPlayer, position);
+            const int total = HandValue(gs_, kPlayer);
+            if (total > 21) return FinishOutcome(Outcome::Loss);
+            const int next = Action(PlayerRow(gs_));
+            if (total == 21 || next == kStand || next == kSplitOrStand) break;
+        }
+        PlayDealer(HandValue(gs_, kPlayer));
+    }
+
+    bool DealerDraws(int dealerTotal) const {
+        if (dealerTotal < 17) return true;
+        return dealerTotal == 17 && gs_.DealerSoft17 == 0 && IsDealerSoft17(gs_);
+    }
+
+    // The dealer draws by the soft-17 rule; a hand of eleven cards stands where it is.
+    int DrawDealer() {
+        int dealer = HandValue(gs_, kDealer);
+        for (int position = 3; position <= kMaxCardsInHand && DealerDraws(dealer); ++position) {
+            Deal(kDealer, position);
+            dealer = HandValue(gs_, kDealer);
+        }
+        gs_.CurrentHand = kPlayer;
+        return dealer;
+    }
+
+    void PlayDealer(int player) {
+        const int dealer = DrawDealer();
+        if (dealer > 21) return FinishOutcome(Outcome::Win);
+        FinishOutcome(Compare(player, dealer));
+    }
+
+    void Settle(Outcome outcome) {
+        if (outcome == Outcome::Win)
+            SettleWin(gs_, false, insuranceTaken_);
+        else if (outcome == Outcome::Loss)
+            SettleLoss(gs_, insuranceTaken_);
+    }
+
+    template <class Settlement> void Finish(Settlement settle) {
+        settle(gs_);
+        table_.HandSettled();
+        EndHand(false, -1);
+    }
+
+    void FinishOutcome(Outcome outcome) {
+        if (outcome == Outcome::Push) {
+            SettlePush(gs_);
+            table_.HandPushed();
+        } else {
+            Settle(outcome);
+            table_.HandSettled();
+        }
+        EndHand(outcome == Outcome::Push, -1);
+    }
+
+    // Halve a doubled bet back, then size the next one; a push keeps the bet.
+    void EndHand(bool pushed, int handIndex) {
+        if (gs_.DoubledThisHand) gs_.CurrentBet = RoundHalfEven(gs_.CurrentBet / 2.0);
+        if (pushed) {
+            ++gs_.PushStreak;
+        } else {
+            NextBet(gs_);
+            gs_.PushStreak = 0;
+        }
+        ++handsPlayed_;
+        const int player = handIndex < 0 ? HandTotal(gs_, kPlayer) : splitHands_[handIndex].total;
+        table_.HandEnded(handIndex, player);
+        table_.BetChanged();
+    }
+
+    void PlaySplitRound() {
+        gs_.SplitThisHand = true;
+        table_.SplitStarted();
+        table_.WaitForContinue();
+        splitHands_[0].suit = gs_.CardSlots[kPlayer][1].suit;
+        splitHands_[1].suit = gs_.CardSlots[kPlayer][2].suit;
+        int bestTotal = 0;
+        for (int h = 0; h <= splitCount_; ++h) {
+            PlaySplitHand(h);
+            const int total = splitHands_[h].total;
+            if (total < 22 && total > bestTotal) bestTotal = total;
+        }
+        table_.SplitHandsPlayed();
+        table_.WaitForContinue();
+        const int dealer = bestTotal == 0 ? HandValue(gs_, kDealer) : DrawDealer();
+        for (int h = 0; h <= splitCount_; ++h)
+            SettleSplitHand(h, dealer);
+        gs_.SplitThisHand = false;
+        gs_.DoubledThisHand = false;
+        table_.SplitRoundEnded(splitCount_ + 1);
+    }
+
+    void StartSplitHand(int h) {
+        for (int position = 2; position <= kMaxCardsInHand; ++position) {
+            if (gs_.CardSlots[kPlayer][position].present) {
+                gs_.CardSlots[kPlayer][position].present = false;
+                table_.CardHidden(kPlayer, position);
+            }
+        }
+        CardSlot& first = gs_.CardSlots[kPlayer][1];
+        if (first.value == 1) first.value = 11;
+        first.suit = splitHands_[h].suit;
+        table_.CardShown(kPlayer, 1);
+        splitHands_[h].bet = gs_.CurrentBet;
+        splitHands_[h].doubled = false;
+    }
+
+    bool SplitAgain() {
+        if (splitCount_ + 1 >= kMaxSplitHands || !CheckSplit(gs_, kPlayer, splitCount_))
+            return false;
+        table_.WaitForContinue();
+        splitHands_[splitCount_].suit = gs_.CardSlots[kPlayer][2].suit;
+        gs_.CardSlots[kPlayer][2].present = false;
+        table_.CardHidden(kPlayer, 2);
+        return true;
+    }
+
+    // The two-card decisions of a split hand; true when the hand is done.
+    bool SplitHandTwoCardsDone(int h) {
+        if (HandValue(gs_, kPlayer) == 21) return true;
+        if (gs_.DoubleOnSplits && !FirstCardIsAce() && MayDouble(gs_, kPlayer)) {
+            splitHands_[h].bet = 2 * gs_.CurrentBet;
+            splitHands_[h].doubled = true;
+            table_.SplitHandDoubled();
+            Deal(kPlayer, 3);
+            return true;
+        }
+        return FirstCardIsAce();
+    }
+
+    void PlaySplitHand(int h) {
+        StartSplitHand(h);
+        for (int position = 2; position <= kMaxCardsInHand; ++position) {
+            Deal(kPlayer, position);
+            if (position == 2) {
+                if (SplitAgain()) {
+                    --position;
+                    continue;
+                }
+                if (SplitHandTwoCardsDone(h)) break;
+            }
+            const int total = HandValue(gs_, kPlayer);
+            const int action = Action(PlayerRow(gs_));
+            if (total >= 21 || action == kStand || action == kSplitOrStand) break;
+        }
+        splitHands_[h].total = static_cast<std::int8_t>(HandValue(gs_, kPlayer));
+    }
+
+    void SettleSplitHand(int h, int dealer) {
+        const SplitHand& hand = splitHands_[h];
+        gs_.CurrentBet = hand.bet;
+        gs_.DoubledThisHand = hand.doubled;
+        Outcome outcome = Outcome::Loss;
+        if (hand.total <= 21) outcome = dealer > 21 ? Outcome::Win : Compare(hand.total, dealer);
+        if (outcome == Outcome::Push) {
+            SettlePush(gs_);
+            table_.HandPushed();
+        } else {
+            Settle(outcome);
+            table_.HandSettled();
+        }
+        EndHand(outcome == Outcome::Push, h);
+    }
+
+    GameState& gs_;
+    Table& table_;
+    bool insuranceTaken_ = false;
+    int splitCount_ = 0;
+    int handsPlayed_ = 0;
+    std::array<SplitHand, kMaxSplitHands> splitHands_;
+};
+
+} // namespace
+
+int PlayRound(GameState& gs, TableObserver& table) {
+    return Round<TableObserver>(gs, table).Play();
+}
+int PlayRound(GameState& gs, NullTable& table) {
+    return Round<NullTable>(gs, table).Play();
+}
+
+} // namespace bj

@@ -1,0 +1,84 @@
+#include "engine/shoe.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace bj {
+
+namespace {
+
+// A stacked card is taken out of the live shoe when it is there, so the shoe stays a
+// true deck; a card the shoe no longer holds is dealt all the same.
+Card TakeStackedCard(GameState& gs) {
+    const Card card = gs.StackedCards.back();
+    gs.StackedCards.pop_back();
+    for (int i = 0; i < gs.CardsLeft; ++i) {
+        if (gs.Shoe[i].rank == card.rank && gs.Shoe[i].suit == card.suit) {
+            gs.Shoe[i] = gs.Shoe[gs.CardsLeft - 1];
+            --gs.CardsLeft;
+            break;
+        }
+    }
+    return card;
+}
+
+// Every remaining card is equally likely; the last live card fills the gap.
+Card TakeRandomCard(GameState& gs) {
+    const auto p = gs.Rng.Below(static_cast<std::uint32_t>(gs.CardsLeft));
+    const Card card = gs.Shoe[p];
+    gs.Shoe[p] = gs.Shoe[gs.CardsLeft - 1];
+    --gs.CardsLeft;
+    return card;
+}
+
+} // namespace
+
+void BuildShoe(GameState& gs) {
+    const int decks = gs.DecksInShoe < 1 ? 1 : gs.DecksInShoe;
+    gs.Shoe.resize(static_cast<std::size_t>(decks) * 52);
+    std::size_t row = 0;
+    for (int deck = 0; deck < decks; ++deck)
+        for (int suit = 1; suit <= 4; ++suit)
+            for (int rank = 1; rank <= 13; ++rank)
+                gs.Shoe[row++]
+                    = Card {static_cast<std::uint8_t>(rank), static_cast<std::uint8_t>(suit)};
+    gs.CardsLeft = static_cast<std::int32_t>(gs.Shoe.size());
+}
+
+void DealCard(GameState& gs, int position) {
+    if (gs.CardsLeft <= 0 && gs.StackedCards.empty()) BuildShoe(gs);
+    const Card card = gs.StackedCards.empty() ? TakeRandomCard(gs) : TakeStackedCard(gs);
+
+    CardSlot& slot = gs.CardSlots[gs.CurrentHand][position];
+    slot.rank = card.rank;
+    slot.suit = card.suit;
+    slot.value = static_cast<std::int8_t>(CountValue(card.rank));
+    slot.present = true;
+
+    // Reshuffle once no more than a third of the shoe is left.
+    if (static_cast<double>(gs.Shoe.size()) * 0.33 >= gs.CardsLeft) BuildShoe(gs);
+}
+
+void SeedRandom(GameState& gs, std::uint64_t seed) {
+    gs.Rng.Seed(seed);
+}
+
+void SeedRandomFromClock(GameState& gs) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    SeedRandom(
+        gs, static_cast<std::uint64_t>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec));
+}
+
+void StackShoe(GameState& gs, std::initializer_list<Card> cards) {
+    gs.StackedCards.assign(std::rbegin(cards), std::rend(cards));
+}
+
+void StackShoeRanks(GameState& gs, std::initializer_list<int> ranks) {
+    gs.StackedCards.clear();
+    for (auto it = std::rbegin(ranks); it != std::rend(ranks); ++it)
+        gs.StackedCards.push_back(Card {static_cast<std::uint8_t>(*it), kSpades});
+}
+
+} // namespace bj
