@@ -1,0 +1,31 @@
+#include "editors/number_text.h"
+
+#include "engine/currency.h"
+#include "shell/input_helpers.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace bj {
+
+double LeadingNumber(const QString& text) {
+    static const QRegularExpression number(R"(^\s*([+-]?(\d+\.?\d*|\.\d+)))");
+    const QRegularExpressionMatch match = number.match(text);
+    return match.hasMatch() ? match.captured(1).toDouble() : 0.0;
+}
+
+QString ShortestNumber(double value) {
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+int CountFromText(const QString& text, int low, int high) {
+    const double value = AmountValue(FormatAmount(text));
+    if (value <= low)
+        return low;
+    if (value >= high)
+        return high;
+    return static_cast<int>(std::clamp<std::int64_t>(RoundHalfEven(value), low, high));
+}
+
+} // namespace bj

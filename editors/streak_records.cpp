@@ -1,0 +1,136 @@
+#include "editors/streak_records.h"
+
+#include "editors/configuration.h"
+#include "editors/number_text.h"
+#include "shell/input_helpers.h"
+#include "shell/message_box.h"
+#include "store/betting_strategies.h"
+#include "store/protected_defaults.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace bj {
+
+namespace {
+
+constexpr int kLargestStoredBet = 32767; // the bet columns hold 16-bit whole numbers
+
+void ShowBetsInBoxes(const std::array<std::optional<double>, kBetSteps>& bets, int length,
+    std::array<QLineEdit*, kSequenceBoxes>& boxes) {
+    for (int i = 0; i < kSequenceBoxes; ++i) {
+        if (i < length) {
+            boxes[i]->setVisible(true);
+            boxes[i]->setText(bets[i] ? ShortestNumber(*bets[i]) : QString());
+        } else {
+            boxes[i]->setVisible(false);
+        }
+    }
+}
+
+// The bets of the boxes in use; a box whose text the column cannot hold is reported and
+// focused, and nothing is read.
+bool ReadBetsFromBoxes(const std::array<QLineEdit*, kSequenceBoxes>& boxes,
+    std::array<std::optional<double>, kBetSteps>& bets) {
+    for (int i = 0; i < kSequenceBoxes; ++i) {
+        if (boxes[i]->isHidden())
+            continue;
+        bool whole = false;
+        const int bet = boxes[i]->text().trimmed().toInt(&whole);
+        if (!whole || bet < 0 || bet > kLargestStoredBet) {
+            Messages().Show("Please enter a whole dollar bet in every box of the sequence "
+                            "before you save.",
+                "Save Strategy", MsgIcon::Information, MsgButtons::Ok);
+            boxes[i]->setFocus();
+            return false;
+        }
+        bets[i] = bet;
+    }
+    return true;
+}
+
+void ReportStoreFailure(const QString& what, const StoreError& error) {
+    Messages().Show(what + "\n" + QString::fromStdString(error.what()), "Database Error",
+        MsgIcon::Information, MsgButtons::Ok);
+}
+
+} // namespace
+
+void SelectListEntry(QComboBox* combo, int index) {
+    combo->blockSignals(true);
+    combo->setCurrentIndex(-1);
+    combo->blockSignals(false);
+    combo->setCurrentIndex(index);
+}
+
+void FillStreakStrategyList(AppContext& ctx, QComboBox* combo) {
+    std::vector<NamedRef> entries;
+    try {
+        entries = ListStreakStrategies(*ctx.db);
+    } catch (const StoreError& error) {
+        ReportStoreFailure("The list of betting strategies could not be read.", error);
+    }
+    combo->blockSignals(true);
+    combo->clear();
+    for (const NamedRef& entry : entries)
+        combo->addItem(QString::fromStdString(entry.Name), entry.RefNo);
+    combo->blockSignals(false);
+    const int position = ClampListIndex(ctx.gs.StreakListIndex, combo->count());
+    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toInt()));
+}
+
+bool LoadStreakStrategy(AppContext& ctx, std::int32_t refNo, Configuration& window) {
+    std::optional<StreakStrategy> strategy;
+    try {
+        strategy = LoadStreakStrategy(*ctx.db, refNo);
+    } catch (const StoreError& error) {
+        ReportStoreFailure("The betting strategy could not be read.", error);
+    }
+    if (!strategy)
+        return false;
+    ApplyStreakStrategy(*strategy, ctx.gs);
+    const GameState& gs = ctx.gs;
+    window.cmbDecksInShoe->setCurrentText(QString::number(gs.DecksInShoe));
+    window.cmbLengthLosingBetSeq->setCurrentText(QString::number(gs.LoseStreakLength));
+    window.cmbLengthWinningBetSeq->setCurrentText(QString::number(gs.WinStreakLength));
+    ShowBetsInBoxes(strategy->LosingHand, gs.LoseStreakLength, window.txtLosingBetSeq);
+    ShowBetsInBoxes(strategy->WinningHand, gs.WinStreakLength, window.txtWinningBetSeq);
+    return true;
+}
+
+bool DeleteStreakStrategy(AppContext& ctx, std::int32_t refNo, const QString& name) {
+    if (Messages().Show("Are you sure you wish to delete " + name + "?", QString(),
+            MsgIcon::Question, MsgButtons::YesNo)
+        != MsgAnswer::Yes)
+        return false;
+    try {
+        if (!DeleteStreakStrategy(*ctx.db, refNo))
+            return false;
+    } catch (const StoreError& error) {
+        ReportStoreFailure("The strategy " + name + " could not be deleted.", error);
+        return false;
+    }
+    --ctx.gs.StreakListIndex;
+    return true;
+}
+
+std::int32_t SaveStreakStrategy(AppContext& ctx, Configuration& window) {
+    StreakStrategy strategy;
+    strategy.Name = window.txtName->text().trimmed().toStdString();
+    strategy.DecksInShoe = CountFromText(window.cmbDecksInShoe->currentText(), 1, 8);
+    strategy.WinningSeqLength
+        = CountFromText(window.cmbLengthWinningBetSeq->currentText(), 1, kSequenceBoxes);
+    strategy.LosingSeqLength
+        = CountFromText(window.cmbLengthLosingBetSeq->currentText(), 1, kSequenceBoxes);
+    if (!ReadBetsFromBoxes(window.txtLosingBetSeq, strategy.LosingHand)
+        || !ReadBetsFromBoxes(window.txtWinningBetSeq, strategy.WinningHand))
+        return 0;
+    try {
+        return AppendStreakStrategy(*ctx.db, strategy);
+    } catch (const StoreError& error) {
+        ReportStoreFailure("The strategy could not be saved.", error);
+        return 0;
+    }
+}
+
+} // namespace bj
