@@ -21,14 +21,17 @@ RunEnd PlayBatchSession(GameState& gs, const CancelCheck& bCancelled) {
     gs.SessionStop = false;
     gs.SessionEndBank = {};
     SetFirstBet(gs);
-    if (bCancelled && bCancelled()) return RunEnd::Cancelled;
+    if (bCancelled && bCancelled())
+        return RunEnd::Cancelled;
     BuildShoe(gs);
     gs.SessionHandsPlayed = 0;
 
     NullTable table;
     for (;;) {
-        if (bCancelled && bCancelled()) return RunEnd::Cancelled;
-        if (gs.SessionHandsPlayed >= gs.HandsToPlay) return RunEnd::HandsUsedUp;
+        if (bCancelled && bCancelled())
+            return RunEnd::Cancelled;
+        if (gs.SessionHandsPlayed >= gs.HandsToPlay)
+            return RunEnd::HandsUsedUp;
         gs.SessionHandsPlayed += PlayRound(gs, table);
         if (gs.SessionStop) {
             ResetAfterStop(gs);

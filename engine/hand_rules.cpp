@@ -7,8 +7,10 @@ namespace bj {
 namespace {
 
 int RowOfTotal(int total, bool soft) {
-    if (total >= 4 && total <= 11) return total - 4;
-    if (total >= 12 && total <= 20) return 8 + 2 * (total - 12) + (soft ? 1 : 0);
+    if (total >= 4 && total <= 11)
+        return total - 4;
+    if (total >= 12 && total <= 20)
+        return 8 + 2 * (total - 12) + (soft ? 1 : 0);
     return 0;
 }
 
@@ -19,7 +21,8 @@ const CardSlot& Slot(const GameState& gs, int who, int position) {
 } // namespace
 
 int HandTotal(const GameState& gs, int who, bool firstTwoOnly) {
-    if (firstTwoOnly) return Slot(gs, who, 1).value + Slot(gs, who, 2).value;
+    if (firstTwoOnly)
+        return Slot(gs, who, 1).value + Slot(gs, who, 2).value;
     int total = 0;
     for (int position = 1; position <= kMaxCardsInHand && Slot(gs, who, position).present;
          ++position)
@@ -31,7 +34,8 @@ int HandValue(GameState& gs, int who) {
     int total = HandTotal(gs, who);
     for (int position = 1; total > 21 && position <= kMaxCardsInHand; ++position) {
         CardSlot& slot = gs.CardSlots[who][position];
-        if (!slot.present) break;
+        if (!slot.present)
+            break;
         if (slot.value == 11) {
             slot.value = 1;
             total -= 10;
@@ -73,10 +77,12 @@ bool IsDealerSoft17(const GameState& gs) {
 }
 
 bool MayDouble(const GameState& gs, int who) {
-    if (Slot(gs, who, 3).present) return false;
+    if (Slot(gs, who, 3).present)
+        return false;
     if (gs.DoubleDownRule == 1) {
         const int total = HandTotal(gs, who, true);
-        if (total != 10 && total != 11) return false;
+        if (total != 10 && total != 11)
+            return false;
     }
     const int action = StrategyAction(gs, PlayerRowFirstTwo(gs), DealerColumn(gs));
     return action == kDoubleDown || action == kSplitOrDouble;
@@ -86,8 +92,10 @@ bool CheckSplit(const GameState& gs, int who, int& splitCount) {
     const CardSlot& a = Slot(gs, who, 1);
     const CardSlot& b = Slot(gs, who, 2);
     const bool candidate = (!Slot(gs, who, 3).present && a.value == 1) || a.value == b.value;
-    if (!candidate || a.rank != b.rank) return false;
-    if (StrategyAction(gs, PlayerRowFirstTwo(gs), DealerColumn(gs)) < kSplitOrHit) return false;
+    if (!candidate || a.rank != b.rank)
+        return false;
+    if (StrategyAction(gs, PlayerRowFirstTwo(gs), DealerColumn(gs)) < kSplitOrHit)
+        return false;
     ++splitCount;
     return true;
 }

@@ -37,7 +37,8 @@ MultiSessionSummary RunMultiSession(
         const Currency start = gs.Bankroll;
         BeginSession(gs, inputs.MaxWin, inputs.MaxLoss);
         const Currency startLoseLevel = gs.SessionLoseLevel;
-        if (hooks.ProcessEvents) hooks.ProcessEvents();
+        if (hooks.ProcessEvents)
+            hooks.ProcessEvents();
         PlayBatchSession(gs, hooks.Cancelled);
 
         SessionRow row = MakeRow(gs, session, start, startLoseLevel);
@@ -45,10 +46,13 @@ MultiSessionSummary RunMultiSession(
         row.RunningTotal = runningTotal;
         summary.Hands += row.Hands;
         summary.SessionsPlayed = session;
-        if (hooks.RowDone) hooks.RowDone(row);
+        if (hooks.RowDone)
+            hooks.RowDone(row);
         gs.SessionHandsPlayed = 0;
-        if (hooks.ProcessEvents) hooks.ProcessEvents();
-        if (hooks.Cancelled && hooks.Cancelled()) break;
+        if (hooks.ProcessEvents)
+            hooks.ProcessEvents();
+        if (hooks.Cancelled && hooks.Cancelled())
+            break;
     }
     summary.EndBank = gs.Bankroll;
     gs.MultiSessionMode = wasMultiSession;
@@ -57,7 +61,8 @@ MultiSessionSummary RunMultiSession(
 
 std::string HandsToTime(std::int64_t hands) {
     const std::int64_t minutes = RoundHalfEven(static_cast<double>(hands) / 3.0);
-    if (minutes <= 0) return "00:01";
+    if (minutes <= 0)
+        return "00:01";
     char text[32];
     std::snprintf(text, sizeof text, "%02lld:%02lld", static_cast<long long>(minutes / 60),
         static_cast<long long>(minutes % 60));

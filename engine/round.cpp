@@ -23,7 +23,8 @@ struct SplitHand {
 enum class Outcome { Win, Loss, Push };
 
 Outcome Compare(int player, int dealer) {
-    if (player == dealer) return Outcome::Push;
+    if (player == dealer)
+        return Outcome::Push;
     return player > dealer ? Outcome::Win : Outcome::Loss;
 }
 
@@ -62,7 +63,8 @@ private:
         for (int who : {kDealer, kPlayer}) {
             Deal(who, 1);
             Deal(who, 2);
-            if (gs_.CardsLeft == 0) BuildShoe(gs_);
+            if (gs_.CardsLeft == 0)
+                BuildShoe(gs_);
         }
         gs_.CurrentHand = kPlayer;
     }
@@ -75,17 +77,21 @@ private:
     void PlayOpening() {
         const bool player21 = HandValue(gs_, kPlayer) == 21;
         if (DealerShowsAce()) {
-            if (!player21 && gs_.InsuranceByRow[PlayerRowFirstTwo(gs_)]) return BuyInsurance();
-            if (player21 && gs_.InsuranceOn21 == kTakeEvenMoney) return Finish(&SettleEvenMoney);
+            if (!player21 && gs_.InsuranceByRow[PlayerRowFirstTwo(gs_)])
+                return BuyInsurance();
+            if (player21 && gs_.InsuranceOn21 == kTakeEvenMoney)
+                return Finish(&SettleEvenMoney);
             if (player21 && gs_.InsuranceOn21 == kTakeInsurance) {
                 insuranceTaken_ = true;
-                if (HandValue(gs_, kDealer) == 21) return Finish(&SettleInsuredBlackjackAgainst21);
+                if (HandValue(gs_, kDealer) == 21)
+                    return Finish(&SettleInsuredBlackjackAgainst21);
                 return Finish([](GameState& gs) { SettleBlackjackInsured(gs, true); });
             }
         }
         if (HandValue(gs_, kDealer) == 21)
             return FinishOutcome(player21 ? Outcome::Push : Outcome::Loss);
-        if (player21) return Finish([](GameState& gs) { SettleWin(gs, true, false); });
+        if (player21)
+            return Finish([](GameState& gs) { SettleWin(gs, true, false); });
         PlayDecisions();
     }
 
@@ -93,13 +99,15 @@ private:
         insuranceTaken_ = true;
         table_.InsuranceTaken();
         table_.WaitForContinue();
-        if (HandValue(gs_, kDealer) == 21) return Finish(&SettleInsuranceWon);
+        if (HandValue(gs_, kDealer) == 21)
+            return Finish(&SettleInsuranceWon);
         LoseInsuranceStake(gs_);
         PlayDecisions();
     }
 
     void PlayDecisions() {
-        if (CheckSplit(gs_, kPlayer, splitCount_)) return PlaySplitRound();
+        if (CheckSplit(gs_, kPlayer, splitCount_))
+            return PlaySplitRound();
         if (MayDouble(gs_, kPlayer)) {
             gs_.DoubledThisHand = true;
             gs_.CurrentBet *= 2;
@@ -110,19 +118,23 @@ private:
             return total > 21 ? FinishOutcome(Outcome::Loss) : PlayDealer(total);
         }
         const int action = Action(PlayerRowFirstTwo(gs_));
-        if (action == kStand || action == kSplitOrStand) return PlayDealer(HandValue(gs_, kPlayer));
+        if (action == kStand || action == kSplitOrStand)
+            return PlayDealer(HandValue(gs_, kPlayer));
         for (int position = 3; position <= kMaxCardsInHand; ++position) {
             Deal(kPlayer, position);
             const int total = HandValue(gs_, kPlayer);
-            if (total > 21) return FinishOutcome(Outcome::Loss);
+            if (total > 21)
+                return FinishOutcome(Outcome::Loss);
             const int next = Action(PlayerRow(gs_));
-            if (total == 21 || next == kStand || next == kSplitOrStand) break;
+            if (total == 21 || next == kStand || next == kSplitOrStand)
+                break;
         }
         PlayDealer(HandValue(gs_, kPlayer));
     }
 
     bool DealerDraws(int dealerTotal) const {
-        if (dealerTotal < 17) return true;
+        if (dealerTotal < 17)
+            return true;
         return dealerTotal == 17 && gs_.DealerSoft17 == 0 && IsDealerSoft17(gs_);
     }
 
@@ -139,7 +151,8 @@ private:
 
     void PlayDealer(int player) {
         const int dealer = DrawDealer();
-        if (dealer > 21) return FinishOutcome(Outcome::Win);
+        if (dealer > 21)
+            return FinishOutcome(Outcome::Win);
         FinishOutcome(Compare(player, dealer));
     }
 
@@ -169,7 +182,8 @@ private:
 
     // Halve a doubled bet back, then size the next one; a push keeps the bet.
     void EndHand(bool pushed, int handIndex) {
-        if (gs_.DoubledThisHand) gs_.CurrentBet = RoundHalfEven(gs_.CurrentBet / 2.0);
+        if (gs_.DoubledThisHand)
+            gs_.CurrentBet = RoundHalfEven(gs_.CurrentBet / 2.0);
         if (pushed) {
             ++gs_.PushStreak;
         } else {
@@ -192,7 +206,8 @@ private:
         for (int h = 0; h <= splitCount_; ++h) {
             PlaySplitHand(h);
             const int total = splitHands_[h].total;
-            if (total < 22 && total > bestTotal) bestTotal = total;
+            if (total < 22 && total > bestTotal)
+                bestTotal = total;
         }
         table_.SplitHandsPlayed();
         table_.WaitForContinue();
@@ -212,7 +227,8 @@ private:
             }
         }
         CardSlot& first = gs_.CardSlots[kPlayer][1];
-        if (first.value == 1) first.value = 11;
+        if (first.value == 1)
+            first.value = 11;
         first.suit = splitHands_[h].suit;
         table_.CardShown(kPlayer, 1);
         splitHands_[h].bet = gs_.CurrentBet;
@@ -231,7 +247,6 @@ private:
 
     // The two-card decisions of a split hand; true when the hand is done.
     bool SplitHandTwoCardsDone(int h) {
-        if (HandValue(gs_, kPlayer) == 21) return true;
         if (gs_.DoubleOnSplits && !FirstCardIsAce() && MayDouble(gs_, kPlayer)) {
             splitHands_[h].bet = 2 * gs_.CurrentBet;
             splitHands_[h].doubled = true;
@@ -247,15 +262,20 @@ private:
         for (int position = 2; position <= kMaxCardsInHand; ++position) {
             Deal(kPlayer, position);
             if (position == 2) {
+                // Valuing the hand first demotes a split ace, so a pair of aces finds its row.
+                if (HandValue(gs_, kPlayer) == 21)
+                    break;
                 if (SplitAgain()) {
                     --position;
                     continue;
                 }
-                if (SplitHandTwoCardsDone(h)) break;
+                if (SplitHandTwoCardsDone(h))
+                    break;
             }
             const int total = HandValue(gs_, kPlayer);
             const int action = Action(PlayerRow(gs_));
-            if (total >= 21 || action == kStand || action == kSplitOrStand) break;
+            if (total >= 21 || action == kStand || action == kSplitOrStand)
+                break;
         }
         splitHands_[h].total = static_cast<std::int8_t>(HandValue(gs_, kPlayer));
     }
@@ -265,7 +285,8 @@ private:
         gs_.CurrentBet = hand.bet;
         gs_.DoubledThisHand = hand.doubled;
         Outcome outcome = Outcome::Loss;
-        if (hand.total <= 21) outcome = dealer > 21 ? Outcome::Win : Compare(hand.total, dealer);
+        if (hand.total <= 21)
+            outcome = dealer > 21 ? Outcome::Win : Compare(hand.total, dealer);
         if (outcome == Outcome::Push) {
             SettlePush(gs_);
             table_.HandPushed();

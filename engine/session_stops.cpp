@@ -7,7 +7,8 @@ void CheckSessionStopAfterCredit(GameState& gs) {
         gs.SessionWinLevel = gs.Bankroll;
         gs.SessionStop = true;
     }
-    if (gs.Bankroll > gs.SessionPeakBank) gs.SessionPeakBank = gs.Bankroll;
+    if (gs.Bankroll > gs.SessionPeakBank)
+        gs.SessionPeakBank = gs.Bankroll;
 }
 
 void CheckSessionStopAfterDebit(GameState& gs) {
@@ -25,12 +26,15 @@ void CheckSessionStopAfterDebit(GameState& gs) {
             gs.SessionWinLevel = gs.Bankroll;
         }
     }
-    if (gs.Bankroll < gs.SessionLowBank) gs.SessionLowBank = gs.Bankroll;
+    if (gs.Bankroll < gs.SessionLowBank)
+        gs.SessionLowBank = gs.Bankroll;
 }
 
 SessionEnd ClassifySessionEnd(const GameState& gs, Currency startLoseLevel) {
-    if (gs.SessionLoseLevel != startLoseLevel) return SessionEnd::StoppedOnLoss;
-    if (gs.SessionEndBank == Currency {}) return SessionEnd::StoppedOnWin;
+    if (gs.SessionLoseLevel != startLoseLevel)
+        return SessionEnd::StoppedOnLoss;
+    if (gs.SessionEndBank == Currency {})
+        return SessionEnd::StoppedOnWin;
     return SessionEnd::PlayedThrough;
 }
 

@@ -19,7 +19,8 @@ void CountFinishedStreak(GameState& gs, StreakKind kind, std::int32_t cappedLeng
 void KeepWinStreak(GameState& gs) {
     ++gs.WinStreak;
     gs.WinStreakCapped = std::min(gs.WinStreak, kStreakLengths);
-    if (gs.WinStreak == 1) CountFinishedStreak(gs, kLosing, gs.LoseStreakCapped);
+    if (gs.WinStreak == 1)
+        CountFinishedStreak(gs, kLosing, gs.LoseStreakCapped);
     gs.LoseStreak = 0;
     gs.LoseStreakCapped = 0;
     gs.MaxWinStreak = std::max(gs.MaxWinStreak, gs.WinStreak);
@@ -29,7 +30,8 @@ void KeepWinStreak(GameState& gs) {
 void KeepLoseStreak(GameState& gs) {
     ++gs.LoseStreak;
     gs.LoseStreakCapped = std::min(gs.LoseStreak, kStreakLengths);
-    if (gs.LoseStreak == 1) CountFinishedStreak(gs, kWinning, gs.WinStreakCapped);
+    if (gs.LoseStreak == 1)
+        CountFinishedStreak(gs, kWinning, gs.WinStreakCapped);
     gs.WinStreak = 0;
     gs.WinStreakCapped = 0;
     gs.MaxLoseStreak = std::max(gs.MaxLoseStreak, gs.LoseStreak);
@@ -41,7 +43,8 @@ void Credit(GameState& gs, Currency amount) {
     gs.Bankroll += amount;
     gs.AmountWonOnHand = gs.InsuranceResult + amount;
     gs.SessionEndBank = gs.Bankroll;
-    if (gs.MultiSessionMode) CheckSessionStopAfterCredit(gs);
+    if (gs.MultiSessionMode)
+        CheckSessionStopAfterCredit(gs);
     gs.MaxBankroll = std::max(gs.MaxBankroll, gs.Bankroll);
 }
 
@@ -49,7 +52,8 @@ void Debit(GameState& gs, Currency amount) {
     gs.Bankroll -= amount;
     gs.AmountWonOnHand = gs.InsuranceResult - amount;
     gs.SessionEndBank = gs.Bankroll;
-    if (gs.MultiSessionMode) CheckSessionStopAfterDebit(gs);
+    if (gs.MultiSessionMode)
+        CheckSessionStopAfterDebit(gs);
     gs.MinBankroll = std::min(gs.MinBankroll, gs.Bankroll);
 }
 

@@ -46,7 +46,8 @@ void BuildShoe(GameState& gs) {
 }
 
 void DealCard(GameState& gs, int position) {
-    if (gs.CardsLeft <= 0 && gs.StackedCards.empty()) BuildShoe(gs);
+    if (gs.CardsLeft <= 0 && gs.StackedCards.empty())
+        BuildShoe(gs);
     const Card card = gs.StackedCards.empty() ? TakeRandomCard(gs) : TakeStackedCard(gs);
 
     CardSlot& slot = gs.CardSlots[gs.CurrentHand][position];
@@ -56,7 +57,8 @@ void DealCard(GameState& gs, int position) {
     slot.present = true;
 
     // Reshuffle once no more than a third of the shoe is left.
-    if (static_cast<double>(gs.Shoe.size()) * 0.33 >= gs.CardsLeft) BuildShoe(gs);
+    if (static_cast<double>(gs.Shoe.size()) * 0.33 >= gs.CardsLeft)
+        BuildShoe(gs);
 }
 
 void SeedRandom(GameState& gs, std::uint64_t seed) {

@@ -1,1 +1,181 @@
+#include "engine/round.h"
+#include "engine_fixture.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace bj {
+namespace {
+
+using test::SetRow;
+
+// Player hand rows.
+constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard16 = 16, kHard20 = 24;
+
+struct RoundCase {
+    const char* name;
+    std::function<void(GameState&)> setup;
+    // Dealer's hole card, dealer's up card, the player's two cards, then every draw in order.
+    std::vector<int> cards;
+    double change;
+    int won, lost, tied, hands;
+};
+
+void NoSetup(GameState&) {
+}
+
+const RoundCase kRounds[] = {
+    {"dealer ten up, ace in the hole: player loses before deciding", NoSetup, {1, 10, 10, 8}, -10,
+        0, 1, 0, 1},
+    {"dealer blackjack against player blackjack pushes", NoSetup, {1, 10, 1, 13}, 0, 0, 0, 1, 1},
+    {"player blackjack is paid 3 to 2", NoSetup, {10, 7, 1, 13}, 15, 1, 0, 0, 1},
+    {"insurance bought, dealer blackjack: net zero, counted lost",
+        [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {10, 1, 10, 10}, 0, 0, 1, 0, 1},
+    {"insurance bought, no dealer blackjack: stake lost, then a push",
+        [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {9, 1, 10, 10}, -5, 0, 0, 1, 1},
+    {"insurance lost, then the hand won", [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; },
+        {8, 1, 10, 10}, 5, 1, 0, 0, 1},
+    {"even money against a dealer blackjack pays one bet",
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1},
+    {"even money without a dealer blackjack pays one bet",
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1},
+    {"insured blackjack against a dealer blackjack: push plus insurance 2 to 1",
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1},
+    {"insured blackjack without a dealer blackjack: 3 to 2 less the stake",
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1},
+    {"blackjack played out against a dealer blackjack pushes", NoSetup, {10, 1, 1, 13}, 0, 0, 0, 1,
+        1},
+    {"blackjack played out without a dealer blackjack", NoSetup, {9, 1, 1, 13}, 15, 1, 0, 0, 1},
+    {"double on 11 wins two bets", [](GameState& gs) { SetRow(gs, kHard11, kDoubleDown); },
+        {10, 7, 6, 5, 10}, 20, 1, 0, 0, 1},
+    {"a doubled 12 that busts loses two bets",
+        [](GameState& gs) { SetRow(gs, kHard12, kDoubleDown); }, {10, 7, 10, 2, 10}, -20, 0, 1, 0,
+        1},
+    {"ten-and-eleven-only: a 9 marked double is hit instead",
+        [](GameState& gs) {
+            SetRow(gs, kHard9, kDoubleDown);
+            gs.DoubleDownRule = 1;
+        },
+        {10, 7, 4, 5, 10}, 10, 1, 0, 0, 1},
+    {"dealer hits soft 17 when the rule says so", [](GameState& gs) { gs.DealerSoft17 = 0; },
+        {1, 6, 10, 9, 4}, -10, 0, 1, 0, 1},
+    {"dealer stands on soft 17 when the rule says so", NoSetup, {1, 6, 10, 9}, 10, 1, 0, 0, 1},
+    {"dealer draws again at 16", NoSetup, {10, 3, 10, 6, 3, 5}, -10, 0, 1, 0, 1},
+    {"eights split three ways count three hands",
+        [](GameState& gs) { SetRow(gs, kHard16, kSplitOrHit); }, {10, 7, 8, 8, 8, 10, 3, 9}, 0, 1,
+        1, 1, 3},
+    {"split aces take one card each, re-split, and 21 is no blackjack",
+        [](GameState& gs) { SetRow(gs, kSoft12, kSplitOrHit); }, {10, 7, 1, 1, 13, 1, 5, 9}, 10, 2,
+        1, 0, 3},
+    {"a doubled split hand pays its doubled bet",
+        [](GameState& gs) {
+            SetRow(gs, kHard16, kSplitOrHit);
+            SetRow(gs, kHard11, kDoubleDown);
+        },
+        {10, 7, 8, 8, 3, 10, 10}, 30, 2, 0, 0, 2},
+    {"a player hand of eleven cards stands",
+        [](GameState& gs) {
+            for (int row = 0; row < kPlayerRows; ++row)
+                SetRow(gs, row, kHit);
+        },
+        {10, 7, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1}, 10, 1, 0, 0, 1},
+};
+
+class RoundTest : public ::testing::TestWithParam<RoundCase> { };
+
+TEST_P(RoundTest, SettlesAsTheRulesSay) {
+    const RoundCase& c = GetParam();
+    GameState gs = test::FlatTable();
+    c.setup(gs);
+    gs.StackedCards.clear();
+    for (auto it = c.cards.rbegin(); it != c.cards.rend(); ++it)
+        gs.StackedCards.push_back(Card {static_cast<std::uint8_t>(*it), kSpades});
+    test::RecordingTable table;
+    const int hands = PlayRound(gs, table);
+    EXPECT_TRUE(gs.StackedCards.empty()) << "every stacked card is dealt";
+    EXPECT_DOUBLE_EQ(test::BankrollChange(gs), c.change);
+    EXPECT_EQ(gs.HandsWon, c.won);
+    EXPECT_EQ(gs.HandsLost, c.lost);
+    EXPECT_EQ(gs.TiedHands, c.tied);
+    EXPECT_EQ(hands, c.hands);
+    EXPECT_EQ(gs.CurrentBet, 10) << "a flat bet comes back after doubles";
+    EXPECT_FALSE(gs.SplitThisHand);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rounds, RoundTest, ::testing::ValuesIn(kRounds),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
+
+GameState PlayStacked(std::function<void(GameState&)> setup, std::initializer_list<int> cards,
+    test::RecordingTable& table) {
+    GameState gs = test::FlatTable();
+    setup(gs);
+    StackShoeRanks(gs, cards);
+    PlayRound(gs, table);
+    return gs;
+}
+
+TEST(Round, CountsBlackjacksAndDoublesAndSplitsByKind) {
+    test::RecordingTable table;
+    GameState bj = PlayStacked(NoSetup, {10, 7, 1, 13}, table);
+    EXPECT_EQ(bj.BlackjacksWon, 1);
+    EXPECT_EQ(bj.BlackjackAmountWon, Currency::FromWhole(15));
+
+    GameState aces = PlayStacked(
+        [](GameState& gs) { SetRow(gs, kSoft12, kSplitOrHit); }, {10, 7, 1, 1, 13, 1, 5, 9}, table);
+    EXPECT_EQ(aces.BlackjacksWon, 0);
+    EXPECT_EQ(aces.SplitHandsWon, 2);
+    EXPECT_EQ(aces.SplitHandsLost, 1);
+
+    GameState doubled = PlayStacked(
+        [](GameState& gs) {
+            SetRow(gs, kHard16, kSplitOrHit);
+            SetRow(gs, kHard11, kDoubleDown);
+        },
+        {10, 7, 8, 8, 3, 10, 10}, table);
+    EXPECT_EQ(doubled.DoubledHandsWon, 1);
+    EXPECT_EQ(doubled.DoubledAmountWon, Currency::FromWhole(20));
+    EXPECT_EQ(doubled.SplitAmountWon, Currency::FromWhole(30));
+}
+
+TEST(Round, InsuranceStakeShowsInTheHandAndTheInsuranceTotals) {
+    test::RecordingTable table;
+    GameState gs = PlayStacked(
+        [](GameState& s) { s.InsuranceByRow[kHard20] = true; }, {8, 1, 10, 10}, table);
+    EXPECT_EQ(gs.AmountWonOnHand, Currency::FromWhole(5));
+    EXPECT_EQ(gs.InsuranceResult, Currency::FromWhole(-5));
+    EXPECT_EQ(gs.InsuredHandsWon, 1);
+    EXPECT_EQ(gs.InsuranceAmountWon, Currency::FromWhole(5));
+    EXPECT_EQ(gs.InsuranceAmountLost, Currency::FromWhole(5));
+    EXPECT_EQ(
+        table.events, (std::vector<std::string> {"insurance", "pause", "settled", "end -1:20"}));
+}
+
+TEST(Round, SplitRoundPausesAndEndsEachHand) {
+    test::RecordingTable table;
+    GameState gs = PlayStacked(
+        [](GameState& s) { SetRow(s, kHard16, kSplitOrHit); }, {10, 7, 8, 8, 8, 10, 3, 9}, table);
+    const std::vector<std::string> expected {"split", "pause", "pause", "split-played", "pause",
+        "settled", "end 0:18", "settled", "end 1:11", "push", "end 2:17", "split-end 3"};
+    EXPECT_EQ(table.events, expected);
+    EXPECT_EQ(gs.PushStreak, 1);
+}
+
+TEST(Round, DoubledBetShowsDuringTheRoundAndIsHalvedAfter) {
+    struct BetWatcher : test::RecordingTable {
+        std::vector<std::int64_t> bets;
+        GameState* gs = nullptr;
+        void BetChanged() override { bets.push_back(gs->CurrentBet); }
+    } table;
+    GameState gs = test::FlatTable();
+    table.gs = &gs;
+    SetRow(gs, kHard11, kDoubleDown);
+    gs.WinBet = 5; // add 5 after a win
+    StackShoeRanks(gs, {10, 7, 6, 5, 10});
+    PlayRound(gs, table);
+    EXPECT_EQ(table.bets, (std::vector<std::int64_t> {20, 15}));
+}
+
+} // namespace
+} // namespace bj

@@ -1,1 +1,93 @@
+#include "engine/hand_rules.h"
+#include "engine/shoe.h"
+
 #include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+namespace bj {
+namespace {
+
+TEST(Shoe, BuildsInDeckSuitRankOrder) {
+    GameState gs;
+    gs.DecksInShoe = 2;
+    BuildShoe(gs);
+    ASSERT_EQ(gs.CardsLeft, 104);
+    const struct {
+        int row, rank, suit;
+    } cases[] = {{1, 1, 1}, {13, 13, 1}, {14, 1, 2}, {52, 13, 4}, {53, 1, 1}, {104, 13, 4}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(gs.Shoe[c.row - 1].rank, c.rank) << c.row;
+        EXPECT_EQ(gs.Shoe[c.row - 1].suit, c.suit) << c.row;
+    }
+}
+
+TEST(Shoe, RebuildsWhenAThirdIsLeft) {
+    GameState gs;
+    BuildShoe(gs);
+    gs.CurrentHand = kPlayer;
+    for (int draw = 1; draw <= 34; ++draw)
+        DealCard(gs, 1);
+    EXPECT_EQ(gs.CardsLeft, 18);
+    DealCard(gs, 1); // leaves 17, and 52 x 0.33 = 17.16
+    EXPECT_EQ(gs.CardsLeft, 52);
+}
+
+TEST(Shoe, DealsFacesAndCountValues) {
+    const struct {
+        int rank, value;
+        const char* face;
+    } cases[]
+        = {{1, 11, "A"}, {2, 2, "2"}, {10, 10, "10"}, {11, 10, "J"}, {12, 10, "Q"}, {13, 10, "K"}};
+    for (const auto& c : cases) {
+        GameState gs;
+        BuildShoe(gs);
+        StackShoe(gs, {Card {static_cast<std::uint8_t>(c.rank), kHearts}});
+        gs.CurrentHand = kDealer;
+        DealCard(gs, 3);
+        const CardSlot& slot = gs.CardSlots[kDealer][3];
+        EXPECT_TRUE(slot.present);
+        EXPECT_EQ(slot.value, c.value);
+        EXPECT_EQ(slot.suit, kHearts);
+        EXPECT_STREQ(FaceText(slot.rank), c.face);
+        EXPECT_EQ(gs.CardsLeft, 51); // the stacked card came out of the shoe
+    }
+}
+
+TEST(Shoe, DrawsEveryRemainingCardEquallyOften) {
+    // Chi-square over the 52 cards of one deck, first draw of a fresh shoe each time.
+    GameState gs;
+    SeedRandom(gs, 99);
+    std::array<int, 53> seen {};
+    const int draws = 52 * 2000;
+    gs.CurrentHand = kPlayer;
+    for (int i = 0; i < draws; ++i) {
+        BuildShoe(gs);
+        DealCard(gs, 1);
+        const CardSlot& slot = gs.CardSlots[kPlayer][1];
+        ++seen[(slot.suit - 1) * 13 + slot.rank];
+    }
+    double chi2 = 0;
+    for (int card = 1; card <= 52; ++card)
+        chi2 += std::pow(seen[card] - 2000.0, 2) / 2000.0;
+    EXPECT_LT(chi2, 90.0); // 51 degrees of freedom: p < 0.001 above about 87
+}
+
+TEST(Shoe, SameSeedSameCards) {
+    GameState a, b;
+    BuildShoe(a);
+    BuildShoe(b);
+    SeedRandom(a, 5);
+    SeedRandom(b, 5);
+    a.CurrentHand = b.CurrentHand = kPlayer;
+    for (int i = 0; i < 200; ++i) {
+        DealCard(a, 1);
+        DealCard(b, 1);
+        ASSERT_EQ(a.CardSlots[kPlayer][1].rank, b.CardSlots[kPlayer][1].rank);
+        ASSERT_EQ(a.CardSlots[kPlayer][1].suit, b.CardSlots[kPlayer][1].suit);
+    }
+}
+
+} // namespace
+} // namespace bj

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "engine/game_state.h"
+#include "engine/shoe.h"
+#include "engine/table_observer.h"
+
+#include <string>
+#include <vector>
+
+namespace bj::test {
+
+// A table with one fixed bet of 10 (variable betting that never steps), a strategy that
+// stands on everything and never insures, dealer standing on soft 17, "Play Out Hand".
+inline GameState FlatTable(int decks = 8) {
+    GameState gs;
+    for (auto& row : gs.StrategyMatrix)
+        row.fill(kStand);
+    gs.InsuranceByRow.fill(false);
+    gs.InsuranceOn21 = kPlayOutHand;
+    gs.DealerSoft17 = 1;
+    gs.DoubleOnSplits = true;
+    gs.BettingType = kVariableBetting;
+    gs.InitialBet = 10;
+    gs.MinimumBet = 1;
+    gs.MaximumBet = 1000;
+    gs.CurrentBet = 10;
+    gs.DecksInShoe = decks;
+    BuildShoe(gs);
+    SeedRandom(gs, 7);
+    return gs;
+}
+
+inline void SetRow(GameState& gs, int row, int action) {
+    gs.StrategyMatrix[row].fill(static_cast<std::int8_t>(action));
+}
+
+inline double BankrollChange(const GameState& gs) {
+    return gs.Bankroll.ToDouble() - kStartingBankroll;
+}
+
+// Records the table events of a round in order, for checking what a window would show.
+class RecordingTable : public TableObserver {
+public:
+    std::vector<std::string> events;
+    void InsuranceTaken() override { events.push_back("insurance"); }
+    void DoubledDown() override { events.push_back("double"); }
+    void SplitStarted() override { events.push_back("split"); }
+    void SplitHandDoubled() override { events.push_back("split-double"); }
+    void SplitHandsPlayed() override { events.push_back("split-played"); }
+    void HandSettled() override { events.push_back("settled"); }
+    void HandPushed() override { events.push_back("push"); }
+    void HandEnded(int index, int total) override {
+        events.push_back("end " + std::to_string(index) + ":" + std::to_string(total));
+    }
+    void SplitRoundEnded(int hands) override {
+        events.push_back("split-end " + std::to_string(hands));
+    }
+    void WaitForContinue() override { events.push_back("pause"); }
+};
+
+} // namespace bj::test
