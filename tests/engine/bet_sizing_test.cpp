@@ -1,1 +1,96 @@
+#include "engine/bet_sizing.h"
+#include "engine/settlement.h"
+#include "engine_fixture.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace bj {
+namespace {
+
+// The bet after each result of the string (W win, L loss, P push), from the first bet.
+std::vector<std::int64_t> Bets(GameState gs, const std::string& results) {
+    SetFirstBet(gs);
+    std::vector<std::int64_t> bets {gs.CurrentBet};
+    for (char r : results) {
+        if (r == 'P') {
+            SettlePush(gs);
+        } else {
+            r == 'W' ? SettleWin(gs, false, false) : SettleLoss(gs, false);
+            NextBet(gs);
+        }
+        bets.push_back(gs.CurrentBet);
+    }
+    return bets;
+}
+
+GameState Streak(std::vector<double> winning, std::vector<double> losing) {
+    GameState gs = test::FlatTable();
+    gs.BettingType = kStreakBetting;
+    gs.WinStreakLength = static_cast<int>(winning.size());
+    gs.LoseStreakLength = static_cast<int>(losing.size());
+    for (std::size_t i = 0; i < winning.size(); ++i)
+        gs.WinningHandBets[i + 1] = winning[i];
+    for (std::size_t i = 0; i < losing.size(); ++i)
+        gs.LosingHandBets[i + 1] = losing[i];
+    return gs;
+}
+
+GameState Variable(
+    double initial, double step, double min, double max, int maintain, bool subtract) {
+    GameState gs = test::FlatTable();
+    gs.InitialBet = initial;
+    gs.WinBet = gs.LoseBet = step;
+    gs.MinimumBet = min;
+    gs.MaximumBet = max;
+    gs.MaintainMax = gs.MaintainMin = static_cast<std::uint8_t>(maintain);
+    gs.WinAddSub = gs.LoseAddSub = subtract ? 1 : 0;
+    return gs;
+}
+
+using Seq = std::vector<std::int64_t>;
+
+TEST(BetSizing, StreakSequences) {
+    const GameState gs = Streak({10, 20, 40}, {15, 30});
+    EXPECT_EQ(Bets(gs, "WWWWWWWWW"), (Seq {10, 10, 20, 40, 40, 40, 40, 40, 40, 40}));
+    EXPECT_EQ(Bets(gs, "WWLLL"), (Seq {10, 10, 20, 15, 30, 30}));
+    EXPECT_EQ(Bets(gs, "WPPW"), (Seq {10, 10, 10, 10, 20}));
+    EXPECT_EQ(StreakAmount(12.5), 12);
+}
+
+TEST(BetSizing, VariableSteps) {
+    const struct {
+        const char* name;
+        GameState gs;
+        const char* results;
+        Seq bets;
+    } cases[] = {
+        {"add to the maximum, then back to the initial bet", Variable(10, 5, 5, 25, 1, false),
+            "WWWWW", {10, 15, 20, 25, 10, 15}},
+        {"add to the maximum and stay there", Variable(10, 5, 5, 25, 0, false), "WWWWW",
+            {10, 15, 20, 25, 25, 25}},
+        {"a step past the maximum is lowered to it", Variable(20, 7, 5, 25, 0, false), "WW",
+            {20, 25, 25}},
+        {"subtract to the minimum, then back to the initial bet", Variable(20, 5, 10, 50, 1, true),
+            "LLLL", {20, 15, 10, 20, 15}},
+        {"subtract past the minimum is raised to it", Variable(12, 5, 5, 50, 0, true), "LLL",
+            {12, 7, 5, 5}},
+        {"a push keeps the bet", Variable(10, 5, 5, 50, 0, false), "WPW", {10, 15, 15, 20}},
+        {"an initial bet of 12.5 rounds half to even", Variable(12.5, 0, 1, 50, 0, false), "",
+            {12}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Bets(c.gs, c.results), c.bets) << c.name;
+}
+
+TEST(BetSizing, ResetBetByKind) {
+    GameState gs = Variable(12.5, 0, 1, 50, 0, false);
+    EXPECT_EQ(ResetBet(gs), 12);
+    gs.BettingType = kStreakBetting;
+    EXPECT_EQ(ResetBet(gs), 5);
+}
+
+} // namespace
+} // namespace bj

@@ -1,1 +1,80 @@
+#include "engine/session_stops.h"
+#include "engine/settlement.h"
+#include "engine_fixture.h"
+
 #include <gtest/gtest.h>
+
+#include <vector>
+
+namespace bj {
+namespace {
+
+struct Hand {
+    std::int64_t bet;
+    bool won;
+};
+
+struct StopCase {
+    const char* name;
+    double maxWin, maxLoss;
+    double bailOut;
+    std::vector<Hand> hands;
+    int stopsAfter; // 1-based hand whose settlement stops the session; 0 = never
+    SessionEnd end;
+};
+
+// Sessions start from a bankroll of 0, as in the bail-out example.
+const StopCase kStops[] = {
+    {"bail-out 10%: gives back a tenth of a 110 peak", 100, 1000, 0.10,
+        {{110, true}, {10, false}, {1, false}}, 3, SessionEnd::StoppedOnWin},
+    {"bail-out 0: the first win that reaches the level", 100, 1000, 0,
+        {{60, true}, {40, true}, {5, true}}, 2, SessionEnd::StoppedOnWin},
+    {"max loss 0: the first loss below the start", 100, 0, 0.10,
+        {{10, true}, {10, false}, {5, false}}, 3, SessionEnd::StoppedOnLoss},
+    {"max win 0: a first loss gives back everything", 0, 1000, 0.10, {{5, false}}, 1,
+        SessionEnd::StoppedOnWin},
+    {"max win 0 and a loss past max loss: the loss stop fires", 0, 2, 0.10, {{5, false}}, 1,
+        SessionEnd::StoppedOnLoss},
+    {"max win 0, bail-out 0: a first win stops", 0, 1000, 0, {{5, true}}, 1,
+        SessionEnd::StoppedOnWin},
+    {"bail-out 100: stops once back at the start", 50, 1000, 1.0,
+        {{60, true}, {30, false}, {20, false}, {10, false}}, 4, SessionEnd::StoppedOnWin},
+    {"below every level the session plays through", 100, 100, 0.10,
+        {{50, true}, {60, false}, {20, true}}, 0, SessionEnd::PlayedThrough},
+};
+
+class SessionStopTest : public ::testing::TestWithParam<StopCase> { };
+
+TEST_P(SessionStopTest, StopsWhereTheRuleSays) {
+    const StopCase& c = GetParam();
+    GameState gs = test::FlatTable();
+    gs.Bankroll = {};
+    gs.MultiSessionMode = true;
+    gs.BailOutFraction = c.bailOut;
+    BeginSession(gs, Currency::FromDouble(c.maxWin), Currency::FromDouble(c.maxLoss));
+    const Currency startLoseLevel = gs.SessionLoseLevel;
+    int stoppedAt = 0;
+    for (std::size_t i = 0; i < c.hands.size() && stoppedAt == 0; ++i) {
+        gs.CurrentBet = c.hands[i].bet;
+        c.hands[i].won ? SettleWin(gs, false, false) : SettleLoss(gs, false);
+        if (gs.SessionStop)
+            stoppedAt = static_cast<int>(i) + 1;
+    }
+    EXPECT_EQ(stoppedAt, c.stopsAfter) << c.name;
+    if (stoppedAt != 0)
+        gs.SessionEndBank = {}; // what the batch run does when a stop ends it
+    EXPECT_EQ(ClassifySessionEnd(gs, startLoseLevel), c.end) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, SessionStopTest, ::testing::ValuesIn(kStops),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
+
+TEST(SessionStops, OffOutsideMultiSessionMode) {
+    GameState gs = test::FlatTable();
+    BeginSession(gs, Currency {}, Currency {});
+    SettleLoss(gs, false);
+    EXPECT_FALSE(gs.SessionStop);
+}
+
+} // namespace
+} // namespace bj
