@@ -24,6 +24,8 @@ public:
 
     const std::string& Path() const { return path_; }
     sqlite3* Handle() const { return db_; }
+    // True when the file could only be opened for reading; saves will then fail.
+    bool ReadOnly() const;
 
 private:
     StrategyDb(sqlite3* db, std::string path);

@@ -1,0 +1,181 @@
+#include "store/playing_strategies.h"
+
+#include "store/statement.h"
+
+#include <sqlite3.h>
+
+namespace bj {
+namespace {
+
+constexpr const char* kActionColumns = "DA, D10, D9, D8, D7, D6, D5, D4, D3, D2";
+
+// A damaged file may hold any number; the engine only knows codes 0..5.
+int ValidAction(int code) {
+    return code >= kHit && code <= kSplitOrDouble ? code : kHit;
+}
+
+// Rows are placed by their own number, so a missing row cannot shift the ones after it.
+int ReadRows(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
+    Statement rows(db,
+        std::string("SELECT Ref_No, ") + kActionColumns
+            + ", Ins FROM PlayersHand WHERE PlayingStrategyRef_No = ? ORDER BY Ref_No",
+        StoreAction::Read);
+    rows.Bind(1, std::int64_t {refNo});
+    int found = 0;
+    while (rows.Step()) {
+        const std::int32_t row = rows.Whole(0);
+        if (row < 0 || row >= kPlayerRows) continue;
+        for (int col = 0; col < kDealerColumns; ++col)
+            strategy.Actions[row][col] = ValidAction(rows.Whole(1 + col));
+        strategy.Ins[row] = rows.Whole(1 + kDealerColumns);
+        ++found;
+    }
+    return found;
+}
+
+void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int32_t refNo) {
+    Statement update(db,
+        "UPDATE PlayersHand SET DA = ?3, D10 = ?4, D9 = ?5, D8 = ?6, D7 = ?7, D6 = ?8, "
+        "D5 = ?9, D4 = ?10, D3 = ?11, D2 = ?12, Ins = ?13 "
+        "WHERE PlayingStrategyRef_No = ?1 AND Ref_No = ?2",
+        StoreAction::Save);
+    Statement insert(db,
+        std::string("INSERT INTO PlayersHand (PlayingStrategyRef_No, Ref_No, ") + kActionColumns
+            + ", Ins) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)",
+        StoreAction::Save);
+    for (int row = 0; row < kPlayerRows; ++row) {
+        for (Statement* statement : {&update, &insert}) {
+            statement->Bind(1, std::int64_t {refNo}).Bind(2, std::int64_t {row});
+            for (int col = 0; col < kDealerColumns; ++col)
+                statement->Bind(3 + col, std::int64_t {strategy.Actions[row][col]});
+            statement->Bind(13, std::int64_t {strategy.Ins[row]});
+        }
+        // A row lost from an older file is written afresh rather than silently skipped.
+        if (update.Execute() == 0) insert.Execute();
+        update.Reset();
+        insert.Reset();
+    }
+}
+
+void BindRules(Statement& statement, const PlayingStrategy& strategy) {
+    statement.Bind(1, strategy.Name)
+        .Bind(2, std::int64_t {strategy.DoubleDown})
+        .Bind(3, std::int64_t {strategy.SplitsDoubleDown})
+        .Bind(4, std::int64_t {strategy.DealerSoft17})
+        .Bind(5, std::int64_t {strategy.InsuranceOn21});
+}
+
+} // namespace
+
+std::vector<NamedRef> ListPlayingStrategies(StrategyDb& db) {
+    Statement list(
+        db, "SELECT Name, Ref_No FROM PlayingStrategies ORDER BY Ref_No", StoreAction::Read);
+    std::vector<NamedRef> entries;
+    while (list.Step())
+        entries.push_back({TrimBlanks(list.Text(0)), list.Whole(1)});
+    return entries;
+}
+
+std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::int32_t refNo) {
+    Statement head(db,
+        "SELECT Name, DealerSoft17, DoubleDown, SplitsDoubleDown, InsuranceOn21 "
+        "FROM PlayingStrategies WHERE Ref_No = ?",
+        StoreAction::Read);
+    head.Bind(1, std::int64_t {refNo});
+    if (!head.Step()) return std::nullopt;
+    PlayingStrategy strategy;
+    strategy.RefNo = refNo;
+    strategy.Name = TrimBlanks(head.Text(0));
+    strategy.DealerSoft17 = head.Whole(1);
+    strategy.DoubleDown = head.Whole(2);
+    strategy.SplitsDoubleDown = head.Whole(3);
+    strategy.InsuranceOn21 = head.Whole(4);
+    strategy.StoredRows = ReadRows(db, refNo, strategy);
+    return strategy;
+}
+
+bool LoadPlayingStrategy(StrategyDb& db, std::int32_t refNo, GameState& gs) {
+    // Rows the file lacks keep what the game state held, so read into a copy of it.
+    PlayingStrategy merged = PlayingStrategyFromGameState(gs);
+    Statement head(db,
+        "SELECT Name, DealerSoft17, DoubleDown, SplitsDoubleDown, InsuranceOn21 "
+        "FROM PlayingStrategies WHERE Ref_No = ?",
+        StoreAction::Read);
+    head.Bind(1, std::int64_t {refNo});
+    if (!head.Step()) return false;
+    ReadRows(db, refNo, merged);
+
+    gs.PlayingStrategyName = TrimBlanks(head.Text(0));
+    gs.PlayingStrategyRefNo = refNo;
+    gs.DealerSoft17 = head.Whole(1);
+    gs.DoubleDownRule = head.Whole(2);
+    gs.DoubleOnSplits = head.Whole(3) != 0;
+    gs.InsuranceOn21 = head.Whole(4);
+    for (int row = 0; row < kPlayerRows; ++row) {
+        for (int col = 0; col < kDealerColumns; ++col)
+            gs.StrategyMatrix[row][col] = static_cast<std::int8_t>(merged.Actions[row][col]);
+        gs.InsuranceByRow[row] = merged.Ins[row] != 0;
+    }
+    return true;
+}
+
+PlayingStrategy PlayingStrategyFromGameState(const GameState& gs) {
+    PlayingStrategy strategy;
+    strategy.RefNo = gs.PlayingStrategyRefNo;
+    strategy.Name = gs.PlayingStrategyName;
+    strategy.DoubleDown = gs.DoubleDownRule;
+    strategy.SplitsDoubleDown = gs.DoubleOnSplits ? 1 : 0;
+    strategy.DealerSoft17 = gs.DealerSoft17;
+    strategy.InsuranceOn21 = gs.InsuranceOn21;
+    for (int row = 0; row < kPlayerRows; ++row) {
+        for (int col = 0; col < kDealerColumns; ++col)
+            strategy.Actions[row][col] = gs.StrategyMatrix[row][col];
+        strategy.Ins[row] = gs.InsuranceByRow[row] ? 1 : 0;
+    }
+    return strategy;
+}
+
+std::int32_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
+    Transaction saving(db);
+    Statement insert(db,
+        "INSERT INTO PlayingStrategies (Name, DoubleDown, SplitsDoubleDown, DealerSoft17, "
+        "InsuranceOn21) VALUES (?, ?, ?, ?, ?)",
+        StoreAction::Save);
+    BindRules(insert, strategy);
+    insert.Execute();
+    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    WriteRows(db, strategy, refNo);
+    saving.Commit();
+    return refNo;
+}
+
+bool UpdatePlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
+    RefuseProtectedDefault(db, strategy.RefNo, "playing strategy");
+    Transaction saving(db);
+    Statement update(db,
+        "UPDATE PlayingStrategies SET Name = ?, DoubleDown = ?, SplitsDoubleDown = ?, "
+        "DealerSoft17 = ?, InsuranceOn21 = ? WHERE Ref_No = ?",
+        StoreAction::Save);
+    BindRules(update, strategy);
+    update.Bind(6, std::int64_t {strategy.RefNo});
+    if (update.Execute() == 0) return false;
+    WriteRows(db, strategy, strategy.RefNo);
+    saving.Commit();
+    return true;
+}
+
+int DeletePlayingStrategy(StrategyDb& db, std::int32_t refNo) {
+    RefuseProtectedDefault(db, refNo, "playing strategy");
+    Transaction deleting(db);
+    Statement(db, "DELETE FROM PlayersHand WHERE PlayingStrategyRef_No = ?", StoreAction::Save)
+        .Bind(1, std::int64_t {refNo})
+        .Execute();
+    const int deleted
+        = Statement(db, "DELETE FROM PlayingStrategies WHERE Ref_No = ?", StoreAction::Save)
+              .Bind(1, std::int64_t {refNo})
+              .Execute();
+    deleting.Commit();
+    return deleted;
+}
+
+} // namespace bj

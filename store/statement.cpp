@@ -1,0 +1,161 @@
+#include "store/statement.h"
+
+#include "engine/currency.h"
+#include "store/protected_defaults.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace bj {
+namespace {
+
+std::optional<double> ParseNumber(std::string_view text) {
+    const std::string trimmed = TrimBlanks(text);
+    if (trimmed.empty()) return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(trimmed.c_str(), &end);
+    if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+Statement::Statement(StrategyDb& db, std::string_view sql, StoreAction action)
+    : db_(db)
+    , action_(action) {
+    const int rc = sqlite3_prepare_v2(
+        db.Handle(), sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
+    if (rc != SQLITE_OK) Fail(rc);
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(stmt_);
+}
+
+void Statement::Fail(int rc) const {
+    ThrowSqliteFailure(db_.Handle(), db_.Path(), rc, action_);
+}
+
+Statement& Statement::Bind(int index, std::int64_t value) {
+    if (const int rc = sqlite3_bind_int64(stmt_, index, value); rc != SQLITE_OK) Fail(rc);
+    return *this;
+}
+
+Statement& Statement::Bind(int index, double value) {
+    if (const int rc = sqlite3_bind_double(stmt_, index, value); rc != SQLITE_OK) Fail(rc);
+    return *this;
+}
+
+Statement& Statement::Bind(int index, std::string_view value) {
+    const int rc = sqlite3_bind_text64(
+        stmt_, index, value.data(), value.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+    if (rc != SQLITE_OK) Fail(rc);
+    return *this;
+}
+
+Statement& Statement::Bind(int index, const std::optional<double>& value) {
+    return value ? Bind(index, *value) : BindNull(index);
+}
+
+Statement& Statement::BindNull(int index) {
+    if (const int rc = sqlite3_bind_null(stmt_, index); rc != SQLITE_OK) Fail(rc);
+    return *this;
+}
+
+bool Statement::Step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    sqlite3_reset(stmt_);
+    Fail(rc);
+}
+
+int Statement::Execute() {
+    while (Step()) { }
+    return sqlite3_changes(db_.Handle());
+}
+
+void Statement::Reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+bool Statement::IsNull(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+double Statement::Number(int column) const {
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_INTEGER:
+        return static_cast<double>(sqlite3_column_int64(stmt_, column));
+    case SQLITE_FLOAT: {
+        const double value = sqlite3_column_double(stmt_, column);
+        return std::isfinite(value) ? value : 0.0;
+    }
+    case SQLITE_TEXT:
+        return ParseNumber(Text(column)).value_or(0.0);
+    default:
+        return 0.0;
+    }
+}
+
+std::int32_t Statement::Whole(int column) const {
+    constexpr double kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr double kHigh = std::numeric_limits<std::int32_t>::max();
+    const double value = std::clamp(ToTwoDecimals(Number(column)), kLow, kHigh);
+    return static_cast<std::int32_t>(RoundHalfEven(value));
+}
+
+std::string Statement::Text(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    if (!text) return {};
+    return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+}
+
+Transaction::Transaction(StrategyDb& db)
+    : db_(db) {
+    if (!sqlite3_get_autocommit(db.Handle())) return;
+    const int rc = sqlite3_exec(db.Handle(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) ThrowSqliteFailure(db.Handle(), db.Path(), rc, StoreAction::Save);
+    open_ = true;
+}
+
+Transaction::~Transaction() {
+    if (open_ && !sqlite3_get_autocommit(db_.Handle()))
+        sqlite3_exec(db_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::Commit() {
+    if (!open_) return;
+    const int rc = sqlite3_exec(db_.Handle(), "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) ThrowSqliteFailure(db_.Handle(), db_.Path(), rc, StoreAction::Save);
+    open_ = false;
+}
+
+void RefuseProtectedDefault(const StrategyDb& db, std::int32_t refNo, const char* what) {
+    if (IsProtectedDefault(refNo))
+        ThrowStoreProblem(StoreProblem::ProtectedDefault, db.Path(), StoreAction::Save,
+            std::string("the default ") + what
+                + " cannot be changed or deleted; save your settings under another name");
+}
+
+std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+double ToTwoDecimals(double value) {
+    if (!(std::abs(value) < 1e15)) return std::isfinite(value) ? value : 0.0;
+    char shown[64];
+    std::snprintf(shown, sizeof shown, "%.2f", value);
+    return std::strtod(shown, nullptr);
+}
+
+} // namespace bj

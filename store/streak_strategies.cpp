@@ -1,0 +1,125 @@
+#include "store/betting_strategies.h"
+
+#include "store/statement.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace bj {
+namespace {
+
+// Column list shared by load, append and update: name, decks, the two lengths, then the
+// ten winning and ten losing bets.
+std::string StreakColumns() {
+    std::string columns = "Name, DecksInShoe, WinningSeqLength, LosingSeqLength";
+    for (const char* side : {"WinningHand", "LosingHand"})
+        for (int i = 1; i <= kBetSteps; ++i)
+            columns += std::string(", ") + side + std::to_string(i);
+    return columns;
+}
+
+constexpr int kStreakValues = 4 + 2 * kBetSteps;
+
+std::string Placeholders(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i)
+        text += (i > 1 ? ", ?" : "?") + std::to_string(i);
+    return text;
+}
+
+void BindStreak(Statement& statement, const StreakStrategy& strategy) {
+    statement.Bind(1, strategy.Name)
+        .Bind(2, std::int64_t {strategy.DecksInShoe})
+        .Bind(3, std::int64_t {strategy.WinningSeqLength})
+        .Bind(4, std::int64_t {strategy.LosingSeqLength});
+    for (int i = 0; i < kBetSteps; ++i) {
+        statement.Bind(5 + i, strategy.WinningHand[i]);
+        statement.Bind(5 + kBetSteps + i, strategy.LosingHand[i]);
+    }
+}
+
+std::optional<double> OptionalNumber(const Statement& statement, int column) {
+    if (statement.IsNull(column)) return std::nullopt;
+    return statement.Number(column);
+}
+
+} // namespace
+
+std::vector<NamedRef> ListStreakStrategies(StrategyDb& db) {
+    Statement list(
+        db, "SELECT Name, Ref_No FROM BettingStrategies ORDER BY Ref_No", StoreAction::Read);
+    std::vector<NamedRef> entries;
+    while (list.Step())
+        entries.push_back({list.Text(0), list.Whole(1)});
+    return entries;
+}
+
+std::optional<StreakStrategy> LoadStreakStrategy(StrategyDb& db, std::int32_t refNo) {
+    Statement load(db, "SELECT " + StreakColumns() + " FROM BettingStrategies WHERE Ref_No = ?",
+        StoreAction::Read);
+    load.Bind(1, std::int64_t {refNo});
+    if (!load.Step()) return std::nullopt;
+    StreakStrategy strategy;
+    strategy.RefNo = refNo;
+    strategy.Name = load.Text(0);
+    strategy.DecksInShoe = load.Whole(1);
+    strategy.WinningSeqLength = load.Whole(2);
+    strategy.LosingSeqLength = load.Whole(3);
+    for (int i = 0; i < kBetSteps; ++i) {
+        strategy.WinningHand[i] = OptionalNumber(load, 4 + i);
+        strategy.LosingHand[i] = OptionalNumber(load, 4 + kBetSteps + i);
+    }
+    return strategy;
+}
+
+std::int32_t AppendStreakStrategy(StrategyDb& db, const StreakStrategy& strategy) {
+    Transaction saving(db);
+    Statement append(db,
+        "INSERT INTO BettingStrategies (" + StreakColumns() + ", HandsToPlay, Comments) VALUES ("
+            + Placeholders(kStreakValues) + ", 50, 'This is the Default settings.')",
+        StoreAction::Save);
+    BindStreak(append, strategy);
+    append.Execute();
+    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    saving.Commit();
+    return refNo;
+}
+
+bool UpdateStreakStrategy(StrategyDb& db, const StreakStrategy& strategy) {
+    RefuseProtectedDefault(db, strategy.RefNo, "streak betting strategy");
+    Transaction saving(db);
+    Statement update(db,
+        "UPDATE BettingStrategies SET (" + StreakColumns() + ") = (" + Placeholders(kStreakValues)
+            + ") WHERE Ref_No = ?" + std::to_string(kStreakValues + 1),
+        StoreAction::Save);
+    BindStreak(update, strategy);
+    update.Bind(kStreakValues + 1, std::int64_t {strategy.RefNo});
+    const bool found = update.Execute() > 0;
+    saving.Commit();
+    return found;
+}
+
+bool DeleteStreakStrategy(StrategyDb& db, std::int32_t refNo) {
+    RefuseProtectedDefault(db, refNo, "streak betting strategy");
+    Transaction deleting(db);
+    const int deleted
+        = Statement(db, "DELETE FROM BettingStrategies WHERE Ref_No = ?", StoreAction::Save)
+              .Bind(1, std::int64_t {refNo})
+              .Execute();
+    deleting.Commit();
+    return deleted > 0;
+}
+
+void ApplyStreakStrategy(const StreakStrategy& strategy, GameState& gs) {
+    const auto length = [](std::int32_t n) { return std::clamp(n, 1, kBetSteps); };
+    gs.DecksInShoe = std::max(strategy.DecksInShoe, 1);
+    gs.WinStreakLength = length(strategy.WinningSeqLength);
+    gs.LoseStreakLength = length(strategy.LosingSeqLength);
+    for (int i = 0; i < kBetSteps; ++i) {
+        gs.WinningHandBets[i + 1] = strategy.WinningHand[i].value_or(0.0);
+        gs.LosingHandBets[i + 1] = strategy.LosingHand[i].value_or(0.0);
+    }
+}
+
+} // namespace bj

@@ -1,0 +1,117 @@
+#include "store/betting_strategies.h"
+
+#include "store/statement.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace bj {
+namespace {
+
+constexpr const char* kVariableColumns
+    = "Name, InitialBet, MaximumBet, MinimumBet, MaintainMax, MaintainMin, WinAddSub, "
+      "LoseAddSub, WinBet, LoseBet";
+
+void BindVariable(Statement& statement, const VariableStrategy& strategy) {
+    statement.Bind(1, strategy.Name)
+        .Bind(2, strategy.InitialBet)
+        .Bind(3, strategy.MaximumBet)
+        .Bind(4, strategy.MinimumBet)
+        .Bind(5, std::int64_t {strategy.MaintainMax})
+        .Bind(6, std::int64_t {strategy.MaintainMin})
+        .Bind(7, std::int64_t {strategy.WinAddSub})
+        .Bind(8, std::int64_t {strategy.LoseAddSub})
+        .Bind(9, strategy.WinBet)
+        .Bind(10, strategy.LoseBet);
+}
+
+// Each of these picks one of two options in the editor; anything else in a damaged file
+// falls back to the first.
+std::uint8_t Choice(const Statement& statement, int column) {
+    return statement.Whole(column) == 1 ? 1 : 0;
+}
+
+} // namespace
+
+std::vector<NamedRef> ListVariableStrategies(StrategyDb& db) {
+    Statement list(db, "SELECT Name, Ref_No FROM VariableBet ORDER BY Ref_No", StoreAction::Read);
+    std::vector<NamedRef> entries;
+    while (list.Step())
+        entries.push_back({list.Text(0), list.Whole(1)});
+    return entries;
+}
+
+std::optional<VariableStrategy> LoadVariableStrategy(StrategyDb& db, std::int32_t refNo) {
+    Statement load(db,
+        std::string("SELECT ") + kVariableColumns + " FROM VariableBet WHERE Ref_No = ?",
+        StoreAction::Read);
+    load.Bind(1, std::int64_t {refNo});
+    if (!load.Step()) return std::nullopt;
+    VariableStrategy strategy;
+    strategy.RefNo = refNo;
+    strategy.Name = load.Text(0);
+    strategy.InitialBet = load.Number(1);
+    strategy.MaximumBet = load.Number(2);
+    strategy.MinimumBet = load.Number(3);
+    strategy.MaintainMax = Choice(load, 4);
+    strategy.MaintainMin = Choice(load, 5);
+    strategy.WinAddSub = Choice(load, 6);
+    strategy.LoseAddSub = Choice(load, 7);
+    strategy.WinBet = load.Number(8);
+    strategy.LoseBet = load.Number(9);
+    return strategy;
+}
+
+std::int32_t AppendVariableStrategy(StrategyDb& db, const VariableStrategy& strategy) {
+    Transaction saving(db);
+    Statement append(db,
+        std::string("INSERT INTO VariableBet (") + kVariableColumns
+            + ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)",
+        StoreAction::Save);
+    BindVariable(append, strategy);
+    append.Execute();
+    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    saving.Commit();
+    return refNo;
+}
+
+bool UpdateVariableStrategy(StrategyDb& db, const VariableStrategy& strategy) {
+    RefuseProtectedDefault(db, strategy.RefNo, "variable betting strategy");
+    Transaction saving(db);
+    Statement update(db,
+        std::string("UPDATE VariableBet SET (") + kVariableColumns
+            + ") = (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10) WHERE Ref_No = ?11",
+        StoreAction::Save);
+    BindVariable(update, strategy);
+    update.Bind(11, std::int64_t {strategy.RefNo});
+    const bool found = update.Execute() > 0;
+    saving.Commit();
+    return found;
+}
+
+bool DeleteVariableStrategy(StrategyDb& db, std::int32_t refNo) {
+    RefuseProtectedDefault(db, refNo, "variable betting strategy");
+    Transaction deleting(db);
+    const int deleted = Statement(db, "DELETE FROM VariableBet WHERE Ref_No = ?", StoreAction::Save)
+                            .Bind(1, std::int64_t {refNo})
+                            .Execute();
+    deleting.Commit();
+    return deleted > 0;
+}
+
+void ApplyVariableStrategy(const VariableStrategy& strategy, GameState& gs) {
+    gs.VariableBetRefNo = strategy.RefNo;
+    gs.InitialBet = ToTwoDecimals(strategy.InitialBet);
+    gs.MaximumBet = ToTwoDecimals(strategy.MaximumBet);
+    gs.MinimumBet = ToTwoDecimals(strategy.MinimumBet);
+    gs.LoseAddSub = strategy.LoseAddSub;
+    gs.LoseBet = ToTwoDecimals(strategy.LoseBet);
+    gs.WinAddSub = strategy.WinAddSub;
+    gs.WinBet = ToTwoDecimals(strategy.WinBet);
+    gs.MaintainMax = strategy.MaintainMax;
+    gs.MaintainMin = strategy.MaintainMin;
+    gs.VariableStrategyLoaded = true;
+}
+
+} // namespace bj
