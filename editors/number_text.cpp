@@ -19,6 +19,10 @@ QString ShortestNumber(double value) {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+double BoxAmount(const QString& text) {
+    return std::clamp(AmountValue(FormatAmount(text)), -kLargestAmount, kLargestAmount);
+}
+
 int CountFromText(const QString& text, int low, int high) {
     const double value = AmountValue(FormatAmount(text));
     if (value <= low)

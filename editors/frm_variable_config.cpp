@@ -1,0 +1,220 @@
+#include "editors/frm_variable_config.h"
+
+#include "editors/frm_select_betting_strat.h"
+#include "editors/number_text.h"
+#include "editors/variable_records.h"
+#include "engine/game_state.h"
+#include "shell/input_helpers.h"
+#include "shell/message_box.h"
+#include "shell/window_services.h"
+#include "store/protected_defaults.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace bj {
+
+frmVariableConfig::frmVariableConfig(AppContext& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , ctx_(ctx) {
+    setObjectName("frmVariableConfig");
+    setWindowTitle("Variable Betting Configuration");
+    BuildControls();
+    HookEvents();
+    resize(6900 / 15, 5700 / 15);
+}
+
+void frmVariableConfig::Form_Load() {
+    loaded_ = true;
+    bLoading = true;
+    CenterForm(this);
+    MatchBackColors(this);
+    cmdReturn->setText(QString::fromStdString(ctx_.gs.ReturnButtonCaption));
+    FillVariableStrategyList(ctx_, cboStartegy);
+    SetEditMode(!ctx_.gs.VariableStrategyLoaded, false);
+    bLoading = false;
+}
+
+void frmVariableConfig::Form_Unload() {
+    if (!ctx_.nav.MultiSessionOpen())
+        ctx_.nav.SetTableEnabled(true);
+}
+
+void frmVariableConfig::SetEditMode(bool editing, bool showName) {
+    cmdSave->setEnabled(editing);
+    cmdCancel->setEnabled(editing);
+    ctx_.gs.VariableStrategyLoaded = !editing;
+    cmdAdd->setEnabled(!editing);
+    const int position = cboStartegy->currentIndex();
+    const bool deletable
+        = position > 0 && !IsProtectedDefault(cboStartegy->itemData(position).toInt());
+    cmdDelete->setEnabled(!editing && deletable);
+    txtStrategy->setVisible(showName);
+    if (showName)
+        txtStrategy->raise();
+}
+
+void frmVariableConfig::cboStartegy_Click() {
+    const int position = cboStartegy->currentIndex();
+    if (position < 0)
+        return;
+    const std::int32_t refNo = cboStartegy->itemData(position).toInt();
+    bLoading = true;
+    if (ctx_.gs.VariableStrategyLoaded)
+        LoadVariableStrategy(ctx_, refNo, *this);
+    else
+        ShowUnsavedValues();
+    ctx_.gs.VariableListIndex = position;
+    variableBetName_ = cboStartegy->itemText(position);
+    ctx_.gs.VariableBetRefNo = refNo;
+    bLoading = false;
+}
+
+void frmVariableConfig::ShowUnsavedValues() {
+    const GameState& gs = ctx_.gs;
+    txtInitialBet->setText(FormatAmount(gs.InitialBet));
+    txtMaxBet->setText(FormatAmount(gs.MaximumBet));
+    txtMinBet->setText(FormatAmount(gs.MinimumBet));
+    txtFlatAddWin->setText(FormatAmount(gs.WinBet));
+    txtFlatAddLose->setText(FormatAmount(gs.LoseBet));
+    optMaxBet[gs.MaintainMax ? 1 : 0]->setChecked(true);
+    optMinBet[gs.MaintainMin ? 1 : 0]->setChecked(true);
+    cboFWAddSub->setCurrentIndex(gs.WinAddSub ? 1 : 0);
+    cboFLAddSub->setCurrentIndex(gs.LoseAddSub ? 1 : 0);
+}
+
+// A change that only reformats the amount is not an edit.
+void frmVariableConfig::SetAmount(double& field, QLineEdit* box, bool marksUnsaved) {
+    const double value = BoxAmount(box->text());
+    if (marksUnsaved && value != field)
+        ctx_.gs.VariableStrategyLoaded = false;
+    field = value;
+}
+
+void frmVariableConfig::txtInitialBet_Change() {
+    SetAmount(ctx_.gs.InitialBet, txtInitialBet, true);
+}
+void frmVariableConfig::txtMaxBet_Change() {
+    SetAmount(ctx_.gs.MaximumBet, txtMaxBet, true);
+}
+void frmVariableConfig::txtMinBet_Change() {
+    SetAmount(ctx_.gs.MinimumBet, txtMinBet, true);
+}
+void frmVariableConfig::txtFlatAddWin_Change() {
+    SetAmount(ctx_.gs.WinBet, txtFlatAddWin, false);
+}
+void frmVariableConfig::txtFlatAddLose_Change() {
+    SetAmount(ctx_.gs.LoseBet, txtFlatAddLose, false);
+}
+
+void frmVariableConfig::AmountBox_KeyPress(int keyCode) {
+    if (!cmdSave->isEnabled() && !bLoading)
+        SetEditMode(DigitKeyFilter(keyCode) != 0, false);
+}
+
+void frmVariableConfig::cboFWAddSub_Click() {
+    if (!cmdSave->isEnabled() && !bLoading)
+        SetEditMode(true, false);
+    ctx_.gs.WinAddSub = static_cast<std::uint8_t>(std::max(cboFWAddSub->currentIndex(), 0));
+}
+
+void frmVariableConfig::cboFLAddSub_Click() {
+    if (!cmdSave->isEnabled() && !bLoading)
+        SetEditMode(true, false);
+    ctx_.gs.LoseAddSub = static_cast<std::uint8_t>(std::max(cboFLAddSub->currentIndex(), 0));
+}
+
+void frmVariableConfig::optMaxBet_Click(int index) {
+    if (!cmdSave->isEnabled() && !bLoading)
+        SetEditMode(true, false);
+    ctx_.gs.MaintainMax = static_cast<std::uint8_t>(index);
+}
+
+void frmVariableConfig::optMinBet_Click(int index) {
+    if (!cmdSave->isEnabled() && !bLoading)
+        SetEditMode(true, false);
+    ctx_.gs.MaintainMin = static_cast<std::uint8_t>(index);
+}
+
+// Grouped the way the amount reader takes it back, whatever the regional settings.
+void frmVariableConfig::AmountBox_LostFocus(QLineEdit* box) {
+    static const QLocale grouping(QLocale::English, QLocale::UnitedStates);
+    box->setText(grouping.toString(BoxAmount(box->text()), 'f', 2));
+}
+
+void frmVariableConfig::txtInitialBet_Validate() {
+    txtInitialBet->setText(FormatAmount(BoxAmount(txtInitialBet->text())));
+}
+
+void frmVariableConfig::txtInitialBet_MouseDown(Qt::MouseButton button) {
+    if (button == Qt::RightButton)
+        Messages().Show("This is the bet that you will start your game with.", "Initial Bet",
+            MsgIcon::None, MsgButtons::Ok);
+}
+
+void frmVariableConfig::cmdAdd_Click() {
+    SetEditMode(true, true);
+    txtStrategy->clear();
+    txtStrategy->setFocus();
+}
+
+void frmVariableConfig::cmdCancel_Click() {
+    SetEditMode(false, false);
+    cboStartegy_Click();
+}
+
+void frmVariableConfig::SetChooser(frmSelectBettingStrat* chooser) {
+    chooser_ = chooser;
+}
+
+void frmVariableConfig::cmdChange_Click() {
+    if (!chooser_)
+        chooser_ = new frmSelectBettingStrat(ctx_, this);
+    ShowModal(chooser_);
+    if (ctx_.gs.BettingType != kStreakBetting)
+        return;
+    // The table stays disabled: the streak editor comes up in this one's place.
+    Unload(false);
+    ctx_.nav.SwitchBettingEditor();
+}
+
+void frmVariableConfig::cmdReturn_Click() {
+    GameState& gs = ctx_.gs;
+    gs.ReturnButtonCaption = "Return to game";
+    if (!ctx_.nav.MultiSessionOpen())
+        ctx_.nav.SetTableEnabled(true);
+    if (ctx_.nav.TableProgress() == 0) {
+        const double first
+            = std::clamp(LeadingNumber(txtInitialBet->text()), -kLargestAmount, kLargestAmount);
+        gs.StartingBet = Currency::FromDouble(first);
+        gs.CurrentBet = static_cast<std::int32_t>(RoundHalfEven(gs.StartingBet.ToDouble()));
+        ctx_.nav.ShowTableBet(gs.CurrentBet);
+    }
+    Unload(true);
+}
+
+void frmVariableConfig::Unload(bool enableTable) {
+    loaded_ = false;
+    if (enableTable)
+        Form_Unload();
+    hide();
+}
+
+void frmVariableConfig::showEvent(QShowEvent* event) {
+    if (!loaded_)
+        Form_Load();
+    QWidget::showEvent(event);
+}
+
+void frmVariableConfig::closeEvent(QCloseEvent* event) {
+    if (loaded_)
+        Unload(true);
+    QWidget::closeEvent(event);
+}
+
+} // namespace bj
