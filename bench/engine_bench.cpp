@@ -5,6 +5,27 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+// Counts heap allocations, to show that a round allocates nothing.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+static std::atomic<long> g_allocations {0};
+
+void* operator new(std::size_t size) {
+    ++g_allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
 namespace {
 
 void UseDefaultPlaying(bj::GameState& gs) {
@@ -73,7 +94,9 @@ void PlaySessions(benchmark::State& state, void (*playing)(bj::GameState&)) {
     UseDefaultStreak(gs, static_cast<int>(state.range(0)));
     bj::SeedRandom(gs, 12345);
     gs.HandsToPlay = 30000;
+    bj::PlayBatchSession(gs); // sizes the shoe once, before timing
     std::int64_t hands = 0;
+    const long allocationsBefore = g_allocations;
     for (auto _ : state) {
         bj::PlayBatchSession(gs);
         hands += gs.SessionHandsPlayed;
@@ -81,6 +104,8 @@ void PlaySessions(benchmark::State& state, void (*playing)(bj::GameState&)) {
     benchmark::DoNotOptimize(gs.Bankroll);
     state.counters["hands/s"]
         = benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
+    state.counters["allocs/hand"]
+        = static_cast<double>(g_allocations - allocationsBefore) / static_cast<double>(hands);
 }
 
 void BM_DefaultStrategies(benchmark::State& state) {

@@ -13,11 +13,13 @@ namespace {
 // in all but astronomically unlikely rounds; past it a pair is simply played on.
 constexpr int kMaxSplitHands = 64;
 
+// Left uninitialised on purpose: every field is written before it is read, and clearing
+// the whole table each round would cost more than the rest of the round's bookkeeping.
 struct SplitHand {
-    std::uint8_t suit = 0;
-    std::int8_t total = 0;
-    bool doubled = false;
-    std::int64_t bet = 0;
+    std::uint8_t suit;
+    std::int8_t total;
+    bool doubled;
+    std::int64_t bet;
 };
 
 enum class Outcome { Win, Loss, Push };

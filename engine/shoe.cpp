@@ -1,6 +1,7 @@
 #include "engine/shoe.h"
 
-#include <chrono>
+#include <algorithm>
+#include <array>
 #include <ctime>
 
 namespace bj {
@@ -34,14 +35,18 @@ Card TakeRandomCard(GameState& gs) {
 } // namespace
 
 void BuildShoe(GameState& gs) {
-    const int decks = gs.DecksInShoe < 1 ? 1 : gs.DecksInShoe;
-    gs.Shoe.resize(static_cast<std::size_t>(decks) * 52);
-    std::size_t row = 0;
-    for (int deck = 0; deck < decks; ++deck)
+    static const std::array<Card, 52> kDeck = [] {
+        std::array<Card, 52> deck {};
         for (int suit = 1; suit <= 4; ++suit)
             for (int rank = 1; rank <= 13; ++rank)
-                gs.Shoe[row++]
+                deck[(suit - 1) * 13 + rank - 1]
                     = Card {static_cast<std::uint8_t>(rank), static_cast<std::uint8_t>(suit)};
+        return deck;
+    }();
+    const int decks = gs.DecksInShoe < 1 ? 1 : gs.DecksInShoe;
+    gs.Shoe.resize(static_cast<std::size_t>(decks) * kDeck.size());
+    for (int deck = 0; deck < decks; ++deck)
+        std::copy(kDeck.begin(), kDeck.end(), gs.Shoe.begin() + deck * 52);
     gs.CardsLeft = static_cast<std::int32_t>(gs.Shoe.size());
 }
 
@@ -57,7 +62,7 @@ void DealCard(GameState& gs, int position) {
     slot.present = true;
 
     // Reshuffle once no more than a third of the shoe is left.
-    if (static_cast<double>(gs.Shoe.size()) * 0.33 >= gs.CardsLeft)
+    if (gs.Shoe.size() * 33 >= static_cast<std::size_t>(gs.CardsLeft) * 100)
         BuildShoe(gs);
 }
 
