@@ -1,0 +1,173 @@
+#include "tools/bjsim/sim_options.h"
+
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <map>
+
+namespace bj::sim {
+namespace {
+
+constexpr double kMaxAmount = 1e12;
+
+template <typename T>
+T ParseWhole(const std::string& option, const std::string& text, T low, T high) {
+    T value {};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error == std::errc::invalid_argument || stop != end)
+        throw UsageError(option + " needs a whole number, not '" + text + "'");
+    if (error == std::errc::result_out_of_range || value < low || value > high)
+        throw UsageError(option + " must be between " + std::to_string(low) + " and "
+            + std::to_string(high) + ", not " + text);
+    return value;
+}
+
+Currency ParseAmount(const std::string& option, const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
+        throw UsageError(option + " needs an amount such as 250 or 99.50, not '" + text + "'");
+    if (value < 0 || value > kMaxAmount)
+        throw UsageError(option + " must be between 0 and 1000000000000, not " + text);
+    return Currency::FromDouble(std::nearbyint(value * 100) / 100);
+}
+
+using Setter = std::function<void(SimOptions&, const std::string& option, const std::string&)>;
+
+const std::map<std::string, Setter>& ValueOptions() {
+    constexpr std::int32_t kMaxRef = std::numeric_limits<std::int32_t>::max();
+    static const std::map<std::string, Setter> options {
+        {"--db",
+            [](SimOptions& o, auto&, auto& v) {
+                if (v.empty())
+                    throw UsageError("--db needs a file name");
+                o.DbPath = v;
+            }},
+        {"--playing",
+            [=](SimOptions& o, auto& n, auto& v) { o.PlayingRef = ParseWhole(n, v, 1, kMaxRef); }},
+        {"--streak",
+            [=](SimOptions& o, auto& n, auto& v) { o.BettingRef = ParseWhole(n, v, 1, kMaxRef); }},
+        {"--variable",
+            [=](SimOptions& o, auto& n, auto& v) {
+                o.BettingRef = ParseWhole(n, v, 1, kMaxRef);
+                o.Variable = true;
+            }},
+        {"--decks", [](SimOptions& o, auto& n, auto& v) { o.Decks = ParseWhole(n, v, 1, 100); }},
+        {"--sessions",
+            [](SimOptions& o, auto& n, auto& v) {
+                o.Sessions
+                    = ParseWhole<std::int64_t>(n, v, 0, std::numeric_limits<std::int32_t>::max());
+            }},
+        {"--hands",
+            [=](SimOptions& o, auto& n, auto& v) {
+                o.HandsPerSession = ParseWhole(n, v, 0, kMaxRef);
+            }},
+        {"--max-win", [](SimOptions& o, auto& n, auto& v) { o.MaxWin = ParseAmount(n, v); }},
+        {"--max-loss", [](SimOptions& o, auto& n, auto& v) { o.MaxLoss = ParseAmount(n, v); }},
+        {"--bail-out",
+            [](SimOptions& o, auto& n, auto& v) { o.BailOutPercent = ParseWhole(n, v, 0, 100); }},
+        {"--seed",
+            [](SimOptions& o, auto& n, auto& v) {
+                o.Seed
+                    = ParseWhole<std::uint64_t>(n, v, 0, std::numeric_limits<std::uint64_t>::max());
+            }},
+    };
+    return options;
+}
+
+void SetFormat(SimOptions& options, OutputFormat format, bool& chosen) {
+    if (chosen && options.Format != format)
+        throw UsageError("choose either --csv or --json, not both");
+    options.Format = format;
+    chosen = true;
+}
+
+} // namespace
+
+SimOptions ParseOptions(const std::vector<std::string>& args) {
+    SimOptions options;
+    bool formatChosen = false;
+    bool streakGiven = false, variableGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        if (name == "--help" || name == "-h") {
+            options.Help = true;
+            continue;
+        }
+        if (name == "--csv" || name == "--json") {
+            if (value)
+                throw UsageError(name + " takes no value");
+            SetFormat(
+                options, name == "--csv" ? OutputFormat::Csv : OutputFormat::Json, formatChosen);
+            continue;
+        }
+        const auto found = ValueOptions().find(name);
+        if (found == ValueOptions().end())
+            throw UsageError(name.rfind("-", 0) == 0 ? "unknown option '" + name + "'"
+                                                     : "unexpected argument '" + name + "'");
+        if (!value) {
+            if (i + 1 >= args.size())
+                throw UsageError(name + " needs a value");
+            value = args[++i];
+        }
+        found->second(options, name, *value);
+        streakGiven = streakGiven || name == "--streak";
+        variableGiven = variableGiven || name == "--variable";
+    }
+    if (streakGiven && variableGiven)
+        throw UsageError("choose either --streak or --variable, not both");
+    return options;
+}
+
+std::string HelpText() {
+    return R"(Usage: bjsim [--db FILE] [--playing REF] (--streak REF | --variable REF) [--decks N]
+             [--sessions N] [--hands N] [--max-win AMOUNT] [--max-loss AMOUNT]
+             [--bail-out PERCENT] [--seed N] [--csv | --json]
+
+Plays blackjack sessions at full speed with stored strategies and prints one row per
+session and a summary. The bankroll starts at 10000.00 and carries from session to session.
+
+  --db FILE           strategy database; created with the default strategies when missing
+                      (default: BlkJack.mdb in the folder of this program)
+  --playing REF       Ref_No of the playing strategy (default 1)
+  --streak REF        Ref_No of a streak betting strategy (default: streak strategy 1)
+  --variable REF      Ref_No of a variable betting strategy instead
+  --decks N           decks in the shoe, 1 to 100 (default: the streak strategy's decks;
+                      1 with variable betting)
+  --sessions N        number of sessions (default 1)
+  --hands N           hands per session (default 1000)
+  --max-win AMOUNT    stop a session once it has won this amount
+  --max-loss AMOUNT   stop a session once it has lost more than this amount
+  --bail-out PERCENT  0 to 100: once a session has reached --max-win, stop it when it has
+                      given back this share of its peak winnings (0: stop at --max-win)
+                      Stop rules apply only when one of these three is given; a missing
+                      amount never fires and a missing percent counts as 0.
+  --seed N            seed of the card shuffle, for a repeatable run (default: the clock)
+  --csv               session rows as CSV on standard output, summary on standard error
+  --json              one JSON object with the summary and the rows ("sessions")
+  -h, --help          show this text
+
+Columns: session, max. winning amount, max. losing amount, hands played, time (HH:MM at
+20 seconds a hand), bankroll at the end, won/lost, running total won/lost, and how the
+session ended (played through, win: stopped by --max-win or --bail-out, loss: stopped by
+--max-loss).
+
+Summary: hands played, won, lost and tied, blackjacks, start and end bankroll, return per
+hand (net won / hands) with its standard error, elapsed seconds and hands per second.
+The error is measured from the result of each round (a round with split hands counts
+once, as its hands are not independent): sqrt(rounds) x standard deviation per round
+/ hands.
+
+Exit status: 0 done, 1 the database or a strategy could not be used, 2 bad arguments.
+)";
+}
+
+} // namespace bj::sim

@@ -1,0 +1,108 @@
+#include "tools/bjsim/sim_run.h"
+
+#include "engine/shoe.h"
+#include "store/betting_strategies.h"
+#include "store/playing_strategies.h"
+#include "tools/bjsim/round_results.h"
+
+#include <chrono>
+#include <cmath>
+#include <limits>
+
+namespace bj::sim {
+namespace {
+
+// Beyond any bankroll a run can reach, yet far from overflowing the session levels.
+constexpr Currency kNever = Currency::FromUnits(std::numeric_limits<std::int64_t>::max() / 4);
+
+std::string Describe(const char* kind, std::int32_t refNo, const StrategyDb& db) {
+    return std::string("there is no ") + kind + " with Ref_No " + std::to_string(refNo) + " in \""
+        + db.Path() + "\"";
+}
+
+// Puts the chosen strategies in force; returns the betting strategy's name.
+std::string LoadStrategies(StrategyDb& db, const SimOptions& options, GameState& gs) {
+    if (!LoadPlayingStrategy(db, options.PlayingRef, gs))
+        throw MissingStrategy(Describe("playing strategy", options.PlayingRef, db));
+    std::string name;
+    if (options.Variable) {
+        const auto variable = LoadVariableStrategy(db, options.BettingRef);
+        if (!variable)
+            throw MissingStrategy(Describe("variable betting strategy", options.BettingRef, db));
+        ApplyVariableStrategy(*variable, gs);
+        gs.BettingType = kVariableBetting;
+        name = variable->Name;
+    } else {
+        const auto streak = LoadStreakStrategy(db, options.BettingRef);
+        if (!streak)
+            throw MissingStrategy(Describe("streak betting strategy", options.BettingRef, db));
+        ApplyStreakStrategy(*streak, gs);
+        gs.BettingType = kStreakBetting;
+        name = streak->Name;
+    }
+    if (options.Decks)
+        gs.DecksInShoe = *options.Decks;
+    return name;
+}
+
+MultiSessionInputs Inputs(const SimOptions& options) {
+    MultiSessionInputs inputs;
+    inputs.Sessions = options.Sessions;
+    inputs.HandsPerSession = options.HandsPerSession;
+    inputs.MaxWin = options.StopRules() ? options.MaxWin.value_or(kNever) : kNever;
+    inputs.MaxLoss = options.StopRules() ? options.MaxLoss.value_or(kNever) : kNever;
+    inputs.BailOutPercent = options.BailOutPercent.value_or(0);
+    return inputs;
+}
+
+} // namespace
+
+SimResult RunSimulation(StrategyDb& db, const SimOptions& options) {
+    GameState gs;
+    ResetStatistics(gs);
+    SimResult result;
+    result.BettingName = LoadStrategies(db, options, gs);
+    result.PlayingName = gs.PlayingStrategyName;
+    result.Decks = gs.DecksInShoe;
+    result.Seed = options.Seed;
+    if (options.Seed)
+        SeedRandom(gs, *options.Seed);
+    else
+        SeedRandomFromClock(gs);
+
+    RoundResults rounds(gs);
+    MultiSessionHooks hooks;
+    hooks.Cancelled = [&rounds] {
+        rounds.Observe();
+        return false;
+    };
+    hooks.RowDone = [&](const SessionRow& row) {
+        rounds.SessionDone();
+        result.Rows.push_back(row);
+    };
+
+    const auto started = std::chrono::steady_clock::now();
+    const MultiSessionSummary summary = RunMultiSession(gs, Inputs(options), hooks);
+    result.Seconds
+        = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+    result.Hands = summary.Hands;
+    result.Rounds = rounds.Rounds();
+    result.Won = gs.HandsWon;
+    result.Lost = gs.HandsLost;
+    result.Tied = gs.TiedHands;
+    result.Blackjacks = gs.BlackjacksWon;
+    result.StartBank = summary.StartBank;
+    result.EndBank = summary.EndBank;
+    if (result.Hands > 0) {
+        const double hands = static_cast<double>(result.Hands);
+        result.ReturnPerHand = (summary.EndBank - summary.StartBank).ToDouble() / hands;
+        result.ReturnStdErr
+            = std::sqrt(static_cast<double>(result.Rounds)) * rounds.StdDev() / hands;
+    }
+    result.HandsPerSecond
+        = result.Seconds > 0 ? static_cast<double>(result.Hands) / result.Seconds : 0;
+    return result;
+}
+
+} // namespace bj::sim

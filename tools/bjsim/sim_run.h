@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/multi_session.h"
+#include "store/strategy_db.h"
+#include "tools/bjsim/sim_options.h"
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace bj::sim {
+
+// A strategy the options name is not in the database.
+struct MissingStrategy : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct SimResult {
+    std::string PlayingName;
+    std::string BettingName;
+    std::int32_t Decks = 1;
+    std::optional<std::uint64_t> Seed;
+    std::vector<SessionRow> Rows;
+    std::int64_t Hands = 0, Rounds = 0, Won = 0, Lost = 0, Tied = 0, Blackjacks = 0;
+    Currency StartBank, EndBank;
+    double ReturnPerHand = 0;
+    double ReturnStdErr = 0;
+    double Seconds = 0;
+    double HandsPerSecond = 0;
+};
+
+SimResult RunSimulation(StrategyDb& db, const SimOptions& options);
+
+} // namespace bj::sim
