@@ -211,8 +211,8 @@ private:
             if (total < 22 && total > bestTotal)
                 bestTotal = total;
         }
-        table_.SplitHandsPlayed();
         table_.WaitForContinue();
+        table_.SplitHandsPlayed();
         const int dealer = bestTotal == 0 ? HandValue(gs_, kDealer) : DrawDealer();
         for (int h = 0; h <= splitCount_; ++h)
             SettleSplitHand(h, dealer);

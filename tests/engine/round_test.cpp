@@ -156,7 +156,7 @@ TEST(Round, SplitRoundPausesAndEndsEachHand) {
     test::RecordingTable table;
     GameState gs = PlayStacked(
         [](GameState& s) { SetRow(s, kHard16, kSplitOrHit); }, {10, 7, 8, 8, 8, 10, 3, 9}, table);
-    const std::vector<std::string> expected {"split", "pause", "pause", "split-played", "pause",
+    const std::vector<std::string> expected {"split", "pause", "pause", "pause", "split-played",
         "settled", "end 0:18", "settled", "end 1:11", "push", "end 2:17", "split-end 3"};
     EXPECT_EQ(table.events, expected);
     EXPECT_EQ(gs.PushStreak, 1);
