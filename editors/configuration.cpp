@@ -227,10 +227,17 @@ void Configuration::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// Closing the window by its frame returns to the game, as the return button does; a refused
-// return keeps it open.
+void Configuration::Unload() {
+    unloading_ = true;
+    close();
+    unloading_ = false;
+    loaded_ = false;
+}
+
+// Closing the window by its frame returns to the game, as the return button does, so the
+// table is never left disabled; a refused return keeps the window open.
 void Configuration::closeEvent(QCloseEvent* event) {
-    if (event->spontaneous()) {
+    if (!unloading_ && isVisible()) {
         cmdReturntoGame_Click();
         if (isVisible()) {
             event->ignore();

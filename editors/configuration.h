@@ -39,6 +39,10 @@ public:
     void cmdChange_Click();
     void cmdReturntoGame_Click();
 
+    // Closes the window for good, as program end does; closing it any other way returns to
+    // the game.
+    void Unload();
+
     QString SelectedStrategyName() const;
     // The chooser the Change Betting button shows; by default the window makes its own.
     void SetChooser(frmSelectBettingStrat* chooser);
@@ -86,6 +90,7 @@ private:
     AppContext& ctx_;
     frmSelectBettingStrat* chooser_ = nullptr;
     bool loaded_ = false;
+    bool unloading_ = false;
 };
 
 } // namespace bj

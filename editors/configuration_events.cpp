@@ -28,7 +28,7 @@ const char* const kLengthHelp[] = {
 QString LengthHelp(const char* side) {
     QStringList lines;
     for (const char* line : kLengthHelp)
-        lines << QString(line).arg(side);
+        lines << QString(line).replace("%1", side);
     return lines.join('\n');
 }
 

@@ -16,15 +16,20 @@ namespace {
 
 constexpr int kLargestStoredBet = 32767; // the bet columns hold 16-bit whole numbers
 
+// Boxes past the sequence show their stored bet, or when it has none the last bet of the
+// sequence, which is the one that carries on; so no box is left empty or holds a bet of
+// another strategy.
 void ShowBetsInBoxes(const std::array<std::optional<double>, kBetSteps>& bets, int length,
     std::array<QLineEdit*, kSequenceBoxes>& boxes) {
+    QString carried;
     for (int i = 0; i < kSequenceBoxes; ++i) {
-        if (i < length) {
-            boxes[i]->setVisible(true);
-            boxes[i]->setText(bets[i] ? ShortestNumber(*bets[i]) : QString());
-        } else {
-            boxes[i]->setVisible(false);
-        }
+        boxes[i]->setVisible(i < length);
+        if (bets[i])
+            boxes[i]->setText(ShortestNumber(*bets[i]));
+        else
+            boxes[i]->setText(i < length ? QString() : carried);
+        if (i < length)
+            carried = boxes[i]->text();
     }
 }
 
