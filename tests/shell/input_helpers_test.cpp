@@ -234,7 +234,8 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, saves);
         ScriptedMessages messages;
-        if (scripted) messages.answers.push_back(static_cast<MsgAnswer>(answer));
+        if (scripted)
+            messages.answers.push_back(static_cast<MsgAnswer>(answer));
         QCOMPARE(ConfirmSaveChanges("Martingale"), saves);
         QCOMPARE(messages.shown.size(), size_t(1));
         const auto& shown = messages.shown.front();

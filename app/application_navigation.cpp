@@ -1,0 +1,118 @@
+#include "app/application.h"
+
+#include "editors/configuration.h"
+#include "editors/frm_variable_config.h"
+#include "shell/message_box.h"
+#include "shell/window_services.h"
+#include "table/frm_advanced_stats.h"
+#include "table/frm_main.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace bj {
+
+void Application::ShowBettingEditorModal() {
+    if (gs_.BettingType != kStreakBetting)
+        ShowModal(&VariableEditor());
+    else
+        ShowModal(&StreakEditor());
+}
+
+void Application::ShowStreakEditorModeless() {
+    ShowModeless(&StreakEditor());
+}
+
+void Application::FeatureNotAvailable(const QString& feature, const QString& title) {
+    Messages().Show(feature + QStringLiteral(" is not available yet."), title, MsgIcon::Information,
+        MsgButtons::Ok);
+}
+
+void Application::ShowPlayingStrategyEditor() {
+    FeatureNotAvailable(
+        QStringLiteral("The playing strategy editor"), QStringLiteral("Playing Strategies"));
+}
+
+void Application::ShowAdvancedStatistics() {
+    ShowModal(&AdvancedStatistics());
+}
+
+void Application::ShowMultipleSessions() {
+    FeatureNotAvailable(
+        QStringLiteral("The multiple session simulator"), QStringLiteral("Multiple Sessions"));
+    // What the simulator's own unload would do, so the table is usable again.
+    gs_.MultiSessionMode = false;
+    SetTableEnabled(true);
+}
+
+void Application::UnloadStreakEditor() {
+    if (!streakEditor_)
+        return;
+    streakEditor_->hide();
+    streakEditor_.release()->deleteLater();
+}
+
+void Application::QuitProgram() {
+    if (gs_.BettingType == kStreakBetting)
+        UnloadStreakEditor();
+    if (advancedStats_) {
+        advancedStats_->hide();
+        advancedStats_.release()->deleteLater();
+    }
+    EndProgram(0);
+}
+
+bool Application::ReadStreakEditorTexts(QString winning[10], QString losing[10], QString& decks) {
+    if (!streakEditor_)
+        return false;
+    streakEditor_->ReadStreakTexts(winning, losing, decks);
+    return true;
+}
+
+void Application::SetTableEnabled(bool enabled) {
+    if (table_)
+        table_->setEnabled(enabled);
+}
+
+void Application::ShowTableBet(int bet) {
+    if (auto* label
+        = table_ ? table_->findChild<QLabel*>(QStringLiteral("lblCurrentBet")) : nullptr)
+        label->setText(QString::number(bet));
+}
+
+void Application::FocusTableDeal() {
+    if (!table_)
+        return;
+    table_->raise();
+    table_->activateWindow();
+    if (auto* deal = table_->findChild<QPushButton*>(QStringLiteral("cmdDeal")))
+        deal->setFocus();
+}
+
+void Application::StopTableTimer() {
+    if (auto* timer = table_ ? table_->findChild<QTimer*>(QStringLiteral("Timer1")) : nullptr)
+        timer->stop();
+}
+
+int Application::TableProgress() const {
+    const auto* bar
+        = table_ ? table_->findChild<QProgressBar*>(QStringLiteral("prbHandsToPlay")) : nullptr;
+    return bar ? bar->value() : 0;
+}
+
+bool Application::MultiSessionOpen() const {
+    return false;
+}
+
+void Application::SwitchBettingEditor() {
+    ShowBettingEditorModal();
+}
+
+void Application::RefreshTable() {
+    if (table_)
+        table_->update();
+}
+
+} // namespace bj
