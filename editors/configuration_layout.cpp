@@ -65,7 +65,8 @@ void Configuration::BuildControls() {
     main->addWidget(BuildStrategyRow());
     main->addWidget(BuildNewFrame());
     main->addWidget(BuildLengthsRow());
-    main->addWidget(BuildSequenceGrid(), 1);
+    main->addWidget(BuildSequenceGrid());
+    main->addStretch(1);
     main->addWidget(BuildButtonRow());
 }
 

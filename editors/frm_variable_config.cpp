@@ -33,7 +33,6 @@ void frmVariableConfig::Form_Load() {
     loaded_ = true;
     bLoading = true;
     CenterForm(this);
-    MatchBackColors(this);
     cmdReturn->setText(QString::fromStdString(ctx_.gs.ReturnButtonCaption));
     FillVariableStrategyList(ctx_, cboStartegy);
     SetEditMode(!ctx_.gs.VariableStrategyLoaded, false);

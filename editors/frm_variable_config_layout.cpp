@@ -19,6 +19,7 @@ QLineEdit* MakeAmountBox(QWidget* parent, const char* name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(120);
     return box;
 }
 
@@ -86,6 +87,7 @@ QWidget* frmVariableConfig::BuildNameRow() {
 QWidget* frmVariableConfig::BuildAmountRows() {
     auto* rows = new QWidget(this);
     auto* layout = new QFormLayout(rows);
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     layout->setContentsMargins(0, 0, 0, 0);
     txtInitialBet = MakeAmountBox(rows, "txtInitialBet");
     txtMinBet = MakeAmountBox(rows, "txtMinBet");
@@ -127,7 +129,7 @@ QWidget* frmVariableConfig::BuildFlatFrame() {
         grid->addWidget(new QLabel("(to/from) bet", frame), row, 3);
         ++row;
     }
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(4, 1);
     return frame;
 }
 
