@@ -24,7 +24,8 @@ int ReadRows(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
     int found = 0;
     while (rows.Step()) {
         const std::int32_t row = rows.Whole(0);
-        if (row < 0 || row >= kPlayerRows) continue;
+        if (row < 0 || row >= kPlayerRows)
+            continue;
         for (int col = 0; col < kDealerColumns; ++col)
             strategy.Actions[row][col] = ValidAction(rows.Whole(1 + col));
         strategy.Ins[row] = rows.Whole(1 + kDealerColumns);
@@ -51,7 +52,8 @@ void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int32_t ref
             statement->Bind(13, std::int64_t {strategy.Ins[row]});
         }
         // A row lost from an older file is written afresh rather than silently skipped.
-        if (update.Execute() == 0) insert.Execute();
+        if (update.Execute() == 0)
+            insert.Execute();
         update.Reset();
         insert.Reset();
     }
@@ -82,7 +84,8 @@ std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::in
         "FROM PlayingStrategies WHERE Ref_No = ?",
         StoreAction::Read);
     head.Bind(1, std::int64_t {refNo});
-    if (!head.Step()) return std::nullopt;
+    if (!head.Step())
+        return std::nullopt;
     PlayingStrategy strategy;
     strategy.RefNo = refNo;
     strategy.Name = TrimBlanks(head.Text(0));
@@ -102,7 +105,8 @@ bool LoadPlayingStrategy(StrategyDb& db, std::int32_t refNo, GameState& gs) {
         "FROM PlayingStrategies WHERE Ref_No = ?",
         StoreAction::Read);
     head.Bind(1, std::int64_t {refNo});
-    if (!head.Step()) return false;
+    if (!head.Step())
+        return false;
     ReadRows(db, refNo, merged);
 
     gs.PlayingStrategyName = TrimBlanks(head.Text(0));
@@ -158,7 +162,8 @@ bool UpdatePlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
         StoreAction::Save);
     BindRules(update, strategy);
     update.Bind(6, std::int64_t {strategy.RefNo});
-    if (update.Execute() == 0) return false;
+    if (update.Execute() == 0)
+        return false;
     WriteRows(db, strategy, strategy.RefNo);
     saving.Commit();
     return true;

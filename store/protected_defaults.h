@@ -12,8 +12,10 @@ constexpr bool IsProtectedDefault(std::int32_t refNo) {
 
 // A remembered list position made valid for a list of `count` entries; -1 selects nothing.
 constexpr int ClampListIndex(int index, int count) {
-    if (count <= 0) return -1;
-    if (index < 0) return 0;
+    if (count <= 0)
+        return -1;
+    if (index < 0)
+        return 0;
     return index < count ? index : count - 1;
 }
 

@@ -7,7 +7,8 @@ std::string SqlQuote(std::string_view text) {
     quoted.reserve(text.size());
     for (const char c : text) {
         quoted += c;
-        if (c == '\'') quoted += '\'';
+        if (c == '\'')
+            quoted += '\'';
     }
     return quoted;
 }

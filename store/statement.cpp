@@ -16,10 +16,12 @@ namespace {
 
 std::optional<double> ParseNumber(std::string_view text) {
     const std::string trimmed = TrimBlanks(text);
-    if (trimmed.empty()) return std::nullopt;
+    if (trimmed.empty())
+        return std::nullopt;
     char* end = nullptr;
     const double value = std::strtod(trimmed.c_str(), &end);
-    if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value)) return std::nullopt;
+    if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -30,7 +32,8 @@ Statement::Statement(StrategyDb& db, std::string_view sql, StoreAction action)
     , action_(action) {
     const int rc = sqlite3_prepare_v2(
         db.Handle(), sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
-    if (rc != SQLITE_OK) Fail(rc);
+    if (rc != SQLITE_OK)
+        Fail(rc);
 }
 
 Statement::~Statement() {
@@ -42,19 +45,22 @@ void Statement::Fail(int rc) const {
 }
 
 Statement& Statement::Bind(int index, std::int64_t value) {
-    if (const int rc = sqlite3_bind_int64(stmt_, index, value); rc != SQLITE_OK) Fail(rc);
+    if (const int rc = sqlite3_bind_int64(stmt_, index, value); rc != SQLITE_OK)
+        Fail(rc);
     return *this;
 }
 
 Statement& Statement::Bind(int index, double value) {
-    if (const int rc = sqlite3_bind_double(stmt_, index, value); rc != SQLITE_OK) Fail(rc);
+    if (const int rc = sqlite3_bind_double(stmt_, index, value); rc != SQLITE_OK)
+        Fail(rc);
     return *this;
 }
 
 Statement& Statement::Bind(int index, std::string_view value) {
     const int rc = sqlite3_bind_text64(
         stmt_, index, value.data(), value.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
-    if (rc != SQLITE_OK) Fail(rc);
+    if (rc != SQLITE_OK)
+        Fail(rc);
     return *this;
 }
 
@@ -63,14 +69,17 @@ Statement& Statement::Bind(int index, const std::optional<double>& value) {
 }
 
 Statement& Statement::BindNull(int index) {
-    if (const int rc = sqlite3_bind_null(stmt_, index); rc != SQLITE_OK) Fail(rc);
+    if (const int rc = sqlite3_bind_null(stmt_, index); rc != SQLITE_OK)
+        Fail(rc);
     return *this;
 }
 
 bool Statement::Step() {
     const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
     sqlite3_reset(stmt_);
     Fail(rc);
 }
@@ -113,15 +122,18 @@ std::int32_t Statement::Whole(int column) const {
 
 std::string Statement::Text(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    if (!text) return {};
+    if (!text)
+        return {};
     return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
 }
 
 Transaction::Transaction(StrategyDb& db)
     : db_(db) {
-    if (!sqlite3_get_autocommit(db.Handle())) return;
+    if (!sqlite3_get_autocommit(db.Handle()))
+        return;
     const int rc = sqlite3_exec(db.Handle(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) ThrowSqliteFailure(db.Handle(), db.Path(), rc, StoreAction::Save);
+    if (rc != SQLITE_OK)
+        ThrowSqliteFailure(db.Handle(), db.Path(), rc, StoreAction::Save);
     open_ = true;
 }
 
@@ -131,9 +143,11 @@ Transaction::~Transaction() {
 }
 
 void Transaction::Commit() {
-    if (!open_) return;
+    if (!open_)
+        return;
     const int rc = sqlite3_exec(db_.Handle(), "COMMIT", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) ThrowSqliteFailure(db_.Handle(), db_.Path(), rc, StoreAction::Save);
+    if (rc != SQLITE_OK)
+        ThrowSqliteFailure(db_.Handle(), db_.Path(), rc, StoreAction::Save);
     open_ = false;
 }
 
@@ -146,13 +160,15 @@ void RefuseProtectedDefault(const StrategyDb& db, std::int32_t refNo, const char
 
 std::string TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
 }
 
 double ToTwoDecimals(double value) {
-    if (!(std::abs(value) < 1e15)) return std::isfinite(value) ? value : 0.0;
+    if (!(std::abs(value) < 1e15))
+        return std::isfinite(value) ? value : 0.0;
     char shown[64];
     std::snprintf(shown, sizeof shown, "%.2f", value);
     return std::strtod(shown, nullptr);

@@ -115,7 +115,8 @@ StrategyDb StrategyDb::Open(const std::string& path) {
             Transaction creating(db);
             const std::string sql(StrategySchemaSql());
             const int rc = sqlite3_exec(db.Handle(), sql.c_str(), nullptr, nullptr, nullptr);
-            if (rc != SQLITE_OK) ThrowSqliteFailure(db.Handle(), path, rc, StoreAction::Create);
+            if (rc != SQLITE_OK)
+                ThrowSqliteFailure(db.Handle(), path, rc, StoreAction::Create);
             WriteDefaultContent(db);
             creating.Commit();
         }
@@ -127,7 +128,8 @@ StrategyDb StrategyDb::Open(const std::string& path) {
 }
 
 std::string DefaultDatabasePath(const std::string& programFolder) {
-    if (!programFolder.empty() && programFolder.back() == '/') return programFolder + "BlkJack.mdb";
+    if (!programFolder.empty() && programFolder.back() == '/')
+        return programFolder + "BlkJack.mdb";
     return programFolder + "/BlkJack.mdb";
 }
 

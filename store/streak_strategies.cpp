@@ -40,7 +40,8 @@ void BindStreak(Statement& statement, const StreakStrategy& strategy) {
 }
 
 std::optional<double> OptionalNumber(const Statement& statement, int column) {
-    if (statement.IsNull(column)) return std::nullopt;
+    if (statement.IsNull(column))
+        return std::nullopt;
     return statement.Number(column);
 }
 
@@ -59,7 +60,8 @@ std::optional<StreakStrategy> LoadStreakStrategy(StrategyDb& db, std::int32_t re
     Statement load(db, "SELECT " + StreakColumns() + " FROM BettingStrategies WHERE Ref_No = ?",
         StoreAction::Read);
     load.Bind(1, std::int64_t {refNo});
-    if (!load.Step()) return std::nullopt;
+    if (!load.Step())
+        return std::nullopt;
     StreakStrategy strategy;
     strategy.RefNo = refNo;
     strategy.Name = load.Text(0);

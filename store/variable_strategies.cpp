@@ -47,7 +47,8 @@ std::optional<VariableStrategy> LoadVariableStrategy(StrategyDb& db, std::int32_
         std::string("SELECT ") + kVariableColumns + " FROM VariableBet WHERE Ref_No = ?",
         StoreAction::Read);
     load.Bind(1, std::int64_t {refNo});
-    if (!load.Step()) return std::nullopt;
+    if (!load.Step())
+        return std::nullopt;
     VariableStrategy strategy;
     strategy.RefNo = refNo;
     strategy.Name = load.Text(0);

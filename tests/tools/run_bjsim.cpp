@@ -3,10 +3,10 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace bj::test {
 namespace {
