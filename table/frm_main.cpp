@@ -1,0 +1,266 @@
+#include "table/frm_main.h"
+
+#include "engine/bet_sizing.h"
+#include "engine/game_state.h"
+#include "engine/shoe.h"
+#include "shell/input_helpers.h"
+#include "table/frm_advanced_stats.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace bj {
+
+frmMain::frmMain(AppContext& ctx, QWidget* parent)
+    : QMainWindow(parent)
+    , ctx_(ctx) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Black Jack"));
+    QFont compact = font();
+    compact.setPointSize(8);
+    setFont(compact);
+
+    BuildMenus();
+    BuildSuitPictures();
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildTable(), 1);
+    top->addWidget(BuildRunningStats());
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(4);
+    bottom->addWidget(BuildHandTotals());
+    bottom->addWidget(BuildPlayControls(), 1);
+    bottom->addWidget(BuildButtons());
+    layout->addLayout(top, 1);
+    layout->addLayout(bottom);
+    setCentralWidget(central);
+    BindStatistics();
+
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
+    Timer1_->setTimerType(Qt::PreciseTimer);
+    Timer1_->setInterval(1000);
+    connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+    connect(cmdDeal_, &QPushButton::clicked, this, &frmMain::cmdDeal_Click);
+    connect(cmdStop_, &QPushButton::clicked, this, &frmMain::cmdStop_Click);
+    connect(cmdNext_, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(cmdReset_, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+    connect(cmdConfiguration_, &QPushButton::clicked, this, &frmMain::cmdConfiguration_Click);
+    connect(cmdPlayingStrat_, &QPushButton::clicked, this, &frmMain::cmdPlayingStrat_Click);
+    connect(cmdAdvancedStats_, &QPushButton::clicked, this, &frmMain::cmdAdvancedStats_Click);
+    connect(cmdMultipleSessions_, &QPushButton::clicked, this, &frmMain::cmdMultipleSessions_Click);
+    connect(cmdQuit_, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(chkSysTray_, &QCheckBox::clicked, this, &frmMain::chkSysTray_Click);
+    connect(sldHandsToPlay_, &QSlider::valueChanged, this, &frmMain::sldHandsToPlay_Change);
+    connect(sldPlaySpeed_, &QSlider::valueChanged, this, &frmMain::sldPlaySpeed_Change);
+    for (int i = 0; i < 2; ++i)
+        connect(optContinuousPlay_[i], &QRadioButton::clicked, this,
+            [this, i] { optContinuousPlay_Click(i); });
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+double frmMain::dblInsBet() const {
+    return ctx_.gs.InsuranceResult.ToDouble();
+}
+
+void frmMain::Form_Load() {
+    GameState& gs = ctx_.gs;
+    resize(725, 565);
+    CenterForm(this, true);
+    SeedRandomFromClock(gs);
+    gs.DecksInShoe = 1;
+    MatchBackColors(this);
+    HideCards();
+    lblPlayersHand_->clear();
+    lblDealersHand_->clear();
+
+    ResetStatistics(gs);
+    gs.StreakStart = true;
+    gs.StartingBet = Currency::FromWhole(5);
+    gs.HandsToPlay = gs.TableHandsToPlay = 1000;
+    gs.CurrentBet = 5;
+    RestartStatistics();
+    ShowBet();
+
+    optContinuousPlay_[1]->setChecked(false);
+    optContinuousPlay_[0]->setChecked(true);
+    optContinuousPlay_Click(0);
+    Timer1_->stop();
+    gs.ContinuousPlay = true;
+
+    gs.WinStreakLength = gs.LoseStreakLength = 5;
+    gs.WinningHandBets[1] = gs.LosingHandBets[1] = 10;
+    BuildShoe(gs);
+
+    chkSysTray_->setChecked(false);
+    gs.TrayIconOn = false;
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        chkSysTray_->setEnabled(false);
+        chkSysTray_->setToolTip(QStringLiteral("This desktop has no notification area."));
+    }
+}
+
+void frmMain::frmMainReset() {
+    GameState& gs = ctx_.gs;
+    Label10_->setText(QStringLiteral("Player"));
+    shpUp_->hide();
+    ResetStatistics(gs);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* advanced = qobject_cast<frmAdvancedStats*>(top))
+            advanced->ShowStreakCounts();
+    gs.CurrentBet = ResetBet(gs);
+    gs.TableHandsToPlay = sldHandsToPlay_->value() * 10;
+    gs.HandsToPlay = gs.TableHandsToPlay;
+    RestartStatistics();
+    ShowBet();
+    lblAmountWonOnHand_->setText(QStringLiteral("0"));
+    BuildShoe(gs);
+    prbHandsToPlay_->setValue(0);
+    HideCards();
+    lblPlayersHand_->clear();
+    lblDealersHand_->clear();
+    update();
+}
+
+void frmMain::cmdReset_Click() {
+    frmMainReset();
+}
+
+// Each time the table becomes the active window it takes the streak bets and the decks as
+// the streak editor's boxes show them.
+void frmMain::Form_Activate() {
+    GameState& gs = ctx_.gs;
+    if (gs.BettingType != kStreakBetting)
+        return;
+    QString winning[10], losing[10], decks;
+    if (!ctx_.nav.ReadStreakEditorTexts(winning, losing, decks))
+        return;
+    for (int i = 1; i <= 10; ++i) {
+        gs.WinningHandBets[i] = AmountValue(FormatAmount(winning[i - 1]));
+        gs.LosingHandBets[i] = AmountValue(FormatAmount(losing[i - 1]));
+    }
+    // A shoe needs at least one deck; an empty or absurd box keeps the decks in use.
+    const auto deckCount = RoundHalfEven(AmountValue(FormatAmount(decks)));
+    if (deckCount >= 1 && deckCount <= 8)
+        gs.DecksInShoe = static_cast<int>(deckCount);
+}
+
+bool frmMain::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QMainWindow::event(e);
+}
+
+void frmMain::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::WindowStateChange && ctx_.gs.TrayIconOn && isMinimized())
+        QTimer::singleShot(0, this, &QWidget::hide);
+    QMainWindow::changeEvent(e);
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    Unload();
+    e->accept();
+}
+
+// The table's unload ends the program; a round paused at "&Continue" is let go first.
+void frmMain::Unload() {
+    if (unloading_)
+        return;
+    unloading_ = true;
+    Timer1_->stop();
+    cmdNext_->hide();
+    if (trayIcon_)
+        trayIcon_->hide();
+    ctx_.gs.TrayIconOn = false;
+    if (ctx_.gs.BettingType == kStreakBetting)
+        ctx_.nav.UnloadStreakEditor();
+    ctx_.nav.QuitProgram();
+}
+
+void frmMain::chkSysTray_Click() {
+    const bool on = chkSysTray_->isChecked() && QSystemTrayIcon::isSystemTrayAvailable();
+    ctx_.gs.TrayIconOn = on;
+    if (on && !trayIcon_) {
+        trayIcon_ = new QSystemTrayIcon(QIcon(cardFaces_[kSpades]), this);
+        trayIcon_->setToolTip(windowTitle());
+        trayIcon_->setContextMenu(mnuPopUp_);
+        connect(trayIcon_, &QSystemTrayIcon::activated, this, [this](auto reason) {
+            if (reason == QSystemTrayIcon::DoubleClick)
+                mnuShowWar_Click();
+        });
+    }
+    if (trayIcon_)
+        trayIcon_->setVisible(on);
+    if (!on)
+        chkSysTray_->setChecked(false);
+}
+
+void frmMain::cmdConfiguration_Click() {
+    setEnabled(false);
+    ctx_.nav.ShowBettingEditorModal();
+}
+
+void frmMain::mnuBet_Click() {
+    setEnabled(false);
+    if (ctx_.gs.BettingType == kStreakBetting)
+        ctx_.nav.ShowStreakEditorModeless();
+    else
+        ctx_.nav.ShowBettingEditorModal();
+}
+
+void frmMain::cmdPlayingStrat_Click() {
+    ctx_.nav.ShowPlayingStrategyEditor();
+}
+void frmMain::mnuOptPlayStrategy_Click() {
+    ctx_.nav.ShowPlayingStrategyEditor();
+}
+
+void frmMain::cmdAdvancedStats_Click() {
+    setEnabled(false);
+    ctx_.nav.ShowAdvancedStatistics();
+}
+
+void frmMain::cmdMultipleSessions_Click() {
+    setEnabled(false);
+    ctx_.gs.MultiSessionMode = true;
+    ctx_.nav.ShowMultipleSessions();
+}
+
+void frmMain::cmdQuit_Click() {
+    Unload();
+}
+void frmMain::mnuExit_Click() {
+    Unload();
+}
+void frmMain::mnupopExit_Click() {
+    Unload();
+}
+void frmMain::mnuAbout_Click() {
+}
+
+void frmMain::mnuShowWar_Click() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+} // namespace bj

@@ -1,0 +1,271 @@
+#include "table/frm_main.h"
+
+#include "engine/cards.h"
+#include "engine/game_state.h"
+#include "engine/hand_rules.h"
+#include "engine/round.h"
+#include "table/card_pictures.h"
+#include "table/play_speed.h"
+
+#include <QEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace bj {
+namespace {
+
+// Ends the pause loop when the "&Continue" button is hidden, whoever hides it.
+class HiddenWatcher final : public QObject {
+public:
+    HiddenWatcher(QWidget* button, QEventLoop& loop)
+        : loop_(loop) {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Only the button's own hiding counts, not the window going to the notification area.
+        if (event->type() == QEvent::Hide && static_cast<QWidget*>(watched)->isHidden())
+            loop_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& loop_;
+};
+
+const QString kPlayerCaption = QStringLiteral("Player");
+const QString kDoubleDownSuffix = QStringLiteral(" Double Down");
+
+} // namespace
+
+void frmMain::sldPlaySpeed_Change() {
+    Timer1_->setInterval(SpeedSliderInterval(sldPlaySpeed_->value()));
+}
+
+void frmMain::sldHandsToPlay_Change() {
+    GameState& gs = ctx_.gs;
+    gs.HandsToPlay = sldHandsToPlay_->value() * 10;
+    lblHandsToPlay_->setText(WholeText(gs.HandsToPlay));
+    lblHandsProgress_[1]->setText(QString::number(gs.HandsToPlay / 2.0));
+    lblHandsProgress_[2]->setText(WholeText(gs.HandsToPlay));
+    gs.TableHandsToPlay = gs.HandsToPlay;
+}
+
+void frmMain::optContinuousPlay_Click(int index) {
+    GameState& gs = ctx_.gs;
+    optContinuousPlay_[index]->setChecked(true);
+    gs.ContinuousPlay = index == 0;
+    if (gs.ContinuousPlay) {
+        Timer1_->setInterval(ContinuousInterval(sldPlaySpeed_->value()));
+        Timer1_->start();
+    } else {
+        Timer1_->setInterval(1);
+    }
+}
+
+void frmMain::EnableIdleControls(bool enabled) {
+    for (QWidget* control :
+        std::initializer_list<QWidget*> {sldHandsToPlay_, cmdReset_, cmdConfiguration_,
+            cmdPlayingStrat_, cmdAdvancedStats_, cmdMultipleSessions_, cmdDeal_})
+        control->setEnabled(enabled);
+}
+
+void frmMain::cmdDeal_Click() {
+    GameState& gs = ctx_.gs;
+    lblPlayersHand_->clear();
+    lblDealersHand_->clear();
+    EnableIdleControls(false);
+    Timer1_->start();
+    if (gs.HandsToPlay < 1)
+        gs.HandsToPlay = gs.TableHandsToPlay;
+}
+
+void frmMain::GoIdle() {
+    EnableIdleControls(true);
+    if (!isMinimized())
+        cmdDeal_->setFocus();
+}
+
+// A round paused at "&Continue" goes on when the button is pressed; until it has ended,
+// only what cannot disturb it comes back (the slider and Reset). The windows that change
+// the game state under a round, above all the multi-session run, wait for its end.
+void frmMain::cmdStop_Click() {
+    Timer1_->stop();
+    if (roundInProgress_) {
+        stopDuringRound_ = true;
+        sldHandsToPlay_->setEnabled(true);
+        cmdReset_->setEnabled(true);
+        return;
+    }
+    GoIdle();
+}
+
+void frmMain::cmdNext_Click() {
+    cmdNext_->hide();
+}
+
+void frmMain::Timer1_Timer() {
+    if (roundInProgress_ || unloading_)
+        return;
+    roundInProgress_ = true;
+    const int hands = PlayRound(ctx_.gs, static_cast<TableObserver&>(*this));
+    roundInProgress_ = false;
+    ++roundsPlayed_;
+    ctx_.gs.HandsToPlay -= hands;
+    EndOfTick();
+}
+
+void frmMain::EndOfTick() {
+    const GameState& gs = ctx_.gs;
+    const bool handsLeft = gs.HandsToPlay >= 1;
+    if (gs.ContinuousPlay && !handsLeft) {
+        prbHandsToPlay_->setValue(100);
+        Timer1_->stop();
+        GoIdle();
+    } else if (gs.ContinuousPlay) {
+        prbHandsToPlay_->setValue(HandsProgress(gs.HandsToPlay, gs.TableHandsToPlay));
+        cmdDeal_->setEnabled(false);
+        cmdDeal_->setText(QStringLiteral("Deal"));
+    } else if (!handsLeft) {
+        Timer1_->stop();
+        GoIdle();
+    } else {
+        prbHandsToPlay_->setValue(HandsProgress(gs.HandsToPlay, gs.TableHandsToPlay));
+        Timer1_->stop();
+        cmdDeal_->setEnabled(true);
+        cmdDeal_->setText(QStringLiteral("Deal Next"));
+    }
+    if (stopDuringRound_) {
+        stopDuringRound_ = false;
+        if (!Timer1_->isActive())
+            GoIdle();
+    }
+}
+
+void frmMain::HideCards() {
+    for (int position = 1; position <= kMaxCardsInHand; ++position) {
+        for (QLabel* card : {imgDealer_[position], lblDealer_[position], imgPlayer_[position],
+                 lblPlayer_[position]})
+            card->hide();
+    }
+}
+
+void frmMain::ShowCard(int who, int position) {
+    const CardSlot& slot = ctx_.gs.CardSlots[who][position];
+    QLabel* image = (who == kDealer ? imgDealer_ : imgPlayer_)[position];
+    QLabel* face = (who == kDealer ? lblDealer_ : lblPlayer_)[position];
+    const int suit = (slot.suit >= kHearts && slot.suit <= kSpades) ? int(slot.suit) : int(kSpades);
+    image->setPixmap(cardFaces_[suit]);
+    QPalette ink = face->palette();
+    ink.setColor(QPalette::WindowText, SuitColor(suit));
+    face->setPalette(ink);
+    face->setText(QString::fromLatin1(FaceText(slot.rank)));
+    image->show();
+    face->show();
+}
+
+void frmMain::TableCleared() {
+    HideCards();
+    lblPlayersHand_->clear();
+    lblDealersHand_->clear();
+    lblAmountWonOnHand_->clear();
+    cmdNext_->hide();
+    Label10_->setText(kPlayerCaption);
+}
+
+void frmMain::CardShown(int who, int position) {
+    ShowCard(who, position);
+    if (who == kDealer && position == 2)
+        shpUp_->show();
+}
+
+void frmMain::CardHidden(int who, int position) {
+    (who == kDealer ? imgDealer_ : imgPlayer_)[position]->hide();
+    (who == kDealer ? lblDealer_ : lblPlayer_)[position]->hide();
+}
+
+void frmMain::InsuranceTaken() {
+    Label10_->setText(QStringLiteral("Player - Insurance"));
+    ShowStatistics();
+}
+
+void frmMain::DoubledDown() {
+    Label10_->setText(QStringLiteral("Player - Double Down"));
+}
+
+void frmMain::SplitStarted() {
+    Label10_->setText(QStringLiteral("Player - Split"));
+}
+
+void frmMain::SplitHandDoubled() {
+    Label10_->setText(Label10_->text() + kDoubleDownSuffix);
+}
+
+void frmMain::SplitHandsPlayed() {
+    QString caption = Label10_->text();
+    if (caption.endsWith(QStringLiteral("Double Down"))) {
+        caption.chop(kDoubleDownSuffix.size());
+        Label10_->setText(caption);
+    }
+}
+
+void frmMain::BetChanged() {
+    ShowBet();
+}
+
+void frmMain::HandSettled() {
+    ShowAmountOnHand();
+    ShowStatistics();
+}
+
+void frmMain::HandPushed() {
+    const Currency insurance = ctx_.gs.InsuranceResult;
+    lblAmountWonOnHand_->setText(
+        insurance.Units() != 0 ? CurrencyText(insurance) : QString(QStringLiteral("Tie")));
+    ShowStatistics();
+}
+
+void frmMain::HandEnded(int handIndex, int playerTotal) {
+    QFont type = lblPlayersHand_->font();
+    if (handIndex >= 0) {
+        type.setPointSize(10);
+        lblPlayersHand_->setFont(type);
+        lblPlayersHand_->setText(
+            lblPlayersHand_->text() + WholeText(playerTotal) + QLatin1Char(' '));
+    } else {
+        type.setPointSize(18);
+        lblPlayersHand_->setFont(type);
+        lblPlayersHand_->setText(WholeText(playerTotal));
+    }
+    lblDealersHand_->setText(WholeText(HandValue(ctx_.gs, kDealer)));
+    ShowStatistics();
+}
+
+void frmMain::SplitRoundEnded(int hands) {
+    Label10_->setText(QStringLiteral("Player split hand. %1 hands played").arg(hands));
+}
+
+// In single-hand mode the round waits here for "&Continue"; everything else on the screen
+// keeps working meanwhile. Program end lets the round run out without further pauses.
+void frmMain::WaitForContinue() {
+    if (!optContinuousPlay_[1]->isChecked() || unloading_)
+        return;
+    cmdNext_->show();
+    QPointer<frmMain> alive(this);
+    QEventLoop pause;
+    HiddenWatcher watcher(cmdNext_, pause);
+    connect(this, &QObject::destroyed, &pause, &QEventLoop::quit);
+    if (!cmdNext_->isHidden())
+        pause.exec();
+    if (alive)
+        cmdNext_->removeEventFilter(&watcher);
+}
+
+} // namespace bj
