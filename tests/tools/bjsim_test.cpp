@@ -27,9 +27,9 @@ protected:
         return RunBjsim(args);
     }
 
-    // A number from the JSON output, found by its key.
+    // A number of the JSON summary (top level, one per line), found by its key.
     static double Field(const std::string& json, const std::string& key) {
-        const std::string marker = "\"" + key + "\": ";
+        const std::string marker = "\n  \"" + key + "\": ";
         const auto at = json.find(marker);
         if (at == std::string::npos)
             throw std::runtime_error("no field " + key);

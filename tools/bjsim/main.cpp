@@ -18,19 +18,10 @@ int Run(const bj::sim::SimOptions& options) {
     using namespace bj::sim;
     bj::StrategyDb db = bj::StrategyDb::Open(
         options.DbPath.empty() ? bj::DefaultDatabasePath(ProgramFolder()) : options.DbPath);
-    const SimResult result = RunSimulation(db, options);
-    switch (options.Format) {
-    case OutputFormat::Table:
-        PrintTable(std::cout, result);
-        break;
-    case OutputFormat::Csv:
-        PrintCsvRows(std::cout, result);
-        PrintSummary(std::cerr, result);
-        break;
-    case OutputFormat::Json:
-        PrintJson(std::cout, result);
-        break;
-    }
+    const auto writer = MakeReportWriter(options.Format, std::cout, std::cerr);
+    const SimResult result
+        = RunSimulation(db, options, [&writer](const bj::SessionRow& row) { writer->Row(row); });
+    writer->Finish(result);
     return 0;
 }
 

@@ -1,11 +1,9 @@
 #include "tools/bjsim/sim_report.h"
 
-#include <algorithm>
-#include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
-#include <vector>
 
 namespace bj::sim {
 namespace {
@@ -76,46 +74,16 @@ const char* EndText(SessionEnd end) {
     return "played through";
 }
 
-void PrintTable(std::ostream& out, const SimResult& result) {
-    std::vector<std::array<std::string, 9>> lines;
-    lines.push_back({});
-    std::copy(std::begin(kColumns), std::end(kColumns), lines[0].begin());
-    for (const SessionRow& row : result.Rows)
-        lines.push_back({std::to_string(row.Session), MoneyText(row.MaxWinning, true),
-            MoneyText(row.MaxLosing, true), std::to_string(row.Hands), row.Time,
-            MoneyText(row.EndBank, true), MoneyText(row.WonLost, true),
-            MoneyText(row.RunningTotal, true), EndText(row.End)});
-    std::array<std::size_t, 9> widths {};
-    for (const auto& line : lines)
-        for (std::size_t c = 0; c < widths.size(); ++c)
-            widths[c] = std::max(widths[c], line[c].size());
-    for (const auto& line : lines) {
-        for (std::size_t c = 0; c < widths.size(); ++c)
-            out << (c ? "  " : "") << Cell(line[c], widths[c]);
-        out << '\n';
-    }
-    out << '\n';
-    PrintSummary(out, result);
-}
+namespace {
 
-void PrintCsvRows(std::ostream& out, const SimResult& result) {
-    for (int c = 0; c < 9; ++c)
-        out << (c ? "," : "") << kColumns[c];
-    out << '\n';
-    for (const SessionRow& row : result.Rows) {
-        out << row.Session << ',' << MoneyText(row.MaxWinning, false) << ','
-            << MoneyText(row.MaxLosing, false) << ',' << row.Hands << ',' << row.Time << ','
-            << MoneyText(row.EndBank, false) << ',' << MoneyText(row.WonLost, false) << ','
-            << MoneyText(row.RunningTotal, false) << ',' << EndText(row.End) << '\n';
-    }
-}
+constexpr std::size_t kWidths[] = {7, 16, 15, 12, 12, 13, 13, 14, 14};
 
 void PrintSummary(std::ostream& out, const SimResult& result) {
     out << "Playing strategy:  " << result.PlayingName << '\n'
         << "Betting strategy:  " << result.BettingName << '\n'
         << "Decks:             " << result.Decks << '\n'
         << "Seed:              " << (result.Seed ? std::to_string(*result.Seed) : "clock") << '\n'
-        << "Sessions:          " << result.Rows.size() << '\n'
+        << "Sessions:          " << result.Sessions << '\n'
         << "Hands played:      " << result.Hands << " in " << result.Rounds << " rounds\n"
         << "Won / lost / tied: " << result.Won << " / " << result.Lost << " / " << result.Tied
         << '\n'
@@ -128,37 +96,110 @@ void PrintSummary(std::ostream& out, const SimResult& result) {
         << Fixed(result.HandsPerSecond, 0) << " hands per second\n";
 }
 
-void PrintJson(std::ostream& out, const SimResult& result) {
-    out << "{\n"
-        << "  \"playing_strategy\": " << JsonString(result.PlayingName) << ",\n"
-        << "  \"betting_strategy\": " << JsonString(result.BettingName) << ",\n"
-        << "  \"decks\": " << result.Decks << ",\n"
-        << "  \"seed\": " << (result.Seed ? std::to_string(*result.Seed) : "null") << ",\n"
-        << "  \"hands\": " << result.Hands << ",\n"
-        << "  \"rounds\": " << result.Rounds << ",\n"
-        << "  \"won\": " << result.Won << ",\n"
-        << "  \"lost\": " << result.Lost << ",\n"
-        << "  \"tied\": " << result.Tied << ",\n"
-        << "  \"blackjacks\": " << result.Blackjacks << ",\n"
-        << "  \"bankroll_start\": " << MoneyText(result.StartBank, false) << ",\n"
-        << "  \"bankroll_end\": " << MoneyText(result.EndBank, false) << ",\n"
-        << "  \"return_per_hand\": " << Fixed(result.ReturnPerHand, 6) << ",\n"
-        << "  \"return_stderr\": " << Fixed(result.ReturnStdErr, 6) << ",\n"
-        << "  \"seconds\": " << Fixed(result.Seconds, 6) << ",\n"
-        << "  \"hands_per_second\": " << Fixed(result.HandsPerSecond, 1) << ",\n"
-        << "  \"sessions\": [";
-    for (std::size_t i = 0; i < result.Rows.size(); ++i) {
-        const SessionRow& row = result.Rows[i];
-        out << (i ? ",\n    " : "\n    ") << "{\"session\": " << row.Session
-            << ", \"max_winning\": " << MoneyText(row.MaxWinning, false)
-            << ", \"max_losing\": " << MoneyText(row.MaxLosing, false)
-            << ", \"hands\": " << row.Hands << ", \"time\": " << JsonString(row.Time)
-            << ", \"bankroll_end\": " << MoneyText(row.EndBank, false)
-            << ", \"won_lost\": " << MoneyText(row.WonLost, false)
-            << ", \"running_total\": " << MoneyText(row.RunningTotal, false)
-            << ", \"end\": " << JsonString(EndText(row.End)) << "}";
+class TableWriter : public ReportWriter {
+public:
+    explicit TableWriter(std::ostream& out)
+        : out_(out) {
+        for (std::size_t c = 0; c < std::size(kColumns); ++c)
+            out_ << (c ? "  " : "") << Cell(kColumns[c], kWidths[c]);
+        out_ << '\n';
     }
-    out << (result.Rows.empty() ? "]\n" : "\n  ]\n") << "}\n";
+    void Row(const SessionRow& row) override {
+        const std::string cells[] = {std::to_string(row.Session), MoneyText(row.MaxWinning, true),
+            MoneyText(row.MaxLosing, true), std::to_string(row.Hands), row.Time,
+            MoneyText(row.EndBank, true), MoneyText(row.WonLost, true),
+            MoneyText(row.RunningTotal, true), EndText(row.End)};
+        for (std::size_t c = 0; c < std::size(cells); ++c)
+            out_ << (c ? "  " : "") << Cell(cells[c], kWidths[c]);
+        out_ << '\n';
+    }
+    void Finish(const SimResult& result) override {
+        out_ << '\n';
+        PrintSummary(out_, result);
+    }
+
+private:
+    std::ostream& out_;
+};
+
+class CsvWriter : public ReportWriter {
+public:
+    CsvWriter(std::ostream& out, std::ostream& err)
+        : out_(out)
+        , err_(err) {
+        for (std::size_t c = 0; c < std::size(kColumns); ++c)
+            out_ << (c ? "," : "") << kColumns[c];
+        out_ << '\n';
+    }
+    void Row(const SessionRow& row) override {
+        out_ << row.Session << ',' << MoneyText(row.MaxWinning, false) << ','
+             << MoneyText(row.MaxLosing, false) << ',' << row.Hands << ',' << row.Time << ','
+             << MoneyText(row.EndBank, false) << ',' << MoneyText(row.WonLost, false) << ','
+             << MoneyText(row.RunningTotal, false) << ',' << EndText(row.End) << '\n';
+    }
+    void Finish(const SimResult& result) override { PrintSummary(err_, result); }
+
+private:
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+// The rows come first so they can be written while the run goes on.
+class JsonWriter : public ReportWriter {
+public:
+    explicit JsonWriter(std::ostream& out)
+        : out_(out) {
+        out_ << "{\n  \"sessions\": [";
+    }
+    void Row(const SessionRow& row) override {
+        out_ << (rows_++ ? ",\n    " : "\n    ") << "{\"session\": " << row.Session
+             << ", \"max_winning\": " << MoneyText(row.MaxWinning, false)
+             << ", \"max_losing\": " << MoneyText(row.MaxLosing, false)
+             << ", \"hands\": " << row.Hands << ", \"time\": " << JsonString(row.Time)
+             << ", \"bankroll_end\": " << MoneyText(row.EndBank, false)
+             << ", \"won_lost\": " << MoneyText(row.WonLost, false)
+             << ", \"running_total\": " << MoneyText(row.RunningTotal, false)
+             << ", \"end\": " << JsonString(EndText(row.End)) << "}";
+    }
+    void Finish(const SimResult& r) override {
+        out_ << (rows_ ? "\n  ],\n" : "],\n")
+             << "  \"playing_strategy\": " << JsonString(r.PlayingName) << ",\n"
+             << "  \"betting_strategy\": " << JsonString(r.BettingName) << ",\n"
+             << "  \"decks\": " << r.Decks << ",\n"
+             << "  \"seed\": " << (r.Seed ? std::to_string(*r.Seed) : "null") << ",\n"
+             << "  \"hands\": " << r.Hands << ",\n"
+             << "  \"rounds\": " << r.Rounds << ",\n"
+             << "  \"won\": " << r.Won << ",\n"
+             << "  \"lost\": " << r.Lost << ",\n"
+             << "  \"tied\": " << r.Tied << ",\n"
+             << "  \"blackjacks\": " << r.Blackjacks << ",\n"
+             << "  \"bankroll_start\": " << MoneyText(r.StartBank, false) << ",\n"
+             << "  \"bankroll_end\": " << MoneyText(r.EndBank, false) << ",\n"
+             << "  \"return_per_hand\": " << Fixed(r.ReturnPerHand, 6) << ",\n"
+             << "  \"return_stderr\": " << Fixed(r.ReturnStdErr, 6) << ",\n"
+             << "  \"seconds\": " << Fixed(r.Seconds, 6) << ",\n"
+             << "  \"hands_per_second\": " << Fixed(r.HandsPerSecond, 1) << "\n"
+             << "}\n";
+    }
+
+private:
+    std::ostream& out_;
+    std::int64_t rows_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<ReportWriter> MakeReportWriter(
+    OutputFormat format, std::ostream& out, std::ostream& err) {
+    switch (format) {
+    case OutputFormat::Csv:
+        return std::make_unique<CsvWriter>(out, err);
+    case OutputFormat::Json:
+        return std::make_unique<JsonWriter>(out);
+    case OutputFormat::Table:
+        break;
+    }
+    return std::make_unique<TableWriter>(out);
 }
 
 } // namespace bj::sim

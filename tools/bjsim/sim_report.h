@@ -3,6 +3,7 @@
 #include "tools/bjsim/sim_run.h"
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 namespace bj::sim {
@@ -13,9 +14,17 @@ std::string MoneyText(Currency amount, bool grouped);
 // "played through", "win" or "loss".
 const char* EndText(SessionEnd end);
 
-void PrintTable(std::ostream& out, const SimResult& result);
-void PrintCsvRows(std::ostream& out, const SimResult& result);
-void PrintSummary(std::ostream& out, const SimResult& result);
-void PrintJson(std::ostream& out, const SimResult& result);
+// Writes each row as its session ends, so a long run needs no memory for its rows, then the
+// summary.
+class ReportWriter {
+public:
+    virtual ~ReportWriter() = default;
+    virtual void Row(const SessionRow& row) = 0;
+    virtual void Finish(const SimResult& result) = 0;
+};
+
+// Table and JSON go to `out`; CSV puts its rows on `out` and the summary on `err`.
+std::unique_ptr<ReportWriter> MakeReportWriter(
+    OutputFormat format, std::ostream& out, std::ostream& err);
 
 } // namespace bj::sim

@@ -57,7 +57,8 @@ MultiSessionInputs Inputs(const SimOptions& options) {
 
 } // namespace
 
-SimResult RunSimulation(StrategyDb& db, const SimOptions& options) {
+SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
+    const std::function<void(const SessionRow&)>& rowDone) {
     GameState gs;
     ResetStatistics(gs);
     SimResult result;
@@ -78,7 +79,8 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options) {
     };
     hooks.RowDone = [&](const SessionRow& row) {
         rounds.SessionDone();
-        result.Rows.push_back(row);
+        if (rowDone)
+            rowDone(row);
     };
 
     const auto started = std::chrono::steady_clock::now();
@@ -86,6 +88,7 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options) {
     result.Seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
+    result.Sessions = summary.SessionsPlayed;
     result.Hands = summary.Hands;
     result.Rounds = rounds.Rounds();
     result.Won = gs.HandsWon;

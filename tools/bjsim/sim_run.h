@@ -5,10 +5,10 @@
 #include "tools/bjsim/sim_options.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace bj::sim {
 
@@ -22,7 +22,7 @@ struct SimResult {
     std::string BettingName;
     std::int32_t Decks = 1;
     std::optional<std::uint64_t> Seed;
-    std::vector<SessionRow> Rows;
+    std::int64_t Sessions = 0;
     std::int64_t Hands = 0, Rounds = 0, Won = 0, Lost = 0, Tied = 0, Blackjacks = 0;
     Currency StartBank, EndBank;
     double ReturnPerHand = 0;
@@ -31,6 +31,8 @@ struct SimResult {
     double HandsPerSecond = 0;
 };
 
-SimResult RunSimulation(StrategyDb& db, const SimOptions& options);
+// Plays the run; `rowDone` receives each session's row as it ends.
+SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
+    const std::function<void(const SessionRow&)>& rowDone);
 
 } // namespace bj::sim
