@@ -127,6 +127,7 @@ void frmVariableConfig::cmdDelete_Click() {
         Messages().Show("The strategy " + name + " could not be deleted.\n"
                 + QString::fromStdString(error.what()),
             "Database Error", MsgIcon::Information, MsgButtons::Ok);
+        return;
     }
     bLoading = true;
     FillVariableStrategyList(ctx_, cboStartegy);

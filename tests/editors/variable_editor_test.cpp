@@ -430,6 +430,21 @@ private slots:
         QCOMPARE(Buttons(w), kEditing);
     }
 
+    void deleteFailureIsReportedAndKeepsTheList() {
+        EditorFixture f;
+        AppendVariableStrategy(f.db, Named("A", 11));
+        frmVariableConfig w(f.ctx);
+        w.show();
+        w.cboStartegy->setCurrentIndex(1);
+        sqlite3_exec(f.db.Handle(), "DROP TABLE VariableBet", nullptr, nullptr, nullptr);
+        w.cmdDelete_Click();
+        QCOMPARE(f.messages.shown.size(), size_t(1));
+        QVERIFY(f.messages.shown[0].text.startsWith("The strategy A could not be deleted.\n"));
+        QCOMPARE(f.messages.shown[0].title, QString("Database Error"));
+        QCOMPARE(w.cboStartegy->count(), 2);
+        QCOMPARE(f.gs.VariableListIndex, 1);
+    }
+
     void changeBettingSwitchesOnlyToTheOtherKind_data() {
         QTest::addColumn<int>("chosen");
         QTest::addColumn<bool>("switched");
