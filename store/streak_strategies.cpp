@@ -19,6 +19,9 @@ std::string StreakColumns() {
     return columns;
 }
 
+// The column holds a 16-bit number; a damaged file must not ask for a shoe beyond it.
+constexpr std::int32_t kMostDecks = 32767;
+
 constexpr int kStreakValues = 4 + 2 * kBetSteps;
 
 std::string Placeholders(int count) {
@@ -115,7 +118,7 @@ bool DeleteStreakStrategy(StrategyDb& db, std::int32_t refNo) {
 
 void ApplyStreakStrategy(const StreakStrategy& strategy, GameState& gs) {
     const auto length = [](std::int32_t n) { return std::clamp(n, 1, kBetSteps); };
-    gs.DecksInShoe = std::max(strategy.DecksInShoe, 1);
+    gs.DecksInShoe = std::clamp(strategy.DecksInShoe, 1, kMostDecks);
     gs.WinStreakLength = length(strategy.WinningSeqLength);
     gs.LoseStreakLength = length(strategy.LosingSeqLength);
     for (int i = 0; i < kBetSteps; ++i) {

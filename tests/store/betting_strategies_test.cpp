@@ -134,6 +134,9 @@ TEST_F(BettingStrategies, ApplyingAStreakClampsDecksAndLengths) {
     ApplyStreakStrategy(s, gs);
     EXPECT_EQ(gs.DecksInShoe, 1);
     EXPECT_EQ(gs.WinStreakLength, 10);
+    s.DecksInShoe = 2000000000;
+    ApplyStreakStrategy(s, gs);
+    EXPECT_EQ(gs.DecksInShoe, 32767);
     EXPECT_EQ(gs.LoseStreakLength, 1);
     EXPECT_EQ(gs.WinningHandBets[3], 40.0);
     EXPECT_EQ(gs.WinningHandBets[4], 0.0); // Null
