@@ -7,7 +7,7 @@
 #include "shell/scripted_messages.h"
 #include "table/frm_advanced_stats.h"
 #include "table/frm_main.h"
-#include "ui_script.h"
+#include "gui_script.h"
 
 #include <QComboBox>
 #include <QDir>
