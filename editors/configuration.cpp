@@ -31,7 +31,7 @@ Configuration::Configuration(AppContext& ctx, QWidget* parent)
     setWindowTitle("Game Configuration");
     BuildControls();
     HookEvents();
-    resize(9300 / 15, 5600 / 15);
+    resize(9300 / 15, sizeHint().height());
 }
 
 void Configuration::Form_Load() {

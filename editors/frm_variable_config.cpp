@@ -26,7 +26,7 @@ frmVariableConfig::frmVariableConfig(AppContext& ctx, QWidget* parent)
     setWindowTitle("Variable Betting Configuration");
     BuildControls();
     HookEvents();
-    resize(6900 / 15, 5700 / 15);
+    resize(6900 / 15, sizeHint().height());
 }
 
 void frmVariableConfig::Form_Load() {
