@@ -2,6 +2,7 @@
 
 #include "editors/help_message.h"
 #include "engine/game_state.h"
+#include "shell/input_helpers.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -60,6 +61,7 @@ void frmSelectBettingStrat::Form_Load() {
     optStrategyType[index]->setChecked(true);
     optStrategyType[index]->setFocus();
     optStrategyType_Click(index);
+    CenterForm(this);
 }
 
 void frmSelectBettingStrat::optStrategyType_Click(int index) {
