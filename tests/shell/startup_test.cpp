@@ -3,11 +3,11 @@
 #include "editors/configuration.h"
 #include "editors/frm_select_betting_strat.h"
 #include "editors/frm_variable_config.h"
+#include "gui_script.h"
 #include "shell/frmSplash.h"
 #include "shell/scripted_messages.h"
 #include "table/frm_advanced_stats.h"
 #include "table/frm_main.h"
-#include "gui_script.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -169,6 +169,73 @@ private slots:
         QVERIFY(app.Ended());
         QCOMPARE(app.ExitCode(), 0);
         QVERIFY(app.VariableEditorLoaded()); // only the table and its statistics unload
+        QVERIFY(messages.shown.empty());
+    }
+
+    void betMenuShowsTheStreakEditorWithoutBlocking() {
+        ScriptedMessages messages;
+        Application app(path_);
+        UiScript script;
+        ScriptSplashAndChooser(script, "key", 0);
+        QVERIFY(app.Start());
+        Configuration& editor = app.StreakEditor();
+        editor.cmdReturntoGame->click();
+
+        app.Table().mnuBet_Click();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.windowModality(), Qt::NonModal);
+        QVERIFY(!app.Table().isEnabled());
+        editor.cmdReturntoGame->click();
+        QVERIFY(app.Table().isEnabled());
+    }
+
+    void changeBettingSwitchesEditors() {
+        ScriptedMessages messages;
+        Application app(path_);
+        UiScript script;
+        ScriptSplashAndChooser(script, "key", 0);
+        QVERIFY(app.Start());
+        Configuration& streak = app.StreakEditor();
+
+        // From streak to variable: the variable editor opens modally in place of the streak one.
+        script.When([] { return VisibleWindow("frmSelectBettingStrat"); },
+            [] {
+                QWidget* chooser = VisibleWindow("frmSelectBettingStrat");
+                Click(chooser, "optStrategyType_1");
+                Click(chooser, "cmdOK");
+            });
+        script.When([] { return VisibleWindow("frmVariableConfig"); },
+            [&] {
+                QVERIFY(!streak.isVisible());
+                QCOMPARE(app.VariableEditor().cmdReturn->text(), QString("Start Game"));
+                app.VariableEditor().cmdReturn->click();
+            });
+        streak.cmdChange->click();
+        QVERIFY(script.Done());
+        QCOMPARE(app.State().BettingType, 1);
+        QVERIFY(app.Table().isEnabled());
+        QCOMPARE(LabelText(&app.Table(), "lblCurrentBet"), QString("10"));
+
+        // And back, from the table's Betting Strategy button.
+        script.When([] { return VisibleWindow("frmVariableConfig"); },
+            [&] { app.VariableEditor().cmdChange->click(); });
+        script.When([] { return VisibleWindow("frmSelectBettingStrat"); },
+            [] {
+                QWidget* chooser = VisibleWindow("frmSelectBettingStrat");
+                Click(chooser, "optStrategyType_0");
+                Click(chooser, "cmdOK");
+            });
+        script.When([&] { return streak.isVisible(); },
+            [&] {
+                QVERIFY(!VisibleWindow("frmVariableConfig"));
+                QCOMPARE(streak.cmdReturntoGame->text(), QString("Return to game"));
+                streak.cmdReturntoGame->click();
+            });
+        Click(&app.Table(), "cmdConfiguration");
+        QVERIFY(script.Done());
+        QCOMPARE(app.State().BettingType, 0);
+        QVERIFY(app.Table().isEnabled());
+        QCOMPARE(LabelText(&app.Table(), "lblCurrentBet"), QString("5"));
         QVERIFY(messages.shown.empty());
     }
 
