@@ -5,9 +5,11 @@
 #include "shell/navigation.h"
 #include "table/frm_main.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -66,6 +68,22 @@ inline void FillStrategy(GameState& gs) {
     gs.MinimumBet = 1;
     gs.MaximumBet = 1000;
     gs.WinBet = gs.LoseBet = 0;
+}
+
+// Runs the event loop at full speed (QTest's waits sleep between rounds of events) until
+// `done` holds or the time is up; returns whether it holds.
+template <class Predicate> bool RunUntil(Predicate done, int timeoutMs = 30000) {
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (done())
+            loop.quit();
+    });
+    check.start(5);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    if (!done())
+        loop.exec();
+    return done();
 }
 
 // A table window over its own game state.

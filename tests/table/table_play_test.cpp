@@ -217,7 +217,7 @@ void TablePlayTest::stopAfter300Of1000ThenDealPlaysTheRest() {
     QVERIFY(t.Find<QPushButton>("cmdDeal")->isEnabled());
 
     t.Find<QPushButton>("cmdDeal")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!t.window->findChild<QTimer*>("Timer1")->isActive(), 30000);
+    QVERIFY(RunUntil([&] { return !t.window->findChild<QTimer*>("Timer1")->isActive(); }));
     QCOMPARE(t.window->RoundsPlayed(), 1000LL);
     QCOMPARE(t.gs.HandsWon + t.gs.HandsLost + t.gs.TiedHands, 1000);
     QCOMPARE(t.Find<QProgressBar>("prbHandsToPlay")->value(), 100);
