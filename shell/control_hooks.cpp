@@ -13,9 +13,11 @@ namespace {
 
 // Only characters a user types are judged; keys that edit or move are left alone.
 bool IsTypedCharacter(const QKeyEvent* key) {
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
     const QString text = key->text();
-    if (text.size() != 1) return false;
+    if (text.size() != 1)
+        return false;
     const char16_t c = text.at(0).unicode();
     return c == 8 || c == 13 || (c >= 32 && c != 127);
 }
@@ -28,9 +30,11 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
+        if (event->type() != QEvent::KeyPress)
+            return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!IsTypedCharacter(key)) return false;
+        if (!IsTypedCharacter(key))
+            return false;
         return filter_(key->text().at(0).unicode()) == 0;
     }
 
@@ -89,7 +93,8 @@ void RemoveHelp(QWidget* control) {
 } // namespace
 
 void InstallKeyFilter(QLineEdit* box, KeyFilter filter) {
-    if (box && filter) box->installEventFilter(new KeyFilterHook(box, filter));
+    if (box && filter)
+        box->installEventFilter(new KeyFilterHook(box, filter));
 }
 
 void InstallMoneyKeyFilter(QLineEdit* box) {
@@ -101,18 +106,22 @@ void InstallDigitKeyFilter(QLineEdit* box) {
 }
 
 void InstallF1Help(QWidget* control, const QString& text, const QString& title, MsgIcon icon) {
-    if (!control) return;
+    if (!control)
+        return;
     QWidget* targets[] = {control, nullptr};
-    if (auto* combo = qobject_cast<QComboBox*>(control)) targets[1] = combo->lineEdit();
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        targets[1] = combo->lineEdit();
     for (QWidget* target : targets) {
-        if (!target) continue;
+        if (!target)
+            continue;
         RemoveHelp(target);
         target->installEventFilter(new F1HelpHook(target, text, title, icon));
     }
 }
 
 void InstallSelectAllOnFocus(QLineEdit* box) {
-    if (box) box->installEventFilter(new SelectAllHook(box));
+    if (box)
+        box->installEventFilter(new SelectAllHook(box));
 }
 
 } // namespace bj

@@ -46,7 +46,8 @@ int DigitKeyFilter(int keyCode) {
 }
 
 void SelectAllText(QLineEdit* box) {
-    if (box) box->setSelection(0, box->text().length());
+    if (box)
+        box->setSelection(0, box->text().length());
 }
 
 QPointF CenteredTopLeft(QSize screen, QSize window, bool isTableWindow) {
@@ -56,9 +57,11 @@ QPointF CenteredTopLeft(QSize screen, QSize window, bool isTableWindow) {
 }
 
 void CenterForm(QWidget* form, bool isTableWindow) {
-    if (!form) return;
+    if (!form)
+        return;
     const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
+    if (!screen)
+        return;
     const QSize size = form->isVisible() ? form->frameGeometry().size() : form->size();
     const QRect whole = screen->geometry();
     const QRect usable = screen->availableGeometry();
@@ -72,7 +75,8 @@ void CenterForm(QWidget* form, bool isTableWindow) {
 }
 
 void MatchBackColors(QWidget* form) {
-    if (!form) return;
+    if (!form)
+        return;
     const QColor back = form->palette().color(form->backgroundRole());
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if (!IsFrame(w) && !qobject_cast<QRadioButton*>(w) && !qobject_cast<QCheckBox*>(w))
@@ -94,20 +98,25 @@ std::optional<double> ParseAmount(const QString& text) {
         s = s.mid(1, s.size() - 2).trimmed();
     }
     const QRegularExpressionMatch m = pattern.match(s);
-    if (!m.hasMatch()) return std::nullopt;
+    if (!m.hasMatch())
+        return std::nullopt;
     const QString sign = m.captured(1) + m.captured(3);
-    if (sign.size() > 1 || (negative && !sign.isEmpty())) return std::nullopt;
+    if (sign.size() > 1 || (negative && !sign.isEmpty()))
+        return std::nullopt;
     negative = negative || sign == QLatin1String("-");
     bool ok = false;
     const double value = m.captured(4).remove(u',').toDouble(&ok);
-    if (!ok) return std::nullopt;
+    if (!ok)
+        return std::nullopt;
     return negative ? -value : value;
 }
 
 QString FormatAmount(double value) {
-    if (!std::isfinite(value)) value = 0;
+    if (!std::isfinite(value))
+        value = 0;
     QString text = QString::number(value, 'f', 2);
-    if (text == QLatin1String("-0.00")) text = QStringLiteral("0.00");
+    if (text == QLatin1String("-0.00"))
+        text = QStringLiteral("0.00");
     return text;
 }
 
@@ -131,7 +140,8 @@ QString FormatAmount(const char* text) {
 }
 
 QString FormatAmount(const QVariant& value) {
-    if (value.isNull()) return FormatAmount(0.0);
+    if (value.isNull())
+        return FormatAmount(0.0);
     switch (value.typeId()) {
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -161,7 +171,8 @@ int FindItemData(const QComboBox* list, int value) {
     const int count = list ? list->count() : 0;
     for (int i = 0; i < count; ++i) {
         const QVariant data = list->itemData(i);
-        if (data.isValid() && data.toLongLong() == value) return i;
+        if (data.isValid() && data.toLongLong() == value)
+            return i;
     }
     return count - 1;
 }
@@ -169,7 +180,8 @@ int FindItemData(const QComboBox* list, int value) {
 int FindListText(const QComboBox* list, const QString& text) {
     const int count = list ? list->count() : 0;
     for (int i = 0; i < count; ++i) {
-        if (list->itemText(i) == text) return i;
+        if (list->itemText(i) == text)
+            return i;
     }
     return 0;
 }

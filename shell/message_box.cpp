@@ -34,7 +34,8 @@ public:
             box.setEscapeButton(QMessageBox::No);
         }
         const int pressed = box.exec();
-        if (!yesNo) return MsgAnswer::Ok;
+        if (!yesNo)
+            return MsgAnswer::Ok;
         return pressed == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
 };

@@ -34,8 +34,10 @@ public:
     MsgAnswer Show(
         const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override {
         shown.push_back({text, title, icon, buttons});
-        if (onShow) onShow(shown.back());
-        if (answers.empty()) return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+        if (onShow)
+            onShow(shown.back());
+        if (answers.empty())
+            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
         const MsgAnswer answer = answers.front();
         answers.pop_front();
         return answer;

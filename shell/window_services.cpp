@@ -30,31 +30,38 @@ private:
 };
 
 void SetModality(QWidget* window, Qt::WindowModality modality) {
-    if (window->windowModality() == modality) return;
+    if (window->windowModality() == modality)
+        return;
     const bool wasVisible = window->isVisible();
-    if (wasVisible) window->hide();
+    if (wasVisible)
+        window->hide();
     window->setWindowModality(modality);
-    if (wasVisible) window->show();
+    if (wasVisible)
+        window->show();
 }
 
 } // namespace
 
 void ShowModal(QWidget* window) {
-    if (!window) return;
+    if (!window)
+        return;
     QPointer<QWidget> guard(window);
     SetModality(window, Qt::ApplicationModal);
     window->show();
     window->raise();
     window->activateWindow();
-    if (!guard || !guard->isVisible()) return;
+    if (!guard || !guard->isVisible())
+        return;
     QEventLoop loop;
     HideWatcher watcher(window, loop);
     loop.exec(QEventLoop::DialogExec);
-    if (guard) guard->removeEventFilter(&watcher);
+    if (guard)
+        guard->removeEventFilter(&watcher);
 }
 
 void ShowModeless(QWidget* window) {
-    if (!window) return;
+    if (!window)
+        return;
     SetModality(window, Qt::NonModal);
     window->show();
     window->raise();
