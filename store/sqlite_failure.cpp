@@ -63,8 +63,7 @@ Reason Explain(sqlite3* db, int rc, StoreAction action) {
             return {StoreProblem::CannotOpen,
                 "the file cannot be created; its folder may be missing or read-only"};
         return {StoreProblem::CannotOpen,
-            "the file cannot be opened; check that its folder exists and may be written "
-            "to"};
+            "the file cannot be opened; check that you may read and write it"};
     case SQLITE_FULL:
         return {StoreProblem::DiskFull, "the disk is full; nothing was saved"};
     case SQLITE_IOERR:

@@ -70,6 +70,13 @@ TEST_F(Bjsim, CreatesAndSeedsAMissingDatabase) {
     EXPECT_EQ(ListStreakStrategies(store).size(), 1u);
 }
 
+TEST_F(Bjsim, WithoutDbUsesTheFileBesideTheProgram) {
+    const std::string copy = folder + "/bjsim";
+    std::filesystem::copy_file(BJSIM_PATH, copy);
+    ASSERT_EQ(RunProgram(copy, {"--hands", "5"}).ExitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(db));
+}
+
 TEST_F(Bjsim, SameSeedSameRunAndTheSummaryAddsUp) {
     const std::vector<std::string> args {
         "--sessions", "4", "--hands", "250", "--seed", "5", "--json"};

@@ -21,9 +21,13 @@ std::string ShellQuoted(const std::string& text) {
 } // namespace
 
 ToolRun RunBjsim(const std::vector<std::string>& args) {
+    return RunProgram(BJSIM_PATH, args);
+}
+
+ToolRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
     const auto errFile
         = std::filesystem::temp_directory_path() / ("bjsim-stderr-" + std::to_string(::getpid()));
-    std::string command = ShellQuoted(BJSIM_PATH);
+    std::string command = ShellQuoted(program);
     for (const std::string& arg : args)
         command += " " + ShellQuoted(arg);
     command += " 2>" + ShellQuoted(errFile.string());

@@ -12,5 +12,6 @@ struct ToolRun {
 
 // Runs the built bjsim with these arguments and collects what it printed.
 ToolRun RunBjsim(const std::vector<std::string>& args);
+ToolRun RunProgram(const std::string& program, const std::vector<std::string>& args);
 
 } // namespace bj::test
