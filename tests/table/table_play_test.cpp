@@ -28,6 +28,7 @@ private slots:
     void handsSliderAtZeroPlaysOneRound();
     void runningCaptionRewrittenRestartsFromItsText();
     void continuousWhileIdleStartsPlay();
+    void closingDuringAPauseLetsTheRoundEndAndQuitsOnce();
 };
 
 void TablePlayTest::roundShowsCardsTotalsAndAmounts_data() {
@@ -264,6 +265,25 @@ void TablePlayTest::continuousWhileIdleStartsPlay() {
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 83);
     t.window->cmdStop_Click();
+}
+
+void TablePlayTest::closingDuringAPauseLetsTheRoundEndAndQuitsOnce() {
+    Table t;
+    t.window->show();
+    t.window->optContinuousPlay_Click(1);
+    StackShoeRanks(t.gs, {10, 7, 8, 8, 10, 10});
+    auto* next = t.Find<QPushButton>("cmdNext");
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!next->isHidden())
+            t.window->close();
+    });
+    poll.start(10);
+    t.window->cmdDeal_Click();
+    QVERIFY(RunUntil([&] { return t.window->RoundsPlayed() == 1; }, 5000));
+    QCOMPARE(t.nav.calls, QStringList {"QuitProgram"});
+    QCOMPARE(t.Text("Label10"), QString("Player split hand. 2 hands played"));
+    QVERIFY(!t.window->findChild<QTimer*>("Timer1")->isActive());
 }
 
 QTEST_MAIN(TablePlayTest)
