@@ -412,6 +412,25 @@ private slots:
         QCOMPARE(f.messages.shown[0].title, QString("No Strategy"));
     }
 
+    void savingAVanishedStrategyCreatesNothing() {
+        EditorFixture f;
+        AppendVariableStrategy(f.db, Named("Gone", 11));
+        frmVariableConfig w(f.ctx);
+        w.show();
+        w.cboStartegy->setCurrentIndex(1);
+        TypeInto(w.txtMinBet, "3");
+        DeleteVariableStrategy(f.db, 2);
+        w.cmdSave_Click();
+        QCOMPARE(f.messages.Texts(),
+            QStringList {"The strategy doesn't exist. Would you like to create it?"});
+        QCOMPARE(f.messages.shown[0].title, QString("No Match"));
+        QCOMPARE(f.messages.shown[0].buttons, MsgButtons::Ok);
+        QCOMPARE(ListVariableStrategies(f.db).size(), size_t(1));
+        QCOMPARE(w.cboStartegy->currentText(), QString("Default"));
+        QCOMPARE(f.gs.MinimumBet, 5.0);
+        QCOMPARE(Buttons(w), kNotEditing);
+    }
+
     void saveFailureIsReportedAndKeepsTheEdits() {
         EditorFixture f;
         frmVariableConfig w(f.ctx);
