@@ -22,10 +22,12 @@ double Amount(const QLineEdit* box) {
 }
 
 void ReportSaveError(const StoreError& error) {
-    Messages().Show(QString("Error # %1, %2.")
-                        .arg(static_cast<int>(error.Problem))
-                        .arg(QString::fromStdString(error.what())),
-        "Error", MsgIcon::Information, MsgButtons::Ok);
+    QString description = QString::fromStdString(error.what()).trimmed();
+    while (description.endsWith('.'))
+        description.chop(1);
+    Messages().Show(
+        QString("Error # %1, %2.").arg(static_cast<int>(error.Problem)).arg(description), "Error",
+        MsgIcon::Information, MsgButtons::Ok);
 }
 
 // What Save writes: the window's values, whatever name the caller gives the record.

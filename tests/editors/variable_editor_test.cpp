@@ -443,6 +443,7 @@ private slots:
         QCOMPARE(f.messages.shown.size(), size_t(1));
         QVERIFY(f.messages.shown[0].text.startsWith("Error # "));
         QVERIFY(f.messages.shown[0].text.endsWith("."));
+        QVERIFY(!f.messages.shown[0].text.endsWith(".."));
         QCOMPARE(f.messages.shown[0].title, QString("Error"));
         QCOMPARE(w.txtStrategy->text(), QString("Lost?"));
         QCOMPARE(f.gs.InitialBet, 40.0);
