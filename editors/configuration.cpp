@@ -111,7 +111,7 @@ void Configuration::cmdNew_Click() {
 void Configuration::cmdSave_Click() {
     if (txtName->text().trimmed().isEmpty()) {
         Messages().Show("Please enter a Strategy name before you save.", QString(),
-            MsgIcon::Information, MsgButtons::Ok);
+            MsgIcon::Exclamation, MsgButtons::Ok);
         if (txtName->isEnabled())
             txtName->setFocus();
         return;

@@ -34,6 +34,7 @@ struct GameState {
     // Table rules and playing strategy.
     std::int32_t PlayingStrategyRefNo = 0;
     std::string PlayingStrategyName;
+    bool PlayingStrategyChanged = false; // edited in memory since it was loaded or saved
     std::int32_t DoubleDownRule = 0; // 0 any hand, 1 ten and eleven only
     bool DoubleOnSplits = false;
     std::int32_t DealerSoft17 = 0; // 0 hits soft 17, 1 stands

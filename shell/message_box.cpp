@@ -14,6 +14,8 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
         return QMessageBox::Information;
     case MsgIcon::Question:
         return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
     case MsgIcon::None:
         break;
     }

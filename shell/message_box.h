@@ -4,7 +4,7 @@
 
 namespace bj {
 
-enum class MsgIcon { None, Information, Question };
+enum class MsgIcon { None, Information, Question, Exclamation };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
 

@@ -113,6 +113,7 @@ bool LoadPlayingStrategy(StrategyDb& db, std::int32_t refNo, GameState& gs) {
     gs.PlayingStrategyRefNo = refNo;
     gs.DealerSoft17 = head.Whole(1);
     gs.DoubleDownRule = head.Whole(2);
+    gs.PlayingStrategyChanged = false;
     gs.DoubleOnSplits = head.Whole(3) != 0;
     gs.InsuranceOn21 = head.Whole(4);
     for (int row = 0; row < kPlayerRows; ++row) {
