@@ -122,6 +122,16 @@ TEST(Round, CountsBlackjacksAndDoublesAndSplitsByKind) {
     EXPECT_EQ(bj.BlackjacksWon, 1);
     EXPECT_EQ(bj.BlackjackAmountWon, Currency::FromWhole(15));
 
+    GameState even = PlayStacked(
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, table);
+    EXPECT_EQ(even.EvenMoneyAmountWon, Currency::FromWhole(10));
+    EXPECT_EQ(even.BlackjacksWon, 0);
+
+    GameState insured = PlayStacked(
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, table);
+    EXPECT_EQ(insured.InsuredHandsWon, 1);
+    EXPECT_EQ(insured.InsuranceAmountWon, Currency::FromWhole(10));
+
     GameState aces = PlayStacked(
         [](GameState& gs) { SetRow(gs, kSoft12, kSplitOrHit); }, {10, 7, 1, 1, 13, 1, 5, 9}, table);
     EXPECT_EQ(aces.BlackjacksWon, 0);

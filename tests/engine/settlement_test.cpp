@@ -3,8 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace bj {
 namespace {
+
+// Plays out a string of results at a bet of 10: W a win, L a loss, P a push.
+GameState Play(const std::string& results) {
+    GameState gs = test::FlatTable();
+    for (char r : results) {
+        if (r == 'W')
+            SettleWin(gs, false, false);
+        else if (r == 'L')
+            SettleLoss(gs, false);
+        else
+            SettlePush(gs);
+    }
+    return gs;
+}
 
 TEST(Settlement, BlackjackOnTwentyFiveKeepsTheHalf) {
     GameState gs = test::FlatTable();
@@ -38,28 +54,33 @@ TEST(Settlement, DoubledAndSplitHandsAreCountedByKind) {
     EXPECT_EQ(gs.DoubledAmountLost, Currency::FromWhole(20));
     EXPECT_EQ(gs.SplitHandsLost, 1);
     EXPECT_EQ(gs.SplitAmountLost, Currency::FromWhole(20));
-    EXPECT_EQ(gs.MinBankroll, Currency::FromWhole(9980));
 }
 
-TEST(Settlement, InsuredBlackjackAndEvenMoney) {
-    GameState insured = test::FlatTable();
-    SettleBlackjackInsured(insured, true);
-    EXPECT_EQ(insured.Bankroll, Currency::FromWhole(10010));
-    EXPECT_EQ(insured.BlackjacksWon, 1);
-    EXPECT_EQ(insured.InsuredHandsWon, 1);
+TEST(Settlement, StreaksAndTheirFinishedLengths) {
+    const GameState gs = Play("WWWLWWWWWPL");
+    EXPECT_EQ(gs.StreakStopCounts[kWinning][3], 1);
+    EXPECT_EQ(gs.StreakStopCounts[kWinning][5], 1); // a push does not break a streak
+    EXPECT_EQ(gs.StreakStopCounts[kLosing][1], 1);
+    EXPECT_EQ(gs.MaxWinStreak, 5);
+    EXPECT_EQ(gs.LoseStreak, 1);
+    EXPECT_EQ(gs.WinStreak, 0);
+    EXPECT_EQ(gs.HandsWon + gs.HandsLost + gs.TiedHands, 11);
+    EXPECT_TRUE(gs.StreakFlipped);
 
-    GameState even = test::FlatTable();
-    SettleEvenMoney(even);
-    EXPECT_EQ(even.Bankroll, Currency::FromWhole(10010));
-    EXPECT_EQ(even.EvenMoneyAmountWon, Currency::FromWhole(10));
-    EXPECT_EQ(even.BlackjacksWon, 0);
+    const GameState longLoss = Play(std::string(30, 'L') + "W");
+    EXPECT_EQ(longLoss.StreakStopCounts[kLosing][26], 1);
+    EXPECT_EQ(longLoss.MaxLoseStreak, 30);
+    EXPECT_EQ(longLoss.MinBankroll, Currency::FromWhole(9700));
+}
 
-    GameState won = test::FlatTable();
-    SettleInsuranceWon(won);
-    EXPECT_EQ(won.Bankroll, Currency::FromWhole(10000));
-    EXPECT_EQ(won.HandsLost, 1);
-    EXPECT_EQ(won.InsuredHandsLost, 1);
-    EXPECT_EQ(won.AmountWonOnHand, Currency {});
+TEST(Settlement, ResetPutsEverythingBack) {
+    GameState gs = Play("WWLLWP");
+    ResetStatistics(gs);
+    EXPECT_EQ(gs.Bankroll, Currency::FromWhole(10000));
+    EXPECT_EQ(gs.HandsWon + gs.HandsLost + gs.TiedHands, 0);
+    EXPECT_EQ(gs.StreakStopCounts[kWinning][2], 0);
+    EXPECT_TRUE(gs.StreakStart);
+    EXPECT_FALSE(gs.StreakFlipped);
 }
 
 } // namespace
