@@ -1,17 +1,18 @@
 #pragma once
 
+#include "editors/frm_select_betting_strat.h"
 #include "engine/game_state.h"
 #include "shell/navigation.h"
 #include "shell/scripted_messages.h"
 #include "store/strategy_db.h"
 
-#include <QString>
-#include <QStringList>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QWidget>
-#include <vector>
-
-class QLineEdit;
+#include <QTest>
+#include <QTimer>
+#include <initializer_list>
+#include <memory>
 
 namespace bj::test {
 
@@ -41,22 +42,106 @@ public:
     bool multiSessionOpen = false;
 };
 
+// A message as one line of title, icon, buttons and text. The text comes last, so a message
+// that ends in the database's own words can be matched by its start.
+inline QString Msg(const QString& text, const QString& title = QString(),
+    MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok) {
+    return QString("%1 | icon %2 | buttons %3 | %4")
+        .arg(title)
+        .arg(int(icon))
+        .arg(int(buttons))
+        .arg(text);
+}
+
 // A freshly seeded database in a folder of its own, the game state as start-up leaves it,
 // and every message recorded.
 struct EditorFixture {
-    EditorFixture();
+    EditorFixture() {
+        gs.StreakListIndex = 0;
+        gs.VariableListIndex = 0;
+        gs.VariableStrategyLoaded = true;
+        gs.ReturnButtonCaption = "Start Game";
+    }
+    // Every message shown so far, each as Msg writes it.
+    QStringList Shown() const {
+        QStringList lines;
+        for (const auto& m : messages.shown)
+            lines << Msg(m.text, m.title, m.icon, m.buttons);
+        return lines;
+    }
 
     QTemporaryDir folder;
-    StrategyDb db;
+    StrategyDb db = StrategyDb::Open(DefaultDatabasePath(folder.path().toStdString()));
     GameState gs;
     StubNavigation nav;
     AppContext ctx {gs, &db, nav};
     ScriptedMessages messages;
 };
 
+// A new fixture and window for every test function and data row.
+template <class Window> struct FreshWindow {
+    void Renew() {
+        w.reset();
+        f.reset(); // first, so that the new fixture's messages are the ones in force
+        f = std::make_unique<EditorFixture>();
+        w = std::make_unique<Window>(f->ctx);
+    }
+    std::unique_ptr<EditorFixture> f;
+    std::unique_ptr<Window> w;
+};
+
 // Types into the box as a user would, key by key.
-void TypeInto(QLineEdit* box, const QString& text);
+inline void TypeInto(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
 // Shows the window and waits until it is the active one, so focus can be checked.
-bool ShowActive(QWidget* window);
+inline bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// F1 on a control shows its help text with the title given, no icon and an OK button.
+struct Help {
+    const char* control;
+    QString text;
+    QString title = {};
+};
+inline void HelpRows(std::initializer_list<Help> rows) {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("message");
+    for (const Help& row : rows)
+        QTest::addRow("%s", row.control) << QString(row.control) << Msg(row.text, row.title);
+}
+inline void CheckHelp(EditorFixture& f, QWidget& window) {
+    QFETCH(QString, control);
+    QFETCH(QString, message);
+    window.show();
+    auto* target = window.findChild<QWidget*>(control);
+    QVERIFY(target);
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(f.Shown(), QStringList {message});
+}
+
+// Change Betting: choosing the same kind keeps the editor, the other kind hands over to its
+// editor.
+template <class Editor> void CheckChangeBetting(EditorFixture& f, Editor& w) {
+    const int kept = f.gs.BettingType;
+    w.show();
+    for (const int chosen : {kept, 1 - kept}) {
+        QTimer::singleShot(0, &w, [&] {
+            auto* chooser = w.template findChild<frmSelectBettingStrat*>();
+            QTest::mouseClick(chooser->optStrategyType[chosen], Qt::LeftButton);
+            QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
+        });
+        w.cmdChange_Click();
+        QCOMPARE(f.gs.BettingType, chosen);
+        QCOMPARE(w.isHidden(), chosen != kept);
+    }
+    QCOMPARE(f.nav.calls, QStringList {"switch editor"});
+}
 
 } // namespace bj::test
