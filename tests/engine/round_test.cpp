@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <vector>
 
@@ -82,6 +84,10 @@ const RoundCase kRounds[] = {
         },
         {10, 7, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1}, 10, 1, 0, 0, 1},
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RoundTest : public ::testing::TestWithParam<RoundCase> { };
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 namespace bj {
@@ -42,6 +44,10 @@ const StopCase kStops[] = {
     {"below every level the session plays through", 100, 100, 0.10,
         {{50, true}, {60, false}, {20, true}}, 0, SessionEnd::PlayedThrough},
 };
+
+void PrintTo(const StopCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SessionStopTest : public ::testing::TestWithParam<StopCase> { };
 
