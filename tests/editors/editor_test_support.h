@@ -46,19 +46,13 @@ public:
 // that ends in the database's own words can be matched by its start.
 inline QString Msg(const QString& text, const QString& title = QString(),
     MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok) {
-    return QString("%1 | icon %2 | buttons %3 | %4")
-        .arg(title)
-        .arg(int(icon))
-        .arg(int(buttons))
-        .arg(text);
+    return title + QString(" | icon %1 | buttons %2 | ").arg(int(icon)).arg(int(buttons)) + text;
 }
 
 // A freshly seeded database in a folder of its own, the game state as start-up leaves it,
 // and every message recorded.
 struct EditorFixture {
     EditorFixture() {
-        gs.StreakListIndex = 0;
-        gs.VariableListIndex = 0;
         gs.VariableStrategyLoaded = true;
         gs.ReturnButtonCaption = "Start Game";
     }
@@ -90,6 +84,16 @@ template <class Window> struct FreshWindow {
     std::unique_ptr<Window> w;
 };
 
+// Data rows that each hold a whole case, a tuple read back whole by Case<T>().
+template <class T> void CaseRows(std::initializer_list<std::pair<const char*, T>> rows) {
+    QTest::addColumn<T>("case");
+    for (const auto& [name, row] : rows)
+        QTest::newRow(name) << row;
+}
+template <class T> T Case() {
+    return *static_cast<T*>(QTest::qData("case", qMetaTypeId<T>()));
+}
+
 // Types into the box as a user would, key by key.
 inline void TypeInto(QLineEdit* box, const QString& text) {
     box->selectAll();
@@ -104,26 +108,13 @@ inline bool ShowActive(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
-// F1 on a control shows its help text with the title given, no icon and an OK button.
-struct Help {
-    const char* control;
-    QString text;
-    QString title = {};
-};
-inline void HelpRows(std::initializer_list<Help> rows) {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("message");
-    for (const Help& row : rows)
-        QTest::addRow("%s", row.control) << QString(row.control) << Msg(row.text, row.title);
-}
+// F1 on the control that the data row is named after shows the row's message.
 inline void CheckHelp(EditorFixture& f, QWidget& window) {
-    QFETCH(QString, control);
-    QFETCH(QString, message);
     window.show();
-    auto* target = window.findChild<QWidget*>(control);
+    auto* target = window.findChild<QWidget*>(QTest::currentDataTag());
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key_F1);
-    QCOMPARE(f.Shown(), QStringList {message});
+    QCOMPARE(f.Shown(), QStringList {Case<QString>()});
 }
 
 // Change Betting: choosing the same kind keeps the editor, the other kind hands over to its

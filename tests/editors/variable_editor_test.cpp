@@ -31,18 +31,15 @@ QString Screen(const frmVariableConfig& w) {
 
 // The same as the game state holds it, and whether it is the stored strategy.
 QString Fields(const GameState& gs) {
-    return QString("%1 %2 %3 %4 %5 max%6 min%7 win%8 lose%9 %10")
-        .arg(gs.InitialBet)
-        .arg(gs.MaximumBet)
-        .arg(gs.MinimumBet)
-        .arg(gs.WinBet)
-        .arg(gs.LoseBet)
-        .arg(int(gs.MaintainMax))
-        .arg(int(gs.MaintainMin))
-        .arg(int(gs.WinAddSub))
-        .arg(int(gs.LoseAddSub))
-        .arg(gs.VariableStrategyLoaded ? "stored" : "unsaved");
+    return QString::asprintf("%g %g %g %g %g max%d min%d win%d lose%d %s", gs.InitialBet,
+        gs.MaximumBet, gs.MinimumBet, gs.WinBet, gs.LoseBet, gs.MaintainMax, gs.MaintainMin,
+        gs.WinAddSub, gs.LoseAddSub, gs.VariableStrategyLoaded ? "stored" : "unsaved");
 }
+
+// Table progress, multi-session window open, initial bet typed, table calls, bet.
+using Return = std::tuple<int, bool, QString, QStringList, int>;
+// Box, text typed, text shown after leaving it, amount in the game state.
+using Leaving = std::tuple<QString, QString, QString, double>;
 
 VariableStrategy Named(const std::string& name) {
     return {.Name = name,
@@ -66,26 +63,14 @@ private slots:
     void init() { Renew(); }
 
     void returnHandsTheInitialBetToTheTable_data() {
-        QTest::addColumn<int>("progress");
-        QTest::addColumn<bool>("multiSession");
-        QTest::addColumn<QString>("initial");
-        QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<int>("bet");
         const QStringList started {"enabled 1", "bet 10", "enabled 1"};
-        QTest::newRow("start game") << 0 << false << "10.00" << started << 10;
-        QTest::newRow("half rounds to even")
-            << 0 << false << "12.50" << QStringList {"enabled 1", "bet 12", "enabled 1"} << 12;
-        QTest::newRow("during play")
-            << 40 << false << "10.00" << QStringList {"enabled 1", "enabled 1"} << 35;
-        QTest::newRow("multi-session window open")
-            << 0 << true << "10.00" << QStringList {"bet 10"} << 10;
+        CaseRows<Return>({{"start game", {0, false, "10.00", started, 10}},
+            {"half rounds to even", {0, false, "12.50", {"enabled 1", "bet 12", "enabled 1"}, 12}},
+            {"during play", {40, false, "10.00", {"enabled 1", "enabled 1"}, 35}},
+            {"multi-session window open", {0, true, "10.00", {"bet 10"}, 10}}});
     }
     void returnHandsTheInitialBetToTheTable() {
-        QFETCH(int, progress);
-        QFETCH(bool, multiSession);
-        QFETCH(QString, initial);
-        QFETCH(QStringList, calls);
-        QFETCH(int, bet);
+        const auto [progress, multiSession, initial, calls, bet] = Case<Return>();
         f->nav.progress = progress;
         f->nav.multiSessionOpen = multiSession;
         f->gs.CurrentBet = 35;
@@ -106,6 +91,10 @@ private slots:
 
     void unsavedEditsSurviveClosingUntilCancelRestoresTheStoredValues() {
         w->show();
+        QTest::mouseClick(w->txtInitialBet, Qt::RightButton);
+        QCOMPARE(f->Shown(),
+            QStringList {
+                Msg("This is the bet that you will start your game with.", "Initial Bet")});
         w->txtMaxBet->end(false);
         QTest::keyClicks(w->txtMaxBet, "a."); // refused, and not an edit
         QCOMPARE(Screen(*w), kDefault);
@@ -133,22 +122,15 @@ private slots:
     }
 
     void leavingABoxShowsTwoDecimals_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<double>("value");
-        for (auto [box, typed, shown, value] : {std::tuple {"txtMaxBet", "", "0.00", 0.0},
-                 {"txtMaxBet", "1234", "1,234.00", 1234.0}, {"txtFlatAddWin", "", "0.00", 0.0},
-                 {"txtInitialBet", "", "0.00", 0.0}, {"txtInitialBet", "2500", "2500.00", 2500.0},
-                 {"txtMinBet", "9999999999999999999999999", "1,000,000,000.00", 1e9}})
-            QTest::addRow("%s '%s'", box, typed)
-                << QString(box) << QString(typed) << QString(shown) << value;
+        CaseRows<Leaving>({{"empty maximum", {"txtMaxBet", "", "0.00", 0}},
+            {"grouped maximum", {"txtMaxBet", "1234", "1,234.00", 1234}},
+            {"empty flat win", {"txtFlatAddWin", "", "0.00", 0}},
+            {"empty initial", {"txtInitialBet", "", "0.00", 0}},
+            {"initial without grouping", {"txtInitialBet", "2500", "2500.00", 2500}},
+            {"absurd minimum", {"txtMinBet", QString(40, '9'), "1,000,000,000.00", 1e9}}});
     }
     void leavingABoxShowsTwoDecimals() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(double, value);
+        const auto [box, typed, shown, value] = Case<Leaving>();
         QVERIFY(ShowActive(w.get()));
         auto* edit = w->findChild<QLineEdit*>(box);
         edit->setFocus();
@@ -268,28 +250,21 @@ private slots:
     }
 
     void helpTexts_data() {
-        HelpRows({{"cboStartegy", "Name of the Betting Strategy."},
-            {"txtStrategy", "Name of the Betting Strategy."},
-            {"txtInitialBet", "The Initial Bet for the game."},
-            {"txtMaxBet", "The Maximum Bet Amount."}, {"txtMinBet", "The Minimum Bet Amount."},
-            {"optMaxBet_1", "The action for when maximum bet is reached."},
-            {"optMinBet_0", "The action for when minimum bet is reached."},
-            {"cboFWAddSub", "Select Add or Subtract the amount when winning."},
-            {"txtFlatAddWin", "Select Add or Subtract the amount when winning."},
-            {"cboFLAddSub", "Select Add or Subtract the amount when losing."},
-            {"txtFlatAddLose", "Select Add or Subtract the amount when losing."}});
+        CaseRows<QString>({{"cboStartegy", Msg("Name of the Betting Strategy.")},
+            {"txtStrategy", Msg("Name of the Betting Strategy.")},
+            {"txtInitialBet", Msg("The Initial Bet for the game.")},
+            {"txtMaxBet", Msg("The Maximum Bet Amount.")},
+            {"txtMinBet", Msg("The Minimum Bet Amount.")},
+            {"optMaxBet_1", Msg("The action for when maximum bet is reached.")},
+            {"optMinBet_0", Msg("The action for when minimum bet is reached.")},
+            {"cboFWAddSub", Msg("Select Add or Subtract the amount when winning.")},
+            {"txtFlatAddWin", Msg("Select Add or Subtract the amount when winning.")},
+            {"cboFLAddSub", Msg("Select Add or Subtract the amount when losing.")},
+            {"txtFlatAddLose", Msg("Select Add or Subtract the amount when losing.")}});
     }
     void helpTexts() {
         CheckHelp(*f, *w);
         QCOMPARE(Screen(*w), kDefault); // no edit begun
-    }
-
-    void rightClickOnTheInitialBetExplainsIt() {
-        w->show();
-        QTest::mouseClick(w->txtInitialBet, Qt::RightButton);
-        QCOMPARE(f->Shown(),
-            QStringList {
-                Msg("This is the bet that you will start your game with.", "Initial Bet")});
     }
 };
 
