@@ -45,9 +45,7 @@ public:
 
 private:
     void ClearTable() {
-        for (int who : {kDealer, kPlayer})
-            for (auto& slot : gs_.CardSlots[who])
-                slot.present = false;
+        gs_.CardSlots = {};
         gs_.InsuranceResult = {};
         gs_.AmountWonOnHand = {};
         gs_.SplitThisHand = false;
