@@ -6,43 +6,84 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 
+#include <stdlib.h>
+
 namespace bj::test {
-
-// A fresh folder per test, removed afterwards.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
 
 // A plain connection beside the store's, for reading back and for damaging files.
 class RawDb {
 public:
-    explicit RawDb(const std::string& path);
-    ~RawDb();
-    void Exec(const std::string& sql);
-    // First column of the first row as text; empty for Null or no row.
-    std::string Value(const std::string& sql);
-    long long Count(const std::string& table);
+    explicit RawDb(const std::string& path) { sqlite3_open(path.c_str(), &db_); }
+    ~RawDb() { sqlite3_close(db_); }
+    void Exec(const std::string& sql) {
+        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sql + ": " + sqlite3_errmsg(db_));
+    }
+    // First column of the first row as text; empty for Null, no row or an error.
+    std::string Value(const std::string& sql) {
+        std::string value;
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr);
+        if (sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0))
+            value = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        sqlite3_finalize(stmt);
+        return value;
+    }
+    long long Count(const std::string& table) {
+        return std::stoll(Value("SELECT count(*) FROM " + table));
+    }
+    // Every row in stored order: columns quoted and joined by ',', rows joined by ';'.
+    std::string Dump(const std::string& table) {
+        return Value("SELECT group_concat("
+            + Value("SELECT group_concat('quote(' || name || ')', "
+                    "\" || ',' || \") FROM pragma_table_info('"
+                + table + "')")
+            + ", ';') FROM " + table);
+    }
 
 private:
     sqlite3* db_ = nullptr;
 };
 
-std::string ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
+inline std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
+// The attempt throws a StoreError of this kind whose message names the file and the fault.
+inline void ExpectRefusal(const std::function<void()>& attempt, StoreProblem problem,
+    const std::string& path, const std::string& words) {
+    try {
+        attempt();
+        ADD_FAILURE() << "no StoreError";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.Problem, problem) << e.what();
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
+    }
+}
+
+// Each test gets a fresh folder, removed afterwards whatever its permissions.
 class StoreTest : public ::testing::Test {
 protected:
-    TempFolder folder;
-    std::string path = DefaultDatabasePath(folder.Path());
+    StoreTest() {
+        if (!mkdtemp(folder.data()))
+            throw std::runtime_error("mkdtemp failed");
+        path = DefaultDatabasePath(folder);
+    }
+    ~StoreTest() override {
+        std::error_code ignored;
+        std::filesystem::permissions(folder, std::filesystem::perms::all, ignored);
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::string folder = (std::filesystem::temp_directory_path() / "bjstore-XXXXXX").string();
+    std::string path;
 };
 
 } // namespace bj::test

@@ -1,0 +1,206 @@
+#include "store_test_support.h"
+
+#include "store/betting_strategies.h"
+#include "store/playing_strategies.h"
+
+#include <unistd.h>
+
+#include <memory>
+#include <tuple>
+
+namespace bj::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bets(const std::string& side) {
+    std::string text;
+    for (int i = 1; i <= 10; ++i)
+        text += ", " + side + std::to_string(i) + " SMALLINT";
+    return text;
+}
+
+TEST_F(StoreTest, ANewFileHasExactlyTheFourTablesAndTheirSeed) {
+    StrategyDb::Open(path);
+    RawDb raw(path);
+    EXPECT_EQ(raw.Value("SELECT group_concat(name, ',') FROM sqlite_schema WHERE type = "
+                        "'table' AND name NOT LIKE 'sqlite_%'"),
+        "BettingStrategies,PlayingStrategies,PlayersHand,VariableBet");
+    const std::pair<std::string, std::string> tables[]
+        = {{"BettingStrategies",
+               "Ref_No INTEGER key1, Name VARCHAR(50), Surrender BOOLEAN, DecksInShoe SMALLINT, "
+               "WinningSeqLength SMALLINT, LosingSeqLength SMALLINT"
+                   + Bets("WinningHand") + Bets("LosingHand")
+                   + ", HandsToPlay SMALLINT, Comments VARCHAR(250)"},
+            {"PlayingStrategies",
+                "Ref_No INTEGER key1, Name VARCHAR(50), DoubleDown SMALLINT, SplitsDoubleDown "
+                "SMALLINT, DealerSoft17 SMALLINT, InsuranceOn21 SMALLINT"},
+            {"PlayersHand",
+                "Ref_No INTEGER key1, PlayingStrategyRef_No INTEGER key2, DA SMALLINT, D10 "
+                "SMALLINT, D9 SMALLINT, D8 SMALLINT, D7 SMALLINT, D6 SMALLINT, D5 SMALLINT, D4 "
+                "SMALLINT, D3 SMALLINT, D2 SMALLINT, Ins SMALLINT"},
+            {"VariableBet",
+                "Ref_No INTEGER key1, Name VARCHAR(80), InitialBet DOUBLE, MaximumBet DOUBLE, "
+                "MinimumBet DOUBLE, MaintainMax TINYINT, MaintainMin TINYINT, WinAddSub TINYINT "
+                "default 0, LoseAddSub TINYINT default 0, WinBet DOUBLE, LoseBet DOUBLE"}};
+    for (const auto& [table, columns] : tables)
+        EXPECT_EQ(raw.Value("SELECT group_concat(name || ' ' || type || iif(pk > 0, ' key' || "
+                            "pk, '') || iif(dflt_value IS NOT NULL, ' default ' || dflt_value, "
+                            "''), ', ') FROM pragma_table_info('"
+                      + table + "')"),
+            columns);
+
+    std::string bets, rows;
+    for (const std::string bet : {"5", "10", "20", "30", "40", "5", "5", "5", "5", "5"})
+        bets += "," + bet;
+    EXPECT_EQ(raw.Dump("BettingStrategies"),
+        "1,'Default',0,1,5,5" + bets + bets + ",50,'This is the Default settings.'");
+    EXPECT_EQ(raw.Dump("PlayingStrategies"), "1,'Default',0,1,1,NULL");
+    for (int row = 0; row < kPlayerRows; ++row) { // alternating Hit and Stand, Ins alike
+        rows += (row ? ";" : "") + std::to_string(row) + ",1";
+        for (int column = 0; column <= kDealerColumns; ++column)
+            rows += row % 2 ? ",1" : ",0";
+    }
+    EXPECT_EQ(raw.Dump("PlayersHand"), rows);
+    EXPECT_EQ(raw.Dump("VariableBet"), "1,'Default',10.0,50.0,5.0,0,0,0,0,10.0,10.0");
+}
+
+TEST_F(StoreTest, AnExistingFileIsReadWithoutAWriteAndNeverReseeded) {
+    { StrategyDb::Open(path); }
+    RawDb(path).Exec("DELETE FROM VariableBet; DELETE FROM PlayersHand");
+    const std::string before = ReadFileBytes(path);
+    {
+        StrategyDb db = StrategyDb::Open(path);
+        GameState gs;
+        EXPECT_TRUE(LoadPlayingStrategy(db, 1, gs));
+        EXPECT_EQ(ListStreakStrategies(db).size(), 1u);
+        EXPECT_TRUE(ListVariableStrategies(db).empty());
+    }
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(StoreTest, AFileThatIsNoStrategyDatabaseIsRefusedAndLeftAlone) {
+    // Damage is done to a new database; otherwise the file holds the bytes.
+    using Case = std::tuple<std::string, std::string, StoreProblem, std::string>;
+    const Case cases[] = {
+        {"", std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20) + std::string(4076, '\xa5'),
+            StoreProblem::NotADatabase, "not a strategy database"},
+        {"", "", StoreProblem::MissingTable, "table BettingStrategies is missing"},
+        {"DROP TABLE PlayersHand", "", StoreProblem::MissingTable, "table PlayersHand is missing"},
+        {"ALTER TABLE VariableBet DROP COLUMN LoseBet", "", StoreProblem::MissingColumn,
+            "VariableBet has no column LoseBet"},
+        {"DROP TABLE BettingStrategies; DROP TABLE PlayingStrategies; DROP TABLE PlayersHand; "
+         "DROP TABLE VariableBet; CREATE TABLE Customers (Id INTEGER)",
+            "", StoreProblem::MissingTable, "table BettingStrategies is missing"}};
+    for (const auto& [damage, bytes, problem, words] : cases) {
+        SCOPED_TRACE(damage + " " + std::to_string(bytes.size()) + " bytes");
+        fs::remove(path);
+        if (damage.empty())
+            std::ofstream(path, std::ios::binary) << bytes;
+        else {
+            StrategyDb::Open(path);
+            RawDb(path).Exec(damage);
+        }
+        const std::string before = ReadFileBytes(path);
+        ExpectRefusal([&] { StrategyDb::Open(path); }, problem, path, words);
+        EXPECT_EQ(ReadFileBytes(path), before);
+    }
+}
+
+// Another connection's exclusive transaction holds the file as another program's would.
+TEST_F(StoreTest, ALockedFileIsReportedAndNothingIsLost) {
+    StrategyDb db = StrategyDb::Open(path);
+    auto other = std::make_unique<RawDb>(path);
+    other->Exec("BEGIN EXCLUSIVE");
+    const std::string locked = "locked by another program";
+    ExpectRefusal([&] { StrategyDb::Open(path); }, StoreProblem::Locked, path, locked);
+    ExpectRefusal([&] { AppendStreakStrategy(db, StreakStrategy {.Name = "x"}); },
+        StoreProblem::Locked, path, locked);
+    other.reset();
+    EXPECT_EQ(ListStreakStrategies(db).size(), 1u);
+    EXPECT_EQ(AppendStreakStrategy(db, StreakStrategy {.Name = "later"}), 2);
+}
+
+// Runs in a death-test child. Permission bits do not bind root, so root gives up its rights.
+[[noreturn]] void ExitZeroIfSavingIsRefused(const std::string& path, StoreProblem problem) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        _exit(2);
+    const auto openListAndSave = [&] {
+        StrategyDb db = StrategyDb::Open(path);
+        if (ListStreakStrategies(db).size() == 1)
+            AppendStreakStrategy(db, StreakStrategy {.Name = "x"});
+    };
+    ExpectRefusal(openListAndSave, problem, path,
+        problem == StoreProblem::ReadOnly ? "read-only" : "cannot be created");
+    _exit(::testing::Test::HasFailure() ? 1 : 0);
+}
+
+using ReadOnlyDeathTest = StoreTest;
+
+TEST_F(ReadOnlyDeathTest, AReadOnlyFileOrFolderRefusesToSaveAndLosesNothing) {
+    const auto noWrite
+        = ~(fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
+    { StrategyDb::Open(path); }
+    const std::string before = ReadFileBytes(path);
+    fs::permissions(folder, fs::perms::all);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EXIT(
+        ExitZeroIfSavingIsRefused(path, StoreProblem::ReadOnly), ::testing::ExitedWithCode(0), "");
+    fs::permissions(path, fs::perms::all);
+    fs::permissions(folder, fs::perms::all & noWrite);
+    EXPECT_EXIT(
+        ExitZeroIfSavingIsRefused(path, StoreProblem::ReadOnly), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ReadFileBytes(path), before);
+    fs::permissions(folder, fs::perms::all);
+    fs::remove(path);
+    fs::permissions(folder, fs::perms::all & noWrite);
+    EXPECT_EXIT(ExitZeroIfSavingIsRefused(path, StoreProblem::CannotOpen),
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(StoreTest, AFullDiskDuringASaveLeavesTheFileWhole) {
+    StrategyDb db = StrategyDb::Open(path);
+    RawDb raw(path);
+    const std::string limit = "PRAGMA max_page_count = " + raw.Value("PRAGMA page_count");
+    sqlite3_exec(db.Handle(), limit.c_str(), nullptr, nullptr, nullptr);
+    int saved = 0;
+    ExpectRefusal(
+        [&] {
+            for (; saved < 1000; ++saved)
+                InsertPlayingStrategy(db, PlayingStrategy {.Name = std::string(50, 'x')});
+        },
+        StoreProblem::DiskFull, path, "disk is full");
+    EXPECT_EQ(raw.Count("PlayingStrategies"), 1 + saved);
+    EXPECT_EQ(raw.Count("PlayersHand"), 26 * (1 + saved));
+    EXPECT_EQ(raw.Value("PRAGMA integrity_check"), "ok");
+}
+
+TEST_F(StoreTest, TextWidthsAreEnforcedByTheDatabase) {
+    StrategyDb db = StrategyDb::Open(path);
+    RawDb raw(path);
+    std::string text;
+    for (int i = 0; i < 250; ++i)
+        text += "\xc3\xa9"; // widths count characters, not bytes
+    const std::tuple<std::string, int> columns[]
+        = {{"PlayingStrategies SET Name", 50}, {"BettingStrategies SET Name", 50},
+            {"BettingStrategies SET Comments", 250}, {"VariableBet SET Name", 80}};
+    for (const auto& [column, width] : columns) {
+        raw.Exec("UPDATE " + column + " = '" + text.substr(0, 2 * width) + "'");
+        EXPECT_THROW(raw.Exec("UPDATE " + column + " = '" + text.substr(0, 2 * width) + "e'"),
+            std::runtime_error)
+            << column;
+    }
+    InsertPlayingStrategy(db, PlayingStrategy {.Name = "x"});
+    const std::string before = ReadFileBytes(path);
+    ExpectRefusal([&] { InsertPlayingStrategy(db, PlayingStrategy {.Name = text}); },
+        StoreProblem::NameTooLong, path, "longer than 50 characters");
+    ExpectRefusal([&] { UpdatePlayingStrategy(db, PlayingStrategy {.RefNo = 2, .Name = text}); },
+        StoreProblem::NameTooLong, path, "longer than 50 characters");
+    ExpectRefusal([&] { AppendVariableStrategy(db, VariableStrategy {.Name = text}); },
+        StoreProblem::NameTooLong, path, "longer than 80 characters");
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+} // namespace
+} // namespace bj::test

@@ -1,0 +1,190 @@
+#include "store_test_support.h"
+
+#include "store/betting_strategies.h"
+#include "store/playing_strategies.h"
+#include "store/protected_defaults.h"
+#include "store/sql_quote.h"
+
+#include <tuple>
+
+namespace bj::test {
+namespace {
+
+// Values are bound, never spliced into SQL, so names like this one come back as they went in.
+const std::string kQuoted = "O'Brien's'); DROP TABLE PlayersHand; --";
+
+PlayingStrategy Sample(const std::string& name, std::int32_t refNo = 0) {
+    PlayingStrategy s {
+        .RefNo = refNo, .Name = name, .DoubleDown = 1, .InsuranceOn21 = kPlayOutHand};
+    for (int row = 0; row < kPlayerRows; ++row) {
+        for (int col = 0; col < kDealerColumns; ++col)
+            s.Actions[row][col] = (row + col) % 6;
+        s.Ins[row] = row % 3 == 0;
+    }
+    return s;
+}
+
+StreakStrategy ThreeUp(const std::string& name, std::int32_t refNo = 0) {
+    return {refNo, name, 6, 3, 2, {10, 20, 40}, {10, 5}}; // decks, lengths, bets
+}
+
+auto Fields(const PlayingStrategy& s) {
+    return std::tuple(s.RefNo, s.Name, s.DoubleDown, s.SplitsDoubleDown, s.DealerSoft17,
+        s.InsuranceOn21, s.Actions, s.Ins, s.StoredRows);
+}
+auto Fields(const StreakStrategy& s) {
+    return std::tuple(s.RefNo, s.Name, s.DecksInShoe, s.WinningSeqLength, s.LosingSeqLength,
+        s.WinningHand, s.LosingHand);
+}
+auto Fields(const VariableStrategy& v) {
+    return std::tuple(v.RefNo, v.Name, v.InitialBet, v.MaximumBet, v.MinimumBet, v.MaintainMax,
+        v.MaintainMin, v.WinAddSub, v.LoseAddSub, v.WinBet, v.LoseBet);
+}
+
+class Records : public StoreTest {
+protected:
+    StrategyDb db = StrategyDb::Open(path);
+    RawDb raw {path};
+    GameState gs;
+};
+
+TEST_F(Records, PlayingStrategiesInsertListLoadUpdateAndDelete) {
+    EXPECT_EQ(InsertPlayingStrategy(db, Sample("  " + kQuoted + " ")), 2);
+    EXPECT_EQ(Fields(*LoadPlayingStrategyRecord(db, 2)), Fields(Sample(kQuoted, 2)));
+    EXPECT_EQ(ListPlayingStrategies(db).back().Name, kQuoted);
+    EXPECT_EQ(ListPlayingStrategies(db).back().RefNo, 2);
+    gs.PlayingStrategyChanged = true;
+    ASSERT_TRUE(LoadPlayingStrategy(db, 2, gs));
+    EXPECT_EQ(Fields(PlayingStrategyFromGameState(gs)), Fields(Sample(kQuoted, 2)));
+    EXPECT_FALSE(gs.PlayingStrategyChanged);
+    // A missing strategy leaves the state alone.
+    EXPECT_FALSE(LoadPlayingStrategy(db, 99, gs));
+    EXPECT_FALSE(LoadPlayingStrategyRecord(db, 99).has_value());
+    EXPECT_EQ(Fields(PlayingStrategyFromGameState(gs)), Fields(Sample(kQuoted, 2)));
+
+    PlayingStrategy changed = Sample("New", 2);
+    changed.Actions[7][0] = kSplitOrStand;
+    changed.Ins[7] = 1;
+    changed.DealerSoft17 = 1;
+    ASSERT_TRUE(UpdatePlayingStrategy(db, changed));
+    EXPECT_EQ(Fields(*LoadPlayingStrategyRecord(db, 2)), Fields(changed));
+    changed.RefNo = 42;
+    EXPECT_FALSE(UpdatePlayingStrategy(db, changed));
+    EXPECT_EQ(raw.Count("PlayersHand"), 52);
+    EXPECT_EQ(DeletePlayingStrategy(db, 2), 1);
+    EXPECT_EQ(DeletePlayingStrategy(db, 2), 0);
+    EXPECT_EQ(raw.Count("PlayingStrategies"), 1);
+    EXPECT_EQ(raw.Count("PlayersHand"), 26);
+}
+
+// A hand-edited file: rows missing and extra, an unknown code, text and Null.
+TEST_F(Records, TheSeedAndDamagedRowsLoadSafelyAndASaveRestoresThem) {
+    InsertPlayingStrategy(db, Sample("Damaged"));
+    raw.Exec("DELETE FROM PlayersHand WHERE Ref_No >= 20 AND PlayingStrategyRef_No = 2; INSERT "
+             "INTO PlayersHand (Ref_No, PlayingStrategyRef_No, DA) VALUES (26, 2, 1); UPDATE "
+             "PlayersHand SET DA = 9, D10 = 'abc', D9 = NULL, D8 = '4' WHERE Ref_No = 0 AND "
+             "PlayingStrategyRef_No = 2; UPDATE VariableBet SET MaintainMax = 7, WinAddSub = "
+             "'x', InitialBet = NULL, MinimumBet = 'abc'");
+    gs.InsuranceOn21 = kTakeInsurance;
+    ASSERT_TRUE(LoadPlayingStrategy(db, 1, gs));
+    EXPECT_EQ(std::tuple(gs.PlayingStrategyName, gs.InsuranceOn21, gs.DealerSoft17,
+                  gs.DoubleDownRule, gs.DoubleOnSplits),
+        std::tuple("Default", kTakeEvenMoney, 1, 0, true)); // the seed's Null insurance
+    ASSERT_TRUE(LoadPlayingStrategy(db, 2, gs));
+    for (int row = 20; row < kPlayerRows; ++row)
+        EXPECT_EQ(gs.StrategyMatrix[row][3], row % 2) << "row " << row << " keeps the default";
+    // 9 is no action, so Hit; text and Null read as 0; numeric text as its number.
+    EXPECT_EQ(PlayingStrategyFromGameState(gs).Actions[0],
+        (std::array<int, kDealerColumns> {kHit, 0, 0, 4, 4, 5, 0, 1, 2, 3}));
+    EXPECT_EQ(LoadPlayingStrategyRecord(db, 2)->StoredRows, 20);
+    ASSERT_TRUE(UpdatePlayingStrategy(db, Sample("Damaged", 2)));
+    EXPECT_EQ(LoadPlayingStrategyRecord(db, 2)->Actions, Sample("").Actions);
+    // Choices out of range fall back to the first option.
+    const VariableStrategy variable = *LoadVariableStrategy(db, 1);
+    EXPECT_EQ(std::tuple(variable.MaintainMax, variable.WinAddSub, variable.InitialBet,
+                  variable.MinimumBet),
+        std::tuple(0, 0, 0.0, 0.0));
+}
+
+TEST_F(Records, StreakStrategiesAppendListLoadUpdateAndDelete) {
+    EXPECT_EQ(LoadStreakStrategy(db, 1)->LosingHand[5], 5.0); // beyond the seed's length
+    EXPECT_EQ(AppendStreakStrategy(db, ThreeUp(kQuoted)), 2);
+    EXPECT_EQ(Fields(*LoadStreakStrategy(db, 2)), Fields(ThreeUp(kQuoted, 2)));
+    EXPECT_EQ(raw.Value("SELECT quote(Surrender) || HandsToPlay || Comments FROM "
+                        "BettingStrategies WHERE Ref_No = 2"),
+        "NULL50This is the Default settings.");
+    StreakStrategy changed = ThreeUp("Changed", 2);
+    changed.WinningHand[0] = 15;
+    EXPECT_TRUE(UpdateStreakStrategy(db, changed));
+    EXPECT_EQ(Fields(*LoadStreakStrategy(db, 2)), Fields(changed));
+    EXPECT_EQ(ListStreakStrategies(db).back().Name, "Changed");
+    EXPECT_TRUE(DeleteStreakStrategy(db, 2));
+    EXPECT_FALSE(DeleteStreakStrategy(db, 2));
+    EXPECT_FALSE(LoadStreakStrategy(db, 2).has_value());
+    EXPECT_FALSE(UpdateStreakStrategy(db, changed));
+}
+
+TEST_F(Records, VariableStrategiesAppendLoadUpdateAndDeleteWithoutReusingNumbers) {
+    VariableStrategy v {0, kQuoted, 12.5, 100, 2, 1, 0, 1, 0, 2.25, 3};
+    v.RefNo = AppendVariableStrategy(db, v);
+    EXPECT_EQ(v.RefNo, 2);
+    EXPECT_EQ(Fields(*LoadVariableStrategy(db, 2)), Fields(v));
+    v.LoseAddSub = v.MaintainMin = 1;
+    EXPECT_TRUE(UpdateVariableStrategy(db, v));
+    EXPECT_EQ(Fields(*LoadVariableStrategy(db, 2)), Fields(v));
+    EXPECT_EQ(ListVariableStrategies(db).back().Name, kQuoted);
+    EXPECT_TRUE(DeleteVariableStrategy(db, 2));
+    EXPECT_FALSE(DeleteVariableStrategy(db, 2));
+    EXPECT_FALSE(LoadVariableStrategy(db, 2).has_value());
+    EXPECT_EQ(AppendVariableStrategy(db, VariableStrategy {.Name = "C"}), 3);
+}
+
+// Ref_No 1 is protected whatever its name.
+TEST_F(Records, TheDefaultOfEachKindCanBeNeitherOverwrittenNorDeleted) {
+    raw.Exec("UPDATE PlayingStrategies SET Name = 'Mine'; UPDATE BettingStrategies SET Name = "
+             "'Mine'; UPDATE VariableBet SET Name = 'Mine'");
+    const std::string before = ReadFileBytes(path);
+    const std::function<void()> attempts[] = {[&] { UpdatePlayingStrategy(db, Sample("Over", 1)); },
+        [&] { DeletePlayingStrategy(db, 1); },
+        [&] { UpdateStreakStrategy(db, ThreeUp("Over", 1)); }, [&] { DeleteStreakStrategy(db, 1); },
+        [&] { UpdateVariableStrategy(db, VariableStrategy {.RefNo = 1, .Name = "Over"}); },
+        [&] { DeleteVariableStrategy(db, 1); }};
+    for (const auto& attempt : attempts)
+        ExpectRefusal(attempt, StoreProblem::ProtectedDefault, path, "default");
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_FALSE(IsProtectedDefault(2));
+}
+
+TEST_F(Records, ApplyingStrategiesClampsDecksAndLengthsAndTakesTwoDecimals) {
+    StreakStrategy s = ThreeUp("x");
+    s.DecksInShoe = 0;
+    s.WinningSeqLength = 14;
+    s.LosingSeqLength = -2;
+    ApplyStreakStrategy(s, gs);
+    EXPECT_EQ(std::tuple(gs.DecksInShoe, gs.WinStreakLength, gs.LoseStreakLength,
+                  gs.WinningHandBets[3], gs.WinningHandBets[4]), // the last is Null
+        std::tuple(1, 10, 1, 40.0, 0.0));
+    s.DecksInShoe = 2000000000; // more than the column holds
+    ApplyStreakStrategy(s, gs);
+    EXPECT_EQ(gs.DecksInShoe, 32767);
+    ApplyVariableStrategy(VariableStrategy {4, "v", 10.126, 50, 5.004, 1, 1, 1, 1, 1, 2}, gs);
+    EXPECT_EQ(std::tuple(gs.VariableBetRefNo, gs.InitialBet, gs.MinimumBet, gs.LoseAddSub,
+                  gs.LoseBet, gs.VariableStrategyLoaded),
+        std::tuple(4, 10.13, 5.0, 1, 2.0, true));
+}
+
+TEST(StoreLists, PositionsOutsideTheListAreClampedIntoIt) {
+    const int cases[][3] = {{0, 3, 0}, {2, 3, 2}, {3, 3, 2}, {-1, 3, 0}, {0, 0, -1}, {-1, 0, -1}};
+    for (const auto& [index, count, expected] : cases)
+        EXPECT_EQ(ClampListIndex(index, count), expected) << index << " of " << count;
+}
+
+TEST(StoreQuoting, SqlQuoteDoublesEverySingleQuote) {
+    EXPECT_EQ(SqlQuote("O'Brien"), "O''Brien");
+    RawDb memory(":memory:");
+    for (const std::string& text : {kQuoted, std::string(), std::string("''")})
+        EXPECT_EQ(memory.Value("SELECT '" + SqlQuote(text) + "'"), text);
+}
+
+} // namespace
+} // namespace bj::test
