@@ -1,73 +1,63 @@
 #include "app/application.h"
 #include "app/guarded_application.h"
-#include "editors/configuration.h"
-#include "editors/frm_select_betting_strat.h"
-#include "editors/frm_variable_config.h"
-#include "gui_script.h"
 #include "shell/frmSplash.h"
 #include "shell/scripted_messages.h"
-#include "table/frm_advanced_stats.h"
+#include "shell/window_services.h"
 #include "table/frm_main.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
-#include <memory>
+#include <deque>
 
 using namespace bj;
 
 namespace {
 
-QWidget* VisibleWindow(const char* name) {
+// Runs each action in turn once its condition holds, from a fresh event, so that the steps
+// go on while an action waits in a modal show of its own.
+class UiScript {
+public:
+    UiScript() {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            if (steps_.empty() || !steps_.front().first())
+                return;
+            poll_.stop();
+            QTimer::singleShot(0, &poll_, [this] {
+                const auto act = steps_.front().second;
+                steps_.pop_front();
+                poll_.start();
+                act();
+            });
+        });
+        poll_.start(5);
+    }
+    void When(std::function<bool()> ready, std::function<void()> act) {
+        steps_.emplace_back(std::move(ready), std::move(act));
+    }
+    bool Done() const { return steps_.empty(); }
+
+private:
+    QTimer poll_;
+    std::deque<std::pair<std::function<bool()>, std::function<void()>>> steps_;
+};
+
+QWidget* Visible(const QString& name) {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
+        if (w->objectName() == name && w->isVisible())
             return w;
     return nullptr;
 }
 
-template <typename T> T* Child(QWidget* window, const char* name) {
-    T* child = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
-    if (!child)
-        qWarning("no %s", name);
-    return child;
-}
-
-QString LabelText(QWidget* window, const char* name) {
-    auto* label = Child<QLabel>(window, name);
-    return label ? label->text() : QString();
-}
-
-void Click(QWidget* window, const char* name) {
-    auto* button = Child<QAbstractButton>(window, name);
-    QVERIFY(button);
-    QVERIFY(button->isEnabled());
+void Click(QWidget* window, const QString& name) {
+    auto* button = window ? window->findChild<QAbstractButton*>(name) : nullptr;
+    QVERIFY2(button && button->isEnabled(), qPrintable(name));
     button->click();
-}
-
-// Ends the splash by the given means, then picks the betting kind in the chooser.
-void ScriptSplashAndChooser(UiScript& script, const QString& splashEnd, int bettingType) {
-    script.When([] { return VisibleWindow("frmSplash"); },
-        [splashEnd] {
-            QWidget* splash = VisibleWindow("frmSplash");
-            if (splashEnd == "key")
-                QTest::keyClick(splash, Qt::Key_Space);
-            else
-                QTest::mouseClick(Child<QFrame>(splash, "Frame1"), Qt::LeftButton);
-        });
-    script.When([] { return VisibleWindow("frmSelectBettingStrat"); },
-        [bettingType] {
-            QWidget* chooser = VisibleWindow("frmSelectBettingStrat");
-            Click(chooser, bettingType == 0 ? "optStrategyType_0" : "optStrategyType_1");
-            Click(chooser, "cmdOK");
-        });
 }
 
 } // namespace
@@ -77,287 +67,187 @@ class StartupTest : public QObject {
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        path_ = dir_->filePath("BlkJack.mdb");
+        messages_ = std::make_unique<ScriptedMessages>();
+        app_ = std::make_unique<Application>(dir_->filePath("BlkJack.mdb"));
+        script_ = std::make_unique<UiScript>();
+    }
+    void cleanup() {
+        script_.reset();
+        app_.reset();
+        messages_.reset();
     }
 
-    void streakBetting() {
-        ScriptedMessages messages;
-        Application app(path_);
-        UiScript script;
-        ScriptSplashAndChooser(script, "key", 0);
-
-        // With streak betting the entry routine ends while the editor is on screen.
-        QVERIFY(app.Start());
-        QVERIFY(script.Done());
-        QVERIFY(QFile::exists(path_));
-        QCOMPARE(app.State().BettingType, 0);
-        QVERIFY(!VisibleWindow("frmSplash"));
-        Configuration& editor = app.StreakEditor();
-        frmMain& table = app.Table();
-        QVERIFY(editor.isVisible());
-        QVERIFY(table.isVisible());
-        QVERIFY(!table.isEnabled());
-        QVERIFY(!app.AdvancedStatistics().isVisible());
-        QCOMPARE(editor.cboNames->currentText(), QString("Default"));
-        QCOMPARE(editor.cmdReturntoGame->text(), QString("Start Game"));
-        QCOMPARE(app.State().PlayingStrategyRefNo, 1);
-
-        editor.cmdReturntoGame->click();
-        QVERIFY(!editor.isVisible());
-        QVERIFY(table.isEnabled());
-        QCOMPARE(LabelText(&table, "lblCurrentBet"), QString("5"));
-        QCOMPARE(app.State().CurrentBet, 5);
-
-        // The table's Betting Strategy button opens the editor modally over the disabled table.
-        script.When([&] { return editor.isVisible(); },
-            [&] {
-                QVERIFY(!table.isEnabled());
-                QCOMPARE(editor.cmdReturntoGame->text(), QString("Return to Game"));
-                editor.cmdReturntoGame->click();
-            });
-        Click(&table, "cmdConfiguration");
-        QVERIFY(script.Done());
-        QVERIFY(table.isEnabled());
-
-        Click(&table, "cmdQuit");
-        QVERIFY(app.Ended());
-        QCOMPARE(app.ExitCode(), 0);
-        QVERIFY(!app.StreakEditorLoaded());
-        QVERIFY(!table.isVisible());
-        QVERIFY(messages.shown.empty());
+    void splashShowsTheVersionAndEndsOnItsTimer() {
+        frmSplash splash;
+        auto* timer = splash.findChild<QTimer*>("Timer1");
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 3000);
+        QCOMPARE(splash.findChild<QLabel*>("lblVersion")->text(), QString("Version 1.0.1"));
+        QCOMPARE(splash.findChild<QLabel*>("lblProductName")->text(), AppTitle());
+        timer->start(20);
+        ShowModal(&splash);
+        QVERIFY(!splash.isVisible() && !timer->isActive());
     }
 
-    void variableBetting() {
-        ScriptedMessages messages;
-        Application app(path_);
-        UiScript script;
-        ScriptSplashAndChooser(script, "click", 1);
+    // Start-up for one betting kind, then a switch to the other from its editor.
+    void startUpWalk_data() {
+        QTest::addColumn<int>("kind");
+        // editor window, its strategy list, its return button, the first bet, the caption on
+        // the second press; then the same for the editor switched to, without a list
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("second");
+        QTest::newRow("streak, splash ended by a key")
+            << int(kStreakBetting)
+            << QStringList {"Configuration", "cboNames", "cmdReturntoGame", "5", "Return to Game"}
+            << QStringList {"frmVariableConfig", "", "cmdReturn", "10", "Return to Game"};
+        QTest::newRow("variable, splash ended by a click")
+            << int(kVariableBetting)
+            << QStringList {"frmVariableConfig", "cboStartegy", "cmdReturn", "10", "Return to game"}
+            << QStringList {"Configuration", "", "cmdReturntoGame", "5", "Return to game"};
+    }
+    void startUpWalk() {
+        QFETCH(int, kind);
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, second);
+        ScriptSplashAndChooser(kind == kStreakBetting, kind);
         bool started = false;
-        // The entry routine waits in the variable editor until it is closed once.
-        script.When([] { return VisibleWindow("frmVariableConfig"); },
+        // The entry routine waits in the variable editor until it is closed once, and ends
+        // while the streak editor is on screen.
+        script_->When([&] { return Visible(first[0]) && (started || kind == kVariableBetting); },
             [&] {
-                frmVariableConfig& editor = app.VariableEditor();
-                QVERIFY(!started);
-                QVERIFY(app.Table().isVisible());
-                QVERIFY(!app.Table().isEnabled());
-                QCOMPARE(editor.cboStartegy->currentText(), QString("Default"));
-                QCOMPARE(editor.cmdReturn->text(), QString("Start Game"));
-                QVERIFY(!app.StreakEditorLoaded());
-                editor.cmdReturn->click();
+                QWidget* editor = Visible(first[0]);
+                QVERIFY(app_->Table().isVisible() && !app_->Table().isEnabled());
+                QCOMPARE(
+                    editor->findChild<QComboBox*>(first[1])->currentText(), QString("Default"));
+                QCOMPARE(editor->findChild<QPushButton*>(first[2])->text(), QString("Start Game"));
+                Click(editor, first[2]);
             });
+        started = app_->Start();
+        QCOMPARE(bool(Visible(first[0])), kind == kStreakBetting);
+        QTRY_VERIFY(script_->Done());
+        QVERIFY(started && app_->Table().isEnabled() && !Visible(first[0]));
+        QCOMPARE(app_->State().BettingType, kind);
+        QVERIFY(QFile::exists(dir_->filePath("BlkJack.mdb"))); // made with the defaults
+        QCOMPARE(app_->State().PlayingStrategyRefNo, 1);
+        QCOMPARE(TableBet(), first[3]);
 
-        started = app.Start();
-        QVERIFY(started);
-        QVERIFY(script.Done());
-        QCOMPARE(app.State().BettingType, 1);
-        frmMain& table = app.Table();
-        QVERIFY(table.isEnabled());
-        QCOMPARE(LabelText(&table, "lblCurrentBet"), QString("10"));
-        QCOMPARE(app.State().CurrentBet, 10);
-
-        script.When([] { return VisibleWindow("frmVariableConfig"); },
+        script_->When([&] { return Visible(first[0]); },
             [&] {
-                QCOMPARE(app.VariableEditor().cmdReturn->text(), QString("Return to game"));
-                app.VariableEditor().cmdReturn->click();
+                QVERIFY(!app_->Table().isEnabled());
+                QCOMPARE(Visible(first[0])->findChild<QPushButton*>(first[2])->text(), first[4]);
+                Click(Visible(first[0]), "cmdChange");
             });
-        Click(&table, "cmdConfiguration");
-        QVERIFY(script.Done());
-        QVERIFY(table.isEnabled());
-
-        Click(&table, "cmdQuit");
-        QVERIFY(app.Ended());
-        QCOMPARE(app.ExitCode(), 0);
-        QVERIFY(app.VariableEditorLoaded()); // only the table and its statistics unload
-        QVERIFY(messages.shown.empty());
-    }
-
-    void betMenuShowsTheStreakEditorWithoutBlocking() {
-        ScriptedMessages messages;
-        Application app(path_);
-        UiScript script;
-        ScriptSplashAndChooser(script, "key", 0);
-        QVERIFY(app.Start());
-        Configuration& editor = app.StreakEditor();
-        editor.cmdReturntoGame->click();
-
-        app.Table().mnuBet_Click();
-        QVERIFY(editor.isVisible());
-        QCOMPARE(editor.windowModality(), Qt::NonModal);
-        QVERIFY(!app.Table().isEnabled());
-        editor.cmdReturntoGame->click();
-        QVERIFY(app.Table().isEnabled());
-    }
-
-    void changeBettingSwitchesEditors() {
-        ScriptedMessages messages;
-        Application app(path_);
-        UiScript script;
-        ScriptSplashAndChooser(script, "key", 0);
-        QVERIFY(app.Start());
-        Configuration& streak = app.StreakEditor();
-
-        // From streak to variable: the variable editor opens modally in place of the streak one.
-        script.When([] { return VisibleWindow("frmSelectBettingStrat"); },
-            [] {
-                QWidget* chooser = VisibleWindow("frmSelectBettingStrat");
-                Click(chooser, "optStrategyType_1");
-                Click(chooser, "cmdOK");
-            });
-        script.When([] { return VisibleWindow("frmVariableConfig"); },
+        ScriptChooser(1 - kind);
+        // Loaded or activated now, the other editor takes the caption the first one left.
+        script_->When([&] { return Visible(second[0]); },
             [&] {
-                QVERIFY(!streak.isVisible());
-                QCOMPARE(app.VariableEditor().cmdReturn->text(), QString("Start Game"));
-                app.VariableEditor().cmdReturn->click();
+                QVERIFY(!Visible(first[0]));
+                QCOMPARE(Visible(second[0])->findChild<QPushButton*>(second[2])->text(), second[4]);
+                Click(Visible(second[0]), second[2]);
             });
-        streak.cmdChange->click();
-        QVERIFY(script.Done());
-        QCOMPARE(app.State().BettingType, 1);
-        QVERIFY(app.Table().isEnabled());
-        QCOMPARE(LabelText(&app.Table(), "lblCurrentBet"), QString("10"));
-
-        // And back, from the table's Betting Strategy button.
-        script.When([] { return VisibleWindow("frmVariableConfig"); },
-            [&] { app.VariableEditor().cmdChange->click(); });
-        script.When([] { return VisibleWindow("frmSelectBettingStrat"); },
-            [] {
-                QWidget* chooser = VisibleWindow("frmSelectBettingStrat");
-                Click(chooser, "optStrategyType_0");
-                Click(chooser, "cmdOK");
-            });
-        script.When([&] { return streak.isVisible(); },
-            [&] {
-                QVERIFY(!VisibleWindow("frmVariableConfig"));
-                QCOMPARE(streak.cmdReturntoGame->text(), QString("Return to game"));
-                streak.cmdReturntoGame->click();
-            });
-        Click(&app.Table(), "cmdConfiguration");
-        QVERIFY(script.Done());
-        QCOMPARE(app.State().BettingType, 0);
-        QVERIFY(app.Table().isEnabled());
-        QCOMPARE(LabelText(&app.Table(), "lblCurrentBet"), QString("5"));
-        QVERIFY(messages.shown.empty());
+        Click(&app_->Table(), "cmdConfiguration");
+        QVERIFY(script_->Done() && app_->Table().isEnabled());
+        QCOMPARE(app_->State().BettingType, 1 - kind);
+        QCOMPARE(TableBet(), second[3]);
+        Click(&app_->Table(), "cmdQuit");
+        QVERIFY(app_->Ended() && app_->ExitCode() == 0 && !app_->Table().isVisible());
+        QVERIFY(kind == kStreakBetting || !app_->StreakEditorLoaded());
+        QVERIFY(messages_->shown.empty());
     }
 
-    void unbuiltWindowsSayNotAvailable_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("playing strategy") << "cmdPlayingStrat"
-                                          << "The playing strategy editor is not available yet.";
-        QTest::newRow("multiple sessions")
-            << "cmdMultipleSessions"
-            << "The multiple session simulator is not available yet.";
-    }
-    void unbuiltWindowsSayNotAvailable() {
-        QFETCH(QString, button);
-        QFETCH(QString, text);
-        ScriptedMessages messages;
-        Application app(path_);
-        UiScript script;
-        ScriptSplashAndChooser(script, "key", 0);
-        QVERIFY(app.Start());
-        app.StreakEditor().cmdReturntoGame->click();
+    void tableOpensTheOtherWindows() {
+        ScriptSplashAndChooser(true, kStreakBetting);
+        QVERIFY(app_->Start());
+        Click(Visible("Configuration"), "cmdReturntoGame");
+        frmMain& table = app_->Table();
+        // Windows still to come say so and give the table back.
+        Click(&table, "cmdPlayingStrat");
+        Click(&table, "cmdMultipleSessions");
+        QCOMPARE(messages_->Texts(),
+            QStringList({"The playing strategy editor is not available yet.",
+                "The multiple session simulator is not available yet."}));
+        QCOMPARE(messages_->shown[1].icon, MsgIcon::Information);
+        QVERIFY(table.isEnabled() && !app_->State().MultiSessionMode);
 
-        Click(&app.Table(), button.toLatin1().constData());
-        QCOMPARE(messages.Texts(), QStringList {text});
-        QCOMPARE(messages.shown[0].icon, MsgIcon::Information);
-        QVERIFY(app.Table().isEnabled());
-        QVERIFY(!app.State().MultiSessionMode);
-    }
-
-    void advancedStatisticsReturnsToTheTable() {
-        ScriptedMessages messages;
-        Application app(path_);
-        UiScript script;
-        ScriptSplashAndChooser(script, "key", 0);
-        QVERIFY(app.Start());
-        app.StreakEditor().cmdReturntoGame->click();
-        frmAdvancedStats& stats = app.AdvancedStatistics();
-        script.When([&] { return stats.isVisible(); },
-            [&] {
-                QVERIFY(!app.Table().isEnabled());
-                stats.cmdReturntoGame_Click();
-            });
-        Click(&app.Table(), "cmdAdvancedStats");
-        QVERIFY(script.Done());
-        QVERIFY(!stats.isVisible());
-        QVERIFY(app.Table().isEnabled());
-    }
-
-    void unusableDatabaseEndsCleanly_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("not a database") << "garbage"
-                                        << "not a strategy database";
-        QTest::newRow("damaged") << "truncated"
-                                 << "";
-        QTest::newRow("folder in its place") << "folder"
-                                             << "";
-    }
-    void unusableDatabaseEndsCleanly() {
-        QFETCH(QString, kind);
-        QFETCH(QString, reason);
-        MakeUnusableDatabase(kind);
-        ScriptedMessages messages;
-        Application app(path_);
-        QVERIFY(!app.Start());
-        QVERIFY(app.Ended());
-        QCOMPARE(app.ExitCode(), 1);
-        QCOMPARE(messages.shown.size(), size_t(1));
-        const auto& shown = messages.shown[0];
-        QVERIFY2(shown.text.contains(path_), qPrintable(shown.text));
-        QVERIFY2(shown.text.contains(reason), qPrintable(shown.text));
-        QVERIFY(shown.text.endsWith("The program will now close."));
-        QCOMPARE(shown.icon, MsgIcon::Information);
-        QCOMPARE(shown.buttons, MsgButtons::Ok);
-        QVERIFY(!VisibleWindow("frmSplash"));
-        QVERIFY(!app.TableLoaded());
-    }
-
-    void failureInAHandlerEndsCleanly() {
-        ScriptedMessages messages;
-        Application app(path_);
-        UiScript script;
-        ScriptSplashAndChooser(script, "key", 0);
-        QVERIFY(app.Start());
+        // A failure that no handler deals with ends the program with a plain message.
         auto* guarded = static_cast<GuardedApplication*>(QCoreApplication::instance());
-        guarded->onFailure = [&app](const std::exception& e) { app.EndOnFailure(e); };
-        QTimer::singleShot(0, [this] {
-            throw StoreError(StoreProblem::Locked, path_.toStdString(),
+        guarded->onFailure = [this](const std::exception& e) { app_->EndOnFailure(e); };
+        QTimer::singleShot(0, [] {
+            throw StoreError(StoreProblem::Locked, "BlkJack.mdb",
                 "Cannot read the strategy database: the file is locked.");
         });
-        QTRY_VERIFY(app.Ended());
+        QTRY_VERIFY(app_->Ended());
         guarded->onFailure = nullptr;
-        QCOMPARE(app.ExitCode(), 1);
-        QCOMPARE(messages.Texts(),
-            QStringList {"Cannot read the strategy database: the file is locked.\n\n"
-                         "The program will now close."});
-        QVERIFY(!app.Table().isVisible());
+        QCOMPARE(app_->ExitCode(), 1);
+        QCOMPARE(messages_->Texts().last(),
+            QString("Cannot read the strategy database: the file is locked.\n\n"
+                    "The program will now close."));
+        QVERIFY(!table.isVisible());
+    }
+
+    void unusableDatabaseEndsCleanly() {
+        for (const QString kind : {"not a database", "damaged", "folder"}) {
+            const QString path = dir_->filePath(kind + ".mdb");
+            QFile file(path);
+            if (kind == "folder") {
+                QVERIFY(QDir().mkpath(path));
+            } else if (kind == "damaged") {
+                StrategyDb::Open(path.toStdString());
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                const qint64 size = file.size();
+                file.seek(100);
+                file.write(QByteArray(size - 200, 'Z'));
+            } else {
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("Standard Jet DB\0 this is not what the program expects", 54);
+            }
+            file.close();
+            ScriptedMessages messages;
+            Application app(path);
+            QVERIFY(!app.Start() && app.Ended());
+            QCOMPARE(app.ExitCode(), 1);
+            QCOMPARE(messages.shown.size(), size_t(1));
+            const QString text = messages.shown[0].text;
+            QVERIFY2(text.contains(path) && text.endsWith("The program will now close."),
+                qPrintable(text));
+            QVERIFY2(kind != "not a database" || text.contains("not a strategy database"),
+                qPrintable(text));
+            QCOMPARE(messages.shown[0].icon, MsgIcon::Information);
+            QVERIFY(!Visible("frmSplash") && !app.TableLoaded());
+        }
     }
 
 private:
-    void MakeUnusableDatabase(const QString& kind) {
-        if (kind == "folder") {
-            QVERIFY(QDir().mkpath(path_));
-            return;
-        }
-        if (kind == "truncated") {
-            StrategyDb::Open(path_.toStdString());
-            QFile file(path_);
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QByteArray bytes = file.readAll();
-            bytes.replace(100, bytes.size() - 200, QByteArray(bytes.size() - 200, '\x5a'));
-            file.seek(0);
-            file.write(bytes);
-            return;
-        }
-        QFile file(path_);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Standard Jet DB\0 this is not what the program expects", 54);
+    QString TableBet() { return app_->Table().findChild<QLabel*>("lblCurrentBet")->text(); }
+
+    void ScriptChooser(int bettingType) {
+        script_->When([] { return Visible("frmSelectBettingStrat"); },
+            [bettingType] {
+                QWidget* chooser = Visible("frmSelectBettingStrat");
+                Click(chooser,
+                    bettingType == kStreakBetting ? "optStrategyType_0" : "optStrategyType_1");
+                Click(chooser, "cmdOK");
+            });
+    }
+
+    // Ends the splash by a key or by a click on a label inside its frame, then picks the
+    // betting kind.
+    void ScriptSplashAndChooser(bool byKey, int bettingType) {
+        script_->When([] { return Visible("frmSplash"); },
+            [byKey] {
+                QWidget* splash = Visible("frmSplash");
+                if (byKey)
+                    QTest::keyClick(splash, Qt::Key_Space);
+                else
+                    QTest::mouseClick(splash->findChild<QLabel*>("lblVersion"), Qt::LeftButton);
+            });
+        ScriptChooser(bettingType);
     }
 
     std::unique_ptr<QTemporaryDir> dir_;
-    QString path_;
+    std::unique_ptr<ScriptedMessages> messages_;
+    std::unique_ptr<Application> app_;
+    std::unique_ptr<UiScript> script_;
 };
 
 int main(int argc, char** argv) {

@@ -1,0 +1,210 @@
+#include "shell/control_hooks.h"
+#include "shell/input_helpers.h"
+#include "shell/scripted_messages.h"
+#include "shell/window_services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <limits>
+
+using namespace bj;
+
+namespace {
+class HidesWhenShown : public QWidget {
+protected:
+    void showEvent(QShowEvent*) override { hide(); }
+};
+} // namespace
+
+// The shell library: input helpers, control hooks, window services and the message double.
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void installedFiltersSwallowOnlyRefusedCharacters() {
+        QLineEdit money, digits;
+        InstallMoneyKeyFilter(&money);
+        InstallDigitKeyFilter(&digits);
+        QTest::keyClicks(&money, "1a2/.:-5, 0");
+        QCOMPARE(money.text(), QString("12.50"));
+        QTest::keyClicks(&digits, "1.2a3/:4-");
+        QCOMPARE(digits.text(), QString("1234"));
+        for (Qt::Key key :
+            {Qt::Key_Backspace, Qt::Key_Home, Qt::Key_Delete, Qt::Key_End, Qt::Key_Left, Qt::Key_9})
+            QTest::keyClick(&digits, key);
+        QCOMPARE(digits.text(), QString("293"));
+        QTest::keyClick(&digits, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(digits.selectedText(), QString("293"));
+        bool returned = false;
+        connect(&money, &QLineEdit::returnPressed, [&] { returned = true; });
+        QTest::keyClick(&money, Qt::Key_Return);
+        QVERIFY(returned);
+    }
+
+    void f1ShowsTheLatestHelpText() {
+        ScriptedMessages messages;
+        QLineEdit box;
+        QComboBox list;
+        list.setEditable(true);
+        InstallF1Help(&box, "old");
+        InstallF1Help(&box, "The Initial Bet for the game.");
+        InstallF1Help(&list, "Name of Betting Strategy.", "Title");
+        QTest::keyClick(&box, Qt::Key_F1);
+        QTest::keyClicks(&box, "5");
+        QTest::keyClick(list.lineEdit(), Qt::Key_F1);
+        QTest::keyClick(&list, Qt::Key_F1);
+        QCOMPARE(messages.Texts(),
+            QStringList({"The Initial Bet for the game.", "Name of Betting Strategy.",
+                "Name of Betting Strategy."}));
+        QVERIFY(messages.shown[0].title.isEmpty() && messages.shown[0].buttons == MsgButtons::Ok);
+        QCOMPARE(messages.shown[1].title, QString("Title"));
+        QCOMPARE(box.text(), QString("5"));
+    }
+
+    void selectAllOnFocus() {
+        QWidget form;
+        auto* other = new QLineEdit(&form);
+        auto* box = new QLineEdit("125.00", &form);
+        other->move(0, 40);
+        InstallSelectAllOnFocus(box);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        other->setFocus();
+        box->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(box->selectedText(), QString("125.00"));
+        SelectAllText(nullptr);
+    }
+
+    // Every text the program writes reads back (grouping, "$", minus sign, parentheses);
+    // anything else is 0.
+    void formatAmountOfText() {
+        const char* cases[][2] = {{"", "0.00"}, {"abc", "0.00"}, {"12.5", "12.50"},
+            {"  7.1 ", "7.10"}, {".5", "0.50"}, {"5.", "5.00"}, {"10,000.00", "10000.00"},
+            {"1,234,567.891", "1234567.89"}, {"$10,000.00", "10000.00"}, {"-5.25", "-5.25"},
+            {"-$5.00", "-5.00"}, {"$-5.00", "-5.00"}, {"($5.00)", "-5.00"}, {"+4", "4.00"},
+            {"1,5", "0.00"}, {"1.2.3", "0.00"}, {"--5", "0.00"}, {"(-5)", "0.00"}, {".", "0.00"},
+            {"$", "0.00"}, {"12abc", "0.00"}, {"-0.001", "0.00"}};
+        for (const auto& [text, formatted] : cases) {
+            QCOMPARE(
+                QString(text) + " -> " + FormatAmount(text), QString(text) + " -> " + formatted);
+            QCOMPARE(AmountValue(formatted), QString(formatted).toDouble());
+        }
+    }
+
+    void formatAmountOfValues() {
+        QCOMPARE(FormatAmount(-1234.5), QString("-1234.50"));
+        QCOMPARE(FormatAmount(std::numeric_limits<double>::quiet_NaN()), QString("0.00"));
+        QCOMPARE(FormatAmount(QVariant()), QString("0.00"));
+        QCOMPARE(FormatAmount(QVariant(7)), QString("7.00"));
+        QCOMPARE(FormatAmount(QVariant(QString("$1,000"))), QString("1000.00"));
+        const std::pair<qint64, const char*> currency[]
+            = {{1250050, "125.01"}, {1250049, "125.00"}, {-75000, "-7.50"}, {-49, "0.00"}};
+        for (const auto& [units, formatted] : currency)
+            QCOMPARE(FormatAmount(Currency::FromUnits(units)), QString(formatted));
+    }
+
+    void textsAndLists() {
+        QCOMPARE(TrimText(QVariant()), QString());
+        QCOMPARE(TrimText(QVariant(QString("\t Default "))), QString("Default"));
+        QCOMPARE(SqlQuote("O'Brien''"), QString("O''Brien''''"));
+        QComboBox list;
+        QCOMPARE(FindItemData(&list, 1), -1);
+        list.addItem("no data");
+        for (int data : {4, 7, 4})
+            list.addItem(QString::number(data), data);
+        QCOMPARE(FindItemData(&list, 4), 1);
+        QCOMPARE(FindItemData(&list, 7), 2);
+        QCOMPARE(FindItemData(&list, 0), 3); // none (an entry without data never matches): the last
+        list.addItems({"Default", "default"});
+        QCOMPARE(FindListText(&list, "default"), 5);
+        QCOMPARE(FindListText(&list, "Nothing"), 0);
+    }
+
+    void centering() {
+        const QSize screen(1024, 768), form(424, 368);
+        QCOMPARE(CenteredTopLeft(screen, form, false), QPointF(300, 200));
+        QCOMPARE(CenteredTopLeft(screen, form, true), QPointF(300, 189.5));
+        QCOMPARE(CenteredTopLeft(screen, screen, true), QPointF(0, -10.5));
+        QWidget window;
+        const QRect usable = window.screen()->availableGeometry();
+        window.resize(usable.size() + QSize(200, 200));
+        CenterForm(&window, true);
+        QCOMPARE(window.pos(), usable.topLeft()); // the title bar stays within reach
+    }
+
+    void matchBackColors() {
+        QWidget form;
+        form.setPalette(QPalette(QColor(0, 128, 0)));
+        auto* frame = new QGroupBox(&form);
+        const QList<QWidget*> matched {frame, new QRadioButton(frame), new QCheckBox(&form)};
+        for (QWidget* w : matched)
+            w->setPalette(QPalette(Qt::red));
+        auto* box = new QLineEdit(&form);
+        box->setPalette(QPalette(Qt::yellow));
+        MatchBackColors(&form);
+        for (QWidget* w : matched)
+            QCOMPARE(w->palette().color(w->backgroundRole()), QColor(0, 128, 0));
+        QCOMPARE(box->palette().color(QPalette::Window), QColor(Qt::yellow));
+    }
+
+    void confirmSaveChangesIsYesOnlyOnYes() {
+        ScriptedMessages messages;
+        messages.answers = {MsgAnswer::Yes, MsgAnswer::No};
+        QVERIFY(ConfirmSaveChanges("Martingale"));
+        QVERIFY(!ConfirmSaveChanges("Martingale"));
+        const auto& shown = messages.shown.at(1);
+        QCOMPARE(shown.text, QString("Do you wish to save changes to Martingale?"));
+        QCOMPARE(shown.title, QString("Martingale"));
+        QCOMPARE(shown.buttons, MsgButtons::YesNo);
+        QCOMPARE(shown.icon, MsgIcon::None);
+    }
+
+    void modalShowEndsWhenTheWindowHidesOrDies() {
+        QWidget window;
+        QTimer::singleShot(0, &window, [&] {
+            QCOMPARE(window.windowModality(), Qt::ApplicationModal);
+            window.hide();
+        });
+        ShowModal(&window);
+        QVERIFY(!window.isVisible());
+        window.setWindowModality(Qt::ApplicationModal);
+        ShowModeless(&window);
+        QVERIFY(window.isVisible() && window.windowModality() == Qt::NonModal);
+        auto* doomed = new QWidget;
+        QTimer::singleShot(0, doomed, [doomed] { delete doomed; });
+        ShowModal(doomed);
+    }
+
+    void showModalReturnsAtOnceWhenTheWindowHidesItself() {
+        HidesWhenShown window;
+        bool timerRan = false;
+        QTimer::singleShot(0, &window, [&] {
+            timerRan = true;
+            window.close();
+        });
+        ShowModal(&window);
+        QVERIFY(!timerRan);
+        ProcessPendingEvents();
+        QVERIFY(timerRan);
+    }
+
+    void scriptedMessagesStandInWhileTheyLive() {
+        MessageBoxService* before = &Messages();
+        {
+            ScriptedMessages messages;
+            { ScriptedMessages inner; }
+            QCOMPARE(&Messages(), &messages);
+            // Unscripted, a Yes/No box takes the cautious answer.
+            QCOMPARE(Messages().Show("Sure?", "", MsgIcon::None, MsgButtons::YesNo), MsgAnswer::No);
+        }
+        QCOMPARE(&Messages(), before);
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
