@@ -56,11 +56,17 @@ struct EditorFixture {
         gs.VariableStrategyLoaded = true;
         gs.ReturnButtonCaption = "Start Game";
     }
-    // Every message shown so far, each as Msg writes it.
-    QStringList Shown() const {
+    // Every message shown so far, each as Msg writes it; one that begins as an expected
+    // message ending in "*" is shown as that, and none may end in two full stops.
+    QStringList Shown(const QStringList& expected = {}) const {
         QStringList lines;
-        for (const auto& m : messages.shown)
-            lines << Msg(m.text, m.title, m.icon, m.buttons);
+        for (const auto& m : messages.shown) {
+            QString line = Msg(m.text, m.title, m.icon, m.buttons);
+            const QString pattern = expected.value(lines.size());
+            if (pattern.endsWith('*') && line.startsWith(pattern.chopped(1)))
+                line = pattern;
+            lines << (line.endsWith("..") ? line + " (two full stops)" : line);
+        }
         return lines;
     }
 

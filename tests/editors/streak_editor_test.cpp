@@ -16,16 +16,13 @@ const QString kZeroBet = Msg("Cannot have a zero dollar bet.", QString(), MsgIco
 
 using ZeroBet = std::tuple<bool, int, QString, QString>; // winning side?, box, text, length
 using Count = std::tuple<QString, QString, int>; // combo, text typed, count held
+using Refusal = std::tuple<QString, QString, QString>; // name, losing box 3, message
 using Deletion
     = std::tuple<int, MsgAnswer, QStringList, QString>; // position, answer, left, selected
 
+// Two decks; winning bets 25, 50, 75; losing bets 15, 30.
 StreakStrategy Short(const std::string& name) {
-    return {.Name = name,
-        .DecksInShoe = 2,
-        .WinningSeqLength = 3,
-        .LosingSeqLength = 2,
-        .WinningHand = {25, 50, 75},
-        .LosingHand = {15, 30}};
+    return {0, name, 2, 3, 2, {25, 50, 75}, {15, 30}};
 }
 
 // The boxes' texts, "-" for a hidden box.
@@ -145,7 +142,7 @@ private slots:
             QCOMPARE(f->gs.Shoe.size(), size_t(count * 52));
     }
 
-    void createRefuseSaveAndLoad() {
+    void createSaveAndLoad() {
         AppendStreakStrategy(f->db, Short("Three up"));
         w->Form_Load();
         w->cboNames->setCurrentIndex(1);
@@ -154,21 +151,9 @@ private slots:
         w->cmdNew_Click();
         w->cmbDecksInShoe->setCurrentText("4");
         TypeInto(w->txtWinningBetSeq[1], "2a.0-"); // digits only
-        w->txtLosingBetSeq[1]->setText("99999");
-        w->txtName->setText("   ");
-        w->cmdSave_Click();
         TypeInto(w->txtName, "Three; up");
         w->cmdSave_Click();
-        QCOMPARE(f->Shown(),
-            (QStringList {Msg("Please enter a Strategy name before you save.", QString(),
-                              MsgIcon::Exclamation),
-                Msg("Please enter a whole dollar bet in every box of the sequence before you save.",
-                    "Save Strategy", MsgIcon::Information)}));
-        QCOMPARE(ListStreakStrategies(f->db).size(), size_t(2));
-        QVERIFY(!w->fraNew->isHidden());
-        w->txtLosingBetSeq[1]->setText("35");
-        w->cmdSave_Click();
-        QCOMPARE(f->Shown().size(), 2);
+        QVERIFY(f->messages.shown.empty());
         // The new strategy is selected and loaded, not the older one of the same name.
         QCOMPARE(Entries(w->cboNames), (QStringList {"Default", "Three up", "Three up"}));
         QCOMPARE(w->cboNames->currentData().toInt(), 3);
@@ -181,10 +166,28 @@ private slots:
         w->cboNames->setCurrentIndex(0);
         w->cboNames->setCurrentIndex(2);
         QCOMPARE(Texts(w->txtWinningBetSeq).mid(0, 4), (QStringList {"25", "20", "75", "-"}));
-        QCOMPARE(Texts(w->txtLosingBetSeq).mid(0, 3), (QStringList {"15", "35", "-"}));
         QCOMPARE(f->gs.DecksInShoe, 4);
+    }
+
+    void saveRefusalsStoreNothingAndCancelPutsTheNameAway_data() {
+        const QString noName
+            = Msg("Please enter a Strategy name before you save.", QString(), MsgIcon::Exclamation);
+        const QString badBet
+            = Msg("Please enter a whole dollar bet in every box of the sequence before you save.",
+                "Save Strategy", MsgIcon::Information);
+        CaseRows<Refusal>({{"no name", {"", "5", noName}}, {"blank name", {"   ", "5", noName}},
+            {"empty bet", {"Mine", "", badBet}}, {"bet too large", {"Mine", "99999", badBet}}});
+    }
+    void saveRefusalsStoreNothingAndCancelPutsTheNameAway() {
+        const auto [name, bet, message] = Case<Refusal>();
+        w->Form_Load();
         w->cmdNew_Click();
-        w->txtName->setText("Half typed");
+        w->txtName->setText(name);
+        w->txtLosingBetSeq[2]->setText(bet);
+        w->cmdSave_Click();
+        QCOMPARE(f->Shown(), QStringList {message});
+        QCOMPARE(ListStreakStrategies(f->db).size(), size_t(1));
+        QCOMPARE(w->txtName->text(), name);
         w->cmdCancel_Click();
         QVERIFY(w->fraNew->isHidden() && w->txtName->text().isEmpty());
     }

@@ -24,7 +24,8 @@ QString Screen(const frmVariableConfig& w) {
     return QStringList {w.cboStartegy->currentText(), w.txtInitialBet->text(), w.txtMaxBet->text(),
         w.txtMinBet->text(), w.txtFlatAddWin->text(), w.txtFlatAddLose->text(),
         "max" + checked(w.optMaxBet), "min" + checked(w.optMinBet), w.cboFWAddSub->currentText(),
-        w.cboFLAddSub->currentText(), buttons, w.txtStrategy->isHidden() ? "" : "naming"}
+        w.cboFLAddSub->currentText(), buttons,
+        w.txtStrategy->isHidden() ? "" : "naming:" + w.txtStrategy->text()}
         .join(' ')
         .trimmed();
 }
@@ -41,18 +42,54 @@ using Return = std::tuple<int, bool, QString, QStringList, int>;
 // Box, text typed, text shown after leaving it, amount in the game state.
 using Leaving = std::tuple<QString, QString, QString, double>;
 
-VariableStrategy Named(const std::string& name) {
-    return {.Name = name,
-        .InitialBet = 11,
-        .MaximumBet = 100,
-        .MinimumBet = 2,
-        .MaintainMin = 1,
-        .LoseAddSub = 1,
-        .WinBet = 3,
-        .LoseBet = 4};
+// The strategies stored, each as its name and initial bet.
+QString Stored(StrategyDb& db) {
+    QStringList stored;
+    try {
+        for (const NamedRef& entry : ListVariableStrategies(db))
+            stored << QString("%1 %2")
+                          .arg(QString::fromStdString(entry.Name))
+                          .arg(LoadVariableStrategy(db, entry.RefNo)->InitialBet);
+    } catch (const StoreError&) {
+        return "unreadable";
+    }
+    return stored.join(", ");
 }
 
+// Does what the user and the world do, step by step: "initial:N" types N as the initial bet,
+// "new:NAME" starts a new strategy called NAME, "save" and "delete" press their buttons,
+// "reload" loads the selected entry again, "vanish" deletes the selected strategy behind the
+// window's back, "drop" breaks the database.
+void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
+    for (const QString& step : steps.split('|')) {
+        const QString arg = step.section(':', 1);
+        if (step.startsWith("initial:")) {
+            TypeInto(w.txtInitialBet, arg);
+        } else if (step.startsWith("new:")) {
+            w.cmdAdd_Click();
+            w.txtStrategy->setText(arg);
+        } else if (step == "save") {
+            w.cmdSave_Click();
+        } else if (step == "delete") {
+            w.cmdDelete_Click();
+        } else if (step == "reload") {
+            w.cboStartegy_Click();
+        } else if (step == "vanish") {
+            DeleteVariableStrategy(f.db, w.cboStartegy->currentData().toInt());
+        } else {
+            QCOMPARE(step, QString("drop"));
+            sqlite3_exec(f.db.Handle(), "DROP TABLE VariableBet", nullptr, nullptr, nullptr);
+        }
+    }
+}
+
+// Entry selected, steps, answers given, messages shown, the window and the stored strategies
+// afterwards.
+using Scenario = std::tuple<int, QString, QList<MsgAnswer>, QStringList, QString, QString>;
+
 const QString kDefault = "Default 10.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 0010";
+const QString kSteady = "Steady 11.00 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011";
+const QString kBoth = "Default 10, Steady 11";
 const QString kDefaultFields = "10 50 5 10 10 max0 min0 win0 lose0 stored";
 
 } // namespace
@@ -144,104 +181,83 @@ private slots:
     }
 
     // The default is never overwritten nor deleted; a new strategy needs a name; replacing and
-    // deleting ask first.
-    void createReplaceAndDelete() {
-        w->show();
-        TypeInto(w->txtMaxBet, "90");
-        f->messages.answers = {MsgAnswer::No, MsgAnswer::Yes};
-        w->cmdSave_Click();
-        QCOMPARE(Screen(*w), kDefault);
-        TypeInto(w->txtMaxBet, "90");
-        w->optMaxBet[1]->setChecked(true);
-        w->cmdSave_Click();
-        QCOMPARE(Screen(*w), "Default 10.00 90 5.00 10.00 10.00 max01 min10 Add Add 1100 naming");
-        w->txtStrategy->setText("   ");
-        w->cmdSave_Click();
-        w->txtStrategy->setText("  Climb  ");
-        w->cmdSave_Click();
-        QCOMPARE(Screen(*w), "Climb 10.00 90.00 5.00 10.00 10.00 max01 min10 Add Add 0011");
-        QCOMPARE(f->gs.VariableListIndex, 1);
-        QCOMPARE(LoadVariableStrategy(f->db, 1)->MaximumBet, 50.0);
-        QCOMPARE(LoadVariableStrategy(f->db, 2)->MaintainMax, 1);
-        TypeInto(w->txtInitialBet, "30");
-        f->messages.answers = {MsgAnswer::No};
-        w->cmdSave_Click();
-        QCOMPARE(Screen(*w), "Climb 30 90.00 5.00 10.00 10.00 max01 min10 Add Add 1100 naming");
-        w->cmdCancel_Click();
-        QCOMPARE(Screen(*w), "Climb 10.00 90.00 5.00 10.00 10.00 max01 min10 Add Add 0011");
-        TypeInto(w->txtInitialBet, "30");
-        f->messages.answers = {MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Yes};
-        w->cmdSave_Click();
-        QCOMPARE(LoadVariableStrategy(f->db, 2)->InitialBet, 30.0);
-        w->cmdDelete_Click();
-        QCOMPARE(w->cboStartegy->currentText(), QString("Climb"));
-        w->cmdDelete_Click();
-        QCOMPARE(Screen(*w), kDefault);
-        w->cmdDelete_Click();
-        QCOMPARE(ListVariableStrategies(f->db).size(), size_t(1));
+    // deleting ask first; a strategy that has vanished or a database that fails is reported
+    // and loses nothing.
+    void savingAndDeleting_data() {
         const auto question = [](const QString& text, const QString& title) {
             return Msg(text, title, MsgIcon::Question, MsgButtons::YesNo);
         };
         const QString createNew = question("You may not change the default settings.\nWould you "
                                            "like to save these settings under\nanother name?",
             "Create New?");
-        const QString replace = question("Do you wish to replace Climb?", "Replace Climb");
-        const QString remove = question("Are you sure you wish to delete Climb?", "Delete Climb");
-        QCOMPARE(f->Shown(),
-            (QStringList {createNew, createNew,
-                Msg("Please enter a betting strategy name.", "Enter Name", MsgIcon::Information),
-                replace,
-                Msg("Please enter the name of the new strategy.", "New Name", MsgIcon::Information),
-                replace, remove, remove}));
+        const QString replace = question("Do you wish to replace Steady?", "Replace Steady");
+        const QString remove = question("Are you sure you wish to delete Steady?", "Delete Steady");
+        const auto info = [](const QString& text, const QString& title) {
+            return QStringList {Msg(text, title, MsgIcon::Information)};
+        };
+        const QString lost
+            = "Steady 40 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:Lost?";
+        CaseRows<Scenario>({
+            {"default: name it",
+                {0, "initial:30|save", {MsgAnswer::Yes}, {createNew},
+                    "Default 30 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:", kBoth}},
+            {"default: discard",
+                {0, "initial:30|save", {MsgAnswer::No}, {createNew}, kDefault, kBoth}},
+            {"no name",
+                {0, "new:   |save", {}, info("Please enter a betting strategy name.", "Enter Name"),
+                    "Default 10.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:",
+                    kBoth}},
+            {"create",
+                {0, "new:  Climb  |initial:20|save", {}, {},
+                    "Climb 20.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 0011",
+                    kBoth + ", Climb 20"}},
+            {"replace",
+                {1, "initial:30|save", {MsgAnswer::Yes}, {replace},
+                    "Steady 30.00 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011",
+                    "Default 10, Steady 30"}},
+            {"do not replace",
+                {1, "initial:30|save", {MsgAnswer::No},
+                    {replace,
+                        Msg("Please enter the name of the new strategy.", "New Name",
+                            MsgIcon::Information)},
+                    "Steady 30 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:", kBoth}},
+            {"delete", {1, "delete", {MsgAnswer::Yes}, {remove}, kDefault, "Default 10"}},
+            {"do not delete", {1, "delete", {MsgAnswer::No}, {remove}, kSteady, kBoth}},
+            {"delete the default", {0, "delete", {MsgAnswer::Yes}, {}, kDefault, kBoth}},
+            {"delete a vanished one",
+                {1, "vanish|delete", {}, info("Couldn't find strategy 'Steady'.", "No Match"),
+                    kDefault, "Default 10"}},
+            {"reload a vanished one",
+                {1, "vanish|reload", {}, info("Couldn't find Variable Strategy.", "No Strategy"),
+                    kSteady, "Default 10"}},
+            {"save a vanished one",
+                {1, "initial:30|vanish|save", {},
+                    info("The strategy doesn't exist. Would you like to create it?", "No Match"),
+                    kDefault, "Default 10"}},
+            {"save fails",
+                {1, "drop|new:Lost?|initial:40|save", {}, info("Error # *", "Error"), lost,
+                    "unreadable"}},
+            {"delete fails",
+                {1, "drop|new:Lost?|initial:40|delete", {},
+                    info("The strategy Steady could not be deleted.\n*", "Database Error"), lost,
+                    "unreadable"}},
+        });
     }
-
-    void aVanishedStrategyIsReportedAndNothingIsCreated() {
-        AppendVariableStrategy(f->db, Named("Gone"));
+    void savingAndDeleting() {
+        const auto [position, steps, answers, messages, screen, stored] = Case<Scenario>();
+        AppendVariableStrategy(f->db,
+            {.Name = "Steady",
+                .InitialBet = 11,
+                .MinimumBet = 2,
+                .MaintainMax = 1,
+                .LoseAddSub = 1});
         w->show();
-        w->cboStartegy->setCurrentIndex(1);
-        DeleteVariableStrategy(f->db, 2);
-        w->cmdDelete_Click();
-        w->cboStartegy->setCurrentIndex(-1);
-        w->cboStartegy->addItem("Gone", 2);
-        w->cboStartegy->setCurrentIndex(1);
-        TypeInto(w->txtMinBet, "3");
-        w->cmdSave_Click();
-        QCOMPARE(f->Shown(),
-            (QStringList {Msg("Couldn't find strategy 'Gone'.", "No Match", MsgIcon::Information),
-                Msg("Couldn't find Variable Strategy.", "No Strategy", MsgIcon::Information),
-                Msg("The strategy doesn't exist. Would you like to create it?", "No Match",
-                    MsgIcon::Information)}));
-        QCOMPARE(ListVariableStrategies(f->db).size(), size_t(1));
-        QCOMPARE(Screen(*w), kDefault);
-        QCOMPARE(Fields(f->gs), kDefaultFields);
-    }
-
-    void databaseFailuresAreReportedAndKeepTheEdits_data() {
-        QTest::addColumn<bool>("deleting");
-        QTest::addColumn<QString>("start");
-        QTest::newRow("save") << false << Msg("Error # ", "Error", MsgIcon::Information);
-        QTest::newRow("delete") << true
-                                << Msg("The strategy Kept could not be deleted.\n",
-                                       "Database Error", MsgIcon::Information);
-    }
-    void databaseFailuresAreReportedAndKeepTheEdits() {
-        QFETCH(bool, deleting);
-        QFETCH(QString, start);
-        AppendVariableStrategy(f->db, Named("Kept"));
-        w->show();
-        w->cboStartegy->setCurrentIndex(1);
-        w->cmdAdd_Click();
-        w->txtStrategy->setText("Lost?");
-        TypeInto(w->txtInitialBet, "40");
-        sqlite3_exec(f->db.Handle(), "DROP TABLE VariableBet", nullptr, nullptr, nullptr);
-        deleting ? w->cmdDelete_Click() : w->cmdSave_Click();
-        QCOMPARE(f->Shown().size(), 1);
-        QVERIFY(f->Shown()[0].startsWith(start));
-        QVERIFY(deleting || (f->Shown()[0].endsWith(".") && !f->Shown()[0].endsWith("..")));
-        QCOMPARE(w->txtStrategy->text(), QString("Lost?"));
-        QCOMPARE(Screen(*w), "Kept 40 100.00 2.00 3.00 4.00 max10 min01 Add Subtract 1100 naming");
-        QCOMPARE(w->cboStartegy->count(), 2);
-        QCOMPARE(f->gs.VariableListIndex, 1);
+        w->cboStartegy->setCurrentIndex(position);
+        f->messages.answers.assign(answers.begin(), answers.end());
+        Run(*f, *w, steps);
+        QCOMPARE(f->Shown(messages), messages);
+        QCOMPARE(Screen(*w), screen);
+        QCOMPARE(Stored(f->db), stored);
     }
 
     void changeBettingSwitchesOnlyToTheOtherKind() {
