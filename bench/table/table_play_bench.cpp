@@ -1,9 +1,7 @@
 // Continuous play at speed 10 on the real table window, offscreen: rounds per second, frames
 // of the table drawn per second, and how long a click waits for the event loop meanwhile.
 // Usage: table_play_bench [seconds]
-#include "engine/game_state.h"
-#include "shell/navigation.h"
-#include "table/frm_main.h"
+#include "tests/table/table_fixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,26 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-class QuietNavigation final : public bj::Navigation {
-public:
-    void ShowBettingEditorModal() override { }
-    void ShowStreakEditorModeless() override { }
-    void ShowPlayingStrategyEditor() override { }
-    void ShowAdvancedStatistics() override { }
-    void ShowMultipleSessions() override { }
-    void UnloadStreakEditor() override { }
-    void QuitProgram() override { }
-    bool ReadStreakEditorTexts(QString*, QString*, QString&) override { return false; }
-    void SetTableEnabled(bool) override { }
-    void ShowTableBet(int) override { }
-    void FocusTableDeal() override { }
-    void StopTableTimer() override { }
-    int TableProgress() const override { return 0; }
-    bool MultiSessionOpen() const override { return false; }
-    void SwitchBettingEditor() override { }
-    void RefreshTable() override { }
-};
 
 // Hits below 17, doubles 10 and 11, splits aces and eights: every kind of round gets drawn.
 void SimpleStrategy(bj::GameState& gs) {
@@ -74,7 +52,7 @@ int main(int argc, char** argv) {
 
     bj::GameState gs;
     SimpleStrategy(gs);
-    QuietNavigation nav;
+    bj::test::StubNavigation nav;
     bj::AppContext ctx {gs, nullptr, nav};
     bj::frmMain table(ctx);
     table.show();

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "engine/game_state.h"
-#include "engine/shoe.h"
 #include "shell/navigation.h"
 #include "table/frm_main.h"
 
 #include <QEventLoop>
 #include <QLabel>
+#include <QList>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace bj::test {
@@ -30,14 +31,10 @@ public:
     void UnloadStreakEditor() override { calls << "UnloadStreakEditor"; }
     void QuitProgram() override { calls << "QuitProgram"; }
     bool ReadStreakEditorTexts(QString w[10], QString l[10], QString& d) override {
-        if (!streakEditorLoaded)
-            return false;
-        for (int i = 0; i < 10; ++i) {
-            w[i] = winning[i];
-            l[i] = losing[i];
-        }
+        std::copy(winning, winning + 10, w);
+        std::copy(losing, losing + 10, l);
         d = decks;
-        return true;
+        return streakEditorLoaded;
     }
     void SetTableEnabled(bool enabled) override {
         calls << QString("SetTableEnabled %1").arg(enabled);
@@ -105,10 +102,24 @@ struct Table {
         return control;
     }
     QString Text(const QString& label) const { return Find<QLabel>(label)->text(); }
+    QTimer* Timer() const { return Find<QTimer>("Timer1"); }
+    // Compares labels with "name=text" pairs, naming the label that differs.
+    void Expect(const QStringList& pairs) const {
+        for (const QString& pair : pairs) {
+            const QString name = pair.section('=', 0, 0);
+            QCOMPARE(name + "=" + Text(name), pair);
+        }
+    }
 
+    // Cards dealt in this order (suits all spades) from the top of the shoe.
+    void Stack(const QList<int>& ranks) {
+        gs.StackedCards.clear();
+        for (auto it = ranks.rbegin(); it != ranks.rend(); ++it)
+            gs.StackedCards.push_back({static_cast<std::uint8_t>(*it), kSpades});
+    }
     // One round through the window's own Deal, tick and Stop, without waiting for the timer.
-    void PlayRound(std::initializer_list<int> ranks) {
-        StackShoeRanks(gs, ranks);
+    void PlayRound(const QList<int>& ranks) {
+        Stack(ranks);
         window->cmdDeal_Click();
         window->Timer1_Timer();
         window->cmdStop_Click();
