@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace bj::test {
@@ -116,6 +117,18 @@ struct Table {
         gs.StackedCards.clear();
         for (auto it = ranks.rbegin(); it != ranks.rend(); ++it)
             gs.StackedCards.push_back({static_cast<std::uint8_t>(*it), kSpades});
+    }
+    // Deals in single-hand mode; `onPause` runs while the round waits at "&Continue".
+    void PlayPaused(QTimer& poll, const QList<int>& ranks, std::function<void()> onPause) {
+        window->show();
+        window->optContinuousPlay_Click(1);
+        Stack(ranks);
+        QObject::connect(&poll, &QTimer::timeout, [next = Find<QWidget>("cmdNext"), onPause] {
+            if (!next->isHidden())
+                onPause();
+        });
+        poll.start(10);
+        window->cmdDeal_Click();
     }
     // One round through the window's own Deal, tick and Stop, without waiting for the timer.
     void PlayRound(const QList<int>& ranks) {

@@ -9,27 +9,12 @@
 #include <QSlider>
 #include <QTest>
 
-#include <functional>
-
 using namespace bj;
 using namespace bj::test;
 
 namespace {
 
-// Deals a split of eights in single-hand mode; `onPause` runs while the round waits at
-// "&Continue".
-void PlayPausedSplit(Table& t, QTimer& poll, std::function<void()> onPause) {
-    t.window->show();
-    t.window->optContinuousPlay_Click(1);
-    t.Stack({10, 7, 8, 8, 10, 10});
-    auto* next = t.Find<QPushButton>("cmdNext");
-    QObject::connect(&poll, &QTimer::timeout, [next, onPause] {
-        if (!next->isHidden())
-            onPause();
-    });
-    poll.start(10);
-    t.window->cmdDeal_Click();
-}
+const QList<int> kSplitOfEights {10, 7, 8, 8, 10, 10};
 
 // The table with its advanced statistics window.
 struct Advanced : Table {
@@ -101,7 +86,7 @@ private slots:
         Table t;
         QStringList pauses;
         QTimer poll;
-        PlayPausedSplit(t, poll, [&] {
+        t.PlayPaused(poll, kSplitOfEights, [&] {
             QTest::qWait(30); // the 1 ms timer keeps ticking meanwhile
             pauses << QString("%1, rounds %2, hands %3")
                           .arg(t.Text("Label10"))
@@ -121,7 +106,7 @@ private slots:
         // Stop during a pause gives back what cannot disturb the round, the rest at its end.
         auto* sessions = t.Find<QPushButton>("cmdMultipleSessions");
         poll.disconnect();
-        PlayPausedSplit(t, poll, [&] {
+        t.PlayPaused(poll, kSplitOfEights, [&] {
             if (t.Timer()->isActive()) {
                 t.Find<QPushButton>("cmdStop")->click();
                 QVERIFY(t.Find<QPushButton>("cmdReset")->isEnabled());
@@ -136,7 +121,7 @@ private slots:
     void closingDuringAPauseLetsTheRoundEndAndQuitsOnce() {
         Table t;
         QTimer poll;
-        PlayPausedSplit(t, poll, [&] { t.window->close(); });
+        t.PlayPaused(poll, kSplitOfEights, [&] { t.window->close(); });
         QVERIFY(RunUntil([&] { return t.window->RoundsPlayed() == 1; }, 5000));
         QCOMPARE(t.nav.calls, QStringList {"QuitProgram"});
         QCOMPARE(t.Text("Label10"), QString("Player split hand. 2 hands played"));
@@ -189,46 +174,33 @@ private slots:
         QCOMPARE(t.Text("lblInsAmtLost"), QString("15"));
     }
 
-    void continuousWhileIdleStartsPlay() {
-        Table t;
-        t.window->optContinuousPlay_Click(1);
-        QVERIFY(!t.Timer()->isActive());
-        QCOMPARE(t.Timer()->interval(), 1);
-        t.Find<QRadioButton>("optContinuousPlay_0")->click();
-        QVERIFY(t.Timer()->isActive());
-        QCOMPARE(t.Timer()->interval(), 83);
-        t.window->cmdStop_Click();
-    }
-
-    void totalsSumHandsInLongerStreaks() {
-        Advanced a;
-        a.gs.StreakStopCounts[kWinning][3] = 1;
-        a.gs.StreakStopCounts[kWinning][5] = 1;
-        a.gs.StreakStopCounts[kLosing][2] = 3;
-        a.stats.show();
-        QCOMPARE(a.Cell("lblWinStreak", 3), QString("1"));
-        QCOMPARE(a.Cell("lblWinStreak", 4), QString("0"));
-        for (int n = 1; n <= 26; ++n)
-            QCOMPARE(QString("%1: %2").arg(n).arg(a.Cell("lblPercentHandsWon", n)),
-                QString("%1: %2").arg(n).arg(n <= 3 ? 8 : (n <= 5 ? 5 : 0)));
-        QCOMPARE(a.Cell("lblPercentHandsLost", 1), QString("6"));
-        QCOMPARE(a.Cell("lblPercentHandsLost", 3), QString("0"));
-    }
-
-    void streakLongerThan25CountsAtRow26WithItsRowNumber() {
+    // Row n's total counts the hands inside streaks of length n or more; a streak longer
+    // than 25 ends at row 26 and counts 26 hands.
+    void advancedTotalsSumHandsInLongerStreaks() {
         Advanced a;
         a.gs.CurrentBet = 5;
         for (int i = 0; i < 30; ++i)
             SettleWin(a.gs, false, false);
         SettleLoss(a.gs, false);
-        a.stats.Form_Activate();
-        QCOMPARE(a.Cell("lblWinStreak", 26), QString("1"));
-        QCOMPARE(a.Cell("lblPercentHandsWon", 26), QString("26"));
-        QCOMPARE(a.Cell("lblPercentHandsWon", 1), QString("26"));
+        a.gs.StreakStopCounts[kWinning][3] = 1;
+        a.gs.StreakStopCounts[kWinning][5] = 1;
+        a.gs.StreakStopCounts[kLosing][2] = 3;
+        a.stats.show();
+        QCOMPARE(QStringList({a.Cell("lblWinStreak", 3), a.Cell("lblWinStreak", 4),
+                     a.Cell("lblWinStreak", 26)}),
+            QStringList({"1", "0", "1"}));
+        for (int n = 1; n <= 26; ++n)
+            QCOMPARE(QString("%1: %2").arg(n).arg(a.Cell("lblPercentHandsWon", n)),
+                QString("%1: %2").arg(n).arg(n <= 3 ? 34 : (n <= 5 ? 31 : 26)));
+        QCOMPARE(a.Cell("lblPercentHandsLost", 1), QString("6"));
+        QCOMPARE(a.Cell("lblPercentHandsLost", 3), QString("0"));
     }
 
-    void playedStreaksReachTheWindowAndResetClearsOnlyThem() {
+    // Played streaks reach the advanced statistics, whose reset clears only them; the
+    // table's Reset clears every statistic.
+    void playedStreaksAndTheResets() {
         Advanced a;
+        a.Find<QSlider>("sldHandsToPlay")->setValue(1);
         a.PlayRound({10, 7, 10, 9}); // win
         a.PlayRound({10, 7, 10, 9}); // win
         a.PlayRound({10, 9, 10, 7}); // loss ends a winning streak of 2
@@ -241,8 +213,33 @@ private slots:
         QCOMPARE(a.Cell("lblWinStreak", 2), QString("0"));
         QCOMPARE(a.Cell("lblPercentHandsWon", 1), QString("0"));
         QCOMPARE(a.gs.StreakStopCounts[kWinning][2], 0);
-        QCOMPARE(a.Text("lblMaxWin"), QString("2"));
-        QCOMPARE(a.Text("lblTotalHandsLost"), QString("1"));
+        a.Expect({"lblMaxWin=2", "lblTotalHandsLost=1"});
+
+        for (const QList<int>& round :
+            {kSplitOfEights, QList<int> {9, 1, 10, 10}, QList<int> {10, 7, 6, 5, 10}})
+            a.PlayRound(round);
+        a.gs.StreakStopCounts[kWinning][3] = 4;
+        a.stats.Form_Activate();
+        QVERIFY(a.Find<QProgressBar>("prbHandsToPlay")->value() > 0);
+        a.Find<QPushButton>("cmdReset")->click();
+        const char* zeroes[] = {"lblTotalHandsTied", "lblInsHandsWon", "lblInsAmtLost",
+            "lblInsHandsLost", "lblInsAmtWon", "lblAmtWonEvenMoney", "lblTotalHandsWon",
+            "lblDblDnHandsWon", "lblDblDnAmtWon", "lblSplitHandsWon", "lblSplitAmtWon",
+            "lblDblDnHandsLost", "lblDblDnAmtLost", "lblSplitHandsLost", "lblSplitAmtLost",
+            "lblTotalHandsLost", "lblBlackJacksWon", "lblAmountWonOnWars", "lblPushStreak",
+            "lblWinningStreak", "lblLosingStreak", "lblMaxWin", "lblMaxLos", "lblAmountWonOnHand"};
+        for (const char* name : zeroes)
+            a.Expect({QString(name) + "=0"});
+        a.Expect({"lblCurrentBankRoll=10000", "lblMaxBankroll=10000", "lblMinBankroll=10000",
+            "lblCurrentBet=5", "Label10=Player", "lblPlayersHand="});
+        QVERIFY(a.Find<QWidget>("shpUp")->isHidden() && a.Find("imgPlayer_1")->isHidden());
+        QCOMPARE(a.Find<QProgressBar>("prbHandsToPlay")->value(), 0);
+        QCOMPARE(a.gs.HandsToPlay, 10);
+        QCOMPARE(a.gs.CardsLeft, 52);
+        QCOMPARE(QStringList({a.Cell("lblWinStreak", 3), a.Cell("lblPercentHandsWon", 1)}),
+            QStringList({"0", "0"}));
+        a.PlayRound({10, 7, 10, 9}); // counts from the fresh values
+        a.Expect({"lblTotalHandsWon=1", "lblSplitHandsWon=0"});
     }
 
     void returnToGameGivesTheTableBack() {

@@ -1,5 +1,5 @@
 // Saves pictures of the table in the middle of a split round and of the advanced
-// statistics after a long run: table_screenshots <folder> [seconds to stay on screen].
+// statistics after a long run: table_screenshots <folder>.
 #include "table_fixture.h"
 
 #include "engine/round.h"
@@ -15,7 +15,6 @@ using namespace bj::test;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString(argv[1]) : QDir::currentPath();
-    const int lingerMs = argc > 2 ? QString(argv[2]).toInt() * 1000 : 0;
     QDir().mkpath(folder);
 
     Table t;
@@ -28,26 +27,16 @@ int main(int argc, char** argv) {
 
     // Dealer K of hearts under a 7 of diamonds; the player splits eights (clubs and hearts);
     // the first hand takes a 3 and doubles on 11, the second draws a queen.
-    t.window->optContinuousPlay_Click(1);
-    const Card deal[] = {{13, kHearts}, {7, kDiamonds}, {8, kClubs}, {8, kHearts}, {3, kSpades},
-        {9, kDiamonds}, {12, kSpades}};
-    t.gs.StackedCards.assign(std::rbegin(deal), std::rend(deal));
-    auto* next = t.Find<QPushButton>("cmdNext");
     int pauses = 0;
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (next->isHidden())
-            return;
-        poll.stop();
+    t.PlayPaused(poll, {}, [&] {
         if (++pauses == 2)
             t.window->grab().save(folder + "/table_split_round.png");
-        QTimer::singleShot(pauses == 2 ? lingerMs : 0, [&] {
-            next->click();
-            poll.start();
-        });
+        t.Find<QPushButton>("cmdNext")->click();
     });
-    poll.start(50);
-    t.window->cmdDeal_Click();
+    const Card deal[] = {{13, kHearts}, {7, kDiamonds}, {8, kClubs}, {8, kHearts}, {3, kSpades},
+        {9, kDiamonds}, {12, kSpades}};
+    t.gs.StackedCards.assign(std::rbegin(deal), std::rend(deal)); // before the round's tick
     RunUntil([&] { return t.window->RoundsPlayed() == 2; }, 600000);
     t.window->grab().save(folder + "/table_after_split.png");
 
@@ -55,9 +44,5 @@ int main(int argc, char** argv) {
     advanced.show();
     QApplication::processEvents();
     advanced.grab().save(folder + "/advanced_statistics.png");
-    if (lingerMs > 0) {
-        QTimer::singleShot(lingerMs, &app, &QApplication::quit);
-        app.exec();
-    }
     return 0;
 }
