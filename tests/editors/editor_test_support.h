@@ -61,11 +61,13 @@ struct EditorFixture {
     QStringList Shown(const QStringList& expected = {}) const {
         QStringList lines;
         for (const auto& m : messages.shown) {
-            QString line = Msg(m.text, m.title, m.icon, m.buttons);
+            const QString line = Msg(m.text, m.title, m.icon, m.buttons);
             const QString pattern = expected.value(lines.size());
-            if (pattern.endsWith('*') && line.startsWith(pattern.chopped(1)))
-                line = pattern;
-            lines << (line.endsWith("..") ? line + " (two full stops)" : line);
+            if (line.endsWith(".."))
+                lines << line + " (two full stops)";
+            else
+                lines << (pattern.endsWith('*') && line.startsWith(pattern.chopped(1)) ? pattern
+                                                                                       : line);
         }
         return lines;
     }

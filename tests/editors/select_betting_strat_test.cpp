@@ -11,19 +11,19 @@ class SelectBettingStratTest : public QObject, FreshWindow<frmSelectBettingStrat
 private slots:
     void init() { Renew(); }
 
-    // Each showing starts from the kind in force; a click chooses at once and both the OK and
-    // the close button keep the choice.
+    // Each showing starts from the kind in force, whatever was clicked before; a click chooses
+    // at once and both the OK and the close button keep the choice.
     void clickChoosesAtOnceAndOkOrCloseKeepsIt() {
-        for (const int inForce : {1, 0}) {
+        for (const auto& [inForce, byOk] : {std::pair {1, true}, {1, false}, {0, true}}) {
             f->gs.BettingType = inForce;
             bool startsFromIt = false;
             int chosenAtOnce = -1;
-            QTimer::singleShot(0, w.get(), [&] {
+            QTimer::singleShot(0, w.get(), [&, inForce = inForce, byOk = byOk] {
                 startsFromIt = w->optStrategyType[inForce]->isChecked()
                     && !w->optStrategyType[1 - inForce]->isChecked();
                 QTest::mouseClick(w->optStrategyType[1 - inForce], Qt::LeftButton);
                 chosenAtOnce = f->gs.BettingType;
-                inForce ? QTest::mouseClick(w->cmdOK, Qt::LeftButton) : void(w->close());
+                byOk ? QTest::mouseClick(w->cmdOK, Qt::LeftButton) : void(w->close());
             });
             ShowModal(w.get());
             QVERIFY(startsFromIt && w->isHidden());

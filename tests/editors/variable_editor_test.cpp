@@ -32,9 +32,10 @@ QString Screen(const frmVariableConfig& w) {
 
 // The same as the game state holds it, and whether it is the stored strategy.
 QString Fields(const GameState& gs) {
-    return QString::asprintf("%g %g %g %g %g max%d min%d win%d lose%d %s", gs.InitialBet,
+    return QString::asprintf("%g %g %g %g %g max%d min%d win%d lose%d %s ref%d", gs.InitialBet,
         gs.MaximumBet, gs.MinimumBet, gs.WinBet, gs.LoseBet, gs.MaintainMax, gs.MaintainMin,
-        gs.WinAddSub, gs.LoseAddSub, gs.VariableStrategyLoaded ? "stored" : "unsaved");
+        gs.WinAddSub, gs.LoseAddSub, gs.VariableStrategyLoaded ? "stored" : "unsaved",
+        gs.VariableBetRefNo);
 }
 
 // Table progress, multi-session window open, initial bet typed, table calls, bet.
@@ -90,7 +91,7 @@ using Scenario = std::tuple<int, QString, QList<MsgAnswer>, QStringList, QString
 const QString kDefault = "Default 10.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 0010";
 const QString kSteady = "Steady 11.00 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011";
 const QString kBoth = "Default 10, Steady 11";
-const QString kDefaultFields = "10 50 5 10 10 max0 min0 win0 lose0 stored";
+const QString kDefaultFields = "10 50 5 10 10 max0 min0 win0 lose0 stored ref1";
 
 } // namespace
 
@@ -147,7 +148,7 @@ private slots:
         w->cboFLAddSub->setCurrentIndex(1);
         w->optMaxBet[1]->setChecked(true);
         w->optMinBet[1]->setChecked(true);
-        QCOMPARE(Fields(f->gs), QString("10 80 5 10 3 max1 min1 win1 lose1 unsaved"));
+        QCOMPARE(Fields(f->gs), QString("10 80 5 10 3 max1 min1 win1 lose1 unsaved ref1"));
         w->close();
         QCOMPARE(f->nav.calls, QStringList {"enabled 1"});
         w->show();
