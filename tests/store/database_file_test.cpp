@@ -13,16 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Bets(const std::string& side) {
-    std::string text;
-    for (int i = 1; i <= 10; ++i)
-        text += ", " + side + std::to_string(i) + " SMALLINT";
-    return text;
-}
-
 TEST_F(StoreTest, ANewFileHasExactlyTheFourTablesAndTheirSeed) {
     StrategyDb::Open(path);
     RawDb raw(path);
+    std::string bets;
+    for (const std::string side : {"WinningHand", "LosingHand"})
+        for (int i = 1; i <= 10; ++i)
+            bets += ", " + side + std::to_string(i) + " SMALLINT";
     EXPECT_EQ(raw.Value("SELECT group_concat(name, ',') FROM sqlite_schema WHERE type = "
                         "'table' AND name NOT LIKE 'sqlite_%'"),
         "BettingStrategies,PlayingStrategies,PlayersHand,VariableBet");
@@ -30,8 +27,7 @@ TEST_F(StoreTest, ANewFileHasExactlyTheFourTablesAndTheirSeed) {
         = {{"BettingStrategies",
                "Ref_No INTEGER key1, Name VARCHAR(50), Surrender BOOLEAN, DecksInShoe SMALLINT, "
                "WinningSeqLength SMALLINT, LosingSeqLength SMALLINT"
-                   + Bets("WinningHand") + Bets("LosingHand")
-                   + ", HandsToPlay SMALLINT, Comments VARCHAR(250)"},
+                   + bets + ", HandsToPlay SMALLINT, Comments VARCHAR(250)"},
             {"PlayingStrategies",
                 "Ref_No INTEGER key1, Name VARCHAR(50), DoubleDown SMALLINT, SplitsDoubleDown "
                 "SMALLINT, DealerSoft17 SMALLINT, InsuranceOn21 SMALLINT"},
@@ -50,12 +46,11 @@ TEST_F(StoreTest, ANewFileHasExactlyTheFourTablesAndTheirSeed) {
                       + table + "')"),
             columns);
 
-    std::string bets, rows;
-    for (const std::string bet : {"5", "10", "20", "30", "40", "5", "5", "5", "5", "5"})
-        bets += "," + bet;
+    const std::string seedBets = ",5,10,20,30,40,5,5,5,5,5";
     EXPECT_EQ(raw.Dump("BettingStrategies"),
-        "1,'Default',0,1,5,5" + bets + bets + ",50,'This is the Default settings.'");
+        "1,'Default',0,1,5,5" + seedBets + seedBets + ",50,'This is the Default settings.'");
     EXPECT_EQ(raw.Dump("PlayingStrategies"), "1,'Default',0,1,1,NULL");
+    std::string rows;
     for (int row = 0; row < kPlayerRows; ++row) { // alternating Hit and Stand, Ins alike
         rows += (row ? ";" : "") + std::to_string(row) + ",1";
         for (int column = 0; column <= kDealerColumns; ++column)
@@ -71,8 +66,7 @@ TEST_F(StoreTest, AnExistingFileIsReadWithoutAWriteAndNeverReseeded) {
     const std::string before = ReadFileBytes(path);
     {
         StrategyDb db = StrategyDb::Open(path);
-        GameState gs;
-        EXPECT_TRUE(LoadPlayingStrategy(db, 1, gs));
+        EXPECT_TRUE(LoadStreakStrategy(db, 1).has_value());
         EXPECT_TRUE(ListVariableStrategies(db).empty());
     }
     EXPECT_EQ(ReadFileBytes(path), before);
@@ -169,8 +163,8 @@ TEST_F(StoreTest, AFullDiskDuringASaveLeavesTheFileWhole) {
                 InsertPlayingStrategy(db, PlayingStrategy {.Name = std::string(50, 'x')});
         },
         StoreProblem::DiskFull, path, "disk is full");
-    EXPECT_EQ(raw.Count("PlayingStrategies"), 1 + saved);
-    EXPECT_EQ(raw.Count("PlayersHand"), 26 * (1 + saved));
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayingStrategies"), std::to_string(1 + saved));
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayersHand"), std::to_string(26 * (1 + saved)));
     EXPECT_EQ(raw.Value("PRAGMA integrity_check"), "ok");
 }
 

@@ -35,9 +35,6 @@ public:
         sqlite3_finalize(stmt);
         return value;
     }
-    long long Count(const std::string& table) {
-        return std::stoll(Value("SELECT count(*) FROM " + table));
-    }
     // Every row in stored order: columns quoted and joined by ',', rows joined by ';'.
     std::string Dump(const std::string& table) {
         return Value("SELECT group_concat("
@@ -73,8 +70,7 @@ inline void ExpectRefusal(const std::function<void()>& attempt, StoreProblem pro
 class StoreTest : public ::testing::Test {
 protected:
     StoreTest() {
-        if (!mkdtemp(folder.data()))
-            throw std::runtime_error("mkdtemp failed");
+        EXPECT_TRUE(mkdtemp(folder.data())) << folder;
         path = DefaultDatabasePath(folder);
     }
     ~StoreTest() override {

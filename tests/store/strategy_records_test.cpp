@@ -14,8 +14,7 @@ namespace {
 const std::string kQuoted = "O'Brien's'); DROP TABLE PlayersHand; --";
 
 PlayingStrategy Sample(const std::string& name, std::int32_t refNo = 0) {
-    PlayingStrategy s {
-        .RefNo = refNo, .Name = name, .DoubleDown = 1, .InsuranceOn21 = kPlayOutHand};
+    PlayingStrategy s {refNo, name, 1, 0, 0, kPlayOutHand}; // doubles on 10 and 11 only
     for (int row = 0; row < kPlayerRows; ++row) {
         for (int col = 0; col < kDealerColumns; ++col)
             s.Actions[row][col] = (row + col) % 6;
@@ -70,26 +69,22 @@ TEST_F(Records, PlayingStrategiesInsertListLoadUpdateAndDelete) {
     EXPECT_EQ(Fields(*LoadPlayingStrategyRecord(db, 2)), Fields(changed));
     changed.RefNo = 42;
     EXPECT_FALSE(UpdatePlayingStrategy(db, changed));
-    EXPECT_EQ(raw.Count("PlayersHand"), 52);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayersHand"), "52");
     EXPECT_EQ(DeletePlayingStrategy(db, 2), 1);
     EXPECT_EQ(DeletePlayingStrategy(db, 2), 0);
-    EXPECT_EQ(raw.Count("PlayingStrategies"), 1);
-    EXPECT_EQ(raw.Count("PlayersHand"), 26);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayingStrategies"), "1");
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayersHand"), "26");
 }
 
 // A hand-edited file: rows missing and extra, an unknown code, text and Null.
-TEST_F(Records, TheSeedAndDamagedRowsLoadSafelyAndASaveRestoresThem) {
+TEST_F(Records, DamagedRowsLoadSafelyAndASaveRestoresThem) {
     InsertPlayingStrategy(db, Sample("Damaged"));
     raw.Exec("DELETE FROM PlayersHand WHERE Ref_No >= 20 AND PlayingStrategyRef_No = 2; INSERT "
              "INTO PlayersHand (Ref_No, PlayingStrategyRef_No, DA) VALUES (26, 2, 1); UPDATE "
              "PlayersHand SET DA = 9, D10 = 'abc', D9 = NULL, D8 = '4' WHERE Ref_No = 0 AND "
              "PlayingStrategyRef_No = 2; UPDATE VariableBet SET MaintainMax = 7, WinAddSub = "
              "'x', InitialBet = NULL, MinimumBet = 'abc'");
-    gs.InsuranceOn21 = kTakeInsurance;
     ASSERT_TRUE(LoadPlayingStrategy(db, 1, gs));
-    EXPECT_EQ(std::tuple(gs.PlayingStrategyName, gs.InsuranceOn21, gs.DealerSoft17,
-                  gs.DoubleDownRule, gs.DoubleOnSplits),
-        std::tuple("Default", kTakeEvenMoney, 1, 0, true)); // the seed's Null insurance
     ASSERT_TRUE(LoadPlayingStrategy(db, 2, gs));
     for (int row = 20; row < kPlayerRows; ++row)
         EXPECT_EQ(gs.StrategyMatrix[row][3], row % 2) << "row " << row << " keeps the default";
@@ -100,10 +95,8 @@ TEST_F(Records, TheSeedAndDamagedRowsLoadSafelyAndASaveRestoresThem) {
     ASSERT_TRUE(UpdatePlayingStrategy(db, Sample("Damaged", 2)));
     EXPECT_EQ(LoadPlayingStrategyRecord(db, 2)->Actions, Sample("").Actions);
     // Choices out of range fall back to the first option.
-    const VariableStrategy variable = *LoadVariableStrategy(db, 1);
-    EXPECT_EQ(std::tuple(variable.MaintainMax, variable.WinAddSub, variable.InitialBet,
-                  variable.MinimumBet),
-        std::tuple(0, 0, 0.0, 0.0));
+    EXPECT_EQ(Fields(*LoadVariableStrategy(db, 1)),
+        Fields(VariableStrategy {1, "Default", 0, 50, 0, 0, 0, 0, 0, 10, 10}));
 }
 
 TEST_F(Records, StreakStrategiesAppendListLoadUpdateAndDelete) {
@@ -125,9 +118,8 @@ TEST_F(Records, StreakStrategiesAppendListLoadUpdateAndDelete) {
 }
 
 TEST_F(Records, VariableStrategiesAppendLoadUpdateAndDeleteWithoutReusingNumbers) {
-    VariableStrategy v {0, kQuoted, 12.5, 100, 2, 1, 0, 1, 0, 2.25, 3};
-    v.RefNo = AppendVariableStrategy(db, v);
-    EXPECT_EQ(v.RefNo, 2);
+    VariableStrategy v {2, kQuoted, 12.5, 100, 2, 1, 0, 1, 0, 2.25, 3};
+    EXPECT_EQ(AppendVariableStrategy(db, v), 2);
     EXPECT_EQ(Fields(*LoadVariableStrategy(db, 2)), Fields(v));
     v.LoseAddSub = v.MaintainMin = 1;
     EXPECT_TRUE(UpdateVariableStrategy(db, v));
@@ -156,10 +148,7 @@ TEST_F(Records, TheDefaultOfEachKindCanBeNeitherOverwrittenNorDeleted) {
 }
 
 TEST_F(Records, ApplyingStrategiesClampsDecksAndLengthsAndTakesTwoDecimals) {
-    StreakStrategy s = ThreeUp("x");
-    s.DecksInShoe = 0;
-    s.WinningSeqLength = 14;
-    s.LosingSeqLength = -2;
+    StreakStrategy s {0, "x", 0, 14, -2, {10, 20, 40}, {10, 5}};
     ApplyStreakStrategy(s, gs);
     EXPECT_EQ(std::tuple(gs.DecksInShoe, gs.WinStreakLength, gs.LoseStreakLength,
                   gs.WinningHandBets[3], gs.WinningHandBets[4]), // the last is Null
