@@ -236,6 +236,7 @@ private:
         script_->When([] { return Visible("frmSplash"); },
             [byKey] {
                 QWidget* splash = Visible("frmSplash");
+                splash->findChild<QTimer*>("Timer1")->stop(); // only the key or click ends it
                 if (byKey)
                     QTest::keyClick(splash, Qt::Key_Space);
                 else
