@@ -17,8 +17,7 @@ const QString kZeroBet = Msg("Cannot have a zero dollar bet.", QString(), MsgIco
 using ZeroBet = std::tuple<bool, int, QString, QString>; // winning side?, box, text, length
 using Count = std::tuple<QString, QString, int>; // combo, text typed, count held
 using Refusal = std::tuple<QString, QString, QString>; // name, losing box 3, message
-using Deletion
-    = std::tuple<int, MsgAnswer, QStringList, QString>; // position, answer, left, selected
+using Deletion = std::tuple<int, MsgAnswer, QStringList, QString>; // position, answer, left, chosen
 
 // Two decks; winning bets 25, 50, 75; losing bets 15, 30.
 StreakStrategy Short(const std::string& name) {

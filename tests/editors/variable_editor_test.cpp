@@ -48,9 +48,8 @@ QString Stored(StrategyDb& db) {
     QStringList stored;
     try {
         for (const NamedRef& entry : ListVariableStrategies(db))
-            stored << QString("%1 %2")
-                          .arg(QString::fromStdString(entry.Name))
-                          .arg(LoadVariableStrategy(db, entry.RefNo)->InitialBet);
+            stored << QString::fromStdString(entry.Name) + " "
+                    + QString::number(LoadVariableStrategy(db, entry.RefNo)->InitialBet);
     } catch (const StoreError&) {
         return "unreadable";
     }
