@@ -8,16 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <limits>
-
 using namespace bj;
-
-namespace {
-class HidesWhenShown : public QWidget {
-protected:
-    void showEvent(QShowEvent*) override { hide(); }
-};
-} // namespace
 
 // The shell library: input helpers, control hooks, window services and the message double.
 class ShellTest : public QObject {
@@ -61,7 +52,6 @@ private slots:
         QWidget form;
         auto* other = new QLineEdit(&form);
         auto* box = new QLineEdit("125.00", &form);
-        other->move(0, 40);
         InstallSelectAllOnFocus(box);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -89,7 +79,7 @@ private slots:
 
     void formatAmountOfValues() {
         QCOMPARE(FormatAmount(-1234.5), QString("-1234.50"));
-        QCOMPARE(FormatAmount(std::numeric_limits<double>::quiet_NaN()), QString("0.00"));
+        QCOMPARE(FormatAmount(qQNaN()), QString("0.00"));
         QCOMPARE(FormatAmount(QVariant()), QString("0.00"));
         QCOMPARE(FormatAmount(QVariant(7)), QString("7.00"));
         QCOMPARE(FormatAmount(QVariant(QString("$1,000"))), QString("1000.00"));
@@ -136,8 +126,7 @@ private slots:
         const auto& shown = messages.shown.at(1);
         QCOMPARE(shown.text, QString("Do you wish to save changes to Martingale?"));
         QCOMPARE(shown.title, QString("Martingale"));
-        QCOMPARE(shown.buttons, MsgButtons::YesNo);
-        QCOMPARE(shown.icon, MsgIcon::None);
+        QVERIFY(shown.buttons == MsgButtons::YesNo && shown.icon == MsgIcon::None);
     }
 
     void modalShowEndsWhenTheWindowHidesOrDies() {
@@ -157,7 +146,9 @@ private slots:
     }
 
     void showModalReturnsAtOnceWhenTheWindowHidesItself() {
-        HidesWhenShown window;
+        struct : QWidget {
+            void showEvent(QShowEvent*) override { hide(); }
+        } window;
         bool timerRan = false;
         QTimer::singleShot(0, &window, [&] {
             timerRan = true;
