@@ -146,6 +146,9 @@ private slots:
         QCOMPARE(t.gs.HandsWon + t.gs.HandsLost + t.gs.TiedHands, 1000);
         QCOMPARE(t.Find<QProgressBar>("prbHandsToPlay")->value(), 100);
         QVERIFY(t.Find<QPushButton>("cmdReset")->isEnabled());
+        t.window->cmdDeal_Click(); // a finished run starts over
+        QCOMPARE(t.gs.HandsToPlay, 1000);
+        t.window->cmdStop_Click();
     }
 
     void handsSliderAtZeroPlaysOneRound() {
