@@ -169,7 +169,7 @@ private:
         EndHand(false, -1);
     }
 
-    void FinishOutcome(Outcome outcome) {
+    void FinishOutcome(Outcome outcome, int handIndex = -1) {
         if (outcome == Outcome::Push) {
             SettlePush(gs_);
             table_.HandPushed();
@@ -177,7 +177,7 @@ private:
             Settle(outcome);
             table_.HandSettled();
         }
-        EndHand(outcome == Outcome::Push, -1);
+        EndHand(outcome == Outcome::Push, handIndex);
     }
 
     // Halve a doubled bet back, then size the next one; a push keeps the bet.
@@ -287,14 +287,7 @@ private:
         Outcome outcome = Outcome::Loss;
         if (hand.total <= 21)
             outcome = dealer > 21 ? Outcome::Win : Compare(hand.total, dealer);
-        if (outcome == Outcome::Push) {
-            SettlePush(gs_);
-            table_.HandPushed();
-        } else {
-            Settle(outcome);
-            table_.HandSettled();
-        }
-        EndHand(outcome == Outcome::Push, h);
+        FinishOutcome(outcome, h);
     }
 
     GameState& gs_;

@@ -3,6 +3,7 @@
 #include "engine/game_state.h"
 #include "shell/input_helpers.h"
 #include "table/stat_text.h"
+#include "table/value_cell.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -22,15 +23,7 @@ QLabel* Named(const QString& name, const QString& text) {
 
 QLabel* Cell(const QString& name) {
     QLabel* label = Named(name, QStringLiteral("0"));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    QPalette white = label->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(white);
-    label->setIndent(4);
+    StyleValueCell(label, 4);
     return label;
 }
 

@@ -1,5 +1,6 @@
 #include "table/card_pictures.h"
 #include "table/frm_main.h"
+#include "table/value_cell.h"
 
 #include "engine/cards.h"
 
@@ -206,15 +207,7 @@ QWidget* frmMain::BuildTable() {
 
 QLabel* frmMain::ValueLabel(const char* name, const QString& text) {
     auto* label = Named(new QLabel(text), name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    QPalette white = label->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(white);
-    label->setIndent(3);
+    StyleValueCell(label, 3);
     // A fixed size keeps the many caption updates of a round from relaying out the window.
     label->setFixedSize(kValueWidth, fontMetrics().height() + 4);
     return label;
