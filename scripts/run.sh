@@ -5,4 +5,9 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: the desktop program needs one (for example: xvfb-run -a build/bin/BlackJack)."
+  echo "Playing ten sessions with the default strategies headless instead:"
+  exec build/bin/bjsim --sessions 10 --hands 1000
+fi
 exec build/bin/BlackJack "$@"
