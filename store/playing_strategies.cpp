@@ -34,6 +34,26 @@ int ReadRows(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
     return found;
 }
 
+// The house rules and the rows of one strategy over what `strategy` already holds;
+// false when there is no such strategy.
+bool ReadStrategy(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
+    Statement head(db,
+        "SELECT Name, DealerSoft17, DoubleDown, SplitsDoubleDown, InsuranceOn21 "
+        "FROM PlayingStrategies WHERE Ref_No = ?",
+        StoreAction::Read);
+    head.Bind(1, std::int64_t {refNo});
+    if (!head.Step())
+        return false;
+    strategy.RefNo = refNo;
+    strategy.Name = TrimBlanks(head.Text(0));
+    strategy.DealerSoft17 = head.Whole(1);
+    strategy.DoubleDown = head.Whole(2);
+    strategy.SplitsDoubleDown = head.Whole(3);
+    strategy.InsuranceOn21 = head.Whole(4);
+    strategy.StoredRows = ReadRows(db, refNo, strategy);
+    return true;
+}
+
 void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int32_t refNo) {
     Statement update(db,
         "UPDATE PlayersHand SET DA = ?3, D10 = ?4, D9 = ?5, D8 = ?6, D7 = ?7, D6 = ?8, "
@@ -79,43 +99,24 @@ std::vector<NamedRef> ListPlayingStrategies(StrategyDb& db) {
 }
 
 std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::int32_t refNo) {
-    Statement head(db,
-        "SELECT Name, DealerSoft17, DoubleDown, SplitsDoubleDown, InsuranceOn21 "
-        "FROM PlayingStrategies WHERE Ref_No = ?",
-        StoreAction::Read);
-    head.Bind(1, std::int64_t {refNo});
-    if (!head.Step())
-        return std::nullopt;
     PlayingStrategy strategy;
-    strategy.RefNo = refNo;
-    strategy.Name = TrimBlanks(head.Text(0));
-    strategy.DealerSoft17 = head.Whole(1);
-    strategy.DoubleDown = head.Whole(2);
-    strategy.SplitsDoubleDown = head.Whole(3);
-    strategy.InsuranceOn21 = head.Whole(4);
-    strategy.StoredRows = ReadRows(db, refNo, strategy);
+    if (!ReadStrategy(db, refNo, strategy))
+        return std::nullopt;
     return strategy;
 }
 
 bool LoadPlayingStrategy(StrategyDb& db, std::int32_t refNo, GameState& gs) {
     // Rows the file lacks keep what the game state held, so read into a copy of it.
     PlayingStrategy merged = PlayingStrategyFromGameState(gs);
-    Statement head(db,
-        "SELECT Name, DealerSoft17, DoubleDown, SplitsDoubleDown, InsuranceOn21 "
-        "FROM PlayingStrategies WHERE Ref_No = ?",
-        StoreAction::Read);
-    head.Bind(1, std::int64_t {refNo});
-    if (!head.Step())
+    if (!ReadStrategy(db, refNo, merged))
         return false;
-    ReadRows(db, refNo, merged);
-
-    gs.PlayingStrategyName = TrimBlanks(head.Text(0));
+    gs.PlayingStrategyName = merged.Name;
     gs.PlayingStrategyRefNo = refNo;
-    gs.DealerSoft17 = head.Whole(1);
-    gs.DoubleDownRule = head.Whole(2);
+    gs.DealerSoft17 = merged.DealerSoft17;
+    gs.DoubleDownRule = merged.DoubleDown;
     gs.PlayingStrategyChanged = false;
-    gs.DoubleOnSplits = head.Whole(3) != 0;
-    gs.InsuranceOn21 = head.Whole(4);
+    gs.DoubleOnSplits = merged.SplitsDoubleDown != 0;
+    gs.InsuranceOn21 = merged.InsuranceOn21;
     for (int row = 0; row < kPlayerRows; ++row) {
         for (int col = 0; col < kDealerColumns; ++col)
             gs.StrategyMatrix[row][col] = static_cast<std::int8_t>(merged.Actions[row][col]);
