@@ -16,26 +16,21 @@ void CountFinishedStreak(GameState& gs, StreakKind kind, std::int32_t cappedLeng
     gs.StreakStart = false;
 }
 
-void KeepWinStreak(GameState& gs) {
-    ++gs.WinStreak;
-    gs.WinStreakCapped = std::min(gs.WinStreak, kStreakLengths);
-    if (gs.WinStreak == 1)
-        CountFinishedStreak(gs, kLosing, gs.LoseStreakCapped);
-    gs.LoseStreak = 0;
-    gs.LoseStreakCapped = 0;
-    gs.MaxWinStreak = std::max(gs.MaxWinStreak, gs.WinStreak);
-    ++gs.HandsWon;
-}
-
-void KeepLoseStreak(GameState& gs) {
-    ++gs.LoseStreak;
-    gs.LoseStreakCapped = std::min(gs.LoseStreak, kStreakLengths);
-    if (gs.LoseStreak == 1)
-        CountFinishedStreak(gs, kWinning, gs.WinStreakCapped);
-    gs.WinStreak = 0;
-    gs.WinStreakCapped = 0;
-    gs.MaxLoseStreak = std::max(gs.MaxLoseStreak, gs.LoseStreak);
-    ++gs.HandsLost;
+// A decided hand lengthens its own streak and counts the streak of the other kind it ends.
+void KeepStreaks(GameState& gs, bool won) {
+    std::int32_t& streak = won ? gs.WinStreak : gs.LoseStreak;
+    std::int32_t& capped = won ? gs.WinStreakCapped : gs.LoseStreakCapped;
+    std::int32_t& other = won ? gs.LoseStreak : gs.WinStreak;
+    std::int32_t& otherCapped = won ? gs.LoseStreakCapped : gs.WinStreakCapped;
+    std::int32_t& longest = won ? gs.MaxWinStreak : gs.MaxLoseStreak;
+    ++streak;
+    capped = std::min(streak, kStreakLengths);
+    if (streak == 1)
+        CountFinishedStreak(gs, won ? kLosing : kWinning, otherCapped);
+    other = 0;
+    otherCapped = 0;
+    longest = std::max(longest, streak);
+    ++(won ? gs.HandsWon : gs.HandsLost);
 }
 
 // Money side of a won hand: bankroll, the hand's shown amount, extremes and stop checks.
@@ -74,7 +69,7 @@ void CountDoubledAndSplit(GameState& gs, bool won) {
 void SettleWin(GameState& gs, bool isBlackjack, bool insuranceTaken) {
     const Currency amount = isBlackjack ? BlackjackPayout(gs.CurrentBet) : Bet(gs.CurrentBet);
     Credit(gs, amount);
-    KeepWinStreak(gs);
+    KeepStreaks(gs, true);
     if (isBlackjack) {
         ++gs.BlackjacksWon;
         gs.BlackjackAmountWon += amount;
@@ -88,7 +83,7 @@ void SettleWin(GameState& gs, bool isBlackjack, bool insuranceTaken) {
 
 void SettleLoss(GameState& gs, bool insuranceTaken) {
     Debit(gs, Bet(gs.CurrentBet));
-    KeepLoseStreak(gs);
+    KeepStreaks(gs, false);
     CountDoubledAndSplit(gs, false);
     if (insuranceTaken) {
         ++gs.InsuredHandsLost;
@@ -100,7 +95,7 @@ void SettleBlackjackInsured(GameState& gs, bool insuranceWanted) {
     const Currency stake = HalfBet(gs.CurrentBet);
     const Currency gross = insuranceWanted ? BlackjackPayout(gs.CurrentBet) : Bet(gs.CurrentBet);
     Credit(gs, gross - stake);
-    KeepWinStreak(gs);
+    KeepStreaks(gs, true);
     if (insuranceWanted) {
         ++gs.BlackjacksWon;
         gs.BlackjackAmountWon += gross;
@@ -114,14 +109,14 @@ void SettleBlackjackInsured(GameState& gs, bool insuranceWanted) {
 
 void SettleInsuranceWon(GameState& gs) {
     Debit(gs, Currency {});
-    KeepLoseStreak(gs);
+    KeepStreaks(gs, false);
     ++gs.InsuredHandsLost;
 }
 
 void SettleInsuredBlackjackAgainst21(GameState& gs) {
     const Currency amount = Bet(gs.CurrentBet);
     Credit(gs, amount);
-    KeepWinStreak(gs);
+    KeepStreaks(gs, true);
     ++gs.InsuredHandsWon;
     gs.InsuranceAmountWon += amount;
 }
