@@ -1,3 +1,4 @@
+#include "store/database_location.h"
 #include "store/strategy_db.h"
 #include "tools/bjsim/sim_options.h"
 #include "tools/bjsim/sim_report.h"
@@ -16,8 +17,9 @@ std::string ProgramFolder() {
 
 int Run(const bj::sim::SimOptions& options) {
     using namespace bj::sim;
-    bj::StrategyDb db = bj::StrategyDb::Open(
-        options.DbPath.empty() ? bj::DefaultDatabasePath(ProgramFolder()) : options.DbPath);
+    bj::StrategyDb db = bj::StrategyDb::Open(options.DbPath.empty()
+            ? bj::ChooseDatabasePath(ProgramFolder(), bj::UserDataFolder(BJ_APP_TITLE))
+            : options.DbPath);
     const auto writer = MakeReportWriter(options.Format, std::cout, std::cerr);
     const SimResult result
         = RunSimulation(db, options, [&writer](const bj::SessionRow& row) { writer->Row(row); });
