@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/guarded_application.h"
+#include "shell/card_logo.h"
 #include "shell/window_services.h"
 #include "store/database_location.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     bj::GuardedApplication qtApp(argc, argv);
     bj::GuardedApplication::setApplicationName(bj::AppTitle());
     bj::GuardedApplication::setApplicationVersion(bj::AppVersionText());
+    bj::GuardedApplication::setWindowIcon(bj::ProgramIcon());
+    bj::GuardedApplication::setDesktopFileName(QStringLiteral(BJ_DESKTOP_NAME));
 
     bj::Application program(StrategyDatabasePath());
     qtApp.onFailure = [&program](const std::exception& failure) { program.EndOnFailure(failure); };
