@@ -10,13 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Writable(const std::string&) {
-    return true;
-}
-bool ReadOnly(const std::string&) {
-    return false;
-}
-
 // `folder` is the program's folder; the data folder lies below a writable folder of its own.
 class DatabaseLocation : public StoreTest {
 protected:
@@ -25,6 +18,8 @@ protected:
 };
 
 TEST_F(DatabaseLocation, TheFileStaysBesideTheProgramWhenItIsThereOrCanBeMade) {
+    const FolderCheck Writable = [](const std::string&) { return true; };
+    const FolderCheck ReadOnly = [](const std::string&) { return false; };
     const std::tuple<bool, FolderCheck, bool> cases[] = {{false, Writable, true},
         {true, Writable, true}, {true, ReadOnly, true}, {false, ReadOnly, false}};
     for (const auto& [fileThere, check, besideProgram] : cases) {
