@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -122,6 +123,29 @@ TEST_F(Bjsim, DefaultsPlayAThousandHandsWithTheDatabaseBesideTheProgram) {
              "Return per hand:", "hands per second"})
         EXPECT_TRUE(Has(out, line)) << line;
     EXPECT_TRUE(fs::exists(path)) << "no database beside the program";
+}
+
+// A program folder it may not write and that holds no database, as /usr/bin: the database goes
+// to the data folder the desktop program uses. Permission bits do not bind root, so root runs
+// the program as nobody.
+TEST_F(Bjsim, WithoutTheRightToItsFolderTheDefaultDatabaseGoesToTheDataFolder) {
+    using fs::perms;
+    const std::string bin = folder + "/bin", data = folder + "/data";
+    fs::create_directories(bin);
+    fs::copy_file(BJSIM_PATH, bin + "/bjsim");
+    fs::create_directories(data);
+    fs::permissions(data, perms::all);
+    fs::permissions(
+        bin, perms::all & ~(perms::owner_write | perms::group_write | perms::others_write));
+    fs::permissions(folder, perms::owner_all | perms::group_exec | perms::others_exec);
+    const std::string nobody
+        = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const auto [status, out, err]
+        = Program("XDG_DATA_HOME=" + data + " " + nobody + bin + "/bjsim", {"--hands", "10"});
+    fs::permissions(bin, perms::all);
+    EXPECT_EQ(status, 0) << err;
+    EXPECT_TRUE(fs::exists(data + "/Black Jack Strategy Tester/BlkJack.mdb"));
+    EXPECT_FALSE(fs::exists(bin + "/BlkJack.mdb"));
 }
 
 TEST_F(Bjsim, HelpDocumentsEveryOption) {
