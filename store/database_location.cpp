@@ -33,11 +33,20 @@ bool FolderIsWritable(const std::string& folder) {
     return access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+bool IsInstalledProgramFolder(const std::string& folder) {
+    std::error_code ec;
+    const std::filesystem::path entry = std::filesystem::path(folder) / ".." / "share"
+        / "applications" / (std::string(BJ_DESKTOP_NAME) + ".desktop");
+    return std::filesystem::exists(entry, ec);
+}
+
 std::string ChooseDatabasePath(
     const std::string& programFolder, const std::string& dataFolder, FolderCheck writable) {
     const std::string besideProgram = DefaultDatabasePath(programFolder);
     std::error_code ec;
-    if (std::filesystem::exists(besideProgram, ec) || writable(programFolder))
+    if (std::filesystem::exists(besideProgram, ec))
+        return besideProgram;
+    if (writable(programFolder) && !IsInstalledProgramFolder(programFolder))
         return besideProgram;
     std::filesystem::create_directories(dataFolder, ec);
     return DefaultDatabasePath(dataFolder);

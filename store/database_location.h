@@ -10,9 +10,13 @@ using FolderCheck = bool (*)(const std::string& folder);
 // Asks the system whether the running user may create files in the folder.
 bool FolderIsWritable(const std::string& folder);
 
-// BlkJack.mdb in the program folder when that folder holds one or is writable; otherwise in
-// dataFolder, which is then created when missing. A folder that cannot be created is left to
-// the opening of the file to report.
+// An installed copy: its prefix holds the program's menu entry. Root may write /usr/bin, but a
+// file made there would be read-only for every other user, so an installed copy never makes one.
+bool IsInstalledProgramFolder(const std::string& folder);
+
+// BlkJack.mdb in the program folder when that folder holds one, or is writable and not an
+// installed copy's; otherwise in dataFolder, which is then created when missing. A folder that
+// cannot be created is left to the opening of the file to report.
 std::string ChooseDatabasePath(const std::string& programFolder, const std::string& dataFolder,
     FolderCheck writable = FolderIsWritable);
 

@@ -34,6 +34,18 @@ TEST_F(DatabaseLocation, TheFileStaysBesideTheProgramWhenItIsThereOrCanBeMade) {
     }
 }
 
+TEST_F(
+    DatabaseLocation, AnInstalledCopyKeepsItsFileOrUsesTheDataFolderEvenWhenItsFolderIsWritable) {
+    const std::string bin = folder + "/usr/bin";
+    fs::create_directories(bin);
+    fs::create_directories(folder + "/usr/share/applications");
+    std::ofstream(folder + "/usr/share/applications/" BJ_DESKTOP_NAME ".desktop") << "";
+    const FolderCheck Writable = [](const std::string&) { return true; };
+    EXPECT_EQ(ChooseDatabasePath(bin, data, Writable), DefaultDatabasePath(data));
+    std::ofstream(DefaultDatabasePath(bin)) << "";
+    EXPECT_EQ(ChooseDatabasePath(bin, data, Writable), DefaultDatabasePath(bin));
+}
+
 // Runs in a death-test child with the real rights. Permission bits do not bind root, so root
 // gives up its rights.
 [[noreturn]] void ExitZeroIfPlacedAndSaved(
