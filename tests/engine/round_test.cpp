@@ -14,7 +14,8 @@ namespace {
 using test::SetRow;
 
 // Player hand rows.
-constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard16 = 16, kHard20 = 24;
+constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard13 = 10, kHard14 = 12,
+              kHard16 = 16, kSoft17 = 19, kHard20 = 24;
 
 struct RoundCase {
     const char* name;
@@ -26,6 +27,9 @@ struct RoundCase {
 };
 
 void NoSetup(GameState&) {
+}
+void SplitAces(GameState& gs) {
+    SetRow(gs, kSoft12, kSplitOrHit);
 }
 
 const RoundCase kRounds[] = {
@@ -71,6 +75,33 @@ const RoundCase kRounds[] = {
     {"split aces take one card each, re-split, and 21 is no blackjack",
         [](GameState& gs) { SetRow(gs, kSoft12, kSplitOrHit); }, {10, 7, 1, 1, 13, 1, 5, 9}, 10, 2,
         1, 0, 3},
+    // Each case below turns on a card's count value: with the wrong value the result differs.
+    {"re-split aces: the ace kept first counts 11 again and draws a ten", SplitAces,
+        {10, 7, 1, 1, 1, 13, 9, 9}, 30, 3, 0, 0, 3},
+    {"re-split aces: the ace kept first counts 11 again and draws a small card", SplitAces,
+        {10, 7, 1, 1, 1, 9, 9, 9}, 30, 3, 0, 0, 3},
+    {"re-split aces drawing aces, in the first hand and a later one", SplitAces,
+        {10, 7, 1, 1, 1, 9, 1, 9, 9, 9}, 40, 4, 0, 0, 4},
+    {"an ace drawn to a split eight counts 11, and 1 once a hit would bust it",
+        [](GameState& gs) {
+            SetRow(gs, kHard16, kSplitOrHit);
+            SetRow(gs, kHard13, kHit);
+            SetRow(gs, kHard14, kHit);
+        },
+        {10, 7, 8, 8, 1, 5, 1, 5}, 20, 2, 0, 0, 2},
+    {"a soft 17 hit becomes a hard 16 and hits again",
+        [](GameState& gs) {
+            SetRow(gs, kSoft17, kHit);
+            SetRow(gs, kHard16, kHit);
+        },
+        {10, 7, 1, 6, 9, 4}, 10, 1, 0, 0, 1},
+    {"a doubled soft 17 becomes a hard 16 and outlasts a busting dealer",
+        [](GameState& gs) { SetRow(gs, kSoft17, kDoubleDown); }, {10, 6, 1, 6, 9, 10}, 20, 1, 0, 0,
+        1},
+    {"dealer soft 17 hit to a three-card hard 17 stands",
+        [](GameState& gs) { gs.DealerSoft17 = 0; }, {1, 6, 10, 7, 13}, 0, 0, 0, 1, 1},
+    {"dealer soft 16 turned hard by a ten draws again", NoSetup, {1, 5, 10, 10, 13, 5}, -10, 0, 1,
+        0, 1},
     {"a doubled split hand pays its doubled bet",
         [](GameState& gs) {
             SetRow(gs, kHard16, kSplitOrHit);
@@ -132,6 +163,9 @@ TEST(Round, CountsBlackjacksAndDoublesAndSplitsByKind) {
         [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, table);
     EXPECT_EQ(even.EvenMoneyAmountWon, Currency::FromWhole(10));
     EXPECT_EQ(even.BlackjacksWon, 0);
+    GameState evenAgainst21 = PlayStacked(
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {10, 1, 1, 13}, table);
+    EXPECT_EQ(evenAgainst21.EvenMoneyAmountWon, Currency::FromWhole(10));
 
     GameState insured = PlayStacked(
         [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, table);
@@ -153,6 +187,17 @@ TEST(Round, CountsBlackjacksAndDoublesAndSplitsByKind) {
     EXPECT_EQ(doubled.DoubledHandsWon, 1);
     EXPECT_EQ(doubled.DoubledAmountWon, Currency::FromWhole(20));
     EXPECT_EQ(doubled.SplitAmountWon, Currency::FromWhole(30));
+}
+
+// Only the first two cards make a soft 17: ace-2 drawing a 4 stands even where soft 17 hits.
+TEST(Round, DealerStandsOnAThreeCardSoft17) {
+    GameState gs = test::FlatTable();
+    gs.DealerSoft17 = 0;
+    StackShoeRanks(gs, {1, 2, 10, 8, 4, 4});
+    test::RecordingTable table;
+    PlayRound(gs, table);
+    EXPECT_DOUBLE_EQ(test::BankrollChange(gs), 10);
+    EXPECT_EQ(gs.StackedCards.size(), 1u) << "the dealer drew past a three-card 17";
 }
 
 TEST(Round, InsuranceStakeShowsInTheHandAndTheInsuranceTotals) {

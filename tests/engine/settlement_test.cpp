@@ -8,7 +8,8 @@
 namespace bj {
 namespace {
 
-// Plays out a string of results at a bet of 10: W a win, L a loss, P a push.
+// Plays out a string of results at a bet of 10: W a win, L a loss, P a push; S zeroes the
+// current streaks as a session's start or stop does.
 GameState Play(const std::string& results) {
     GameState gs = test::FlatTable();
     for (char r : results) {
@@ -16,6 +17,8 @@ GameState Play(const std::string& results) {
             SettleWin(gs, false, false);
         else if (r == 'L')
             SettleLoss(gs, false);
+        else if (r == 'S')
+            gs.WinStreak = gs.LoseStreak = 0;
         else
             SettlePush(gs);
     }
@@ -71,6 +74,12 @@ TEST(Settlement, StreaksAndTheirFinishedLengths) {
     EXPECT_EQ(longLoss.StreakStopCounts[kLosing][26], 1);
     EXPECT_EQ(longLoss.MaxLoseStreak, 30);
     EXPECT_EQ(longLoss.MinBankroll, Currency::FromWhole(9700));
+
+    // The capped count of the streak a change ends is zeroed with it, so a streak cut short
+    // by a session's start or stop is not counted a second time.
+    const GameState cut = Play("LLWSW");
+    EXPECT_EQ(cut.StreakStopCounts[kLosing][2], 1);
+    EXPECT_EQ(cut.LoseStreakCapped, 0);
 }
 
 TEST(Settlement, ResetPutsEverythingBack) {
