@@ -84,7 +84,11 @@ TEST(Settlement, StreaksAndTheirFinishedLengths) {
 
 TEST(Settlement, ResetPutsEverythingBack) {
     GameState gs = Play("WWLLWP");
+    LoseInsuranceStake(gs);
+    EXPECT_EQ(gs.AmountWagered, Currency::FromWhole(60));
+    EXPECT_EQ(gs.InsuranceWagered, Currency::FromWhole(5));
     ResetStatistics(gs);
+    EXPECT_EQ(gs.AmountWagered + gs.InsuranceWagered, Currency {});
     EXPECT_EQ(gs.Bankroll, Currency::FromWhole(10000));
     EXPECT_EQ(gs.HandsWon + gs.HandsLost + gs.TiedHands, 0);
     EXPECT_EQ(gs.StreakStopCounts[kWinning][2], 0);

@@ -69,6 +69,10 @@ TEST_F(Bjsim, JsonSummaryAddsUpAndWithoutStopRulesEverySessionPlaysThrough) {
     EXPECT_EQ(Field(json, "bankroll_start"), 10000);
     EXPECT_NEAR(Field(json, "return_per_hand") * 1000, Field(json, "bankroll_end") - 10000, 0.01);
     EXPECT_GT(Field(json, "return_stderr"), 0);
+    EXPECT_GE(Field(json, "amount_wagered"), 5 * 1000) << "the smallest streak bet is 5";
+    EXPECT_NEAR(Field(json, "return_per_wagered") * Field(json, "amount_wagered"),
+        Field(json, "bankroll_end") - 10000, 0.01);
+    EXPECT_GT(Field(json, "insurance_wagered"), 0) << "the default strategy insures odd rows";
     for (const char* key : {"blackjacks", "seconds", "hands_per_second"})
         EXPECT_GE(Field(json, key), 0) << key;
     EXPECT_TRUE(
@@ -102,7 +106,7 @@ TEST_F(Bjsim, DefaultsPlayAThousandHandsWithTheDatabaseBesideTheProgram) {
     EXPECT_EQ(out.rfind("Session  Max. Winning Amt", 0), 0u) << out;
     for (const char* line : {"Playing strategy:  Default\n", "Betting strategy:  Default\n",
              "Decks:             1\n", "Sessions:          1\n", "Hands played:      1000 ",
-             "Return per hand:", "hands per second"})
+             "Return per hand:", "Amount wagered:", "Return / wagered:", "hands per second"})
         EXPECT_TRUE(Has(out, line)) << line;
     EXPECT_TRUE(fs::exists(path)) << "no database beside the program";
 }
