@@ -1,8 +1,12 @@
 #include "engine/settlement.h"
 #include "engine_fixture.h"
 
+#include "engine/session_stops.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
 #include <string>
 
 namespace bj {
@@ -80,6 +84,37 @@ TEST(Settlement, StreaksAndTheirFinishedLengths) {
     const GameState cut = Play("LLWSW");
     EXPECT_EQ(cut.StreakStopCounts[kLosing][2], 1);
     EXPECT_EQ(cut.LoseStreakCapped, 0);
+}
+
+// A settlement that would carry a total past the limit throws and leaves it as it was.
+TEST(Settlement, MoneyPastTheLimitThrowsAndNothingWraps) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    const struct {
+        const char* what;
+        Currency GameState::*total;
+        std::int64_t units;
+        std::function<void(GameState&)> settle;
+    } cases[] = {
+        {"a win", &GameState::Bankroll, kMax - 5,
+            [](GameState& gs) { SettleWin(gs, false, false); }},
+        {"a blackjack", &GameState::Bankroll, kMax - 100000,
+            [](GameState& gs) { SettleWin(gs, true, false); }},
+        {"a loss", &GameState::Bankroll, kMin + 5, [](GameState& gs) { SettleLoss(gs, false); }},
+        {"an insurance stake", &GameState::Bankroll, kMin + 5, &LoseInsuranceStake},
+        {"the amount wagered", &GameState::AmountWagered, kMax - 5, &SettlePush},
+        {"the insurance wagered", &GameState::InsuranceWagered, kMax - 5, &SettleInsuranceWon},
+        {"the blackjack amount won", &GameState::BlackjackAmountWon, kMax - 5,
+            [](GameState& gs) { SettleWin(gs, true, false); }},
+    };
+    for (const auto& c : cases) {
+        GameState gs = test::FlatTable();
+        gs.MultiSessionMode = true;
+        BeginSession(gs, Currency::FromWhole(100), Currency::FromWhole(100));
+        gs.*c.total = Currency::FromUnits(c.units);
+        EXPECT_THROW(c.settle(gs), CurrencyOverflow) << c.what;
+        EXPECT_EQ((gs.*c.total).Units(), c.units) << c.what;
+    }
 }
 
 TEST(Settlement, ResetPutsEverythingBack) {

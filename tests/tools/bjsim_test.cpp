@@ -150,6 +150,28 @@ TEST_F(Bjsim, AMissingStrategyOrABadFileEndsWithStatusOne) {
     EXPECT_TRUE(Has(err, "not a strategy database") && Has(err, path)) << err;
 }
 
+// Bets of 1e9 without stop levels: no session may stop on a loss level nobody gave, and once
+// the money passes what can be counted the run stops with its message, keeping its rows.
+TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
+    {
+        StrategyDb store = StrategyDb::Open(path);
+        AppendVariableStrategy(store,
+            VariableStrategy {.Name = "Huge",
+                .InitialBet = 1e9,
+                .MaximumBet = 1e9,
+                .MinimumBet = 1e9,
+                .WinBet = 1e9,
+                .LoseBet = 1e9});
+    }
+    const auto [status, out, err]
+        = Run({"--variable", "2", "--hands", "420000", "--sessions", "3", "--seed", "1", "--csv"});
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.rfind("bjsim: The bankroll has grown past 922,337,203,685,477.58", 0), 0u) << err;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 3) << out; // the header and two rows
+    EXPECT_EQ(std::count(out.begin(), out.end(), ','), 3 * 8);
+    EXPECT_TRUE(Has(out, "\n1,") && Has(out, "\n2,") && !Has(out, "loss")) << out;
+}
+
 TEST(BjsimMoney, TwoDecimalsHalvesToEvenGroupedOnRequest) {
     const std::tuple<std::int64_t, std::string, std::string> cases[]
         = {{25, "0.00", "0.00"}, {150, "0.02", "0.02"}, {-50, "0.00", "0.00"},
