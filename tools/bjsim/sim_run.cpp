@@ -54,7 +54,8 @@ MultiSessionInputs Inputs(const SimOptions& options) {
 } // namespace
 
 SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
-    const std::function<void(const SessionRow&)>& rowDone) {
+    const std::function<void(const SessionRow&)>& rowDone,
+    const std::function<void(const RunProgress&)>& progress) {
     GameState gs;
     ResetStatistics(gs);
     SimResult result;
@@ -69,12 +70,18 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
 
     RoundResults rounds(gs);
     MultiSessionHooks hooks;
-    hooks.Cancelled = [&rounds] {
+    std::int64_t sessionsDone = 0, handsDone = 0;
+    std::uint32_t calls = 0;
+    hooks.Cancelled = [&] {
         rounds.Observe();
+        if (progress && ++calls % kProgressRounds == 0)
+            progress({sessionsDone, handsDone + gs.SessionHandsPlayed, gs.SessionHandsPlayed});
         return false;
     };
     hooks.RowDone = [&](const SessionRow& row) {
         rounds.SessionDone();
+        ++sessionsDone;
+        handsDone += row.Hands;
         if (rowDone)
             rowDone(row);
     };
