@@ -14,12 +14,19 @@ struct Card {
     std::uint8_t suit = 0; // 1..4
 };
 
-// One card position of a hand as the table shows it.
+// One card position of a hand as the table shows it; whether it holds a card is the hand's
+// HandSums::Cards.
 struct CardSlot {
-    bool present = false;
     std::uint8_t rank = 0;
     std::uint8_t suit = 0;
     std::int8_t value = 0; // count value: ace 11 (1 once demoted), faces 10
+};
+
+// Kept as cards are dealt, hidden or an ace is demoted, so no rule adds up a hand's cards.
+struct HandSums {
+    std::int8_t Cards = 0; // positions 1..Cards hold cards, the rest none
+    std::int8_t Total = 0; // sum of their count values
+    std::int8_t SoftAces = 0; // aces among them still counted 11
 };
 
 constexpr int CountValue(int rank) {

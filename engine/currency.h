@@ -16,9 +16,10 @@ public:
 // Out of line and cold, so every checked sum costs one rarely taken branch.
 [[noreturn]] void ThrowCurrencyOverflow(bool negative);
 
-// Rounds to the nearest whole number, halves to the even neighbour.
+// Rounds to the nearest whole number, halves to the even neighbour (the default rounding
+// mode); one instruction where errno is not kept for math functions.
 inline std::int64_t RoundHalfEven(double x) {
-    return static_cast<std::int64_t>(std::nearbyint(x));
+    return std::llrint(x);
 }
 
 constexpr std::int64_t CheckedAdd(std::int64_t a, std::int64_t b) {

@@ -59,7 +59,9 @@ struct GameState {
     // Shoe and table; live cards are Shoe[0 .. CardsLeft-1], positions are 1..11.
     std::vector<Card> Shoe;
     std::int32_t CardsLeft = 0;
+    std::int32_t ReshuffleAt = 0; // set by BuildShoe: CardsLeft at or below it rebuilds
     std::array<std::array<CardSlot, kMaxCardsInHand + 1>, 3> CardSlots {}; // [who][position]
+    std::array<HandSums, 3> Hands {}; // [who]
     std::int32_t CurrentHand = kPlayer;
     Random Rng;
     std::vector<Card> StackedCards; // test seam: dealt before any random draw, back first

@@ -2,23 +2,97 @@
 
 #include "engine/game_state.h"
 
+// Inline: the round asks these several times per card, and a call costs more than most of them.
 namespace bj {
 
-// Sum of count values over the cards present (or positions 1 and 2 only).
-int HandTotal(const GameState& gs, int who, bool firstTwoOnly = false);
-// Total after demoting aces to 1, in position order, only as far as needed; demotions stay.
-int HandValue(GameState& gs, int who);
-int CardCount(const GameState& gs, int who);
+// Makes positions 1..cards of the hand hold its cards and recounts its sums from them.
+void RecountHand(GameState& gs, int who, int cards);
+// Demotes aces to 1 in position order while the hand is over 21 and holds one counted 11.
+void DemoteAces(GameState& gs, int who);
 
-int PlayerRowFirstTwo(const GameState& gs);
-int PlayerRow(const GameState& gs);
-int DealerColumn(const GameState& gs);
-bool IsDealerSoft17(const GameState& gs);
-bool MayDouble(const GameState& gs, int who);
-bool CheckSplit(const GameState& gs, int who, int& splitCount);
+inline bool HoldsCard(const GameState& gs, int who, int position) {
+    return position <= gs.Hands[who].Cards;
+}
+
+// Sum of count values over the cards present (or positions 1 and 2 only).
+inline int HandTotal(const GameState& gs, int who, bool firstTwoOnly = false) {
+    if (firstTwoOnly)
+        return gs.CardSlots[who][1].value + gs.CardSlots[who][2].value;
+    return gs.Hands[who].Total;
+}
+
+// Total after demoting aces to 1, in position order, only as far as needed; demotions stay.
+inline int HandValue(GameState& gs, int who) {
+    const HandSums& hand = gs.Hands[who];
+    if (hand.Total > 21 && hand.SoftAces > 0) [[unlikely]]
+        DemoteAces(gs, who);
+    return hand.Total;
+}
+
+inline int CardCount(const GameState& gs, int who) {
+    return gs.Hands[who].Cards;
+}
+
+inline int RowOfTotal(int total, bool soft) {
+    if (total >= 4 && total <= 11)
+        return total - 4;
+    if (total >= 12 && total <= 20)
+        return 8 + 2 * (total - 12) + (soft ? 1 : 0);
+    return 0;
+}
+
+inline int PlayerRowFirstTwo(const GameState& gs) {
+    const CardSlot& a = gs.CardSlots[kPlayer][1];
+    const CardSlot& b = gs.CardSlots[kPlayer][2];
+    return RowOfTotal(a.value + b.value, a.value == 11 || b.value == 11);
+}
+
+// A soft hand of three or more cards uses the hard row of its total.
+inline int PlayerRow(const GameState& gs) {
+    const HandSums& hand = gs.Hands[kPlayer];
+    return RowOfTotal(hand.Total, hand.Cards <= 2 && hand.SoftAces > 0);
+}
+
+inline int DealerColumn(const GameState& gs) {
+    const int v = gs.CardSlots[kDealer][2].value;
+    return (v >= 2 && v <= 10) ? 11 - v : 0;
+}
+
+// Only the first two cards count: a three-card soft 17 is a hard 17.
+inline bool IsDealerSoft17(const GameState& gs) {
+    const CardSlot& a = gs.CardSlots[kDealer][1];
+    const CardSlot& b = gs.CardSlots[kDealer][2];
+    const bool ace = a.value == 11 || a.value == 1 || b.value == 11 || b.value == 1;
+    return a.value + b.value == 17 && ace;
+}
 
 inline int StrategyAction(const GameState& gs, int row, int column) {
     return gs.StrategyMatrix[row][column];
+}
+
+inline bool MayDouble(const GameState& gs, int who) {
+    if (HoldsCard(gs, who, 3))
+        return false;
+    if (gs.DoubleDownRule == 1) {
+        const int total = HandTotal(gs, who, true);
+        if (total != 10 && total != 11)
+            return false;
+    }
+    const int action = StrategyAction(gs, PlayerRowFirstTwo(gs), DealerColumn(gs));
+    return action == kDoubleDown || action == kSplitOrDouble;
+}
+
+// A pair of aces whose first ace is already demoted is still a pair; ten-king is not.
+inline bool CheckSplit(const GameState& gs, int who, int& splitCount) {
+    const CardSlot& a = gs.CardSlots[who][1];
+    const CardSlot& b = gs.CardSlots[who][2];
+    const bool candidate = (!HoldsCard(gs, who, 3) && a.value == 1) || a.value == b.value;
+    if (!candidate || a.rank != b.rank)
+        return false;
+    if (StrategyAction(gs, PlayerRowFirstTwo(gs), DealerColumn(gs)) < kSplitOrHit)
+        return false;
+    ++splitCount;
+    return true;
 }
 
 } // namespace bj

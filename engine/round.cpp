@@ -44,8 +44,9 @@ public:
     }
 
 private:
+    // Emptying the hands is enough: no rule reads a position past a hand's last card.
     void ClearTable() {
-        gs_.CardSlots = {};
+        gs_.Hands = {};
         gs_.InsuranceResult = {};
         gs_.AmountWonOnHand = {};
         gs_.SplitThisHand = false;
@@ -220,12 +221,10 @@ private:
     }
 
     void StartSplitHand(int h) {
-        for (int position = 2; position <= kMaxCardsInHand; ++position) {
-            if (gs_.CardSlots[kPlayer][position].present) {
-                gs_.CardSlots[kPlayer][position].present = false;
-                table_.CardHidden(kPlayer, position);
-            }
-        }
+        const int cards = CardCount(gs_, kPlayer);
+        RecountHand(gs_, kPlayer, 1);
+        for (int position = 2; position <= cards; ++position)
+            table_.CardHidden(kPlayer, position);
         RestoreFirstAce();
         gs_.CardSlots[kPlayer][1].suit = splitHands_[h].suit;
         table_.CardShown(kPlayer, 1);
@@ -236,8 +235,10 @@ private:
     // Valuing a pair of aces demoted the first; every hand that starts with it counts it 11.
     void RestoreFirstAce() {
         CardSlot& first = gs_.CardSlots[kPlayer][1];
-        if (first.value == 1)
+        if (first.value == 1) {
             first.value = 11;
+            RecountHand(gs_, kPlayer, CardCount(gs_, kPlayer));
+        }
     }
 
     bool SplitAgain() {
@@ -245,7 +246,7 @@ private:
             return false;
         table_.WaitForContinue();
         splitHands_[splitCount_].suit = gs_.CardSlots[kPlayer][2].suit;
-        gs_.CardSlots[kPlayer][2].present = false;
+        RecountHand(gs_, kPlayer, 1);
         table_.CardHidden(kPlayer, 2);
         RestoreFirstAce();
         return true;

@@ -23,15 +23,6 @@ Card TakeStackedCard(GameState& gs) {
     return card;
 }
 
-// Every remaining card is equally likely; the last live card fills the gap.
-Card TakeRandomCard(GameState& gs) {
-    const auto p = gs.Rng.Below(static_cast<std::uint32_t>(gs.CardsLeft));
-    const Card card = gs.Shoe[p];
-    gs.Shoe[p] = gs.Shoe[gs.CardsLeft - 1];
-    --gs.CardsLeft;
-    return card;
-}
-
 } // namespace
 
 void BuildShoe(GameState& gs) {
@@ -48,21 +39,13 @@ void BuildShoe(GameState& gs) {
     for (int deck = 0; deck < decks; ++deck)
         std::copy(kDeck.begin(), kDeck.end(), gs.Shoe.begin() + deck * 52);
     gs.CardsLeft = static_cast<std::int32_t>(gs.Shoe.size());
+    // No more than a third left: CardsLeft * 100 <= size * 33.
+    gs.ReshuffleAt = static_cast<std::int32_t>(gs.Shoe.size() * 33 / 100);
 }
 
-void DealCard(GameState& gs, int position) {
-    if (gs.CardsLeft <= 0 && gs.StackedCards.empty())
-        BuildShoe(gs);
-    const Card card = gs.StackedCards.empty() ? TakeRandomCard(gs) : TakeStackedCard(gs);
-
-    CardSlot& slot = gs.CardSlots[gs.CurrentHand][position];
-    slot.rank = card.rank;
-    slot.suit = card.suit;
-    slot.value = static_cast<std::int8_t>(CountValue(card.rank));
-    slot.present = true;
-
-    // Reshuffle once no more than a third of the shoe is left.
-    if (gs.Shoe.size() * 33 >= static_cast<std::size_t>(gs.CardsLeft) * 100)
+void DealStackedCard(GameState& gs, int position) {
+    PlaceCard(gs, gs.CurrentHand, position, TakeStackedCard(gs));
+    if (gs.CardsLeft <= gs.ReshuffleAt)
         BuildShoe(gs);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/game_state.h"
+#include "engine/hand_rules.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -10,9 +11,38 @@ namespace bj {
 // Fills the shoe with DecksInShoe decks in deck, suit, rank order.
 void BuildShoe(GameState& gs);
 
+// Writes a card into `position` of a hand; the next position is the usual case and the only
+// one the sums follow without recounting.
+inline void PlaceCard(GameState& gs, int who, int position, Card card) {
+    const auto value = static_cast<std::int8_t>(CountValue(card.rank));
+    gs.CardSlots[who][position] = CardSlot {card.rank, card.suit, value};
+    HandSums& hand = gs.Hands[who];
+    if (position != hand.Cards + 1) [[unlikely]]
+        return RecountHand(gs, who, position);
+    hand.Cards = static_cast<std::int8_t>(position);
+    hand.Total = static_cast<std::int8_t>(hand.Total + value);
+    hand.SoftAces = static_cast<std::int8_t>(hand.SoftAces + (value == 11 ? 1 : 0));
+}
+
+// The stacked-card test seam, kept out of line and off the path of a random draw.
+void DealStackedCard(GameState& gs, int position);
+
 // Draws a card uniformly among those left into `position` of CurrentHand; rebuilds the
 // shoe once no more than a third of it is left.
-void DealCard(GameState& gs, int position);
+inline void DealCard(GameState& gs, int position) {
+    if (!gs.StackedCards.empty()) [[unlikely]]
+        return DealStackedCard(gs, position);
+    if (gs.CardsLeft <= 0) [[unlikely]]
+        BuildShoe(gs);
+    // Every remaining card is equally likely; the last live card fills the gap.
+    Card* const live = gs.Shoe.data();
+    const auto p = gs.Rng.Below(static_cast<std::uint32_t>(gs.CardsLeft));
+    const Card card = live[p];
+    live[p] = live[--gs.CardsLeft];
+    PlaceCard(gs, gs.CurrentHand, position, card);
+    if (gs.CardsLeft <= gs.ReshuffleAt) [[unlikely]]
+        BuildShoe(gs);
+}
 
 void SeedRandom(GameState& gs, std::uint64_t seed);
 // Seconds since midnight, as the program has always seeded.

@@ -10,14 +10,12 @@ namespace {
 
 // Puts the given ranks into a hand's positions 1..n, as dealt.
 void Hold(GameState& gs, int who, const std::vector<int>& ranks) {
-    for (auto& slot : gs.CardSlots[who])
-        slot.present = false;
     int position = 1;
     for (int rank : ranks) {
-        CardSlot& slot = gs.CardSlots[who][position++];
-        slot = CardSlot {true, static_cast<std::uint8_t>(rank), kSpades,
-            static_cast<std::int8_t>(CountValue(rank))};
+        gs.CardSlots[who][position++] = CardSlot {
+            static_cast<std::uint8_t>(rank), kSpades, static_cast<std::int8_t>(CountValue(rank))};
     }
+    RecountHand(gs, who, static_cast<int>(ranks.size()));
 }
 
 TEST(HandRules, HandValueDemotesAcesOnlyAsFarAsNeeded) {

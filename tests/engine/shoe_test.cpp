@@ -47,7 +47,7 @@ TEST(Shoe, DealsFacesAndCountValues) {
         gs.CurrentHand = kDealer;
         DealCard(gs, 3);
         const CardSlot& slot = gs.CardSlots[kDealer][3];
-        EXPECT_TRUE(slot.present);
+        EXPECT_TRUE(HoldsCard(gs, kDealer, 3));
         EXPECT_EQ(slot.value, c.value);
         EXPECT_EQ(slot.suit, kHearts);
         EXPECT_STREQ(FaceText(slot.rank), c.face);
