@@ -32,7 +32,9 @@ RunEnd PlayBatchSession(GameState& gs, const CancelCheck& bCancelled) {
             return RunEnd::Cancelled;
         if (gs.SessionHandsPlayed >= gs.HandsToPlay)
             return RunEnd::HandsUsedUp;
+        const Currency before = gs.Bankroll;
         gs.SessionHandsPlayed += PlayRound(gs, table);
+        gs.Rounds.Count((gs.Bankroll - before).Units());
         if (gs.SessionStop) {
             ResetAfterStop(gs);
             return RunEnd::SessionStopped;

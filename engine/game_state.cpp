@@ -21,6 +21,7 @@ void ResetStatistics(GameState& gs) {
     gs.DoubledAmountWon = gs.DoubledAmountLost = gs.SplitAmountWon = gs.SplitAmountLost = {};
     gs.InsuranceAmountWon = gs.InsuranceAmountLost = gs.EvenMoneyAmountWon = {};
     gs.AmountWagered = gs.InsuranceWagered = {};
+    gs.Rounds = {};
     gs.AmountWonOnHand = {};
 }
 

@@ -30,6 +30,26 @@ enum InsuranceOn21Choice : int { kTakeEvenMoney = 0, kTakeInsurance = 1, kPlayOu
 enum BettingKind : int { kStreakBetting = 0, kVariableBetting = 1 };
 enum StreakKind : int { kWinning = 1, kLosing = 2 };
 
+// Every round's bankroll change in the batch engine, as exact integer sums of 1/10,000 units,
+// so that sessions tallied apart add up to the same figures in any order.
+struct RoundTally {
+    std::int64_t Rounds = 0;
+    std::int64_t Sum = 0;
+    unsigned __int128 SumOfSquares = 0;
+
+    void Count(std::int64_t units) {
+        ++Rounds;
+        Sum += units;
+        const auto magnitude = static_cast<unsigned __int128>(units < 0 ? -units : units);
+        SumOfSquares += magnitude * magnitude;
+    }
+    void Add(const RoundTally& o) {
+        Rounds += o.Rounds;
+        Sum += o.Sum;
+        SumOfSquares += o.SumOfSquares;
+    }
+};
+
 // The one record every window and the engine share, from start-up to program end.
 struct GameState {
     // Table rules and playing strategy.
@@ -91,6 +111,11 @@ struct GameState {
         StreakStopCounts {}; // [kind][length]
     bool StreakStart = true;
     bool StreakFlipped = false;
+    // Decided hands of one kind from the start of the session, while no other kind came; the
+    // parallel runner joins them to the streak the session before left.
+    std::int32_t OpeningStreak = 0;
+    bool OpeningStreakWon = false;
+    bool OpeningStreakOpen = true;
     std::int64_t DoubledHandsWon = 0, DoubledHandsLost = 0;
     Currency DoubledAmountWon, DoubledAmountLost;
     std::int64_t SplitHandsWon = 0, SplitHandsLost = 0;
@@ -100,6 +125,7 @@ struct GameState {
     Currency EvenMoneyAmountWon;
     Currency AmountWagered; // every main bet, doubles at their doubled stake, every split hand
     Currency InsuranceWagered; // insurance stakes; even money is none
+    RoundTally Rounds; // kept by the batch engine
 
     // Multi-session values.
     bool MultiSessionMode = false;

@@ -1,5 +1,7 @@
 #include "engine/multi_session.h"
 
+#include "engine/shoe.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -55,6 +57,8 @@ MultiSessionSummary RunMultiSession(
         const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
         if (hooks.ProcessEvents)
             hooks.ProcessEvents();
+        if (inputs.Seed)
+            SeedRandom(gs, SessionSeed(*inputs.Seed, session));
         PlayBatchSession(gs, hooks.Cancelled);
 
         SessionRow row = MakeRow(gs, session, start, startLoseLevel);
@@ -72,6 +76,16 @@ MultiSessionSummary RunMultiSession(
     }
     summary.EndBank = gs.Bankroll;
     return summary;
+}
+
+// Two rounds of the splitmix64 finaliser: neighbouring sessions get unrelated streams.
+std::uint64_t SessionSeed(std::uint64_t seed, std::int64_t session) {
+    const auto mix = [](std::uint64_t z) {
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    };
+    return mix(seed ^ mix(static_cast<std::uint64_t>(session) + 0x9e3779b97f4a7c15ULL));
 }
 
 std::string HandsToTime(std::int64_t hands) {

@@ -16,6 +16,10 @@ struct MultiSessionInputs {
     std::optional<Currency> MaxWin; // absent: no win level, so neither its stop nor bail-out
     std::optional<Currency> MaxLoss; // absent: no loss stop
     std::int32_t BailOutPercent = 0; // 0..100
+    // Given: each session deals from its own stream, SessionSeed(Seed, session), so a session
+    // plays the same wherever and whenever it is played. Absent: the game state's generator
+    // deals on from session to session.
+    std::optional<std::uint64_t> Seed;
 };
 
 // One result row: the columns of the simulator's grid.
@@ -50,6 +54,9 @@ struct MultiSessionSummary {
 // RowDone stand.
 MultiSessionSummary RunMultiSession(
     GameState& gs, const MultiSessionInputs& inputs, const MultiSessionHooks& hooks = {});
+
+// The seed of a session's own stream of cards.
+std::uint64_t SessionSeed(std::uint64_t seed, std::int64_t session);
 
 // Playing time at 20 seconds a hand as "hh:nn"; hours grow past two digits rather than wrap.
 std::string HandsToTime(std::int64_t hands);

@@ -40,6 +40,8 @@ SessionEnd ClassifySessionEnd(const GameState& gs, std::optional<Currency> start
 
 void BeginSession(GameState& gs, std::optional<Currency> maxWin, std::optional<Currency> maxLoss) {
     gs.SessionStartBank = gs.SessionPeakBank = gs.SessionLowBank = gs.Bankroll;
+    gs.OpeningStreak = 0;
+    gs.OpeningStreakOpen = true;
     gs.SessionWinLevel.reset();
     gs.SessionLoseLevel.reset();
     if (maxWin)

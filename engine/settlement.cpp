@@ -25,6 +25,14 @@ void KeepStreaks(GameState& gs, bool won) {
     std::int32_t& longest = won ? gs.MaxWinStreak : gs.MaxLoseStreak;
     ++streak;
     capped = std::min(streak, kStreakLengths);
+    if (gs.OpeningStreakOpen) {
+        if (gs.OpeningStreak == 0)
+            gs.OpeningStreakWon = won;
+        if (won == gs.OpeningStreakWon)
+            ++gs.OpeningStreak;
+        else
+            gs.OpeningStreakOpen = false;
+    }
     if (streak == 1)
         CountFinishedStreak(gs, won ? kLosing : kWinning, otherCapped);
     other = 0;

@@ -1,0 +1,222 @@
+#include "engine/parallel_sessions.h"
+
+#include "engine/session_merge.h"
+#include "engine/shoe.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace bj {
+
+namespace {
+
+// Sessions are handed out in blocks of about this many hands, so short sessions do not pay
+// for the hand-over and long ones still spread over the threads.
+constexpr std::int64_t kBlockHands = 1 << 16;
+constexpr std::int64_t kMaxBlockSessions = 4096;
+constexpr std::uint32_t kProgressRounds = 1024;
+
+struct Block {
+    std::vector<SessionTotals> sessions;
+    std::exception_ptr failure; // after the sessions above
+};
+
+// One thread's own copy of the game state and what the calling thread may read of it.
+struct Player {
+    GameState gs;
+    std::atomic<std::int64_t> sessionHands {0};
+};
+
+class Run {
+public:
+    Run(const GameState& gs, const MultiSessionInputs& inputs, int threads, bool progress)
+        : inputs_(inputs)
+        , seed_(*inputs.Seed)
+        , blockSessions_(std::clamp<std::int64_t>(
+              kBlockHands / std::max<std::int64_t>(inputs.HandsPerSession, 1), 1,
+              kMaxBlockSessions))
+        , blocks_((inputs.Sessions + blockSessions_ - 1) / blockSessions_)
+        , window_(2 * threads + 2)
+        , progress_(progress) {
+        for (int t = 0; t < threads; ++t) {
+            auto& player = players_.emplace_back(std::make_unique<Player>());
+            player->gs = gs;
+            player->gs.StackedCards.clear();
+            player->gs.MultiSessionMode = true;
+        }
+        for (auto& player : players_)
+            threads_.emplace_back([this, p = player.get()] { Play(*p); });
+    }
+
+    ~Run() {
+        {
+            const std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        changed_.notify_all();
+        for (auto& thread : threads_)
+            thread.join();
+    }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+    std::int64_t Blocks() const { return blocks_; }
+    std::int64_t FirstSession(std::int64_t block) const { return block * blockSessions_ + 1; }
+
+    // Waits for the block, calling `progress` while it waits when asked for.
+    template <class Progress> Block Take(std::int64_t block, const Progress& progress) {
+        std::unique_lock lock(mutex_);
+        while (!ready_.contains(block)) {
+            if (progress_) {
+                changed_.wait_for(lock, std::chrono::milliseconds(100));
+                lock.unlock();
+                progress(Snapshot());
+                lock.lock();
+            } else {
+                changed_.wait(lock);
+            }
+        }
+        Block taken = std::move(ready_[block]);
+        ready_.erase(block);
+        taken_ = block + 1;
+        lock.unlock();
+        changed_.notify_all();
+        return taken;
+    }
+
+private:
+    ParallelProgress Snapshot() const {
+        ParallelProgress p;
+        p.SessionsDone = sessionsPlayed_.load(std::memory_order_relaxed);
+        for (const auto& player : players_)
+            p.SessionHands += player->sessionHands.load(std::memory_order_relaxed);
+        p.Hands = handsPlayed_.load(std::memory_order_relaxed) + p.SessionHands;
+        return p;
+    }
+
+    bool NextBlock(std::int64_t& block) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(
+            lock, [this] { return stop_ || next_ >= blocks_ || next_ < taken_ + window_; });
+        if (stop_ || next_ >= blocks_)
+            return false;
+        block = next_++;
+        return true;
+    }
+
+    void Play(Player& player) {
+        std::int64_t block = 0;
+        while (NextBlock(block)) {
+            Block done = PlayBlock(player, block);
+            {
+                const std::lock_guard lock(mutex_);
+                ready_.emplace(block, std::move(done));
+            }
+            changed_.notify_all();
+        }
+    }
+
+    Block PlayBlock(Player& player, std::int64_t block) {
+        Block done;
+        const std::int64_t first = FirstSession(block);
+        const std::int64_t last = std::min(first + blockSessions_ - 1, inputs_.Sessions);
+        done.sessions.reserve(static_cast<std::size_t>(last - first + 1));
+        try {
+            for (std::int64_t session = first; session <= last; ++session)
+                done.sessions.push_back(PlaySession(player, session));
+        } catch (...) {
+            done.failure = std::current_exception();
+        }
+        return done;
+    }
+
+    // A session's play does not depend on the bankroll it starts from: its first bet is the
+    // betting strategy's, later bets follow from its own hands, and the stop rules compare the
+    // bankroll with the start only through differences. So it is played from zero and moved
+    // onto the bankroll of the run when its turn to be merged comes (MergeSession).
+    SessionTotals PlaySession(Player& player, std::int64_t session) {
+        GameState& gs = player.gs;
+        ZeroForSession(gs);
+        gs.HandsToPlay = inputs_.HandsPerSession;
+        gs.BailOutFraction = std::clamp(inputs_.BailOutPercent, 0, 100) / 100.0;
+        BeginSession(gs, inputs_.MaxWin, inputs_.MaxLoss);
+        const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
+        SeedRandom(gs, SessionSeed(seed_, session));
+        std::uint32_t rounds = 0;
+        const RunEnd end = progress_
+            ? PlayBatchSession(gs,
+                [&] {
+                    if (++rounds % kProgressRounds == 0)
+                        player.sessionHands.store(gs.SessionHandsPlayed, std::memory_order_relaxed);
+                    return false;
+                })
+            : PlayBatchSession(gs);
+        SessionTotals totals = TakeSession(gs, end, startLoseLevel);
+        player.sessionHands.store(0, std::memory_order_relaxed);
+        handsPlayed_.fetch_add(totals.Hands, std::memory_order_relaxed);
+        sessionsPlayed_.fetch_add(1, std::memory_order_relaxed);
+        return totals;
+    }
+
+    const MultiSessionInputs inputs_;
+    const std::uint64_t seed_;
+    const std::int64_t blockSessions_;
+    const std::int64_t blocks_;
+    const std::int64_t window_;
+    const bool progress_;
+    std::vector<std::unique_ptr<Player>> players_;
+    std::atomic<std::int64_t> handsPlayed_ {0}, sessionsPlayed_ {0};
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::int64_t next_ = 0; // the next block to hand out
+    std::int64_t taken_ = 0; // blocks taken by the calling thread
+    std::map<std::int64_t, Block> ready_;
+    bool stop_ = false;
+    std::vector<std::thread> threads_; // last: they stop and join before the rest goes
+};
+
+} // namespace
+
+MultiSessionSummary RunParallelSessions(
+    GameState& gs, const MultiSessionInputs& inputs, int threads, const ParallelHooks& hooks) {
+    MultiSessionInputs seeded = inputs;
+    if (!seeded.Seed)
+        seeded.Seed = gs.Rng.Next();
+    gs.HandsToPlay = inputs.HandsPerSession;
+    gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
+
+    MultiSessionSummary summary;
+    summary.StartBank = gs.Bankroll;
+    Currency runningTotal;
+    const auto progress = [&hooks](const ParallelProgress& p) { hooks.Progress(p); };
+    Run run(gs, seeded, std::max(threads, 1), static_cast<bool>(hooks.Progress));
+    for (std::int64_t block = 0; block < run.Blocks(); ++block) {
+        const Block done = run.Take(block, progress);
+        std::int64_t session = run.FirstSession(block);
+        for (const SessionTotals& totals : done.sessions) {
+            SessionRow row = MergeSession(gs, totals, session);
+            runningTotal += row.WonLost;
+            row.RunningTotal = runningTotal;
+            summary.Hands += row.Hands;
+            summary.SessionsPlayed = session++;
+            summary.EndBank = gs.Bankroll;
+            if (hooks.RowDone)
+                hooks.RowDone(row);
+        }
+        if (done.failure)
+            std::rethrow_exception(done.failure);
+    }
+    summary.EndBank = gs.Bankroll;
+    return summary;
+}
+
+} // namespace bj

@@ -1,0 +1,207 @@
+#include "engine/parallel_sessions.h"
+#include "engine_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace bj {
+namespace {
+
+// A rough basic strategy with splits, doubles and some insurance; columns DA, D10 .. D2.
+GameState BasicTable(int decks, bool variable) {
+    GameState gs = test::FlatTable(decks);
+    const char* rows[kPlayerRows] = {"0000000033", "0000000000", "0000000033", "0000000000",
+        "0000000000", "0000022220", "0022222222", "0222222222", "0000111000", "3333333333",
+        "0000111111", "0000022000", "0000444444", "0000022000", "0000111111", "0000022200",
+        "3333333333", "0000022220", "1111111111", "0000022220", "1011444444", "0000222221",
+        "1111111111", "1111111111", "1111111111", "1111111111"};
+    for (int row = 0; row < kPlayerRows; ++row) {
+        for (int col = 0; col < kDealerColumns; ++col)
+            gs.StrategyMatrix[row][col] = static_cast<std::int8_t>(rows[row][col] - '0');
+        gs.InsuranceByRow[row] = row % 5 == 0;
+    }
+    gs.DealerSoft17 = 0;
+    gs.InsuranceOn21 = kTakeInsurance;
+    const double bets[] = {0, 5, 10, 20, 30, 40, 5, 5, 5, 5, 5};
+    for (int i = 1; i <= kBetSteps; ++i) {
+        gs.WinningHandBets[i] = bets[i];
+        gs.LosingHandBets[i] = bets[11 - i] + 1;
+    }
+    gs.WinStreakLength = 5;
+    gs.LoseStreakLength = 3;
+    gs.BettingType = variable ? kVariableBetting : kStreakBetting;
+    gs.MaximumBet = 45;
+    gs.MinimumBet = 5;
+    gs.WinBet = 7;
+    gs.LoseBet = 2.5;
+    gs.MaintainMax = 1;
+    gs.LoseAddSub = 1;
+    ResetStatistics(gs);
+    return gs;
+}
+
+// Every figure a run leaves in the game state, one per line, so a difference names itself.
+std::string Figures(const GameState& g) {
+    std::ostringstream out;
+    const auto money
+        = [&](const char* name, Currency c) { out << name << ' ' << c.Units() << '\n'; };
+    const auto whole = [&](const char* name, std::int64_t n) { out << name << ' ' << n << '\n'; };
+    money("Bankroll", g.Bankroll);
+    money("MaxBankroll", g.MaxBankroll);
+    money("MinBankroll", g.MinBankroll);
+    money("SessionEndBank", g.SessionEndBank);
+    money("SessionPeakBank", g.SessionPeakBank);
+    money("SessionLowBank", g.SessionLowBank);
+    money("BlackjackAmountWon", g.BlackjackAmountWon);
+    money("DoubledAmountWon", g.DoubledAmountWon);
+    money("DoubledAmountLost", g.DoubledAmountLost);
+    money("SplitAmountWon", g.SplitAmountWon);
+    money("SplitAmountLost", g.SplitAmountLost);
+    money("InsuranceAmountWon", g.InsuranceAmountWon);
+    money("InsuranceAmountLost", g.InsuranceAmountLost);
+    money("EvenMoneyAmountWon", g.EvenMoneyAmountWon);
+    money("AmountWagered", g.AmountWagered);
+    money("InsuranceWagered", g.InsuranceWagered);
+    money("InsuranceResult", g.InsuranceResult);
+    money("AmountWonOnHand", g.AmountWonOnHand);
+    for (auto [name, n] : {std::pair {"HandsWon", g.HandsWon}, {"HandsLost", g.HandsLost},
+             {"BlackjacksWon", g.BlackjacksWon}, {"TiedHands", g.TiedHands},
+             {"PushStreak", g.PushStreak}, {"DoubledHandsWon", g.DoubledHandsWon},
+             {"DoubledHandsLost", g.DoubledHandsLost}, {"SplitHandsWon", g.SplitHandsWon},
+             {"SplitHandsLost", g.SplitHandsLost}, {"InsuredHandsWon", g.InsuredHandsWon},
+             {"InsuredHandsLost", g.InsuredHandsLost}, {"CurrentBet", g.CurrentBet},
+             {"WinStreak", g.WinStreak}, {"LoseStreak", g.LoseStreak},
+             {"MaxWinStreak", g.MaxWinStreak}, {"MaxLoseStreak", g.MaxLoseStreak},
+             {"WinStreakCapped", g.WinStreakCapped}, {"LoseStreakCapped", g.LoseStreakCapped},
+             {"StreakStart", g.StreakStart}, {"StreakFlipped", g.StreakFlipped},
+             {"SplitThisHand", g.SplitThisHand}, {"DoubledThisHand", g.DoubledThisHand},
+             {"Rounds", g.Rounds.Rounds}, {"RoundSum", g.Rounds.Sum},
+             {"RoundSquares", static_cast<std::int64_t>(g.Rounds.SumOfSquares % 1000000007)}})
+        whole(name, n);
+    for (int kind : {kWinning, kLosing})
+        for (int length = 1; length <= kStreakLengths; ++length)
+            out << "StreakStopCounts " << kind << ' ' << length << ' '
+                << g.StreakStopCounts[kind][length] << '\n';
+    return out.str();
+}
+
+std::string RowText(const SessionRow& r) {
+    std::ostringstream out;
+    out << r.Session << ' ' << r.MaxWinning.Units() << ' ' << r.MaxLosing.Units() << ' ' << r.Hands
+        << ' ' << r.Time << ' ' << r.EndBank.Units() << ' ' << r.WonLost.Units() << ' '
+        << r.RunningTotal.Units() << ' ' << static_cast<int>(r.End) << '\n';
+    return out.str();
+}
+
+struct Played {
+    std::string rows, figures;
+    MultiSessionSummary summary;
+};
+
+// threads 0: RunMultiSession on this thread.
+Played Play(GameState gs, const MultiSessionInputs& inputs, int threads) {
+    Played played;
+    const auto row = [&](const SessionRow& r) { played.rows += RowText(r); };
+    if (threads == 0) {
+        MultiSessionHooks hooks;
+        hooks.RowDone = row;
+        played.summary = RunMultiSession(gs, inputs, hooks);
+    } else {
+        ParallelHooks hooks;
+        hooks.RowDone = row;
+        played.summary = RunParallelSessions(gs, inputs, threads, hooks);
+    }
+    played.figures = Figures(gs);
+    return played;
+}
+
+// Variable betting carries streaks from session to session, streak betting restarts them;
+// stop rules leave capped counts behind; pushes run on across sessions.
+TEST(ParallelSessions, AnyNumberOfThreadsGivesWhatOneThreadGives) {
+    const struct {
+        int decks;
+        bool variable;
+        std::int64_t sessions;
+        std::int32_t hands;
+        bool stops;
+    } cases[] = {{1, false, 40, 3000, false}, {8, true, 40, 3000, false}, {1, true, 3000, 20, true},
+        {8, false, 300, 200, true}, {6, true, 20000, 1, true}, {1, false, 5, 0, false}};
+    for (const auto& c : cases) {
+        MultiSessionInputs inputs;
+        inputs.Sessions = c.sessions;
+        inputs.HandsPerSession = c.hands;
+        if (c.stops) {
+            inputs.MaxWin = Currency::FromWhole(60);
+            inputs.MaxLoss = Currency::FromWhole(90);
+            inputs.BailOutPercent = 40;
+        }
+        inputs.Seed = 99;
+        const GameState gs = BasicTable(c.decks, c.variable);
+        const Played one = Play(gs, inputs, 0);
+        for (int threads : {1, 2, 3}) {
+            const Played many = Play(gs, inputs, threads);
+            EXPECT_EQ(many.rows, one.rows) << c.sessions << " x " << c.hands << ", " << threads;
+            EXPECT_EQ(many.figures, one.figures) << c.sessions << " x " << c.hands;
+            EXPECT_EQ(many.summary.Hands, one.summary.Hands);
+            EXPECT_EQ(many.summary.SessionsPlayed, c.sessions);
+            EXPECT_EQ(many.summary.EndBank, one.summary.EndBank);
+        }
+    }
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+MultiSessionInputs Sessions(std::int64_t sessions, std::int32_t hands, std::uint64_t seed) {
+    MultiSessionInputs inputs;
+    inputs.Sessions = sessions;
+    inputs.HandsPerSession = hands;
+    inputs.Seed = seed;
+    return inputs;
+}
+
+// A session whose last settlement leaves the bankroll at exactly zero counts as stopped on a
+// win: only the real bankroll shows that, not the session played from zero.
+TEST(ParallelSessions, ALastSettlementAtZeroIsClassedOnTheRealBankroll) {
+    GameState gs = BasicTable(1, true);
+    const MultiSessionInputs inputs = Sessions(3, 50, 5);
+    Currency secondEnd;
+    GameState probe = gs;
+    MultiSessionHooks hooks;
+    hooks.RowDone = [&](const SessionRow& r) {
+        if (r.Session == 2)
+            secondEnd = probe.SessionEndBank;
+    };
+    RunMultiSession(probe, inputs, hooks);
+    ASSERT_NE(secondEnd, Currency {});
+    gs.Bankroll = gs.MaxBankroll = gs.MinBankroll = gs.Bankroll - secondEnd;
+    const Played one = Play(gs, inputs, 0);
+    ASSERT_EQ(Lines(one.rows).size(), 3u);
+    EXPECT_EQ(Lines(one.rows)[1].back(), '0' + static_cast<int>(SessionEnd::StoppedOnWin));
+    EXPECT_EQ(Play(gs, inputs, 2).rows, one.rows);
+}
+
+TEST(ParallelSessions, MoneyPastTheLimitStopsTheRunAfterTheSameRowsAsOneThread) {
+    GameState gs = BasicTable(1, true);
+    gs.InitialBet = gs.MaximumBet = gs.MinimumBet = gs.WinBet = gs.LoseBet = 1e9;
+    const MultiSessionInputs inputs = Sessions(6, 200000, 1);
+    std::int64_t rows[2] = {};
+    MultiSessionHooks one;
+    one.RowDone = [&](const SessionRow&) { ++rows[0]; };
+    GameState alone = gs;
+    EXPECT_THROW(RunMultiSession(alone, inputs, one), CurrencyOverflow);
+    ParallelHooks many;
+    many.RowDone = [&](const SessionRow&) { ++rows[1]; };
+    EXPECT_THROW(RunParallelSessions(gs, inputs, 2, many), CurrencyOverflow);
+    EXPECT_GT(rows[0], 0);
+    EXPECT_EQ(rows[1], rows[0]);
+}
+
+} // namespace
+} // namespace bj
