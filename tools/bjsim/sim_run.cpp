@@ -3,8 +3,8 @@
 #include "engine/shoe.h"
 #include "store/betting_strategies.h"
 #include "store/playing_strategies.h"
-#include "tools/bjsim/round_results.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -41,6 +41,17 @@ std::string LoadStrategies(StrategyDb& db, const SimOptions& options, GameState&
     return name;
 }
 
+// Sample standard deviation of a round's result in whole units, from the exact sums.
+double RoundStdDev(const RoundTally& tally) {
+    if (tally.Rounds < 2)
+        return 0;
+    const auto n = static_cast<long double>(tally.Rounds);
+    const auto sum = static_cast<long double>(tally.Sum);
+    const long double spread = static_cast<long double>(tally.SumOfSquares) - sum * sum / n;
+    const long double scale = Currency::kScale;
+    return static_cast<double>(std::sqrt(std::max(spread, 0.0L) / (n - 1)) / scale);
+}
+
 MultiSessionInputs Inputs(const SimOptions& options) {
     MultiSessionInputs inputs;
     inputs.Sessions = options.Sessions;
@@ -68,18 +79,16 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     else
         SeedRandomFromClock(gs);
 
-    RoundResults rounds(gs);
     MultiSessionHooks hooks;
     std::int64_t sessionsDone = 0, handsDone = 0;
     std::uint32_t calls = 0;
-    hooks.Cancelled = [&] {
-        rounds.Observe();
-        if (progress && ++calls % kProgressRounds == 0)
-            progress({sessionsDone, handsDone + gs.SessionHandsPlayed, gs.SessionHandsPlayed});
-        return false;
-    };
+    if (progress)
+        hooks.Cancelled = [&] {
+            if (++calls % kProgressRounds == 0)
+                progress({sessionsDone, handsDone + gs.SessionHandsPlayed, gs.SessionHandsPlayed});
+            return false;
+        };
     hooks.RowDone = [&](const SessionRow& row) {
-        rounds.SessionDone();
         ++sessionsDone;
         handsDone += row.Hands;
         if (rowDone)
@@ -93,7 +102,7 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
 
     result.Sessions = summary.SessionsPlayed;
     result.Hands = summary.Hands;
-    result.Rounds = rounds.Rounds();
+    result.Rounds = gs.Rounds.Rounds;
     result.Won = gs.HandsWon;
     result.Lost = gs.HandsLost;
     result.Tied = gs.TiedHands;
@@ -109,7 +118,7 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
         const double hands = static_cast<double>(result.Hands);
         result.ReturnPerHand = (summary.EndBank - summary.StartBank).ToDouble() / hands;
         result.ReturnStdErr
-            = std::sqrt(static_cast<double>(result.Rounds)) * rounds.StdDev() / hands;
+            = std::sqrt(static_cast<double>(result.Rounds)) * RoundStdDev(gs.Rounds) / hands;
     }
     result.HandsPerSecond
         = result.Seconds > 0 ? static_cast<double>(result.Hands) / result.Seconds : 0;
