@@ -65,6 +65,31 @@ TEST_F(Bjsim, CsvOfAFixedSeedRunIsPinned) {
     EXPECT_TRUE(Has(err, "Hands played:      54")) << err;
 }
 
+// Every session deals from its own stream, so how many threads play them changes nothing.
+TEST_F(Bjsim, AnyNumberOfThreadsPrintsTheSameRowsAndSummary) {
+    const std::vector<std::string> runs[] = {
+        {"--sessions", "300", "--hands", "40", "--seed", "4", "--csv", "--max-loss", "30",
+            "--max-win", "20", "--bail-out", "50"},
+        {"--sessions", "6", "--hands", "20000", "--seed", "9", "--json", "--decks", "8"}};
+    for (const auto& args : runs) {
+        std::string shown[2];
+        for (int threads : {1, 2}) {
+            auto withThreads = args;
+            withThreads.insert(withThreads.end(), {"--threads", std::to_string(threads)});
+            const auto [status, out, err] = Run(withThreads);
+            ASSERT_EQ(status, 0) << err;
+            // All but the timing lines.
+            std::istringstream lines(out + err);
+            for (std::string line; std::getline(lines, line);)
+                if (!Has(line, "second"))
+                    shown[threads - 1] += line + '\n';
+        }
+        EXPECT_EQ(shown[1], shown[0]);
+        EXPECT_TRUE(Has(shown[0], "Sessions:          300\n") || Has(shown[0], "\"hands\": 120"))
+            << shown[0];
+    }
+}
+
 // Long enough for a progress bar, which a pipe must not get.
 TEST_F(Bjsim, JsonSummaryAddsUpAndWithoutStopRulesEverySessionPlaysThrough) {
     const auto [status, json, err]
@@ -158,7 +183,7 @@ TEST_F(Bjsim, HelpDocumentsEveryOption) {
     EXPECT_EQ(status, 0);
     for (const char* option :
         {"--db", "--playing", "--streak", "--variable", "--decks", "--sessions", "--hands",
-            "--max-win", "--max-loss", "--bail-out", "--seed", "--csv", "--json"})
+            "--max-win", "--max-loss", "--bail-out", "--seed", "--threads", "--csv", "--json"})
         EXPECT_TRUE(Has(out, option)) << option;
 }
 
@@ -169,6 +194,7 @@ TEST_F(Bjsim, BadArgumentsGetAClearMessageAndCreateNothing) {
             {{"--sessions", "ten"}, "--sessions needs a whole number"},
             {{"--hands", "99999999999"}, "--hands must be between 0"},
             {{"--decks", "0"}, "--decks must be between 1 and 100"},
+            {{"--threads", "0"}, "--threads must be between 1 and 1024"},
             {{"--max-loss", "-3"}, "--max-loss must be between"},
             {{"--max-loss", "inf"}, "--max-loss needs an amount"},
             {{"--max-win", "0.001"}, "--max-win must be in whole cents, not 0.001"},

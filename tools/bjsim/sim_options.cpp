@@ -1,5 +1,6 @@
 #include "tools/bjsim/sim_options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -7,11 +8,13 @@
 #include <limits>
 #include <map>
 #include <set>
+#include <thread>
 
 namespace bj::sim {
 namespace {
 
 constexpr double kMaxAmount = 1e12;
+constexpr std::int32_t kMaxThreads = 1024;
 
 template <typename T>
 T ParseWhole(const std::string& option, const std::string& text, T low, T high) {
@@ -75,6 +78,8 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--max-loss", [](SimOptions& o, auto& n, auto& v) { o.MaxLoss = ParseAmount(n, v); }},
         {"--bail-out",
             [](SimOptions& o, auto& n, auto& v) { o.BailOutPercent = ParseWhole(n, v, 0, 100); }},
+        {"--threads",
+            [](SimOptions& o, auto& n, auto& v) { o.Threads = ParseWhole(n, v, 1, kMaxThreads); }},
         {"--seed",
             [](SimOptions& o, auto& n, auto& v) {
                 o.Seed
@@ -102,6 +107,8 @@ bool IsOption(const std::string& word) {
 
 SimOptions ParseOptions(const std::vector<std::string>& args) {
     SimOptions options;
+    options.Threads = static_cast<std::int32_t>(
+        std::clamp<unsigned>(std::thread::hardware_concurrency(), 1, kMaxThreads));
     bool formatChosen = false;
     bool streakGiven = false, variableGiven = false;
     std::set<std::string> given;
@@ -149,7 +156,7 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
 std::string HelpText() {
     return R"(Usage: bjsim [--db FILE] [--playing REF] (--streak REF | --variable REF) [--decks N]
              [--sessions N] [--hands N] [--max-win AMOUNT] [--max-loss AMOUNT]
-             [--bail-out PERCENT] [--seed N] [--csv | --json]
+             [--bail-out PERCENT] [--seed N] [--threads N] [--csv | --json]
 
 Plays blackjack sessions at full speed with stored strategies and prints one row per
 session and a summary. The bankroll starts at 10000.00 and carries from session to session.
@@ -173,7 +180,10 @@ session and a summary. The bankroll starts at 10000.00 and carries from session 
                       given back this share of its peak winnings (0: stop at --max-win)
                       Stop rules apply only when one of these three is given; a missing
                       amount never fires and a missing percent counts as 0.
-  --seed N            seed of the card shuffle, for a repeatable run (default: the clock)
+  --seed N            seed of the card shuffle, for a repeatable run (default: the clock);
+                      each session deals from its own stream of it
+  --threads N         sessions played on N threads at once, 1 to 1024 (default: every
+                      core); the rows and the summary are the same for any N
   --csv               session rows as CSV on standard output, summary on standard error
   --json              one JSON object with the summary and the rows ("sessions")
   -h, --help          show this text

@@ -59,6 +59,7 @@ MultiSessionInputs Inputs(const SimOptions& options) {
     inputs.MaxWin = options.MaxWin;
     inputs.MaxLoss = options.MaxLoss;
     inputs.BailOutPercent = options.BailOutPercent.value_or(0);
+    inputs.Seed = options.Seed;
     return inputs;
 }
 
@@ -74,29 +75,16 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     result.PlayingName = gs.PlayingStrategyName;
     result.Decks = gs.DecksInShoe;
     result.Seed = options.Seed;
-    if (options.Seed)
-        SeedRandom(gs, *options.Seed);
-    else
+    // Unseeded, the run's seed is drawn from the clock-seeded generator.
+    if (!options.Seed)
         SeedRandomFromClock(gs);
 
-    MultiSessionHooks hooks;
-    std::int64_t sessionsDone = 0, handsDone = 0;
-    std::uint32_t calls = 0;
-    if (progress)
-        hooks.Cancelled = [&] {
-            if (++calls % kProgressRounds == 0)
-                progress({sessionsDone, handsDone + gs.SessionHandsPlayed, gs.SessionHandsPlayed});
-            return false;
-        };
-    hooks.RowDone = [&](const SessionRow& row) {
-        ++sessionsDone;
-        handsDone += row.Hands;
-        if (rowDone)
-            rowDone(row);
-    };
-
+    ParallelHooks hooks;
+    hooks.RowDone = rowDone;
+    hooks.Progress = progress;
     const auto started = std::chrono::steady_clock::now();
-    const MultiSessionSummary summary = RunMultiSession(gs, Inputs(options), hooks);
+    const MultiSessionSummary summary
+        = RunParallelSessions(gs, Inputs(options), options.Threads, hooks);
     result.Seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 

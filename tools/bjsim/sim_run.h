@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/multi_session.h"
+#include "engine/parallel_sessions.h"
 #include "store/strategy_db.h"
 #include "tools/bjsim/sim_options.h"
 
@@ -33,18 +34,11 @@ struct SimResult {
     double HandsPerSecond = 0;
 };
 
-// How far a run has come.
-struct RunProgress {
-    std::int64_t SessionsDone = 0;
-    std::int64_t Hands = 0; // in all sessions, the current one included
-    std::int64_t SessionHands = 0; // in the current session
-};
+// How far a run has come; SessionHands counts the sessions being played.
+using RunProgress = ParallelProgress;
 
-// Rounds between two calls of the progress callback, so the run does not slow down.
-inline constexpr std::uint32_t kProgressRounds = 1024;
-
-// Plays the run; `rowDone` receives each session's row as it ends, `progress` (optional) is
-// called every kProgressRounds rounds.
+// Plays the run on options.Threads threads; `rowDone` receives each session's row in session
+// order, `progress` (optional) is called a few times a second.
 SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     const std::function<void(const SessionRow&)>& rowDone,
     const std::function<void(const RunProgress&)>& progress = {});
