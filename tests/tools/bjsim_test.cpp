@@ -59,10 +59,10 @@ TEST_F(Bjsim, CsvOfAFixedSeedRunIsPinned) {
     EXPECT_EQ(out,
         "Session,Max. Winning Amt,Max. Losing Amt,Hands Played,Time (HH:MM),Total,Won/Lost,"
         "Total Won/Lost,End\n"
-        "1,5.00,-40.00,20,00:07,9985.00,-15.00,-15.00,played through\n"
-        "2,0.00,-220.00,14,00:05,9765.00,-220.00,-235.00,loss\n"
-        "3,5.00,-40.00,20,00:07,9750.00,-15.00,-250.00,played through\n");
-    EXPECT_TRUE(Has(err, "Hands played:      54")) << err;
+        "1,0.00,-190.00,20,00:07,9835.00,-165.00,-165.00,played through\n"
+        "2,0.00,-150.00,20,00:07,9745.00,-90.00,-255.00,played through\n"
+        "3,0.00,-230.00,15,00:05,9515.00,-230.00,-485.00,loss\n");
+    EXPECT_TRUE(Has(err, "Hands played:      55")) << err;
 }
 
 // Every session deals from its own stream, so how many threads play them changes nothing.
