@@ -25,7 +25,7 @@ constexpr int kMostDecks = 8;
 } // namespace
 
 Configuration::Configuration(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
     setObjectName("Configuration");
     setWindowTitle("Game Configuration");

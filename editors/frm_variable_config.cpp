@@ -20,7 +20,7 @@
 namespace bj {
 
 frmVariableConfig::frmVariableConfig(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
     setObjectName("frmVariableConfig");
     setWindowTitle("Variable Betting Configuration");

@@ -30,7 +30,7 @@ QLabel* Cell(const QString& name) {
 } // namespace
 
 frmAdvancedStats::frmAdvancedStats(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
     setObjectName(QStringLiteral("frmAdvancedStats"));
     setWindowTitle(QStringLiteral("Advanced Statistics"));
