@@ -1,5 +1,7 @@
 #include "editors/configuration.h"
 
+#include "shell/control_hooks.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -179,7 +181,7 @@ QWidget* Configuration::BuildButtonRow() {
         row, "cmdDelete", "Delete Strategy", "Delete selected Sequence Betting Strategy");
     cmdChange = MakeButton(row, "cmdChange", "Change Betting", "Change Betting Strategy");
     cmdReturntoGame = MakeButton(row, "cmdReturntoGame", "Start Game", "Go to Main Screen");
-    cmdReturntoGame->setDefault(true);
+    InstallDefaultButton(this, cmdReturntoGame);
     layout->addWidget(cmdNew);
     layout->addWidget(cmdDelete);
     layout->addWidget(cmdChange);

@@ -210,9 +210,10 @@ void frmVariableConfig::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+// Closing the window by its frame acts as its return button, so the table gets its first bet.
 void frmVariableConfig::closeEvent(QCloseEvent* event) {
     if (loaded_)
-        Unload(true);
+        cmdReturn_Click();
     QWidget::closeEvent(event);
 }
 

@@ -86,6 +86,12 @@ private slots:
         QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"bet 15", "enabled 1"}));
         f->nav.calls.clear();
         w->show();
+        w->txtWinningBetSeq[0]->setText("16");
+        QTest::keyClick(w->txtLosingBetSeq[0], Qt::Key_Return); // Enter presses Start Game
+        QVERIFY(w->isHidden());
+        QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"bet 16", "enabled 1"}));
+        f->nav.calls.clear();
+        w->show();
         w->Unload(); // program end
         QVERIFY(w->isHidden() && f->nav.calls.isEmpty());
     }

@@ -1,6 +1,8 @@
 #include "table_fixture.h"
 
+#include "engine/round.h"
 #include "engine/settlement.h"
+#include "shell/scripted_messages.h"
 #include "table/frm_advanced_stats.h"
 
 #include <QProgressBar>
@@ -245,13 +247,68 @@ private slots:
         a.Expect({"lblTotalHandsWon=1", "lblSplitHandsWon=0"});
     }
 
+    // By its button, by its frame, or by Enter with another button focused.
+    void returnToGameGivesTheTableBack_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"button", "frame", "Enter"})
+            QTest::newRow(how) << QString(how);
+    }
     void returnToGameGivesTheTableBack() {
+        QFETCH(QString, how);
         Advanced a;
+        a.gs.StreakStopCounts[kWinning][3] = 1;
         a.stats.show();
-        a.stats.findChild<QPushButton*>("cmdReturnToGame")->click();
+        if (how == "button")
+            a.stats.findChild<QPushButton*>("cmdReturnToGame")->click();
+        else if (how == "frame")
+            QVERIFY(a.stats.close());
+        else
+            QTest::keyClick(a.stats.findChild<QPushButton*>("cmdResetStatistics"), Qt::Key_Return);
         QVERIFY(a.stats.isHidden());
         QCOMPARE(
             a.nav.calls, QStringList({"SetTableEnabled 1", "FocusTableDeal", "StopTableTimer"}));
+        QCOMPARE(a.gs.StreakStopCounts[kWinning][3], 1);
+    }
+
+    // Money past what the bankroll can hold stops play as a finished run does, and says why.
+    void overflowStopsPlayAndSaysWhy_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("failingRound");
+        QTest::newRow("continuous") << 0 << 3;
+        QTest::newRow("single hand") << 1 << 1;
+    }
+    void overflowStopsPlayAndSaysWhy() {
+        QFETCH(int, mode);
+        QFETCH(int, failingRound);
+        Table t;
+        ScriptedMessages messages;
+        t.gs.StrategyMatrix[16].fill(kStand); // no pauses
+        t.gs.InsuranceByRow.fill(false);
+        int rounds = 0;
+        const QString grown = "The bankroll has grown past 922,337,203,685,477.";
+        t.window->SetRoundPlayer([&](GameState& gs, TableObserver& table) {
+            const int hands = PlayRound(gs, table);
+            if (++rounds == failingRound)
+                throw std::overflow_error(grown.toStdString());
+            return hands;
+        });
+        t.window->show();
+        t.window->optContinuousPlay_Click(mode);
+        t.Find<QSlider>("sldPlaySpeed")->setValue(10);
+        t.Find<QPushButton>("cmdDeal")->click();
+        QVERIFY(RunUntil([&] { return !messages.shown.empty(); }, 5000));
+        QTest::qWait(20);
+        QCOMPARE(messages.Texts(), QStringList {grown});
+        QCOMPARE(messages.shown[0].icon, MsgIcon::Information);
+        QVERIFY(!t.Timer()->isActive() && !t.window->RoundInProgress());
+        QCOMPARE(t.window->RoundsPlayed(), failingRound - 1LL);
+        for (const char* name : {"cmdDeal", "cmdReset", "cmdConfiguration", "cmdPlayingStrat",
+                 "cmdAdvancedStats", "cmdMultipleSessions", "sldHandsToPlay"})
+            QVERIFY2(t.Find<QWidget>(name)->isEnabled(), name);
+        QCOMPARE(t.Find<QPushButton>("cmdDeal")->text(), QString("Deal"));
+        t.Find<QPushButton>("cmdDeal")->click(); // play goes on
+        QVERIFY(RunUntil([&] { return t.window->RoundsPlayed() >= failingRound; }, 5000));
+        t.window->cmdStop_Click();
     }
 };
 
