@@ -166,10 +166,10 @@ bool Configuration::NormalizeBets() {
             QLineEdit* box = (*boxes)[i];
             const double bet = LeadingNumber(box->text());
             box->setText(ShortestNumber(bet));
-            if (bet > 0)
+            if (bet > 0 && bet <= kLargestStreakBet)
                 continue;
-            Messages().Show(
-                "Cannot have a zero dollar bet.", QString(), MsgIcon::Information, MsgButtons::Ok);
+            Messages().Show(bet > 0 ? StreakBetTooLargeText() : "Cannot have a zero dollar bet.",
+                QString(), MsgIcon::Information, MsgButtons::Ok);
             LeadToBox(boxes == &txtWinningBetSeq, i);
             return false;
         }

@@ -13,8 +13,10 @@ using namespace bj::test;
 namespace {
 
 const QString kZeroBet = Msg("Cannot have a zero dollar bet.", QString(), MsgIcon::Information);
+const QString kBetAboveLimit = "Cannot have a bet above 32,767.";
 
-using ZeroBet = std::tuple<bool, int, QString, QString>; // winning side?, box, text, length
+// Winning side?, box, text, length, the box's text afterwards, the message.
+using BadBet = std::tuple<bool, int, QString, QString, QString, QString>;
 using Count = std::tuple<QString, QString, int>; // combo, text typed, count held
 using Refusal = std::tuple<QString, QString, QString>; // name, losing box 3, message
 using Deletion = std::tuple<int, MsgAnswer, QStringList, QString>; // position, answer, left, chosen
@@ -96,22 +98,26 @@ private slots:
         QVERIFY(w->isHidden() && f->nav.calls.isEmpty());
     }
 
-    void zeroBetBlocksTheReturnAndLeadsToTheBox_data() {
-        CaseRows<ZeroBet>({{"empty winning box 2", {true, 2, "", "5"}},
-            {"zero losing box 1", {false, 1, "0", "5"}}, {"pasted letters", {true, 3, "x7", "5"}},
-            {"hidden winning box 7", {true, 7, "", "3"}},
-            {"hidden losing box 10", {false, 10, "", "1"}}});
+    void badBetBlocksTheReturnAndLeadsToTheBox_data() {
+        const QString tooLarge = Msg(kBetAboveLimit, QString(), MsgIcon::Information);
+        CaseRows<BadBet>({{"empty winning box 2", {true, 2, "", "5", "0", kZeroBet}},
+            {"zero losing box 1", {false, 1, "0", "5", "0", kZeroBet}},
+            {"pasted letters", {true, 3, "x7", "5", "0", kZeroBet}},
+            {"hidden winning box 7", {true, 7, "", "3", "0", kZeroBet}},
+            {"hidden losing box 10", {false, 10, "", "1", "0", kZeroBet}},
+            {"winning box 4 above the limit", {true, 4, "40000", "5", "40000", tooLarge}},
+            {"hidden losing box 8 above the limit", {false, 8, "32768", "2", "32768", tooLarge}}});
     }
-    void zeroBetBlocksTheReturnAndLeadsToTheBox() {
-        const auto [winning, box, typed, length] = Case<ZeroBet>();
+    void badBetBlocksTheReturnAndLeadsToTheBox() {
+        const auto [winning, box, typed, length, shown, message] = Case<BadBet>();
         QVERIFY(ShowActive(w.get()));
         QLineEdit* target = (winning ? w->txtWinningBetSeq : w->txtLosingBetSeq)[box - 1];
         target->setText(typed);
         (winning ? w->cmbLengthWinningBetSeq : w->cmbLengthLosingBetSeq)->setCurrentText(length);
         w->cmdReturntoGame_Click();
-        QCOMPARE(f->Shown(), QStringList {kZeroBet});
+        QCOMPARE(f->Shown(), QStringList {message});
         QVERIFY(w->isVisible() && f->nav.calls.isEmpty());
-        QCOMPARE(target->text(), QString("0"));
+        QCOMPARE(target->text(), shown);
         QVERIFY(target->isVisible() && target->hasFocus());
     }
 
@@ -181,7 +187,9 @@ private slots:
             = Msg("Please enter a whole dollar bet in every box of the sequence before you save.",
                 "Save Strategy", MsgIcon::Information);
         CaseRows<Refusal>({{"no name", {"", "5", noName}}, {"blank name", {"   ", "5", noName}},
-            {"empty bet", {"Mine", "", badBet}}, {"bet too large", {"Mine", "99999", badBet}}});
+            {"empty bet", {"Mine", "", badBet}},
+            {"bet too large",
+                {"Mine", "32768", Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}}});
     }
     void saveRefusalsStoreNothingAndCancelPutsTheNameAway() {
         const auto [name, bet, message] = Case<Refusal>();
