@@ -31,7 +31,6 @@ Configuration::Configuration(AppContext& ctx, QWidget* parent)
     setWindowTitle("Game Configuration");
     BuildControls();
     HookEvents();
-    resize(9300 / 15, sizeHint().height());
 }
 
 void Configuration::Form_Load() {

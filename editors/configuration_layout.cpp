@@ -68,8 +68,9 @@ void Configuration::BuildControls() {
     main->addWidget(BuildNewFrame());
     main->addWidget(BuildLengthsRow());
     main->addWidget(BuildSequenceGrid());
-    main->addStretch(1);
     main->addWidget(BuildButtonRow());
+    // The window always fits what it shows, so the name frame leaves no gap once it is gone.
+    main->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* Configuration::BuildStrategyRow() {

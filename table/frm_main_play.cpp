@@ -90,6 +90,7 @@ void frmMain::cmdDeal_Click() {
 
 void frmMain::GoIdle() {
     EnableIdleControls(true);
+    cmdDeal_->setText(QStringLiteral("Deal"));
     if (!isMinimized())
         cmdDeal_->setFocus();
 }

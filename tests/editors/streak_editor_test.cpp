@@ -155,7 +155,8 @@ private slots:
 
     void createSaveAndLoad() {
         AppendStreakStrategy(f->db, Short("Three up"));
-        w->Form_Load();
+        w->show();
+        const int height = w->height();
         w->cboNames->setCurrentIndex(1);
         // Boxes past the sequence carry its last bet.
         QCOMPARE(w->txtWinningBetSeq[3]->text() + w->txtLosingBetSeq[9]->text(), "7530");
@@ -163,8 +164,9 @@ private slots:
         w->cmbDecksInShoe->setCurrentText("4");
         TypeInto(w->txtWinningBetSeq[1], "2a.0-"); // digits only
         TypeInto(w->txtName, "Three; up");
-        w->cmdSave_Click();
-        QVERIFY(f->messages.shown.empty());
+        QTest::keyClick(w->txtName, Qt::Key_Return); // saves, and does not start the game
+        QVERIFY(f->messages.shown.empty() && f->nav.calls.isEmpty() && w->isVisible());
+        QTRY_COMPARE(w->height(), height); // no gap where the name was
         // The new strategy is selected and loaded, not the older one of the same name.
         QCOMPARE(Entries(w->cboNames), (QStringList {"Default", "Three up", "Three up"}));
         QCOMPARE(w->cboNames->currentData().toInt(), 3);
@@ -193,8 +195,10 @@ private slots:
     }
     void saveRefusalsStoreNothingAndCancelPutsTheNameAway() {
         const auto [name, bet, message] = Case<Refusal>();
-        w->Form_Load();
+        w->show();
+        const int height = w->height();
         w->cmdNew_Click();
+        QTRY_VERIFY(w->height() > height);
         w->txtName->setText(name);
         w->txtLosingBetSeq[2]->setText(bet);
         w->cmdSave_Click();
@@ -203,6 +207,7 @@ private slots:
         QCOMPARE(w->txtName->text(), name);
         w->cmdCancel_Click();
         QVERIFY(w->fraNew->isHidden() && w->txtName->text().isEmpty());
+        QTRY_COMPARE(w->height(), height);
     }
 
     // The default can be neither deleted nor offered for deletion.

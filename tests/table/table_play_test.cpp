@@ -118,6 +118,7 @@ private slots:
         });
         QTRY_COMPARE(t.window->RoundsPlayed(), 2LL);
         QVERIFY(!t.Timer()->isActive() && sessions->isEnabled() && deal->isEnabled());
+        QCOMPARE(deal->text(), QString("Deal")); // idle again
     }
 
     void closingDuringAPauseLetsTheRoundEndAndQuitsOnce() {

@@ -57,6 +57,27 @@ private slots:
         }
     }
 
+    // A disabled table greys its captions, the slider's muted note with them, but not its cards.
+    void disabledTableGreysItsCaptionsNotItsCards() {
+        Table t;
+        t.window->show();
+        t.PlayRound({10, 7, 1, 9});
+        const auto look = [&] {
+            const QImage note = t.Find("lblFineAdjust")->grab().toImage();
+            int darkest = 255;
+            for (int y = 0; y < note.height(); ++y)
+                for (int x = 0; x < note.width(); ++x)
+                    darkest = std::min(darkest, qGray(note.pixel(x, y)));
+            return std::pair {t.Find("imgPlayer_1")->grab().toImage(), darkest};
+        };
+        const auto [cardEnabled, noteEnabled] = look();
+        t.window->setEnabled(false);
+        const auto [cardDisabled, noteDisabled] = look();
+        QVERIFY(cardDisabled == cardEnabled);
+        QVERIFY2(noteDisabled > noteEnabled + 32,
+            qPrintable(QString("note %1 enabled, %2 disabled").arg(noteEnabled).arg(noteDisabled)));
+    }
+
     void speedAndHandsSliders() {
         Table t;
         QList<int> intervals;
