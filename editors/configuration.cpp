@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -31,6 +32,7 @@ Configuration::Configuration(AppContext& ctx, QWidget* parent)
     setWindowTitle("Game Configuration");
     BuildControls();
     HookEvents();
+    layout()->activate(); // the window takes its size now, so that centring sees it
 }
 
 void Configuration::Form_Load() {

@@ -56,7 +56,7 @@ QLineEdit* MakeBetBox(QWidget* parent, const char* prefix, const char* side, int
     // The stored column is a 16-bit whole number.
     edit->setMaxLength(5);
     edit->setAlignment(Qt::AlignRight);
-    edit->setMinimumWidth(44);
+    edit->setFixedWidth(48);
     return edit;
 }
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScreen>
 #include <sqlite3.h>
 
 using namespace bj;
@@ -50,6 +51,7 @@ private slots:
 
     void startGameHandsTheSeededDefaultToTheTable() {
         w->show();
+        QVERIFY(w->screen()->availableGeometry().contains(w->geometry()));
         QCOMPARE(Entries(w->cboNames), QStringList {"Default"});
         const QStringList seeded {"5", "10", "20", "30", "40", "-", "-", "-", "-", "-"};
         QCOMPARE(Texts(w->txtWinningBetSeq) + Texts(w->txtLosingBetSeq), seeded + seeded);
