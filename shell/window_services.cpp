@@ -72,6 +72,9 @@ void ShowModeless(QWidget* window) {
 void KeepInFrontOf(QWidget* window, QWidget* owner) {
     if (!window || !owner)
         return;
+    // Window managers keep only dialogs in front of their owner.
+    if (window->windowType() == Qt::Window && !window->isVisible())
+        window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     // The toolkit tells the window manager at each showing, so the link is made beforehand.
     window->winId();
     owner->window()->winId();

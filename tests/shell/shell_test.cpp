@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace bj;
 
@@ -143,6 +144,20 @@ private slots:
         auto* doomed = new QWidget;
         QTimer::singleShot(0, doomed, [doomed] { delete doomed; });
         ShowModal(doomed);
+    }
+
+    // A plain window kept in front of another becomes a dialog, the only kind a window
+    // manager keeps there, and is found as the window in front only while it is shown.
+    void windowKeptInFrontOfItsOwner() {
+        QWidget owner, window;
+        owner.show();
+        KeepInFrontOf(&window, &owner);
+        QVERIFY(window.windowType() == Qt::Dialog
+            && window.windowHandle()->transientParent() == owner.windowHandle());
+        QCOMPARE(WindowInFrontOf(&owner), nullptr);
+        window.show();
+        QCOMPARE(WindowInFrontOf(&owner), &window);
+        QCOMPARE(WindowInFrontOf(&window), nullptr);
     }
 
     void showModalReturnsAtOnceWhenTheWindowHidesItself() {

@@ -233,7 +233,7 @@ private slots:
 
 private:
     bool InFrontOfTable(const QWidget* window) {
-        return window && window->windowHandle()
+        return window && window->windowType() == Qt::Dialog && window->windowHandle()
             && window->windowHandle()->transientParent() == app_->Table().windowHandle();
     }
     QString TableBet() { return app_->Table().findChild<QLabel*>("lblCurrentBet")->text(); }
