@@ -62,6 +62,7 @@ private slots:
         Table t;
         t.window->show();
         t.PlayRound({10, 7, 1, 9});
+        QVERIFY(t.Find("lblFineAdjust"));
         const auto look = [&] {
             const QImage note = t.Find("lblFineAdjust")->grab().toImage();
             int darkest = 255;
