@@ -290,7 +290,7 @@ private slots:
         t.window->SetRoundPlayer([&](GameState& gs, TableObserver& table) {
             const int hands = PlayRound(gs, table);
             if (++rounds == failingRound)
-                throw std::overflow_error(grown.toStdString());
+                throw CurrencyOverflow(grown.toStdString());
             return hands;
         });
         t.window->show();
