@@ -1,6 +1,8 @@
 // Hands per second of the batch engine on one core, playing the seeded default strategies
-// and a basic-strategy table, in sessions of 30,000 hands.
+// and a basic-strategy table, in sessions of 30,000 hands; and the parallel runner on one and
+// two threads.
 #include "engine/batch_session.h"
+#include "engine/parallel_sessions.h"
 #include "engine/shoe.h"
 
 #include <benchmark/benchmark.h>
@@ -115,8 +117,25 @@ void BM_BasicStrategy(benchmark::State& state) {
     PlaySessions(state, UseBasicPlaying);
 }
 
+// Sessions of 30,000 hands on 1 and 2 threads; the ratio of the two rates is the scaling.
+void BM_BasicStrategyThreads(benchmark::State& state) {
+    bj::GameState gs;
+    UseBasicPlaying(gs);
+    UseDefaultStreak(gs, 6);
+    bj::MultiSessionInputs inputs;
+    inputs.Sessions = 16;
+    inputs.HandsPerSession = 30000;
+    inputs.Seed = 12345;
+    std::int64_t hands = 0;
+    for (auto _ : state)
+        hands += bj::RunParallelSessions(gs, inputs, static_cast<int>(state.range(0))).Hands;
+    state.counters["hands/s"]
+        = benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
+}
+
 } // namespace
 
+BENCHMARK(BM_BasicStrategyThreads)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DefaultStrategies)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BasicStrategy)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

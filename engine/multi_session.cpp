@@ -3,7 +3,6 @@
 #include "engine/shoe.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace bj {
 
@@ -92,9 +91,12 @@ std::string HandsToTime(std::int64_t hands) {
     const std::int64_t minutes = RoundHalfEven(static_cast<double>(hands) / 3.0);
     if (minutes <= 0)
         return "00:01";
-    char text[32];
-    std::snprintf(text, sizeof text, "%02lld:%02lld", static_cast<long long>(minutes / 60),
-        static_cast<long long>(minutes % 60));
+    const std::int64_t hours = minutes / 60, rest = minutes % 60;
+    std::string text = hours < 10 ? "0" : "";
+    text += std::to_string(hours);
+    text += ':';
+    text += static_cast<char>('0' + rest / 10);
+    text += static_cast<char>('0' + rest % 10);
     return text;
 }
 

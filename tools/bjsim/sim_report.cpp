@@ -2,6 +2,7 @@
 
 #include "tools/bjsim/safe_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +26,7 @@ std::string Cell(const std::string& text, std::size_t width) {
 
 } // namespace
 
-std::string MoneyText(Currency amount, bool grouped) {
+void AppendMoney(std::string& out, Currency amount, bool grouped) {
     // Whole hundredths, halves to even, without passing through floating point.
     const std::int64_t units = amount.Units();
     const std::int64_t step = Currency::kScale / 100;
@@ -35,16 +36,26 @@ std::string MoneyText(Currency amount, bool grouped) {
         cents += rest > 0 ? 1 : -1;
     const bool negative = cents < 0;
     const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(cents) : cents;
-    const std::string digits = std::to_string(magnitude / 100);
-    std::string whole;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (grouped && i > 0 && (digits.size() - i) % 3 == 0)
-            whole += ',';
-        whole += digits[i];
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    if (negative)
+        out += '-';
+    for (std::size_t i = 0; i < count; ++i) {
+        if (grouped && i > 0 && (count - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
     }
-    char fraction[4];
-    std::snprintf(fraction, sizeof fraction, "%02u", static_cast<unsigned>(magnitude % 100));
-    return (negative ? "-" : "") + whole + "." + fraction;
+    const auto fraction = static_cast<unsigned>(magnitude % 100);
+    out += '.';
+    out += static_cast<char>('0' + fraction / 10);
+    out += static_cast<char>('0' + fraction % 10);
+}
+
+std::string MoneyText(Currency amount, bool grouped) {
+    std::string text;
+    AppendMoney(text, amount, grouped);
+    return text;
 }
 
 const char* EndText(SessionEnd end) {
@@ -100,9 +111,11 @@ protected:
             MoneyText(row.MaxLosing, true), std::to_string(row.Hands), row.Time,
             MoneyText(row.EndBank, true), MoneyText(row.WonLost, true),
             MoneyText(row.RunningTotal, true), EndText(row.End)};
+        std::string line;
         for (std::size_t c = 0; c < std::size(cells); ++c)
-            out_ << (c ? "  " : "") << Cell(cells[c], kWidths[c]);
-        out_ << '\n';
+            line += (c ? "  " : "") + Cell(cells[c], kWidths[c]);
+        line += '\n';
+        out_.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
     void WriteSummary(const SimResult& result) override {
         out_ << '\n';
@@ -125,17 +138,33 @@ protected:
             out_ << (c ? "," : "") << CsvField(kColumns[c]);
         out_ << '\n';
     }
+    // One write per row: a run of many short sessions spends little on its output.
     void WriteRow(const SessionRow& row) override {
-        out_ << row.Session << ',' << MoneyText(row.MaxWinning, false) << ','
-             << MoneyText(row.MaxLosing, false) << ',' << row.Hands << ',' << CsvField(row.Time)
-             << ',' << MoneyText(row.EndBank, false) << ',' << MoneyText(row.WonLost, false) << ','
-             << MoneyText(row.RunningTotal, false) << ',' << CsvField(EndText(row.End)) << '\n';
+        line_.clear();
+        line_ += std::to_string(row.Session);
+        for (const Currency amount : {row.MaxWinning, row.MaxLosing}) {
+            line_ += ',';
+            AppendMoney(line_, amount, false);
+        }
+        line_ += ',';
+        line_ += std::to_string(row.Hands);
+        line_ += ',';
+        line_ += row.Time; // digits and ':', as the end texts below need no quoting
+        for (const Currency amount : {row.EndBank, row.WonLost, row.RunningTotal}) {
+            line_ += ',';
+            AppendMoney(line_, amount, false);
+        }
+        line_ += ',';
+        line_ += EndText(row.End);
+        line_ += '\n';
+        out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
     }
     void WriteSummary(const SimResult& result) override { PrintSummary(err_, result); }
 
 private:
     std::ostream& out_;
     std::ostream& err_;
+    std::string line_;
 };
 
 // The rows come first so they can be written while the run goes on.
@@ -147,14 +176,26 @@ public:
 protected:
     void WriteHeader() override { out_ << "{\n  \"sessions\": ["; }
     void WriteRow(const SessionRow& row) override {
-        out_ << (rows_++ ? ",\n    " : "\n    ") << "{\"session\": " << row.Session
-             << ", \"max_winning\": " << MoneyText(row.MaxWinning, false)
-             << ", \"max_losing\": " << MoneyText(row.MaxLosing, false)
-             << ", \"hands\": " << row.Hands << ", \"time\": " << JsonString(row.Time)
-             << ", \"bankroll_end\": " << MoneyText(row.EndBank, false)
-             << ", \"won_lost\": " << MoneyText(row.WonLost, false)
-             << ", \"running_total\": " << MoneyText(row.RunningTotal, false)
-             << ", \"end\": " << JsonString(EndText(row.End)) << "}";
+        line_.assign(rows_++ ? ",\n    " : "\n    ");
+        line_ += "{\"session\": ";
+        line_ += std::to_string(row.Session);
+        const auto money = [this](const char* key, Currency amount) {
+            line_ += key;
+            AppendMoney(line_, amount, false);
+        };
+        money(", \"max_winning\": ", row.MaxWinning);
+        money(", \"max_losing\": ", row.MaxLosing);
+        line_ += ", \"hands\": ";
+        line_ += std::to_string(row.Hands);
+        line_ += ", \"time\": ";
+        line_ += JsonString(row.Time);
+        money(", \"bankroll_end\": ", row.EndBank);
+        money(", \"won_lost\": ", row.WonLost);
+        money(", \"running_total\": ", row.RunningTotal);
+        line_ += ", \"end\": ";
+        line_ += JsonString(EndText(row.End));
+        line_ += '}';
+        out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
     }
     void WriteSummary(const SimResult& r) override {
         out_ << (rows_ ? "\n  ],\n" : "],\n")
@@ -183,6 +224,7 @@ protected:
 private:
     std::ostream& out_;
     std::int64_t rows_ = 0;
+    std::string line_;
 };
 
 } // namespace

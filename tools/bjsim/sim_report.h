@@ -10,6 +10,7 @@ namespace bj::sim {
 
 // Two decimals, halves to even; grouped with commas when asked ("###,##0.00").
 std::string MoneyText(Currency amount, bool grouped);
+void AppendMoney(std::string& out, Currency amount, bool grouped);
 
 // "played through", "win" or "loss".
 const char* EndText(SessionEnd end);
