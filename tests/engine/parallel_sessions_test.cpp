@@ -203,5 +203,23 @@ TEST(ParallelSessions, MoneyPastTheLimitStopsTheRunAfterTheSameRowsAsOneThread) 
     EXPECT_EQ(rows[1], rows[0]);
 }
 
+// Long enough for the progress to be asked for while the sessions play.
+TEST(ParallelSessions, ProgressIsReportedWithoutChangingTheRun) {
+    const GameState gs = BasicTable(6, false);
+    const MultiSessionInputs inputs = Sessions(8, 40000, 3);
+    std::vector<ParallelProgress> seen;
+    GameState watched = gs;
+    ParallelHooks hooks;
+    hooks.Progress = [&](const ParallelProgress& p) { seen.push_back(p); };
+    std::string rows;
+    hooks.RowDone = [&](const SessionRow& r) { rows += RowText(r); };
+    RunParallelSessions(watched, inputs, 2, hooks);
+    EXPECT_EQ(rows, Play(gs, inputs, 2).rows);
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        EXPECT_GE(seen[i].SessionsDone, seen[i - 1].SessionsDone);
+        EXPECT_LE(seen[i].SessionsDone, 8);
+    }
+}
+
 } // namespace
 } // namespace bj
