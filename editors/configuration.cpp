@@ -53,7 +53,7 @@ void Configuration::cboNames_Click() {
         cmdDelete->setEnabled(false);
         return;
     }
-    const std::int32_t refNo = cboNames->itemData(position).toInt();
+    const std::int64_t refNo = cboNames->itemData(position).toLongLong();
     LoadStreakStrategy(ctx_, refNo, *this);
     cmdDelete->setEnabled(!IsProtectedDefault(refNo));
     ctx_.gs.StreakListIndex = position;
@@ -116,7 +116,7 @@ void Configuration::cmdSave_Click() {
             txtName->setFocus();
         return;
     }
-    const std::int32_t refNo = SaveStreakStrategy(ctx_, *this);
+    const std::int64_t refNo = SaveStreakStrategy(ctx_, *this);
     if (refNo == 0)
         return;
     FillStreakStrategyList(ctx_, cboNames);
@@ -135,7 +135,7 @@ void Configuration::cmdDelete_Click() {
     const int position = cboNames->currentIndex();
     if (position < 0)
         return;
-    const std::int32_t refNo = cboNames->itemData(position).toInt();
+    const std::int64_t refNo = cboNames->itemData(position).toLongLong();
     if (IsProtectedDefault(refNo))
         return;
     if (!DeleteStreakStrategy(ctx_, refNo, cboNames->currentText()))

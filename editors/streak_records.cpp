@@ -78,13 +78,13 @@ void FillStreakStrategyList(AppContext& ctx, QComboBox* combo) {
     combo->blockSignals(true);
     combo->clear();
     for (const NamedRef& entry : entries)
-        combo->addItem(QString::fromStdString(entry.Name), entry.RefNo);
+        combo->addItem(QString::fromStdString(entry.Name), qlonglong {entry.RefNo});
     combo->blockSignals(false);
     const int position = ClampListIndex(ctx.gs.StreakListIndex, combo->count());
-    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toInt()));
+    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toLongLong()));
 }
 
-bool LoadStreakStrategy(AppContext& ctx, std::int32_t refNo, Configuration& window) {
+bool LoadStreakStrategy(AppContext& ctx, std::int64_t refNo, Configuration& window) {
     std::optional<StreakStrategy> strategy;
     try {
         strategy = LoadStreakStrategy(*ctx.db, refNo);
@@ -103,7 +103,7 @@ bool LoadStreakStrategy(AppContext& ctx, std::int32_t refNo, Configuration& wind
     return true;
 }
 
-bool DeleteStreakStrategy(AppContext& ctx, std::int32_t refNo, const QString& name) {
+bool DeleteStreakStrategy(AppContext& ctx, std::int64_t refNo, const QString& name) {
     if (Messages().Show("Are you sure you wish to delete " + name + "?", QString(),
             MsgIcon::Question, MsgButtons::YesNo)
         != MsgAnswer::Yes)
@@ -119,7 +119,7 @@ bool DeleteStreakStrategy(AppContext& ctx, std::int32_t refNo, const QString& na
     return true;
 }
 
-std::int32_t SaveStreakStrategy(AppContext& ctx, Configuration& window) {
+std::int64_t SaveStreakStrategy(AppContext& ctx, Configuration& window) {
     StreakStrategy strategy;
     strategy.Name = window.txtName->text().trimmed().toStdString();
     strategy.DecksInShoe = CountFromText(window.cmbDecksInShoe->currentText(), 1, 8);

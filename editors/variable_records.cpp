@@ -34,13 +34,13 @@ void FillVariableStrategyList(AppContext& ctx, QComboBox* combo) {
     combo->blockSignals(true);
     combo->clear();
     for (const NamedRef& entry : entries)
-        combo->addItem(QString::fromStdString(entry.Name), entry.RefNo);
+        combo->addItem(QString::fromStdString(entry.Name), qlonglong {entry.RefNo});
     combo->blockSignals(false);
     const int position = ClampListIndex(ctx.gs.VariableListIndex, combo->count());
-    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toInt()));
+    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toLongLong()));
 }
 
-bool LoadVariableStrategy(AppContext& ctx, std::int32_t refNo, frmVariableConfig& window) {
+bool LoadVariableStrategy(AppContext& ctx, std::int64_t refNo, frmVariableConfig& window) {
     ctx.gs.VariableBetRefNo = refNo;
     std::optional<VariableStrategy> strategy;
     try {

@@ -15,12 +15,12 @@ int ValidAction(int code) {
 }
 
 // Rows are placed by their own number, so a missing row cannot shift the ones after it.
-int ReadRows(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
+int ReadRows(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy) {
     Statement rows(db,
         std::string("SELECT Ref_No, ") + kActionColumns
             + ", Ins FROM PlayersHand WHERE PlayingStrategyRef_No = ? ORDER BY Ref_No",
         StoreAction::Read);
-    rows.Bind(1, std::int64_t {refNo});
+    rows.Bind(1, refNo);
     int found = 0;
     while (rows.Step()) {
         const std::int32_t row = rows.Whole(0);
@@ -36,12 +36,12 @@ int ReadRows(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
 
 // The house rules and the rows of one strategy over what `strategy` already holds;
 // false when there is no such strategy.
-bool ReadStrategy(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
+bool ReadStrategy(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy) {
     Statement head(db,
         "SELECT Name, DealerSoft17, DoubleDown, SplitsDoubleDown, InsuranceOn21 "
         "FROM PlayingStrategies WHERE Ref_No = ?",
         StoreAction::Read);
-    head.Bind(1, std::int64_t {refNo});
+    head.Bind(1, refNo);
     if (!head.Step())
         return false;
     strategy.RefNo = refNo;
@@ -54,7 +54,7 @@ bool ReadStrategy(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy)
     return true;
 }
 
-void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int32_t refNo) {
+void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int64_t refNo) {
     Statement update(db,
         "UPDATE PlayersHand SET DA = ?3, D10 = ?4, D9 = ?5, D8 = ?6, D7 = ?7, D6 = ?8, "
         "D5 = ?9, D4 = ?10, D3 = ?11, D2 = ?12, Ins = ?13 "
@@ -66,7 +66,7 @@ void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int32_t ref
         StoreAction::Save);
     for (int row = 0; row < kPlayerRows; ++row) {
         for (Statement* statement : {&update, &insert}) {
-            statement->Bind(1, std::int64_t {refNo}).Bind(2, std::int64_t {row});
+            statement->Bind(1, refNo).Bind(2, std::int64_t {row});
             for (int col = 0; col < kDealerColumns; ++col)
                 statement->Bind(3 + col, std::int64_t {strategy.Actions[row][col]});
             statement->Bind(13, std::int64_t {strategy.Ins[row]});
@@ -94,18 +94,18 @@ std::vector<NamedRef> ListPlayingStrategies(StrategyDb& db) {
         db, "SELECT Name, Ref_No FROM PlayingStrategies ORDER BY Ref_No", StoreAction::Read);
     std::vector<NamedRef> entries;
     while (list.Step())
-        entries.push_back({TrimBlanks(list.Text(0)), list.Whole(1)});
+        entries.push_back({TrimBlanks(list.Text(0)), list.Key(1)});
     return entries;
 }
 
-std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::int32_t refNo) {
+std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::int64_t refNo) {
     PlayingStrategy strategy;
     if (!ReadStrategy(db, refNo, strategy))
         return std::nullopt;
     return strategy;
 }
 
-bool LoadPlayingStrategy(StrategyDb& db, std::int32_t refNo, GameState& gs) {
+bool LoadPlayingStrategy(StrategyDb& db, std::int64_t refNo, GameState& gs) {
     // Rows the file lacks keep what the game state held, so read into a copy of it.
     PlayingStrategy merged = PlayingStrategyFromGameState(gs);
     if (!ReadStrategy(db, refNo, merged))
@@ -141,7 +141,7 @@ PlayingStrategy PlayingStrategyFromGameState(const GameState& gs) {
     return strategy;
 }
 
-std::int32_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
+std::int64_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
     Transaction saving(db);
     Statement insert(db,
         "INSERT INTO PlayingStrategies (Name, DoubleDown, SplitsDoubleDown, DealerSoft17, "
@@ -149,7 +149,7 @@ std::int32_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strate
         StoreAction::Save);
     BindRules(insert, strategy);
     insert.Execute();
-    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
     WriteRows(db, strategy, refNo);
     saving.Commit();
     return refNo;
@@ -163,7 +163,7 @@ bool UpdatePlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
         "DealerSoft17 = ?, InsuranceOn21 = ? WHERE Ref_No = ?",
         StoreAction::Save);
     BindRules(update, strategy);
-    update.Bind(6, std::int64_t {strategy.RefNo});
+    update.Bind(6, strategy.RefNo);
     if (update.Execute() == 0)
         return false;
     WriteRows(db, strategy, strategy.RefNo);
@@ -171,15 +171,15 @@ bool UpdatePlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
     return true;
 }
 
-int DeletePlayingStrategy(StrategyDb& db, std::int32_t refNo) {
+int DeletePlayingStrategy(StrategyDb& db, std::int64_t refNo) {
     RefuseProtectedDefault(db, refNo, "playing strategy");
     Transaction deleting(db);
     Statement(db, "DELETE FROM PlayersHand WHERE PlayingStrategyRef_No = ?", StoreAction::Save)
-        .Bind(1, std::int64_t {refNo})
+        .Bind(1, refNo)
         .Execute();
     const int deleted
         = Statement(db, "DELETE FROM PlayingStrategies WHERE Ref_No = ?", StoreAction::Save)
-              .Bind(1, std::int64_t {refNo})
+              .Bind(1, refNo)
               .Execute();
     deleting.Commit();
     return deleted;

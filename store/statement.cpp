@@ -120,6 +120,10 @@ std::int32_t Statement::Whole(int column) const {
     return static_cast<std::int32_t>(RoundHalfEven(value));
 }
 
+std::int64_t Statement::Key(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
+
 std::string Statement::Text(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
     if (!text)
@@ -151,7 +155,7 @@ void Transaction::Commit() {
     open_ = false;
 }
 
-void RefuseProtectedDefault(const StrategyDb& db, std::int32_t refNo, const char* what) {
+void RefuseProtectedDefault(const StrategyDb& db, std::int64_t refNo, const char* what) {
     if (IsProtectedDefault(refNo))
         ThrowStoreProblem(StoreProblem::ProtectedDefault, db.Path(), StoreAction::Save,
             std::string("the default ") + what

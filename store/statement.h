@@ -38,6 +38,8 @@ public:
     double Number(int column) const;
     // Number taken to two decimals and rounded to a whole number, halves to even.
     std::int32_t Whole(int column) const;
+    // A Ref_No: the full 64 bits.
+    std::int64_t Key(int column) const;
     // Null reads as the empty text.
     std::string Text(int column) const;
 
@@ -64,7 +66,7 @@ private:
 };
 
 // Refuses to delete or overwrite the seeded strategy of a kind.
-void RefuseProtectedDefault(const StrategyDb& db, std::int32_t refNo, const char* what);
+void RefuseProtectedDefault(const StrategyDb& db, std::int64_t refNo, const char* what);
 
 // Leading and trailing blanks removed.
 std::string TrimBlanks(std::string_view text);

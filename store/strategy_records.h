@@ -12,12 +12,12 @@ namespace bj {
 // One entry of a strategy list, in table order.
 struct NamedRef {
     std::string Name;
-    std::int32_t RefNo = 0;
+    std::int64_t RefNo = 0;
 };
 
 // A row of BettingStrategies. Bets beyond a sequence's length are normally Null (nullopt).
 struct StreakStrategy {
-    std::int32_t RefNo = 0;
+    std::int64_t RefNo = 0;
     std::string Name;
     std::int32_t DecksInShoe = 1;
     std::int32_t WinningSeqLength = 1;
@@ -28,7 +28,7 @@ struct StreakStrategy {
 
 // A row of VariableBet.
 struct VariableStrategy {
-    std::int32_t RefNo = 0;
+    std::int64_t RefNo = 0;
     std::string Name;
     double InitialBet = 0, MaximumBet = 0, MinimumBet = 0;
     std::uint8_t MaintainMax = 0, MaintainMin = 0, WinAddSub = 0, LoseAddSub = 0;
@@ -37,7 +37,7 @@ struct VariableStrategy {
 
 // A row of PlayingStrategies with its decision rows from PlayersHand.
 struct PlayingStrategy {
-    std::int32_t RefNo = 0;
+    std::int64_t RefNo = 0;
     std::string Name;
     int DoubleDown = 0;
     int SplitsDoubleDown = 0;

@@ -55,14 +55,14 @@ std::vector<NamedRef> ListStreakStrategies(StrategyDb& db) {
         db, "SELECT Name, Ref_No FROM BettingStrategies ORDER BY Ref_No", StoreAction::Read);
     std::vector<NamedRef> entries;
     while (list.Step())
-        entries.push_back({list.Text(0), list.Whole(1)});
+        entries.push_back({list.Text(0), list.Key(1)});
     return entries;
 }
 
-std::optional<StreakStrategy> LoadStreakStrategy(StrategyDb& db, std::int32_t refNo) {
+std::optional<StreakStrategy> LoadStreakStrategy(StrategyDb& db, std::int64_t refNo) {
     Statement load(db, "SELECT " + StreakColumns() + " FROM BettingStrategies WHERE Ref_No = ?",
         StoreAction::Read);
-    load.Bind(1, std::int64_t {refNo});
+    load.Bind(1, refNo);
     if (!load.Step())
         return std::nullopt;
     StreakStrategy strategy;
@@ -78,7 +78,7 @@ std::optional<StreakStrategy> LoadStreakStrategy(StrategyDb& db, std::int32_t re
     return strategy;
 }
 
-std::int32_t AppendStreakStrategy(StrategyDb& db, const StreakStrategy& strategy) {
+std::int64_t AppendStreakStrategy(StrategyDb& db, const StreakStrategy& strategy) {
     Transaction saving(db);
     Statement append(db,
         "INSERT INTO BettingStrategies (" + StreakColumns() + ", HandsToPlay, Comments) VALUES ("
@@ -86,7 +86,7 @@ std::int32_t AppendStreakStrategy(StrategyDb& db, const StreakStrategy& strategy
         StoreAction::Save);
     BindStreak(append, strategy);
     append.Execute();
-    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
     saving.Commit();
     return refNo;
 }
@@ -99,18 +99,18 @@ bool UpdateStreakStrategy(StrategyDb& db, const StreakStrategy& strategy) {
             + ") WHERE Ref_No = ?" + std::to_string(kStreakValues + 1),
         StoreAction::Save);
     BindStreak(update, strategy);
-    update.Bind(kStreakValues + 1, std::int64_t {strategy.RefNo});
+    update.Bind(kStreakValues + 1, strategy.RefNo);
     const bool found = update.Execute() > 0;
     saving.Commit();
     return found;
 }
 
-bool DeleteStreakStrategy(StrategyDb& db, std::int32_t refNo) {
+bool DeleteStreakStrategy(StrategyDb& db, std::int64_t refNo) {
     RefuseProtectedDefault(db, refNo, "streak betting strategy");
     Transaction deleting(db);
     const int deleted
         = Statement(db, "DELETE FROM BettingStrategies WHERE Ref_No = ?", StoreAction::Save)
-              .Bind(1, std::int64_t {refNo})
+              .Bind(1, refNo)
               .Execute();
     deleting.Commit();
     return deleted > 0;

@@ -38,15 +38,15 @@ std::vector<NamedRef> ListVariableStrategies(StrategyDb& db) {
     Statement list(db, "SELECT Name, Ref_No FROM VariableBet ORDER BY Ref_No", StoreAction::Read);
     std::vector<NamedRef> entries;
     while (list.Step())
-        entries.push_back({list.Text(0), list.Whole(1)});
+        entries.push_back({list.Text(0), list.Key(1)});
     return entries;
 }
 
-std::optional<VariableStrategy> LoadVariableStrategy(StrategyDb& db, std::int32_t refNo) {
+std::optional<VariableStrategy> LoadVariableStrategy(StrategyDb& db, std::int64_t refNo) {
     Statement load(db,
         std::string("SELECT ") + kVariableColumns + " FROM VariableBet WHERE Ref_No = ?",
         StoreAction::Read);
-    load.Bind(1, std::int64_t {refNo});
+    load.Bind(1, refNo);
     if (!load.Step())
         return std::nullopt;
     VariableStrategy strategy;
@@ -64,7 +64,7 @@ std::optional<VariableStrategy> LoadVariableStrategy(StrategyDb& db, std::int32_
     return strategy;
 }
 
-std::int32_t AppendVariableStrategy(StrategyDb& db, const VariableStrategy& strategy) {
+std::int64_t AppendVariableStrategy(StrategyDb& db, const VariableStrategy& strategy) {
     Transaction saving(db);
     Statement append(db,
         std::string("INSERT INTO VariableBet (") + kVariableColumns
@@ -72,7 +72,7 @@ std::int32_t AppendVariableStrategy(StrategyDb& db, const VariableStrategy& stra
         StoreAction::Save);
     BindVariable(append, strategy);
     append.Execute();
-    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
     saving.Commit();
     return refNo;
 }
@@ -85,17 +85,17 @@ bool UpdateVariableStrategy(StrategyDb& db, const VariableStrategy& strategy) {
             + ") = (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10) WHERE Ref_No = ?11",
         StoreAction::Save);
     BindVariable(update, strategy);
-    update.Bind(11, std::int64_t {strategy.RefNo});
+    update.Bind(11, strategy.RefNo);
     const bool found = update.Execute() > 0;
     saving.Commit();
     return found;
 }
 
-bool DeleteVariableStrategy(StrategyDb& db, std::int32_t refNo) {
+bool DeleteVariableStrategy(StrategyDb& db, std::int64_t refNo) {
     RefuseProtectedDefault(db, refNo, "variable betting strategy");
     Transaction deleting(db);
     const int deleted = Statement(db, "DELETE FROM VariableBet WHERE Ref_No = ?", StoreAction::Save)
-                            .Bind(1, std::int64_t {refNo})
+                            .Bind(1, refNo)
                             .Execute();
     deleting.Commit();
     return deleted > 0;

@@ -32,10 +32,10 @@ QString Screen(const frmVariableConfig& w) {
 
 // The same as the game state holds it, and whether it is the stored strategy.
 QString Fields(const GameState& gs) {
-    return QString::asprintf("%g %g %g %g %g max%d min%d win%d lose%d %s ref%d", gs.InitialBet,
+    return QString::asprintf("%g %g %g %g %g max%d min%d win%d lose%d %s ref%lld", gs.InitialBet,
         gs.MaximumBet, gs.MinimumBet, gs.WinBet, gs.LoseBet, gs.MaintainMax, gs.MaintainMin,
         gs.WinAddSub, gs.LoseAddSub, gs.VariableStrategyLoaded ? "stored" : "unsaved",
-        gs.VariableBetRefNo);
+        static_cast<long long>(gs.VariableBetRefNo));
 }
 
 // Table progress, multi-session window open, initial bet typed, table calls, bet.

@@ -13,7 +13,7 @@ namespace {
 // Values are bound, never spliced into SQL, so names like this one come back as they went in.
 const std::string kQuoted = "O'Brien's'); DROP TABLE PlayersHand; --";
 
-PlayingStrategy Sample(const std::string& name, std::int32_t refNo = 0) {
+PlayingStrategy Sample(const std::string& name, std::int64_t refNo = 0) {
     PlayingStrategy s {refNo, name, 1, 0, 0, kPlayOutHand}; // doubles on 10 and 11 only
     for (int row = 0; row < kPlayerRows; ++row) {
         for (int col = 0; col < kDealerColumns; ++col)
@@ -23,7 +23,7 @@ PlayingStrategy Sample(const std::string& name, std::int32_t refNo = 0) {
     return s;
 }
 
-StreakStrategy ThreeUp(const std::string& name, std::int32_t refNo = 0) {
+StreakStrategy ThreeUp(const std::string& name, std::int64_t refNo = 0) {
     return {refNo, name, 6, 3, 2, {10, 20, 40}, {10, 5}}; // decks, lengths, bets
 }
 
@@ -129,6 +129,65 @@ TEST_F(Records, VariableStrategiesAppendLoadUpdateAndDeleteWithoutReusingNumbers
     EXPECT_FALSE(DeleteVariableStrategy(db, 2));
     EXPECT_FALSE(LoadVariableStrategy(db, 2).has_value());
     EXPECT_EQ(AppendVariableStrategy(db, VariableStrategy {.Name = "C"}), 3);
+}
+
+// Keys past the 32-bit range: the strategy after 2147483647 gets 2147483648, and every
+// operation reaches the strategy it names.
+TEST_F(Records, KeysPastThe32BitRangeReachTheStrategyTheyName) {
+    const std::int64_t old = 2147483647;
+    InsertPlayingStrategy(db, Sample("Old"));
+    raw.Exec("UPDATE PlayingStrategies SET Ref_No = 2147483647 WHERE Ref_No = 2; UPDATE "
+             "PlayersHand SET PlayingStrategyRef_No = 2147483647 WHERE PlayingStrategyRef_No = "
+             "2; INSERT INTO BettingStrategies (Ref_No, Name) VALUES (2147483647, 'Old'); INSERT "
+             "INTO VariableBet (Ref_No, Name) VALUES (2147483647, 'Old')");
+    struct Kind {
+        std::function<std::int64_t()> append;
+        std::function<std::vector<NamedRef>()> list;
+        std::function<std::string(std::int64_t)> name; // "-" when not stored
+        std::function<bool(std::int64_t)> rename, remove;
+    };
+    const Kind kinds[]
+        = {{[&] { return std::int64_t {InsertPlayingStrategy(db, Sample("New"))}; },
+               [&] { return ListPlayingStrategies(db); },
+               [&](std::int64_t r) {
+                   const auto s = LoadPlayingStrategyRecord(db, r);
+                   return s ? s->Name : "-";
+               },
+               [&](std::int64_t r) { return UpdatePlayingStrategy(db, Sample("Re", r)); },
+               [&](std::int64_t r) { return DeletePlayingStrategy(db, r) == 1; }},
+            {[&] { return std::int64_t {AppendStreakStrategy(db, ThreeUp("New"))}; },
+                [&] { return ListStreakStrategies(db); },
+                [&](std::int64_t r) {
+                    const auto s = LoadStreakStrategy(db, r);
+                    return s ? s->Name : "-";
+                },
+                [&](std::int64_t r) { return UpdateStreakStrategy(db, ThreeUp("Re", r)); },
+                [&](std::int64_t r) { return DeleteStreakStrategy(db, r); }},
+            {[&] {
+                 return std::int64_t {AppendVariableStrategy(db, VariableStrategy {.Name = "New"})};
+             },
+                [&] { return ListVariableStrategies(db); },
+                [&](std::int64_t r) {
+                    const auto s = LoadVariableStrategy(db, r);
+                    return s ? s->Name : "-";
+                },
+                [&](std::int64_t r) {
+                    return UpdateVariableStrategy(db, VariableStrategy {.RefNo = r, .Name = "Re"});
+                },
+                [&](std::int64_t r) { return DeleteVariableStrategy(db, r); }}};
+    for (const Kind& kind : kinds) {
+        const std::int64_t added = kind.append();
+        EXPECT_EQ(added, old + 1);
+        const auto entries = kind.list();
+        ASSERT_EQ(entries.size(), 3u);
+        EXPECT_EQ(std::tuple(entries[1].RefNo, entries[2].RefNo), std::tuple(old, added));
+        EXPECT_TRUE(kind.rename(added));
+        EXPECT_EQ(kind.name(added) + kind.name(old), "ReOld");
+        EXPECT_TRUE(kind.remove(added));
+        EXPECT_EQ(kind.name(added) + kind.name(old), "-Old");
+    }
+    ASSERT_TRUE(LoadPlayingStrategy(db, old, gs));
+    EXPECT_EQ(gs.PlayingStrategyRefNo, old);
 }
 
 // Ref_No 1 is protected whatever its name.
