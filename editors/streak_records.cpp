@@ -2,6 +2,7 @@
 
 #include "editors/configuration.h"
 #include "editors/number_text.h"
+#include "editors/strategy_corrections.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
 #include "store/betting_strategies.h"
@@ -100,6 +101,7 @@ bool LoadStreakStrategy(AppContext& ctx, std::int64_t refNo, Configuration& wind
     window.cmbLengthWinningBetSeq->setCurrentText(QString::number(gs.WinStreakLength));
     ShowBetsInBoxes(strategy->LosingHand, gs.LoseStreakLength, window.txtLosingBetSeq);
     ShowBetsInBoxes(strategy->WinningHand, gs.WinStreakLength, window.txtWinningBetSeq);
+    ReportCorrections(ctx, "streak betting strategy", refNo, strategy->Name, strategy->Corrections);
     return true;
 }
 

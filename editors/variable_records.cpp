@@ -1,6 +1,7 @@
 #include "editors/variable_records.h"
 
 #include "editors/frm_variable_config.h"
+#include "editors/strategy_corrections.h"
 #include "editors/streak_records.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
@@ -67,6 +68,8 @@ bool LoadVariableStrategy(AppContext& ctx, std::int64_t refNo, frmVariableConfig
     ctx.gs.LoseAddSub = static_cast<std::uint8_t>(window.cboFLAddSub->currentIndex());
     ctx.gs.WinAddSub = static_cast<std::uint8_t>(window.cboFWAddSub->currentIndex());
     window.cmdDelete->setEnabled(!IsProtectedDefault(refNo));
+    ReportCorrections(
+        ctx, "variable betting strategy", refNo, strategy->Name, strategy->Corrections);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "store/playing_strategies.h"
 
+#include "store/loaded_values.h"
 #include "store/statement.h"
 
 #include <sqlite3.h>
@@ -9,9 +10,27 @@ namespace {
 
 constexpr const char* kActionColumns = "DA, D10, D9, D8, D7, D6, D5, D4, D3, D2";
 
-// A damaged file may hold any number; the engine only knows codes 0..5.
-int ValidAction(int code) {
-    return code >= kHit && code <= kSplitOrDouble ? code : kHit;
+const Limits kAction {kHit, kSplitOrDouble, true,
+    {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand", "Split or Double Down"}};
+const Limits kYesNo {0, 1, true, {"No", "Yes"}};
+const Limits kSoft17 {0, 1, true, {"Hit", "Stand"}};
+const Limits kDoubleDown {0, 1, true, {"Any Hand", "10 and 11 Only"}};
+const Limits kInsuranceOn21 {
+    kTakeEvenMoney, kPlayOutHand, true, {"Take Even Money", "Take Insurance", "Play Out Hand"}};
+
+constexpr const char* kDealerCards[kDealerColumns]
+    = {"A", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
+
+// Hard totals 4 to 11, then from 12 each hard total followed by its soft one.
+std::string HandName(int row) {
+    if (row < 8)
+        return std::to_string(row + 4);
+    const std::string total = std::to_string(12 + (row - 8) / 2);
+    return (row - 8) % 2 ? "Soft " + total : total;
+}
+
+int WholeIn(CheckedRow& row, int column, const Limits& limits, const std::string& what) {
+    return static_cast<int>(row.Number(column, limits, what));
 }
 
 // Rows are placed by their own number, so a missing row cannot shift the ones after it.
@@ -21,16 +40,23 @@ int ReadRows(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy) {
             + ", Ins FROM PlayersHand WHERE PlayingStrategyRef_No = ? ORDER BY Ref_No",
         StoreAction::Read);
     rows.Bind(1, refNo);
+    CheckedRow checked(rows, strategy.Corrections);
     int found = 0;
     while (rows.Step()) {
         const std::int32_t row = rows.Whole(0);
         if (row < 0 || row >= kPlayerRows)
             continue;
+        const std::string hand = HandName(row);
         for (int col = 0; col < kDealerColumns; ++col)
-            strategy.Actions[row][col] = ValidAction(rows.Whole(1 + col));
-        strategy.Ins[row] = rows.Whole(1 + kDealerColumns);
+            strategy.Actions[row][col] = WholeIn(checked, 1 + col, kAction,
+                "the action for " + hand + " with the dealer showing " + kDealerCards[col]);
+        strategy.Ins[row]
+            = WholeIn(checked, 1 + kDealerColumns, kYesNo, "the insurance for " + hand);
         ++found;
     }
+    if (found < kPlayerRows)
+        checked.Note("the rows for " + std::to_string(kPlayerRows - found) + " of the "
+            + std::to_string(kPlayerRows) + " hands are missing");
     return found;
 }
 
@@ -46,10 +72,12 @@ bool ReadStrategy(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy)
         return false;
     strategy.RefNo = refNo;
     strategy.Name = TrimBlanks(head.Text(0));
-    strategy.DealerSoft17 = head.Whole(1);
-    strategy.DoubleDown = head.Whole(2);
-    strategy.SplitsDoubleDown = head.Whole(3);
-    strategy.InsuranceOn21 = head.Whole(4);
+    CheckedRow rules(head, strategy.Corrections);
+    strategy.DealerSoft17 = WholeIn(rules, 1, kSoft17, "the dealer's soft 17 rule");
+    strategy.DoubleDown = WholeIn(rules, 2, kDoubleDown, "the double down rule");
+    strategy.SplitsDoubleDown = WholeIn(rules, 3, kYesNo, "doubling down after a split");
+    strategy.InsuranceOn21
+        = WholeIn(rules, 4, kInsuranceOn21, "the choice with a blackjack against an ace");
     strategy.StoredRows = ReadRows(db, refNo, strategy);
     return true;
 }
@@ -105,11 +133,12 @@ std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::in
     return strategy;
 }
 
-bool LoadPlayingStrategy(StrategyDb& db, std::int64_t refNo, GameState& gs) {
+std::optional<PlayingStrategy> LoadPlayingStrategy(
+    StrategyDb& db, std::int64_t refNo, GameState& gs) {
     // Rows the file lacks keep what the game state held, so read into a copy of it.
     PlayingStrategy merged = PlayingStrategyFromGameState(gs);
     if (!ReadStrategy(db, refNo, merged))
-        return false;
+        return std::nullopt;
     gs.PlayingStrategyName = merged.Name;
     gs.PlayingStrategyRefNo = refNo;
     gs.DealerSoft17 = merged.DealerSoft17;
@@ -122,7 +151,7 @@ bool LoadPlayingStrategy(StrategyDb& db, std::int64_t refNo, GameState& gs) {
             gs.StrategyMatrix[row][col] = static_cast<std::int8_t>(merged.Actions[row][col]);
         gs.InsuranceByRow[row] = merged.Ins[row] != 0;
     }
-    return true;
+    return merged;
 }
 
 PlayingStrategy PlayingStrategyFromGameState(const GameState& gs) {

@@ -13,9 +13,11 @@ std::vector<NamedRef> ListPlayingStrategies(StrategyDb& db);
 
 std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::int64_t refNo);
 
-// Copies a stored strategy into the game state. A missing strategy leaves the state untouched
-// and returns false; rows the store does not hold keep what the state had.
-bool LoadPlayingStrategy(StrategyDb& db, std::int64_t refNo, GameState& gs);
+// Copies a stored strategy into the game state and returns it as put in force, with what the
+// load corrected. A missing strategy leaves the state untouched and returns nothing; rows the
+// store does not hold keep what the state had.
+std::optional<PlayingStrategy> LoadPlayingStrategy(
+    StrategyDb& db, std::int64_t refNo, GameState& gs);
 
 // The strategy in force, ready to save.
 PlayingStrategy PlayingStrategyFromGameState(const GameState& gs);

@@ -34,8 +34,12 @@ public:
     void Reset();
 
     bool IsNull(int column) const;
+    // A finite number, or numeric text; nothing for Null and anything else.
+    std::optional<double> NumberIfAny(int column) const;
     // Null or non-numeric reads as 0.
     double Number(int column) const;
+    // The value as the file holds it: "empty" for Null, text in quotes, a number shortest.
+    std::string Shown(int column) const;
     // Number taken to two decimals and rounded to a whole number, halves to even.
     std::int32_t Whole(int column) const;
     // A Ref_No: the full 64 bits.
@@ -73,5 +77,8 @@ std::string TrimBlanks(std::string_view text);
 
 // The value shown with two decimals and read back.
 double ToTwoDecimals(double value);
+
+// The number in its shortest decimal form: 12.5, 1000000000, Inf.
+std::string ShortestText(double value);
 
 } // namespace bj

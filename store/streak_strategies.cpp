@@ -1,5 +1,6 @@
 #include "store/betting_strategies.h"
 
+#include "store/loaded_values.h"
 #include "store/statement.h"
 
 #include <sqlite3.h>
@@ -42,10 +43,21 @@ void BindStreak(Statement& statement, const StreakStrategy& strategy) {
     }
 }
 
-std::optional<double> OptionalNumber(const Statement& statement, int column) {
-    if (statement.IsNull(column))
-        return std::nullopt;
-    return statement.Number(column);
+// What the streak editor can show and save.
+const Limits kDecks {1, 8};
+const Limits kLength {1, kBetSteps};
+const Limits kBet {1, 32767};
+
+// Bets past the sequence may be empty; every other one must be a bet the editor accepts.
+void ReadBets(const Statement& load, CheckedRow& row, int first, int length,
+    const std::string& side, std::array<std::optional<double>, kBetSteps>& bets) {
+    for (int i = 0; i < kBetSteps; ++i)
+        if (i < length || !load.IsNull(first + i))
+            bets[i] = row.Number(first + i, kBet, side + " bet " + std::to_string(i + 1));
+}
+
+std::int32_t WholeIn(CheckedRow& row, int column, const Limits& limits, const std::string& what) {
+    return static_cast<std::int32_t>(row.Number(column, limits, what));
 }
 
 } // namespace
@@ -68,13 +80,12 @@ std::optional<StreakStrategy> LoadStreakStrategy(StrategyDb& db, std::int64_t re
     StreakStrategy strategy;
     strategy.RefNo = refNo;
     strategy.Name = load.Text(0);
-    strategy.DecksInShoe = load.Whole(1);
-    strategy.WinningSeqLength = load.Whole(2);
-    strategy.LosingSeqLength = load.Whole(3);
-    for (int i = 0; i < kBetSteps; ++i) {
-        strategy.WinningHand[i] = OptionalNumber(load, 4 + i);
-        strategy.LosingHand[i] = OptionalNumber(load, 4 + kBetSteps + i);
-    }
+    CheckedRow row(load, strategy.Corrections);
+    strategy.DecksInShoe = WholeIn(row, 1, kDecks, "the number of decks");
+    strategy.WinningSeqLength = WholeIn(row, 2, kLength, "the length of the winning sequence");
+    strategy.LosingSeqLength = WholeIn(row, 3, kLength, "the length of the losing sequence");
+    ReadBets(load, row, 4, strategy.WinningSeqLength, "winning", strategy.WinningHand);
+    ReadBets(load, row, 4 + kBetSteps, strategy.LosingSeqLength, "losing", strategy.LosingHand);
     return strategy;
 }
 
