@@ -7,8 +7,8 @@ namespace bj {
 
 namespace {
 
-SessionRow MakeRow(
-    const GameState& gs, std::int64_t session, Currency start, Currency startLoseLevel) {
+SessionRow MakeRow(const GameState& gs, std::int64_t session, Currency start,
+    std::optional<Currency> startLoseLevel) {
     SessionRow row;
     row.Session = session;
     row.MaxWinning = gs.SessionPeakBank - start;
@@ -36,7 +36,7 @@ MultiSessionSummary RunMultiSession(
     for (std::int64_t session = 1; session <= inputs.Sessions; ++session) {
         const Currency start = gs.Bankroll;
         BeginSession(gs, inputs.MaxWin, inputs.MaxLoss);
-        const Currency startLoseLevel = gs.SessionLoseLevel;
+        const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
         if (hooks.ProcessEvents)
             hooks.ProcessEvents();
         PlayBatchSession(gs, hooks.Cancelled);

@@ -5,17 +5,14 @@
 #include "store/loaded_values.h"
 #include "store/playing_strategies.h"
 #include "tools/bjsim/round_results.h"
+#include "tools/bjsim/safe_text.h"
 
 #include <chrono>
 #include <cmath>
 #include <iostream>
-#include <limits>
 
 namespace bj::sim {
 namespace {
-
-// Beyond any bankroll a run can reach, yet far from overflowing the session levels.
-constexpr Currency kNever = Currency::FromUnits(std::numeric_limits<std::int64_t>::max() / 4);
 
 std::string Describe(const char* kind, std::int32_t refNo, const StrategyDb& db) {
     return std::string("there is no ") + kind + " with Ref_No " + std::to_string(refNo) + " in \""
@@ -25,8 +22,8 @@ std::string Describe(const char* kind, std::int32_t refNo, const StrategyDb& db)
 void NoteCorrections(std::string& notice, const char* kind, const std::string& name,
     const std::vector<std::string>& corrections) {
     if (!corrections.empty())
-        notice += std::string(notice.empty() ? "" : "; ") + "the " + kind + " \"" + name
-            + "\": " + CorrectionsText(corrections, "; ");
+        notice += std::string(notice.empty() ? "" : "; ") + "the " + kind + " \""
+            + TerminalText(name) + "\": " + CorrectionsText(corrections, "; ");
 }
 
 // Puts the chosen strategies in force; returns the betting strategy's name.
@@ -66,8 +63,8 @@ MultiSessionInputs Inputs(const SimOptions& options) {
     MultiSessionInputs inputs;
     inputs.Sessions = options.Sessions;
     inputs.HandsPerSession = options.HandsPerSession;
-    inputs.MaxWin = options.StopRules() ? options.MaxWin.value_or(kNever) : kNever;
-    inputs.MaxLoss = options.StopRules() ? options.MaxLoss.value_or(kNever) : kNever;
+    inputs.MaxWin = options.MaxWin;
+    inputs.MaxLoss = options.MaxLoss;
     inputs.BailOutPercent = options.BailOutPercent.value_or(0);
     return inputs;
 }
@@ -75,7 +72,8 @@ MultiSessionInputs Inputs(const SimOptions& options) {
 } // namespace
 
 SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
-    const std::function<void(const SessionRow&)>& rowDone) {
+    const std::function<void(const SessionRow&)>& rowDone,
+    const std::function<void(const RunProgress&)>& progress) {
     GameState gs;
     ResetStatistics(gs);
     SimResult result;
@@ -90,12 +88,18 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
 
     RoundResults rounds(gs);
     MultiSessionHooks hooks;
-    hooks.Cancelled = [&rounds] {
+    std::int64_t sessionsDone = 0, handsDone = 0;
+    std::uint32_t calls = 0;
+    hooks.Cancelled = [&] {
         rounds.Observe();
+        if (progress && ++calls % kProgressRounds == 0)
+            progress({sessionsDone, handsDone + gs.SessionHandsPlayed, gs.SessionHandsPlayed});
         return false;
     };
     hooks.RowDone = [&](const SessionRow& row) {
         rounds.SessionDone();
+        ++sessionsDone;
+        handsDone += row.Hands;
         if (rowDone)
             rowDone(row);
     };
