@@ -86,7 +86,15 @@ bool MoveIntoPlace(const std::string& temporary, const std::string& path) {
     ThrowErrno(errno);
 }
 
-Placement PlaceNamed(const std::string& path, std::string_view bytes) {
+void FlushFolder(const std::string& path) {
+    const Descriptor folder(open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Valid())
+        fsync(folder.Get());
+}
+
+} // namespace
+
+Placement PlaceNewFileByName(const std::string& path, std::string_view bytes) {
     const fs::path target(path);
     std::random_device random;
     for (int attempt = 0;; ++attempt) {
@@ -104,22 +112,17 @@ Placement PlaceNamed(const std::string& path, std::string_view bytes) {
             const std::string& name;
         } removal {temporary};
         WriteAll(file.Get(), bytes);
-        return MoveIntoPlace(temporary, path) ? Placement::Placed : Placement::AlreadyThere;
+        if (!MoveIntoPlace(temporary, path))
+            return Placement::AlreadyThere;
+        FlushFolder(path);
+        return Placement::Placed;
     }
 }
 
-void FlushFolder(const std::string& path) {
-    const Descriptor folder(open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Valid())
-        fsync(folder.Get());
-}
-
-} // namespace
-
 Placement PlaceNewFile(const std::string& path, std::string_view bytes) {
-    std::optional<Placement> placement = PlaceUnnamed(path, bytes);
+    const std::optional<Placement> placement = PlaceUnnamed(path, bytes);
     if (!placement)
-        placement = PlaceNamed(path, bytes);
+        return PlaceNewFileByName(path, bytes);
     if (placement == Placement::Placed)
         FlushFolder(path);
     return *placement;
