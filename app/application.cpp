@@ -79,10 +79,12 @@ void Application::LoadWindowsAndTable() {
         StreakEditor().Form_Load();
     Table();
     AdvancedStatistics();
-    if (gs_.BettingType == kStreakBetting)
-        ShowModeless(&StreakEditor());
+    // The table first: a window manager keeps a window in front of another only once it
+    // knows that other one.
     ShowModeless(&Table());
     Table().setEnabled(false);
+    if (gs_.BettingType == kStreakBetting)
+        ShowModeless(OverTable(&StreakEditor()));
     if (const auto playing = LoadPlayingStrategy(*db_, kDefaultRefNo, gs_))
         ReportCorrections(
             ctx_, "playing strategy", kDefaultRefNo, playing->Name, playing->Corrections);
@@ -97,7 +99,7 @@ void Application::LoadWindowsAndTable() {
 
 void Application::EnterBettingEditor() {
     if (gs_.BettingType != kStreakBetting) {
-        ShowModal(&VariableEditor());
+        ShowModal(OverTable(&VariableEditor()));
         return;
     }
     Configuration& editor = StreakEditor();
