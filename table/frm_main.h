@@ -19,7 +19,6 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class QSystemTrayIcon;
 class QTabWidget;
 class QTimer;
 
@@ -53,6 +52,9 @@ public:
     void Timer1_Timer();
     void chkSysTray_Click();
     void Form_Activate();
+    void Form_Resize();
+    // The notification-area icon's mouse messages (TrayMouseMessage numbers).
+    void Form_MouseMove(int message);
 
     void cmdConfiguration_Click();
     void mnuBet_Click();
@@ -100,6 +102,11 @@ private:
     void EndOfTick();
     void GoIdle();
     void Unload();
+
+    // Notification area.
+    void ShowTrayAvailability(bool available);
+    void TrayAvailabilityChanged(bool available);
+    void HideToTray();
 
     // What the round shows.
     void TableCleared() override;
@@ -214,7 +221,6 @@ private:
     QPushButton* cmdQuit_ = nullptr;
     QCheckBox* chkSysTray_ = nullptr;
     QTimer* Timer1_ = nullptr;
-    QSystemTrayIcon* trayIcon_ = nullptr;
 
     // Menus.
     QMenu* mnuGame_ = nullptr;
@@ -224,6 +230,7 @@ private:
     bool roundInProgress_ = false;
     bool stopDuringRound_ = false;
     bool unloading_ = false;
+    bool hiddenToTray_ = false;
     long long roundsPlayed_ = 0;
 };
 
