@@ -30,7 +30,7 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Black Jack"));
     if (windowIcon().isNull())
-        setWindowIcon(QIcon(CardLogo(64)));
+        setWindowIcon(ProgramIcon());
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);

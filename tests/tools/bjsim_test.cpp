@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +76,11 @@ TEST_F(Bjsim, JsonSummaryAddsUpAndWithoutStopRulesEverySessionPlaysThrough) {
     EXPECT_EQ(Field(json, "bankroll_start"), 10000);
     EXPECT_NEAR(Field(json, "return_per_hand") * 1e6, Field(json, "bankroll_end") - 10000, 0.5);
     EXPECT_GT(Field(json, "return_stderr"), 0);
+    const double wagered = Field(json, "amount_wagered");
+    EXPECT_GE(wagered, 5 * 1e6) << "the smallest streak bet is 5";
+    EXPECT_NEAR(Field(json, "return_per_wagered") * wagered, Field(json, "bankroll_end") - 10000,
+        wagered * 1e-6); // six decimals
+    EXPECT_GT(Field(json, "insurance_wagered"), 0) << "the default strategy insures odd rows";
     for (const char* key : {"blackjacks", "seconds", "hands_per_second"})
         EXPECT_GE(Field(json, key), 0) << key;
     EXPECT_TRUE(
@@ -119,9 +125,32 @@ TEST_F(Bjsim, DefaultsPlayAThousandHandsWithTheDatabaseBesideTheProgram) {
     EXPECT_EQ(out.rfind("Session  Max. Winning Amt", 0), 0u) << out;
     for (const char* line : {"Playing strategy:  Default\n", "Betting strategy:  Default\n",
              "Decks:             1\n", "Sessions:          1\n", "Hands played:      1000 ",
-             "Return per hand:", "hands per second"})
+             "Return per hand:", "Amount wagered:", "Return / wagered:", "hands per second"})
         EXPECT_TRUE(Has(out, line)) << line;
     EXPECT_TRUE(fs::exists(path)) << "no database beside the program";
+}
+
+// A program folder it may not write and that holds no database, as /usr/bin: the database goes
+// to the data folder the desktop program uses. Permission bits do not bind root, so root runs
+// the program as nobody.
+TEST_F(Bjsim, WithoutTheRightToItsFolderTheDefaultDatabaseGoesToTheDataFolder) {
+    using fs::perms;
+    const std::string bin = folder + "/bin", data = folder + "/data";
+    fs::create_directories(bin);
+    fs::copy_file(BJSIM_PATH, bin + "/bjsim");
+    fs::create_directories(data);
+    fs::permissions(data, perms::all);
+    fs::permissions(
+        bin, perms::all & ~(perms::owner_write | perms::group_write | perms::others_write));
+    fs::permissions(folder, perms::owner_all | perms::group_exec | perms::others_exec);
+    const std::string nobody
+        = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const auto [status, out, err]
+        = Program("XDG_DATA_HOME=" + data + " " + nobody + bin + "/bjsim", {"--hands", "10"});
+    fs::permissions(bin, perms::all);
+    EXPECT_EQ(status, 0) << err;
+    EXPECT_TRUE(fs::exists(data + "/Black Jack Strategy Tester/BlkJack.mdb"));
+    EXPECT_FALSE(fs::exists(bin + "/BlkJack.mdb"));
 }
 
 TEST_F(Bjsim, HelpDocumentsEveryOption) {
@@ -177,6 +206,28 @@ TEST_F(Bjsim, AMissingStrategyOrABadFileEndsWithStatusOne) {
     EXPECT_EQ(foreign, 1);
     EXPECT_TRUE(Has(err, "not a strategy database") && Has(err, path)) << err;
     EXPECT_EQ(none, "");
+}
+
+// Bets of 1e9 without stop levels: no session may stop on a loss level nobody gave, and once
+// the money passes what can be counted the run stops with its message, keeping its rows.
+TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
+    {
+        StrategyDb store = StrategyDb::Open(path);
+        AppendVariableStrategy(store,
+            VariableStrategy {.Name = "Huge",
+                .InitialBet = 1e9,
+                .MaximumBet = 1e9,
+                .MinimumBet = 1e9,
+                .WinBet = 1e9,
+                .LoseBet = 1e9});
+    }
+    const auto [status, out, err]
+        = Run({"--variable", "2", "--hands", "420000", "--sessions", "3", "--seed", "1", "--csv"});
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.rfind("bjsim: The bankroll has grown past 922,337,203,685,477.58", 0), 0u) << err;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 3) << out; // the header and two rows
+    EXPECT_EQ(std::count(out.begin(), out.end(), ','), 3 * 8);
+    EXPECT_TRUE(Has(out, "\n1,") && Has(out, "\n2,") && !Has(out, "loss")) << out;
 }
 
 TEST(BjsimMoney, TwoDecimalsHalvesToEvenGroupedOnRequest) {

@@ -1,3 +1,4 @@
+#include "store/database_location.h"
 #include "store/strategy_db.h"
 #include "tools/bjsim/progress_bar.h"
 #include "tools/bjsim/sim_options.h"
@@ -32,8 +33,9 @@ int StandardErrorColumns() {
 
 int Run(const bj::sim::SimOptions& options) {
     using namespace bj::sim;
-    bj::StrategyDb db = bj::StrategyDb::Open(
-        options.DbPath.empty() ? bj::DefaultDatabasePath(ProgramFolder()) : options.DbPath);
+    bj::StrategyDb db = bj::StrategyDb::Open(options.DbPath.empty()
+            ? bj::ChooseDatabasePath(ProgramFolder(), bj::UserDataFolder(BJ_APP_TITLE))
+            : options.DbPath);
     const auto writer = MakeReportWriter(options.Format, std::cout, std::cerr);
     // Only a person watching a terminal wants the bar; a pipe or a file gets none.
     std::optional<ProgressBar> bar;

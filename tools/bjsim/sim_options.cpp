@@ -155,7 +155,11 @@ Plays blackjack sessions at full speed with stored strategies and prints one row
 session and a summary. The bankroll starts at 10000.00 and carries from session to session.
 
   --db FILE           strategy database; created with the default strategies when missing
-                      (default: BlkJack.mdb in the folder of this program)
+                      (default: BlkJack.mdb in the folder of this program if that folder
+                      holds one or is writable and not an installed copy, otherwise in the
+                      data folder shared with the desktop program:
+                      $XDG_DATA_HOME/Black Jack Strategy Tester,
+                      by default ~/.local/share/Black Jack Strategy Tester)
   --playing REF       Ref_No of the playing strategy (default 1)
   --streak REF        Ref_No of a streak betting strategy (default: streak strategy 1)
   --variable REF      Ref_No of a variable betting strategy instead

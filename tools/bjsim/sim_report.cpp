@@ -77,6 +77,9 @@ void PrintSummary(std::ostream& out, const SimResult& result) {
         << MoneyText(result.EndBank, true) << '\n'
         << "Return per hand:   " << Fixed(result.ReturnPerHand, 4) << " +/- "
         << Fixed(result.ReturnStdErr, 4) << '\n'
+        << "Amount wagered:    " << MoneyText(result.AmountWagered, true) << " (insurance "
+        << MoneyText(result.InsuranceWagered, true) << ")\n"
+        << "Return / wagered:  " << Fixed(result.ReturnPerWagered, 6) << '\n'
         << "Time:              " << Fixed(result.Seconds, 3) << " s, "
         << Fixed(result.HandsPerSecond, 0) << " hands per second\n";
 }
@@ -169,6 +172,9 @@ protected:
              << "  \"bankroll_end\": " << MoneyText(r.EndBank, false) << ",\n"
              << "  \"return_per_hand\": " << Fixed(r.ReturnPerHand, 6) << ",\n"
              << "  \"return_stderr\": " << Fixed(r.ReturnStdErr, 6) << ",\n"
+             << "  \"amount_wagered\": " << MoneyText(r.AmountWagered, false) << ",\n"
+             << "  \"insurance_wagered\": " << MoneyText(r.InsuranceWagered, false) << ",\n"
+             << "  \"return_per_wagered\": " << Fixed(r.ReturnPerWagered, 6) << ",\n"
              << "  \"seconds\": " << Fixed(r.Seconds, 6) << ",\n"
              << "  \"hands_per_second\": " << Fixed(r.HandsPerSecond, 1) << "\n"
              << "}\n";

@@ -100,6 +100,11 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     result.Blackjacks = gs.BlackjacksWon;
     result.StartBank = summary.StartBank;
     result.EndBank = summary.EndBank;
+    result.AmountWagered = gs.AmountWagered;
+    result.InsuranceWagered = gs.InsuranceWagered;
+    if (gs.AmountWagered > Currency {})
+        result.ReturnPerWagered
+            = (summary.EndBank - summary.StartBank).ToDouble() / gs.AmountWagered.ToDouble();
     if (result.Hands > 0) {
         const double hands = static_cast<double>(result.Hands);
         result.ReturnPerHand = (summary.EndBank - summary.StartBank).ToDouble() / hands;
