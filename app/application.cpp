@@ -78,10 +78,12 @@ void Application::LoadWindowsAndTable() {
         StreakEditor().Form_Load();
     Table();
     AdvancedStatistics();
-    if (gs_.BettingType == kStreakBetting)
-        ShowModeless(&StreakEditor());
+    // The table first: a window manager keeps a window in front of another only once it
+    // knows that other one.
     ShowModeless(&Table());
     Table().setEnabled(false);
+    if (gs_.BettingType == kStreakBetting)
+        ShowModeless(OverTable(&StreakEditor()));
     if (!LoadPlayingStrategy(*db_, kDefaultRefNo, gs_))
         Messages().Show(QStringLiteral("The default playing strategy is missing from \"%1\"; "
                                        "choose another playing strategy before playing.")
@@ -93,7 +95,7 @@ void Application::LoadWindowsAndTable() {
 
 void Application::EnterBettingEditor() {
     if (gs_.BettingType != kStreakBetting) {
-        ShowModal(&VariableEditor());
+        ShowModal(OverTable(&VariableEditor()));
         return;
     }
     Configuration& editor = StreakEditor();

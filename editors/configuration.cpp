@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -25,13 +26,13 @@ constexpr int kMostDecks = 8;
 } // namespace
 
 Configuration::Configuration(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
     setObjectName("Configuration");
     setWindowTitle("Game Configuration");
     BuildControls();
     HookEvents();
-    resize(9300 / 15, sizeHint().height());
+    layout()->activate(); // the window takes its size now, so that centring sees it
 }
 
 void Configuration::Form_Load() {
@@ -166,10 +167,10 @@ bool Configuration::NormalizeBets() {
             QLineEdit* box = (*boxes)[i];
             const double bet = LeadingNumber(box->text());
             box->setText(ShortestNumber(bet));
-            if (bet > 0)
+            if (bet > 0 && bet <= kLargestStreakBet)
                 continue;
-            Messages().Show(
-                "Cannot have a zero dollar bet.", QString(), MsgIcon::Information, MsgButtons::Ok);
+            Messages().Show(bet > 0 ? StreakBetTooLargeText() : "Cannot have a zero dollar bet.",
+                QString(), MsgIcon::Information, MsgButtons::Ok);
             LeadToBox(boxes == &txtWinningBetSeq, i);
             return false;
         }

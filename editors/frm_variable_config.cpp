@@ -20,7 +20,7 @@
 namespace bj {
 
 frmVariableConfig::frmVariableConfig(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
     setObjectName("frmVariableConfig");
     setWindowTitle("Variable Betting Configuration");
@@ -210,9 +210,10 @@ void frmVariableConfig::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+// Closing the window by its frame acts as its return button, so the table gets its first bet.
 void frmVariableConfig::closeEvent(QCloseEvent* event) {
     if (loaded_)
-        Unload(true);
+        cmdReturn_Click();
     QWidget::closeEvent(event);
 }
 

@@ -9,12 +9,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 
 namespace bj {
 
 namespace {
-
-constexpr int kLargestStoredBet = 32767; // the bet columns hold 16-bit whole numbers
 
 // Boxes past the sequence show their stored bet, or when it has none the last bet of the
 // sequence, which is the one that carries on; so no box is left empty or holds a bet of
@@ -41,10 +40,12 @@ bool ReadBetsFromBoxes(const std::array<QLineEdit*, kSequenceBoxes>& boxes,
         if (boxes[i]->isHidden())
             continue;
         bool whole = false;
-        const int bet = boxes[i]->text().trimmed().toInt(&whole);
-        if (!whole || bet < 0 || bet > kLargestStoredBet) {
-            Messages().Show("Please enter a whole dollar bet in every box of the sequence "
-                            "before you save.",
+        const qlonglong bet = boxes[i]->text().trimmed().toLongLong(&whole);
+        const bool tooLarge = whole && bet > kLargestStreakBet;
+        if (!whole || bet < 0 || tooLarge) {
+            Messages().Show(tooLarge ? StreakBetTooLargeText()
+                                     : "Please enter a whole dollar bet in every box of the "
+                                       "sequence before you save.",
                 "Save Strategy", MsgIcon::Information, MsgButtons::Ok);
             boxes[i]->setFocus();
             return false;
@@ -60,6 +61,11 @@ void ReportStoreFailure(const QString& what, const StoreError& error) {
 }
 
 } // namespace
+
+QString StreakBetTooLargeText() {
+    return QString("Cannot have a bet above %1.")
+        .arg(QLocale(QLocale::English).toString(kLargestStreakBet));
+}
 
 void SelectListEntry(QComboBox* combo, int index) {
     combo->blockSignals(true);

@@ -26,6 +26,11 @@ bool DeleteStreakStrategy(AppContext& ctx, std::int32_t refNo, const QString& na
 // failure.
 std::int32_t SaveStreakStrategy(AppContext& ctx, Configuration& window);
 
+// The stored bet columns hold 16-bit whole numbers, so no streak bet may pass this.
+constexpr int kLargestStreakBet = 32767;
+// The refusal of a bet above kLargestStreakBet.
+QString StreakBetTooLargeText();
+
 // Lists entries with signals held back, then writes the list index so the click runs once.
 void SelectListEntry(QComboBox* combo, int index);
 

@@ -5,6 +5,7 @@
 #include "engine/shoe.h"
 #include "shell/card_logo.h"
 #include "shell/input_helpers.h"
+#include "shell/window_services.h"
 #include "table/frm_advanced_stats.h"
 #include "table/tray_icon.h"
 
@@ -171,8 +172,13 @@ void frmMain::Form_Activate() {
 }
 
 bool frmMain::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == QEvent::WindowActivate) {
         Form_Activate();
+        // A disabled table takes no input, so a click on it hands the focus on to the window
+        // in front of it.
+        if (QWidget* front = isEnabled() ? nullptr : WindowInFrontOf(this))
+            QTimer::singleShot(0, front, [front] { front->activateWindow(); });
+    }
     return QMainWindow::event(e);
 }
 

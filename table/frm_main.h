@@ -7,6 +7,8 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
+#include <stdexcept>
 #include <vector>
 
 class QAction;
@@ -40,6 +42,9 @@ public:
     // Rounds played since the window was loaded.
     long long RoundsPlayed() const { return roundsPlayed_; }
     bool RoundInProgress() const { return roundInProgress_; }
+    // What plays one round: the engine's round unless a test puts another in its place.
+    using RoundPlayer = std::function<int(GameState&, TableObserver&)>;
+    void SetRoundPlayer(RoundPlayer player) { playRound_ = std::move(player); }
 
     // Handlers, public so that the program and tests can drive the window as a user would.
     void cmdDeal_Click();
@@ -101,6 +106,7 @@ private:
     void EnableIdleControls(bool enabled);
     void EndOfTick();
     void GoIdle();
+    void StopOnOverflow(const std::overflow_error& overflow);
     void Unload();
 
     // Notification area.
@@ -227,6 +233,7 @@ private:
     QMenu* mnuOptions_ = nullptr;
     QMenu* mnuPopUp_ = nullptr;
 
+    RoundPlayer playRound_;
     bool roundInProgress_ = false;
     bool stopDuringRound_ = false;
     bool unloading_ = false;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScreen>
 #include <sqlite3.h>
 
 using namespace bj;
@@ -13,8 +14,10 @@ using namespace bj::test;
 namespace {
 
 const QString kZeroBet = Msg("Cannot have a zero dollar bet.", QString(), MsgIcon::Information);
+const QString kBetAboveLimit = "Cannot have a bet above 32,767.";
 
-using ZeroBet = std::tuple<bool, int, QString, QString>; // winning side?, box, text, length
+// Winning side?, box, text, length, the box's text afterwards, the message.
+using BadBet = std::tuple<bool, int, QString, QString, QString, QString>;
 using Count = std::tuple<QString, QString, int>; // combo, text typed, count held
 using Refusal = std::tuple<QString, QString, QString>; // name, losing box 3, message
 using Deletion = std::tuple<int, MsgAnswer, QStringList, QString>; // position, answer, left, chosen
@@ -48,6 +51,7 @@ private slots:
 
     void startGameHandsTheSeededDefaultToTheTable() {
         w->show();
+        QVERIFY(w->screen()->availableGeometry().contains(w->geometry()));
         QCOMPARE(Entries(w->cboNames), QStringList {"Default"});
         const QStringList seeded {"5", "10", "20", "30", "40", "-", "-", "-", "-", "-"};
         QCOMPARE(Texts(w->txtWinningBetSeq) + Texts(w->txtLosingBetSeq), seeded + seeded);
@@ -86,26 +90,36 @@ private slots:
         QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"bet 15", "enabled 1"}));
         f->nav.calls.clear();
         w->show();
+        w->txtWinningBetSeq[0]->setText("16");
+        QTest::keyClick(w->txtLosingBetSeq[0], Qt::Key_Return); // Enter presses Start Game
+        QVERIFY(w->isHidden());
+        QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"bet 16", "enabled 1"}));
+        f->nav.calls.clear();
+        w->show();
         w->Unload(); // program end
         QVERIFY(w->isHidden() && f->nav.calls.isEmpty());
     }
 
-    void zeroBetBlocksTheReturnAndLeadsToTheBox_data() {
-        CaseRows<ZeroBet>({{"empty winning box 2", {true, 2, "", "5"}},
-            {"zero losing box 1", {false, 1, "0", "5"}}, {"pasted letters", {true, 3, "x7", "5"}},
-            {"hidden winning box 7", {true, 7, "", "3"}},
-            {"hidden losing box 10", {false, 10, "", "1"}}});
+    void badBetBlocksTheReturnAndLeadsToTheBox_data() {
+        const QString tooLarge = Msg(kBetAboveLimit, QString(), MsgIcon::Information);
+        CaseRows<BadBet>({{"empty winning box 2", {true, 2, "", "5", "0", kZeroBet}},
+            {"zero losing box 1", {false, 1, "0", "5", "0", kZeroBet}},
+            {"pasted letters", {true, 3, "x7", "5", "0", kZeroBet}},
+            {"hidden winning box 7", {true, 7, "", "3", "0", kZeroBet}},
+            {"hidden losing box 10", {false, 10, "", "1", "0", kZeroBet}},
+            {"winning box 4 above the limit", {true, 4, "40000", "5", "40000", tooLarge}},
+            {"hidden losing box 8 above the limit", {false, 8, "32768", "2", "32768", tooLarge}}});
     }
-    void zeroBetBlocksTheReturnAndLeadsToTheBox() {
-        const auto [winning, box, typed, length] = Case<ZeroBet>();
+    void badBetBlocksTheReturnAndLeadsToTheBox() {
+        const auto [winning, box, typed, length, shown, message] = Case<BadBet>();
         QVERIFY(ShowActive(w.get()));
         QLineEdit* target = (winning ? w->txtWinningBetSeq : w->txtLosingBetSeq)[box - 1];
         target->setText(typed);
         (winning ? w->cmbLengthWinningBetSeq : w->cmbLengthLosingBetSeq)->setCurrentText(length);
         w->cmdReturntoGame_Click();
-        QCOMPARE(f->Shown(), QStringList {kZeroBet});
+        QCOMPARE(f->Shown(), QStringList {message});
         QVERIFY(w->isVisible() && f->nav.calls.isEmpty());
-        QCOMPARE(target->text(), QString("0"));
+        QCOMPARE(target->text(), shown);
         QVERIFY(target->isVisible() && target->hasFocus());
     }
 
@@ -143,7 +157,8 @@ private slots:
 
     void createSaveAndLoad() {
         AppendStreakStrategy(f->db, Short("Three up"));
-        w->Form_Load();
+        w->show();
+        const int height = w->height();
         w->cboNames->setCurrentIndex(1);
         // Boxes past the sequence carry its last bet.
         QCOMPARE(w->txtWinningBetSeq[3]->text() + w->txtLosingBetSeq[9]->text(), "7530");
@@ -151,8 +166,9 @@ private slots:
         w->cmbDecksInShoe->setCurrentText("4");
         TypeInto(w->txtWinningBetSeq[1], "2a.0-"); // digits only
         TypeInto(w->txtName, "Three; up");
-        w->cmdSave_Click();
-        QVERIFY(f->messages.shown.empty());
+        QTest::keyClick(w->txtName, Qt::Key_Return); // saves, and does not start the game
+        QVERIFY(f->messages.shown.empty() && f->nav.calls.isEmpty() && w->isVisible());
+        QTRY_COMPARE(w->height(), height); // no gap where the name was
         // The new strategy is selected and loaded, not the older one of the same name.
         QCOMPARE(Entries(w->cboNames), (QStringList {"Default", "Three up", "Three up"}));
         QCOMPARE(w->cboNames->currentData().toInt(), 3);
@@ -175,12 +191,16 @@ private slots:
             = Msg("Please enter a whole dollar bet in every box of the sequence before you save.",
                 "Save Strategy", MsgIcon::Information);
         CaseRows<Refusal>({{"no name", {"", "5", noName}}, {"blank name", {"   ", "5", noName}},
-            {"empty bet", {"Mine", "", badBet}}, {"bet too large", {"Mine", "99999", badBet}}});
+            {"empty bet", {"Mine", "", badBet}},
+            {"bet too large",
+                {"Mine", "32768", Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}}});
     }
     void saveRefusalsStoreNothingAndCancelPutsTheNameAway() {
         const auto [name, bet, message] = Case<Refusal>();
-        w->Form_Load();
+        w->show();
+        const int height = w->height();
         w->cmdNew_Click();
+        QTRY_VERIFY(w->height() > height);
         w->txtName->setText(name);
         w->txtLosingBetSeq[2]->setText(bet);
         w->cmdSave_Click();
@@ -189,6 +209,7 @@ private slots:
         QCOMPARE(w->txtName->text(), name);
         w->cmdCancel_Click();
         QVERIFY(w->fraNew->isHidden() && w->txtName->text().isEmpty());
+        QTRY_COMPARE(w->height(), height);
     }
 
     // The default can be neither deleted nor offered for deletion.

@@ -148,8 +148,8 @@ private slots:
         w->optMaxBet[1]->setChecked(true);
         w->optMinBet[1]->setChecked(true);
         QCOMPARE(Fields(f->gs), QString("10 80 5 10 3 max1 min1 win1 lose1 unsaved ref1"));
-        w->close();
-        QCOMPARE(f->nav.calls, QStringList {"enabled 1"});
+        w->close(); // as the return button does
+        QCOMPARE(f->nav.calls, (QStringList {"enabled 1", "bet 10", "enabled 1"}));
         w->show();
         QCOMPARE(
             Screen(*w), "Default 10.00 80.00 5.00 10.00 3.00 max01 min01 Subtract Subtract 1100");

@@ -5,6 +5,7 @@
 #include "shell/window_services.h"
 #include "table/frm_main.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace bj;
 
@@ -111,6 +113,8 @@ private slots:
             [&] {
                 QWidget* editor = Visible(first[0]);
                 QVERIFY(app_->Table().isVisible() && !app_->Table().isEnabled());
+                QVERIFY(InFrontOfTable(editor));
+                QTRY_COMPARE(QApplication::activeWindow(), editor);
                 QCOMPARE(
                     editor->findChild<QComboBox*>(first[1])->currentText(), QString("Default"));
                 QCOMPARE(editor->findChild<QPushButton*>(first[2])->text(), QString("Start Game"));
@@ -135,7 +139,7 @@ private slots:
         // Loaded or activated now, the other editor takes the caption the first one left.
         script_->When([&] { return Visible(second[0]); },
             [&] {
-                QVERIFY(!Visible(first[0]));
+                QVERIFY(!Visible(first[0]) && InFrontOfTable(Visible(second[0])));
                 QCOMPARE(Visible(second[0])->findChild<QPushButton*>(second[2])->text(), second[4]);
                 Click(Visible(second[0]), second[2]);
             });
@@ -162,6 +166,24 @@ private slots:
                 "The multiple session simulator is not available yet."}));
         QCOMPARE(messages_->shown[1].icon, MsgIcon::Information);
         QVERIFY(table.isEnabled() && !app_->State().MultiSessionMode);
+
+        // Every window the table opens stays in front of it; a click on the disabled table
+        // hands the focus back to that window.
+        script_->When([] { return Visible("frmAdvancedStats"); },
+            [this] {
+                QVERIFY(InFrontOfTable(Visible("frmAdvancedStats")));
+                Click(Visible("frmAdvancedStats"), "cmdReturnToGame");
+            });
+        Click(&table, "cmdAdvancedStats");
+        QVERIFY(script_->Done() && table.isEnabled());
+        table.findChild<QAction*>("mnuBet")->trigger();
+        QWidget* editor = Visible("Configuration");
+        QVERIFY(InFrontOfTable(editor) && !table.isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), editor);
+        table.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), editor);
+        Click(editor, "cmdReturntoGame");
+        QVERIFY(table.isEnabled());
 
         // A failure that no handler deals with ends the program with a plain message.
         auto* guarded = static_cast<GuardedApplication*>(QCoreApplication::instance());
@@ -210,6 +232,10 @@ private slots:
     }
 
 private:
+    bool InFrontOfTable(const QWidget* window) {
+        return window && window->windowType() == Qt::Dialog && window->windowHandle()
+            && window->windowHandle()->transientParent() == app_->Table().windowHandle();
+    }
     QString TableBet() { return app_->Table().findChild<QLabel*>("lblCurrentBet")->text(); }
 
     void ScriptChooser(int bettingType) {
