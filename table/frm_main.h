@@ -3,6 +3,7 @@
 #include "engine/table_observer.h"
 #include "shell/navigation.h"
 #include "table/stat_text.h"
+#include "table/table_geometry.h"
 
 #include <QMainWindow>
 
@@ -27,6 +28,7 @@ class QTimer;
 namespace bj {
 
 class frmAdvancedStats;
+class SplitHandsRow;
 
 // The table: plays one round per tick of Timer1 through the engine and shows it.
 class frmMain final : public QMainWindow, private TableObserver {
@@ -84,7 +86,10 @@ private:
     void BuildMenus();
     void BuildSuitPictures();
     QWidget* BuildTable();
-    QWidget* BuildCardRow(int who, std::array<QLabel*, 12>& images, std::array<QLabel*, 12>& faces);
+    void BuildCardPlaces(QWidget* felt, int who, std::array<QWidget*, 12>& places,
+        std::array<QLabel*, 12>& images, std::array<QLabel*, 12>& faces);
+    void LayOutTable();
+    void ScaleCards(const TableGeometry& geometry);
     QWidget* BuildRunningStats();
     QWidget* BuildHandTotals();
     QWidget* BuildPlayControls();
@@ -122,17 +127,26 @@ private:
     void DoubledDown() override;
     void SplitStarted() override;
     void SplitHandDoubled() override;
+    void SplitHandPlayed(int handIndex, int playerTotal) override;
     void SplitHandsPlayed() override;
     void BetChanged() override;
     void HandSettled() override;
     void HandPushed() override;
     void HandEnded(int handIndex, int playerTotal) override;
     void SplitRoundEnded(int hands) override;
+    void ShowSplitHandResult(int handIndex);
     void WaitForContinue() override;
 
     AppContext& ctx_;
 
-    // Card places, index 1..11; picCard_ 1..4 are the suit pictures.
+    // Card places, index 1..11; picCard_ 1..4 are the suit pictures, cardFaces_ the same at
+    // the size the cards are shown.
+    QWidget* felt_ = nullptr;
+    TableTexts tableTexts_ {};
+    int cardStep_ = kSmallestCardStep;
+    std::array<QWidget*, 12> dealerPlaces_ {};
+    std::array<QWidget*, 12> playerPlaces_ {};
+    std::array<std::array<int, 12>, 3> shownSuits_ {}; // [who][position]
     std::array<QLabel*, 12> imgDealer_ {};
     std::array<QLabel*, 12> lblDealer_ {};
     std::array<QLabel*, 12> imgPlayer_ {};
@@ -145,6 +159,12 @@ private:
     QLabel* Label10_ = nullptr;
     QLabel* lblDealersHand_ = nullptr;
     QLabel* lblPlayersHand_ = nullptr;
+    SplitHandsRow* splitRow_ = nullptr;
+    // The split round's counters before its next hand is settled, and whether the hand
+    // being played has been doubled.
+    std::int64_t splitWonBefore_ = 0;
+    std::int64_t splitLostBefore_ = 0;
+    bool splitHandDoubled_ = false;
 
     // Statistics.
     QLabel* lblCurrentBankRoll_ = nullptr;

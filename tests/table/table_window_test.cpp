@@ -77,6 +77,35 @@ private slots:
         QVERIFY(disabled.first == enabled.first && disabled.second > enabled.second + 32);
     }
 
+    // The cards grow with the window in steps that keep their proportions, drawn afresh at
+    // each size rather than stretched; the starting size is the smallest.
+    void cardsGrowWithTheWindow() {
+        Table t;
+        t.window->show();
+        t.PlayRound({10, 7, 10, 9});
+        auto card = [&] {
+            const QLabel* image = t.Find("imgDealer_2");
+            const QPixmap picture = image->pixmap();
+            return QString("%1x%2 picture %3x%4 rank %5px")
+                .arg(image->width())
+                .arg(image->height())
+                .arg(picture.deviceIndependentSize().width())
+                .arg(picture.deviceIndependentSize().height())
+                .arg(t.Find("lblDealer_2")->font().pixelSize());
+        };
+        QCOMPARE(card(), QString("36x56 picture 36x56 rank 15px"));
+        t.window->resize(1280, 1000);
+        QCoreApplication::processEvents();
+        QCOMPARE(card(), QString("81x126 picture 81x126 rank 34px"));
+        const QRect player = t.Find<QWidget>("imgPlayer_1")->parentWidget()->geometry();
+        const QRect row = t.Find<QWidget>("splitHands")->geometry();
+        QVERIFY(row.top() > player.bottom() && row.left() == player.left());
+        t.window->resize(400, 300); // no smaller than the starting layout
+        QCoreApplication::processEvents();
+        QCOMPARE(card(), QString("36x56 picture 36x56 rank 15px"));
+        QCOMPARE(t.window->size(), t.window->minimumSize());
+    }
+
     void speedAndHandsSliders() {
         Table t;
         QList<int> intervals;
