@@ -113,57 +113,56 @@ int SplitHandsRow::HandWidth(const Hand& hand, int overlap) const {
     return card_.width() + std::max(0, cards - 1) * overlap + kTextGap + text;
 }
 
-// Cards overlap so that each shows its rank; when the hands do not fit, they overlap more,
-// and what still does not fit is counted at the end.
+// Cards overlap so that each shows its rank, more when the hands do not fit otherwise.
+int SplitHandsRow::Overlap() const {
+    const int roomy = card_.width() * 3 / 5;
+    int needed = 0;
+    for (const Hand& hand : hands_)
+        needed += HandWidth(hand, roomy) + kHandSpacing;
+    return needed > width() ? std::max(card_.width() / 3, 8) : roomy;
+}
+
+void SplitHandsRow::PaintHand(QPainter& painter, const Hand& hand, int x, int overlap) const {
+    const int top = (height() - card_.height()) / 2;
+    for (std::size_t c = 0; c < hand.cards.size(); ++c) {
+        const QPointF corner(x + static_cast<int>(c) * overlap, top);
+        PaintCard(
+            painter, QRectF(corner, QSizeF(card_)), hand.cards[c].first, hand.cards[c].second);
+    }
+    const int fanRight
+        = x + card_.width() + std::max(0, static_cast<int>(hand.cards.size()) - 1) * overlap;
+    const QRect text(fanRight + kTextGap, top, x + HandWidth(hand, overlap) - fanRight - kTextGap,
+        card_.height());
+    painter.setPen(Qt::white);
+    painter.setFont(TextFont(true));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QString::number(hand.total));
+    painter.setPen(ResultColor(hand.result));
+    painter.setFont(TextFont(false));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom, SplitHandResultText(hand));
+}
+
+// The hands that do not fit even so are counted at the end.
 void SplitHandsRow::paintEvent(QPaintEvent*) {
     if (hands_.empty())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const int roomy = card_.width() * 3 / 5;
-    const int tight = std::max(card_.width() / 3, 8);
-    int overlap = roomy;
-    auto widthAll = [&](int o) {
-        int w = 0;
-        for (const Hand& hand : hands_)
-            w += HandWidth(hand, o) + kHandSpacing;
-        return w;
-    };
-    if (widthAll(overlap) > width())
-        overlap = tight;
-
-    const QFont bold = TextFont(true);
-    const QFont plain = TextFont(false);
-    const QFontMetrics metrics(plain);
-    const int top = (height() - card_.height()) / 2;
+    const int overlap = Overlap();
+    const QFontMetrics metrics(TextFont(false));
     int x = 0;
     for (std::size_t i = 0; i < hands_.size(); ++i) {
-        const Hand& hand = hands_[i];
-        const int w = HandWidth(hand, overlap);
+        const int w = HandWidth(hands_[i], overlap);
         const bool last = i + 1 == hands_.size();
         const int reserve = last ? 0 : metrics.horizontalAdvance(QStringLiteral("+00 more"));
         if (x + w > width() - reserve) {
             painter.setPen(Qt::white);
-            painter.setFont(plain);
+            painter.setFont(TextFont(false));
             painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignLeft | Qt::AlignVCenter,
                 QStringLiteral("+%1 more").arg(hands_.size() - i));
             return;
         }
-        for (std::size_t c = 0; c < hand.cards.size(); ++c) {
-            const QPointF corner(x + static_cast<int>(c) * overlap, top);
-            PaintCard(
-                painter, QRectF(corner, QSizeF(card_)), hand.cards[c].first, hand.cards[c].second);
-        }
-        const int fanRight
-            = x + card_.width() + std::max(0, static_cast<int>(hand.cards.size()) - 1) * overlap;
-        const QRect text(fanRight + kTextGap, top, x + w - fanRight - kTextGap, card_.height());
-        painter.setPen(Qt::white);
-        painter.setFont(bold);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QString::number(hand.total));
-        painter.setPen(ResultColor(hand.result));
-        painter.setFont(plain);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom, SplitHandResultText(hand));
+        PaintHand(painter, hands_[i], x, overlap);
         x += w + kHandSpacing;
     }
 }

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+class QPainter;
+
 namespace bj {
 
 // The finished hands of a split round, in small under the player's cards: each hand's cards,
@@ -35,6 +37,8 @@ private:
     void Changed();
     QFont TextFont(bool total) const;
     int HandWidth(const Hand& hand, int overlap) const;
+    int Overlap() const;
+    void PaintHand(QPainter& painter, const Hand& hand, int x, int overlap) const;
 
     std::vector<Hand> hands_;
     QSize card_ {20, 31};
