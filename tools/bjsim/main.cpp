@@ -1,4 +1,5 @@
 #include "store/strategy_db.h"
+#include "tools/bjsim/sim_exact.h"
 #include "tools/bjsim/sim_options.h"
 #include "tools/bjsim/sim_report.h"
 #include "tools/bjsim/sim_run.h"
@@ -18,6 +19,10 @@ int Run(const bj::sim::SimOptions& options) {
     using namespace bj::sim;
     bj::StrategyDb db = bj::StrategyDb::Open(
         options.DbPath.empty() ? bj::DefaultDatabasePath(ProgramFolder()) : options.DbPath);
+    if (options.Exact.Only) {
+        RunExactOnly(db, options, std::cout);
+        return 0;
+    }
     const auto writer = MakeReportWriter(options.Format, std::cout, std::cerr);
     const SimResult result
         = RunSimulation(db, options, [&writer](const bj::SessionRow& row) { writer->Row(row); });

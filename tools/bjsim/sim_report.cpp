@@ -1,5 +1,7 @@
 #include "tools/bjsim/sim_report.h"
 
+#include "tools/bjsim/sim_exact.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,8 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
+} // namespace
+
 std::string JsonString(const std::string& text) {
     std::string quoted = "\"";
     for (const unsigned char c : text) {
@@ -33,6 +37,8 @@ std::string JsonString(const std::string& text) {
     }
     return quoted + "\"";
 }
+
+namespace {
 
 std::string Cell(const std::string& text, std::size_t width) {
     return std::string(text.size() < width ? width - text.size() : 0, ' ') + text;
@@ -94,6 +100,7 @@ void PrintSummary(std::ostream& out, const SimResult& result) {
         << Fixed(result.ReturnStdErr, 4) << '\n'
         << "Time:              " << Fixed(result.Seconds, 3) << " s, "
         << Fixed(result.HandsPerSecond, 0) << " hands per second\n";
+    PrintExactComparison(out, result);
 }
 
 class TableWriter : public ReportWriter {
@@ -176,8 +183,9 @@ public:
              << "  \"bankroll_start\": " << MoneyText(r.StartBank, false) << ",\n"
              << "  \"bankroll_end\": " << MoneyText(r.EndBank, false) << ",\n"
              << "  \"return_per_hand\": " << Fixed(r.ReturnPerHand, 6) << ",\n"
-             << "  \"return_stderr\": " << Fixed(r.ReturnStdErr, 6) << ",\n"
-             << "  \"seconds\": " << Fixed(r.Seconds, 6) << ",\n"
+             << "  \"return_stderr\": " << Fixed(r.ReturnStdErr, 6) << ",\n";
+        WriteExactJsonFields(out_, r);
+        out_ << "  \"seconds\": " << Fixed(r.Seconds, 6) << ",\n"
              << "  \"hands_per_second\": " << Fixed(r.HandsPerSecond, 1) << "\n"
              << "}\n";
     }

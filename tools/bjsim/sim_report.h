@@ -11,6 +11,9 @@ namespace bj::sim {
 // Two decimals, halves to even; grouped with commas when asked ("###,##0.00").
 std::string MoneyText(Currency amount, bool grouped);
 
+// A JSON string literal: quotes, backslashes and control characters escaped.
+std::string JsonString(const std::string& text);
+
 // "played through", "win" or "loss".
 const char* EndText(SessionEnd end);
 
