@@ -10,7 +10,9 @@ namespace bj {
 namespace {
 
 constexpr double kRepeatChance = 1.0 / 13.0; // the next card has the rank just split
-constexpr double kMeanSplitHands = 2.0 / (1.0 - 2.0 * kRepeatChance);
+// Each re-split adds a hand and draws one more second card: E[hands] = 2 + E[re-splits] and
+// E[re-splits] = p (E[hands] + E[re-splits]).
+constexpr double kMeanSplitHands = 2.0 * (1.0 - kRepeatChance) / (1.0 - 2.0 * kRepeatChance);
 constexpr int kTotals = 22; // 0 stands for a bust, 1..21 for a total
 
 int Total(int hard, bool ace) {

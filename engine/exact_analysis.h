@@ -10,8 +10,8 @@ namespace bj {
 // The analysis works from an infinite shoe: every card is an ace, two .. nine with chance
 // 1/13 and ten-valued with 4/13, whatever has been dealt. Re-splits then need no limit: the
 // hands of a split round play alike and meet only through the dealer's one hand, so the
-// round is worth the mean number of hands, 2 / (1 - 2/13) = 26/11, times one hand. The round
-// code stops re-splitting at 64 hands; the chance of reaching that is below 1e-30.
+// round is worth the mean number of hands, 2 (1 - 1/13) / (1 - 2/13) = 24/11, times one hand.
+// The round code stops re-splitting at 64 hands; the chance of reaching that is below 1e-30.
 
 using StrategyTable = std::array<std::array<std::int8_t, kDealerColumns>, kPlayerRows>;
 

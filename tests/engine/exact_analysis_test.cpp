@@ -117,6 +117,32 @@ TEST(ExactAnalysis, DerivedByHandExactly) {
     }
 }
 
+// Standing total t against the dealer's final hand given no blackjack.
+double StandReturn(const DealerOdds& odds, int t) {
+    double value = odds.Finals[kDealerBust];
+    for (int d = 0; d <= 21; ++d)
+        value += d < t ? odds.Finals[d] : d > t ? -odds.Finals[d] : 0;
+    return value;
+}
+
+// Splitting aces instead of standing on them: each split ace takes one card other than an
+// ace and stands, an ace and a ten making 21 paid one bet; another ace splits again, so a
+// round holds 2 + R hands, R the re-splits among 2 + 2R second cards: 24/11 on average.
+TEST(ExactAnalysis, SplitAcesDerivedByHand) {
+    PlayingTable split = AlwaysStand();
+    split.StrategyMatrix[9].fill(kSplitOrHit);
+    double gain = 0;
+    for (int column = 0; column < kDealerColumns; ++column) {
+        const int up = column == 0 ? 1 : 11 - column;
+        const DealerOdds& odds = DealerOddsFor(up, false);
+        double hand = 0;
+        for (int card = 2; card <= kCardValues; ++card)
+            hand += CardChance(card) / (12.0 / 13) * StandReturn(odds, 11 + card);
+        gain += CardChance(up) * (1 - odds.Blackjack) * (24.0 / 11 * hand - StandReturn(odds, 12));
+    }
+    EXPECT_NEAR(ExpectedReturn(split) - ExpectedReturn(AlwaysStand()), gain / 169, 1e-15);
+}
+
 TEST(ExactAnalysis, RowTableAddsUpToTheRound) {
     const ExactResult stand = AnalyseStrategy(AlwaysStand());
     double chance = 0, sum = 0;
