@@ -7,8 +7,8 @@ namespace bj {
 
 namespace {
 
-SessionRow MakeRow(
-    const GameState& gs, std::int64_t session, Currency start, Currency startLoseLevel) {
+SessionRow MakeRow(const GameState& gs, std::int64_t session, Currency start,
+    std::optional<Currency> startLoseLevel) {
     SessionRow row;
     row.Session = session;
     row.MaxWinning = gs.SessionPeakBank - start;
@@ -21,12 +21,28 @@ SessionRow MakeRow(
     return row;
 }
 
+// Puts MultiSessionMode back however the run ends, a money overflow included.
+class MultiSessionModeOn {
+public:
+    explicit MultiSessionModeOn(GameState& gs)
+        : gs_(gs)
+        , was_(gs.MultiSessionMode) {
+        gs_.MultiSessionMode = true;
+    }
+    ~MultiSessionModeOn() { gs_.MultiSessionMode = was_; }
+    MultiSessionModeOn(const MultiSessionModeOn&) = delete;
+    MultiSessionModeOn& operator=(const MultiSessionModeOn&) = delete;
+
+private:
+    GameState& gs_;
+    bool was_;
+};
+
 } // namespace
 
 MultiSessionSummary RunMultiSession(
     GameState& gs, const MultiSessionInputs& inputs, const MultiSessionHooks& hooks) {
-    const bool wasMultiSession = gs.MultiSessionMode;
-    gs.MultiSessionMode = true;
+    const MultiSessionModeOn mode(gs);
     gs.HandsToPlay = inputs.HandsPerSession;
     gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
 
@@ -36,7 +52,7 @@ MultiSessionSummary RunMultiSession(
     for (std::int64_t session = 1; session <= inputs.Sessions; ++session) {
         const Currency start = gs.Bankroll;
         BeginSession(gs, inputs.MaxWin, inputs.MaxLoss);
-        const Currency startLoseLevel = gs.SessionLoseLevel;
+        const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
         if (hooks.ProcessEvents)
             hooks.ProcessEvents();
         PlayBatchSession(gs, hooks.Cancelled);
@@ -55,7 +71,6 @@ MultiSessionSummary RunMultiSession(
             break;
     }
     summary.EndBank = gs.Bankroll;
-    gs.MultiSessionMode = wasMultiSession;
     return summary;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace bj {
@@ -12,8 +13,8 @@ namespace bj {
 struct MultiSessionInputs {
     std::int64_t Sessions = 1;
     std::int32_t HandsPerSession = 1000;
-    Currency MaxWin;
-    Currency MaxLoss;
+    std::optional<Currency> MaxWin; // absent: no win level, so neither its stop nor bail-out
+    std::optional<Currency> MaxLoss; // absent: no loss stop
     std::int32_t BailOutPercent = 0; // 0..100
 };
 
@@ -45,6 +46,8 @@ struct MultiSessionSummary {
 
 // Plays sessions back to back from the bankroll as it stands, each with a fresh shoe and
 // the strategy's first bet, applying the stop rules; turns MultiSessionMode on for the run.
+// Money past Currency's range ends the run with CurrencyOverflow; rows already passed to
+// RowDone stand.
 MultiSessionSummary RunMultiSession(
     GameState& gs, const MultiSessionInputs& inputs, const MultiSessionHooks& hooks = {});
 

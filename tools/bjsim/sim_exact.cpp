@@ -2,7 +2,7 @@
 
 #include "engine/best_table.h"
 #include "store/playing_strategies.h"
-#include "tools/bjsim/sim_report.h"
+#include "tools/bjsim/safe_text.h"
 
 #include <chrono>
 #include <cmath>
@@ -48,7 +48,7 @@ std::string Signs(const ExactResult& result) {
 }
 
 void PrintAnalysis(std::ostream& out, const std::string& name, const ExactSummary& exact) {
-    out << "Playing strategy:  " << name << '\n'
+    out << "Playing strategy:  " << TerminalText(name) << '\n'
         << "Rules:             " << RulesText(exact.Rules) << '\n'
         << "Exact return:      " << Number(exact.Result.Return, 6) << " bets per round\n"
         << "Won/pushed/lost:   " << Signs(exact.Result) << " of the rounds\n"

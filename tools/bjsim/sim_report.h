@@ -11,19 +11,36 @@ namespace bj::sim {
 // Two decimals, halves to even; grouped with commas when asked ("###,##0.00").
 std::string MoneyText(Currency amount, bool grouped);
 
-// A JSON string literal: quotes, backslashes and control characters escaped.
-std::string JsonString(const std::string& text);
-
 // "played through", "win" or "loss".
 const char* EndText(SessionEnd end);
 
 // Writes each row as its session ends, so a long run needs no memory for its rows, then the
-// summary.
+// summary. The header comes with the first of them: a run that fails before (a bad file or
+// strategy) writes nothing.
 class ReportWriter {
 public:
     virtual ~ReportWriter() = default;
-    virtual void Row(const SessionRow& row) = 0;
-    virtual void Finish(const SimResult& result) = 0;
+    void Row(const SessionRow& row) {
+        Start();
+        WriteRow(row);
+    }
+    void Finish(const SimResult& result) {
+        Start();
+        WriteSummary(result);
+    }
+
+protected:
+    virtual void WriteHeader() = 0;
+    virtual void WriteRow(const SessionRow& row) = 0;
+    virtual void WriteSummary(const SimResult& result) = 0;
+
+private:
+    void Start() {
+        if (!started_)
+            WriteHeader();
+        started_ = true;
+    }
+    bool started_ = false;
 };
 
 // Table and JSON go to `out`; CSV puts its rows on `out` and the summary on `err`.

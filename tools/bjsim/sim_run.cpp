@@ -8,13 +8,9 @@
 
 #include <chrono>
 #include <cmath>
-#include <limits>
 
 namespace bj::sim {
 namespace {
-
-// Beyond any bankroll a run can reach, yet far from overflowing the session levels.
-constexpr Currency kNever = Currency::FromUnits(std::numeric_limits<std::int64_t>::max() / 4);
 
 std::string Describe(const char* kind, std::int32_t refNo, const StrategyDb& db) {
     return std::string("there is no ") + kind + " with Ref_No " + std::to_string(refNo) + " in \""
@@ -50,8 +46,8 @@ MultiSessionInputs Inputs(const SimOptions& options) {
     MultiSessionInputs inputs;
     inputs.Sessions = options.Sessions;
     inputs.HandsPerSession = options.HandsPerSession;
-    inputs.MaxWin = options.StopRules() ? options.MaxWin.value_or(kNever) : kNever;
-    inputs.MaxLoss = options.StopRules() ? options.MaxLoss.value_or(kNever) : kNever;
+    inputs.MaxWin = options.MaxWin;
+    inputs.MaxLoss = options.MaxLoss;
     inputs.BailOutPercent = options.BailOutPercent.value_or(0);
     return inputs;
 }
@@ -59,7 +55,8 @@ MultiSessionInputs Inputs(const SimOptions& options) {
 } // namespace
 
 SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
-    const std::function<void(const SessionRow&)>& rowDone) {
+    const std::function<void(const SessionRow&)>& rowDone,
+    const std::function<void(const RunProgress&)>& progress) {
     GameState gs;
     ResetStatistics(gs);
     SimResult result;
@@ -75,12 +72,18 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
 
     RoundResults rounds(gs);
     MultiSessionHooks hooks;
-    hooks.Cancelled = [&rounds] {
+    std::int64_t sessionsDone = 0, handsDone = 0;
+    std::uint32_t calls = 0;
+    hooks.Cancelled = [&] {
         rounds.Observe();
+        if (progress && ++calls % kProgressRounds == 0)
+            progress({sessionsDone, handsDone + gs.SessionHandsPlayed, gs.SessionHandsPlayed});
         return false;
     };
     hooks.RowDone = [&](const SessionRow& row) {
         rounds.SessionDone();
+        ++sessionsDone;
+        handsDone += row.Hands;
         if (rowDone)
             rowDone(row);
     };
@@ -99,6 +102,11 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     result.Blackjacks = gs.BlackjacksWon;
     result.StartBank = summary.StartBank;
     result.EndBank = summary.EndBank;
+    result.AmountWagered = gs.AmountWagered;
+    result.InsuranceWagered = gs.InsuranceWagered;
+    if (gs.AmountWagered > Currency {})
+        result.ReturnPerWagered
+            = (summary.EndBank - summary.StartBank).ToDouble() / gs.AmountWagered.ToDouble();
     if (result.Hands > 0) {
         const double hands = static_cast<double>(result.Hands);
         result.ReturnPerHand = (summary.EndBank - summary.StartBank).ToDouble() / hands;
