@@ -14,15 +14,20 @@
 
 namespace bj {
 
+QWidget* Application::OverTable(QWidget* window) {
+    KeepInFrontOf(window, table_.get());
+    return window;
+}
+
 void Application::ShowBettingEditorModal() {
     if (gs_.BettingType != kStreakBetting)
-        ShowModal(&VariableEditor());
+        ShowModal(OverTable(&VariableEditor()));
     else
-        ShowModal(&StreakEditor());
+        ShowModal(OverTable(&StreakEditor()));
 }
 
 void Application::ShowStreakEditorModeless() {
-    ShowModeless(&StreakEditor());
+    ShowModeless(OverTable(&StreakEditor()));
 }
 
 void Application::FeatureNotAvailable(const QString& feature, const QString& title) {
@@ -36,7 +41,7 @@ void Application::ShowPlayingStrategyEditor() {
 }
 
 void Application::ShowAdvancedStatistics() {
-    ShowModal(&AdvancedStatistics());
+    ShowModal(OverTable(&AdvancedStatistics()));
 }
 
 void Application::ShowMultipleSessions() {

@@ -96,11 +96,16 @@ TEST_F(Bjsim, UsesTheChosenStrategiesAndDecksAndShowsTheirNamesAsInertText) {
         AppendStreakStrategy(
             store, StreakStrategy {2, "Flat \"25\"\x1b[2J\nDecks:   9\xff", 6, 1, 1, {25}, {25}});
         AppendVariableStrategy(store, VariableStrategy {.Name = "Var", .InitialBet = 10});
+        AppendStreakStrategy(store, StreakStrategy {3, "Rising", 1, 1, 1, {-5}, {-5}});
     }
     const auto [status, streak, err] = Run({"--streak", "2", "--hands", "10", "--json"});
     EXPECT_TRUE(
         Has(streak, "\"betting_strategy\": \"Flat \\\"25\\\"\\u001b[2J\\u000aDecks:   9\uFFFD\""))
         << streak << err;
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(std::get<2>(Run({"--streak", "3", "--hands", "10"})),
+        "bjsim: corrected for this run, the file is unchanged: the streak betting strategy "
+        "\"Rising\": winning bet 1 was -5 and is now 1; losing bet 1 was -5 and is now 1\n");
     EXPECT_EQ(Field(streak, "decks"), 6);
     const auto table = std::get<1>(Run({"--streak", "2", "--hands", "10"}));
     const auto csvSummary = std::get<2>(Run({"--streak", "2", "--hands", "10", "--csv"}));

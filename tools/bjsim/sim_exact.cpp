@@ -1,12 +1,14 @@
 #include "tools/bjsim/sim_exact.h"
 
 #include "engine/best_table.h"
+#include "store/loaded_values.h"
 #include "store/playing_strategies.h"
 #include "tools/bjsim/safe_text.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <iostream>
 #include <ostream>
 
 namespace bj::sim {
@@ -187,9 +189,15 @@ void WriteExactJsonFields(std::ostream& out, const SimResult& result) {
 
 void RunExactOnly(StrategyDb& db, const SimOptions& options, std::ostream& out) {
     GameState gs;
-    if (!LoadPlayingStrategy(db, options.PlayingRef, gs))
+    const auto playing = LoadPlayingStrategy(db, options.PlayingRef, gs);
+    if (!playing)
         throw MissingStrategy("there is no playing strategy with Ref_No "
             + std::to_string(options.PlayingRef) + " in \"" + db.Path() + "\"");
+    if (!playing->Corrections.empty())
+        std::cerr << "bjsim: corrected for this analysis, the file is unchanged: the playing "
+                     "strategy \""
+                  << TerminalText(playing->Name)
+                  << "\": " << CorrectionsText(playing->Corrections, "; ") << '\n';
     const double searched = ApplyExactOptions(options.Exact, gs);
     const ExactSummary summary = AnalyseInForce(gs, searched);
     if (options.Format == OutputFormat::Json)

@@ -2,12 +2,15 @@
 
 #include "engine/shoe.h"
 #include "store/betting_strategies.h"
+#include "store/loaded_values.h"
 #include "store/playing_strategies.h"
 #include "tools/bjsim/round_results.h"
+#include "tools/bjsim/safe_text.h"
 #include "tools/bjsim/sim_exact.h"
 
 #include <chrono>
 #include <cmath>
+#include <iostream>
 
 namespace bj::sim {
 namespace {
@@ -17,15 +20,26 @@ std::string Describe(const char* kind, std::int32_t refNo, const StrategyDb& db)
         + db.Path() + "\"";
 }
 
+void NoteCorrections(std::string& notice, const char* kind, const std::string& name,
+    const std::vector<std::string>& corrections) {
+    if (!corrections.empty())
+        notice += std::string(notice.empty() ? "" : "; ") + "the " + kind + " \""
+            + TerminalText(name) + "\": " + CorrectionsText(corrections, "; ");
+}
+
 // Puts the chosen strategies in force; returns the betting strategy's name.
 std::string LoadStrategies(StrategyDb& db, const SimOptions& options, GameState& gs) {
-    if (!LoadPlayingStrategy(db, options.PlayingRef, gs))
+    const auto playing = LoadPlayingStrategy(db, options.PlayingRef, gs);
+    if (!playing)
         throw MissingStrategy(Describe("playing strategy", options.PlayingRef, db));
+    std::string notice;
+    NoteCorrections(notice, "playing strategy", playing->Name, playing->Corrections);
     std::string name;
     if (options.Variable) {
         const auto variable = LoadVariableStrategy(db, options.BettingRef);
         if (!variable)
             throw MissingStrategy(Describe("variable betting strategy", options.BettingRef, db));
+        NoteCorrections(notice, "variable betting strategy", variable->Name, variable->Corrections);
         ApplyVariableStrategy(*variable, gs);
         gs.BettingType = kVariableBetting;
         name = variable->Name;
@@ -33,12 +47,16 @@ std::string LoadStrategies(StrategyDb& db, const SimOptions& options, GameState&
         const auto streak = LoadStreakStrategy(db, options.BettingRef);
         if (!streak)
             throw MissingStrategy(Describe("streak betting strategy", options.BettingRef, db));
+        NoteCorrections(notice, "streak betting strategy", streak->Name, streak->Corrections);
         ApplyStreakStrategy(*streak, gs);
         gs.BettingType = kStreakBetting;
         name = streak->Name;
     }
     if (options.Decks)
         gs.DecksInShoe = *options.Decks;
+    // The run goes on with the corrected values; the file keeps its own.
+    if (!notice.empty())
+        std::cerr << "bjsim: corrected for this run, the file is unchanged: " << notice << '\n';
     return name;
 }
 
