@@ -3,6 +3,7 @@
 #include "editors/configuration.h"
 #include "editors/frm_select_betting_strat.h"
 #include "editors/frm_variable_config.h"
+#include "editors/strategy_corrections.h"
 #include "shell/frmSplash.h"
 #include "shell/message_box.h"
 #include "shell/window_services.h"
@@ -84,7 +85,10 @@ void Application::LoadWindowsAndTable() {
     Table().setEnabled(false);
     if (gs_.BettingType == kStreakBetting)
         ShowModeless(OverTable(&StreakEditor()));
-    if (!LoadPlayingStrategy(*db_, kDefaultRefNo, gs_))
+    if (const auto playing = LoadPlayingStrategy(*db_, kDefaultRefNo, gs_))
+        ReportCorrections(
+            ctx_, "playing strategy", kDefaultRefNo, playing->Name, playing->Corrections);
+    else
         Messages().Show(QStringLiteral("The default playing strategy is missing from \"%1\"; "
                                        "choose another playing strategy before playing.")
                             .arg(databasePath_),

@@ -54,7 +54,7 @@ void Configuration::cboNames_Click() {
         cmdDelete->setEnabled(false);
         return;
     }
-    const std::int32_t refNo = cboNames->itemData(position).toInt();
+    const std::int64_t refNo = cboNames->itemData(position).toLongLong();
     LoadStreakStrategy(ctx_, refNo, *this);
     cmdDelete->setEnabled(!IsProtectedDefault(refNo));
     ctx_.gs.StreakListIndex = position;
@@ -117,7 +117,7 @@ void Configuration::cmdSave_Click() {
             txtName->setFocus();
         return;
     }
-    const std::int32_t refNo = SaveStreakStrategy(ctx_, *this);
+    const std::int64_t refNo = SaveStreakStrategy(ctx_, *this);
     if (refNo == 0)
         return;
     FillStreakStrategyList(ctx_, cboNames);
@@ -136,7 +136,7 @@ void Configuration::cmdDelete_Click() {
     const int position = cboNames->currentIndex();
     if (position < 0)
         return;
-    const std::int32_t refNo = cboNames->itemData(position).toInt();
+    const std::int64_t refNo = cboNames->itemData(position).toLongLong();
     if (IsProtectedDefault(refNo))
         return;
     if (!DeleteStreakStrategy(ctx_, refNo, cboNames->currentText()))

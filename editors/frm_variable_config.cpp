@@ -51,7 +51,7 @@ void frmVariableConfig::SetEditMode(bool editing, bool showName) {
     cmdAdd->setEnabled(!editing);
     const int position = cboStartegy->currentIndex();
     const bool deletable
-        = position > 0 && !IsProtectedDefault(cboStartegy->itemData(position).toInt());
+        = position > 0 && !IsProtectedDefault(cboStartegy->itemData(position).toLongLong());
     cmdDelete->setEnabled(!editing && deletable);
     txtStrategy->setVisible(showName);
     if (showName)
@@ -62,7 +62,7 @@ void frmVariableConfig::cboStartegy_Click() {
     const int position = cboStartegy->currentIndex();
     if (position < 0)
         return;
-    const std::int32_t refNo = cboStartegy->itemData(position).toInt();
+    const std::int64_t refNo = cboStartegy->itemData(position).toLongLong();
     bLoading = true;
     if (ctx_.gs.VariableStrategyLoaded)
         LoadVariableStrategy(ctx_, refNo, *this);

@@ -33,8 +33,9 @@ RunEnd PlayBatchSession(GameState& gs, const CancelCheck& bCancelled) {
         if (gs.SessionHandsPlayed >= gs.HandsToPlay)
             return RunEnd::HandsUsedUp;
         const Currency before = gs.Bankroll;
+        const std::int64_t bet = gs.CurrentBet;
         gs.SessionHandsPlayed += PlayRound(gs, table);
-        gs.Rounds.Count((gs.Bankroll - before).Units());
+        gs.Rounds.Count((gs.Bankroll - before).Units(), bet);
         if (gs.SessionStop) {
             ResetAfterStop(gs);
             return RunEnd::SessionStopped;

@@ -31,29 +31,46 @@ enum BettingKind : int { kStreakBetting = 0, kVariableBetting = 1 };
 enum StreakKind : int { kWinning = 1, kLosing = 2 };
 
 // Every round's bankroll change in the batch engine, as exact integer sums of 1/10,000 units,
-// so that sessions tallied apart add up to the same figures in any order.
+// so that sessions tallied apart add up to the same figures in any order; and in units of the
+// round's first bet, summed per session and added in session order.
 struct RoundTally {
     std::int64_t Rounds = 0;
     std::int64_t Sum = 0;
     unsigned __int128 SumOfSquares = 0;
+    std::int64_t Won = 0, Pushed = 0, Lost = 0; // by the sign of the change
+    std::int64_t BetRounds = 0; // rounds begun at a bet above 0
+    double SumInBets = 0, SquaresInBets = 0;
 
-    void Count(std::int64_t units) {
+    void Count(std::int64_t units, std::int64_t bet) {
         ++Rounds;
         Sum += units;
         const auto magnitude = static_cast<unsigned __int128>(units < 0 ? -units : units);
         SumOfSquares += magnitude * magnitude;
+        ++(units > 0 ? Won : units == 0 ? Pushed : Lost);
+        if (bet > 0) {
+            const double inBets = static_cast<double>(units) / (10000.0 * static_cast<double>(bet));
+            ++BetRounds;
+            SumInBets += inBets;
+            SquaresInBets += inBets * inBets;
+        }
     }
     void Add(const RoundTally& o) {
         Rounds += o.Rounds;
         Sum += o.Sum;
         SumOfSquares += o.SumOfSquares;
+        Won += o.Won;
+        Pushed += o.Pushed;
+        Lost += o.Lost;
+        BetRounds += o.BetRounds;
+        SumInBets += o.SumInBets;
+        SquaresInBets += o.SquaresInBets;
     }
 };
 
 // The one record every window and the engine share, from start-up to program end.
 struct GameState {
     // Table rules and playing strategy.
-    std::int32_t PlayingStrategyRefNo = 0;
+    std::int64_t PlayingStrategyRefNo = 0;
     std::string PlayingStrategyName;
     bool PlayingStrategyChanged = false; // edited in memory since it was loaded or saved
     std::int32_t DoubleDownRule = 0; // 0 any hand, 1 ten and eleven only
@@ -71,7 +88,7 @@ struct GameState {
     std::int32_t WinStreakLength = 5;
     std::int32_t LoseStreakLength = 5;
     std::int32_t DecksInShoe = 1;
-    std::int32_t VariableBetRefNo = 0;
+    std::int64_t VariableBetRefNo = 0;
     double InitialBet = 0, MaximumBet = 0, MinimumBet = 0, WinBet = 0, LoseBet = 0;
     std::uint8_t MaintainMax = 0, MaintainMin = 0, WinAddSub = 0, LoseAddSub = 0;
     Currency StartingBet = Currency::FromWhole(5);

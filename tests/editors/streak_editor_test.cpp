@@ -20,7 +20,8 @@ const QString kBetAboveLimit = "Cannot have a bet above 32,767.";
 using BadBet = std::tuple<bool, int, QString, QString, QString, QString>;
 using Count = std::tuple<QString, QString, int>; // combo, text typed, count held
 using Refusal = std::tuple<QString, QString, QString>; // name, losing box 3, message
-using Deletion = std::tuple<int, MsgAnswer, QStringList, QString>; // position, answer, left, chosen
+// position, answer, left, chosen, keys from 2147483647 on
+using Deletion = std::tuple<int, MsgAnswer, QStringList, QString, bool>;
 
 // Two decks; winning bets 25, 50, 75; losing bets 15, 30.
 StreakStrategy Short(const std::string& name) {
@@ -215,13 +216,19 @@ private slots:
     // The default can be neither deleted nor offered for deletion.
     void deleteAsksAndSelectsTheNeighbour_data() {
         const QStringList all {"Default", "A", "B", "C"};
-        CaseRows<Deletion>({{"middle, yes", {1, MsgAnswer::Yes, {"Default", "B", "C"}, "B"}},
-            {"last, yes", {3, MsgAnswer::Yes, {"Default", "A", "B"}, "B"}},
-            {"no", {2, MsgAnswer::No, all, "B"}},
-            {"default", {0, MsgAnswer::Yes, all, "Default"}}});
+        CaseRows<Deletion>({{"middle, yes", {1, MsgAnswer::Yes, {"Default", "B", "C"}, "B", false}},
+            {"last, yes", {3, MsgAnswer::Yes, {"Default", "A", "B"}, "B", false}},
+            {"no", {2, MsgAnswer::No, all, "B", false}},
+            {"default", {0, MsgAnswer::Yes, all, "Default", false}},
+            {"keys past 32 bits", {2, MsgAnswer::Yes, {"Default", "A", "C"}, "C", true}}});
     }
     void deleteAsksAndSelectsTheNeighbour() {
-        const auto [position, answer, left, selected] = Case<Deletion>();
+        const auto [position, answer, left, selected, wideKeys] = Case<Deletion>();
+        if (wideKeys)
+            sqlite3_exec(f->db.Handle(),
+                "INSERT INTO BettingStrategies (Ref_No) VALUES (2147483646); DELETE FROM "
+                "BettingStrategies WHERE Ref_No = 2147483646",
+                nullptr, nullptr, nullptr);
         for (const char* name : {"A", "B", "C"})
             AppendStreakStrategy(f->db, Short(name));
         w->Form_Load();

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <sqlite3.h>
 
 using namespace bj;
 
@@ -151,6 +152,27 @@ private slots:
         QVERIFY(app_->Ended() && app_->ExitCode() == 0 && !app_->Table().isVisible());
         QVERIFY(
             messages_->shown.empty() && (kind == kStreakBetting || !app_->StreakEditorLoaded()));
+    }
+
+    // However often start-up loads them, each corrected strategy is told once.
+    void correctedStrategiesAreToldOnce() {
+        {
+            StrategyDb db = StrategyDb::Open(dir_->filePath("BlkJack.mdb").toStdString());
+            sqlite3_exec(db.Handle(),
+                "UPDATE PlayingStrategies SET DealerSoft17 = 7; UPDATE BettingStrategies SET "
+                "LosingHand2 = -10",
+                nullptr, nullptr, nullptr);
+        }
+        ScriptSplashAndChooser(true, kStreakBetting);
+        QVERIFY(app_->Start());
+        const QString told = "The %1 \"Default\" holds values the program cannot use, so they "
+                             "were corrected:\n\n%2\n\nThe file keeps the stored values until "
+                             "you save the strategy.";
+        QCOMPARE(messages_->Texts(),
+            QStringList({told.arg("streak betting strategy", "losing bet 2 was -10 and is now 1"),
+                told.arg("playing strategy", "the dealer's soft 17 rule was 7 and is now Stand")}));
+        QCOMPARE(messages_->shown[0].title, QString("Strategy Corrected"));
+        QVERIFY(app_->State().LosingHandBets[2] == 1 && app_->State().DealerSoft17 == 1);
     }
 
     void tableOpensTheOtherWindows() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/currency.h"
+#include "tools/bjsim/exact_options.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,6 +28,7 @@ struct SimOptions {
     std::int32_t Threads = 1; // ParseOptions makes it every core unless --threads is given
     OutputFormat Format = OutputFormat::Table;
     bool Help = false;
+    ExactOptions Exact;
 
     bool StopRules() const { return MaxWin || MaxLoss || BailOutPercent; }
 };

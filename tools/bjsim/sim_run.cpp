@@ -2,11 +2,15 @@
 
 #include "engine/shoe.h"
 #include "store/betting_strategies.h"
+#include "store/loaded_values.h"
 #include "store/playing_strategies.h"
+#include "tools/bjsim/safe_text.h"
+#include "tools/bjsim/sim_exact.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <iostream>
 
 namespace bj::sim {
 namespace {
@@ -16,15 +20,26 @@ std::string Describe(const char* kind, std::int32_t refNo, const StrategyDb& db)
         + db.Path() + "\"";
 }
 
+void NoteCorrections(std::string& notice, const char* kind, const std::string& name,
+    const std::vector<std::string>& corrections) {
+    if (!corrections.empty())
+        notice += std::string(notice.empty() ? "" : "; ") + "the " + kind + " \""
+            + TerminalText(name) + "\": " + CorrectionsText(corrections, "; ");
+}
+
 // Puts the chosen strategies in force; returns the betting strategy's name.
 std::string LoadStrategies(StrategyDb& db, const SimOptions& options, GameState& gs) {
-    if (!LoadPlayingStrategy(db, options.PlayingRef, gs))
+    const auto playing = LoadPlayingStrategy(db, options.PlayingRef, gs);
+    if (!playing)
         throw MissingStrategy(Describe("playing strategy", options.PlayingRef, db));
+    std::string notice;
+    NoteCorrections(notice, "playing strategy", playing->Name, playing->Corrections);
     std::string name;
     if (options.Variable) {
         const auto variable = LoadVariableStrategy(db, options.BettingRef);
         if (!variable)
             throw MissingStrategy(Describe("variable betting strategy", options.BettingRef, db));
+        NoteCorrections(notice, "variable betting strategy", variable->Name, variable->Corrections);
         ApplyVariableStrategy(*variable, gs);
         gs.BettingType = kVariableBetting;
         name = variable->Name;
@@ -32,12 +47,16 @@ std::string LoadStrategies(StrategyDb& db, const SimOptions& options, GameState&
         const auto streak = LoadStreakStrategy(db, options.BettingRef);
         if (!streak)
             throw MissingStrategy(Describe("streak betting strategy", options.BettingRef, db));
+        NoteCorrections(notice, "streak betting strategy", streak->Name, streak->Corrections);
         ApplyStreakStrategy(*streak, gs);
         gs.BettingType = kStreakBetting;
         name = streak->Name;
     }
     if (options.Decks)
         gs.DecksInShoe = *options.Decks;
+    // The run goes on with the corrected values; the file keeps its own.
+    if (!notice.empty())
+        std::cerr << "bjsim: corrected for this run, the file is unchanged: " << notice << '\n';
     return name;
 }
 
@@ -50,6 +69,15 @@ double RoundStdDev(const RoundTally& tally) {
     const long double spread = static_cast<long double>(tally.SumOfSquares) - sum * sum / n;
     const long double scale = Currency::kScale;
     return static_cast<double>(std::sqrt(std::max(spread, 0.0L) / (n - 1)) / scale);
+}
+
+// Sample standard deviation of a round's result in bets.
+double StdDevInBets(const RoundTally& tally) {
+    if (tally.BetRounds < 2)
+        return 0;
+    const auto n = static_cast<double>(tally.BetRounds);
+    const double spread = tally.SquaresInBets - tally.SumInBets * tally.SumInBets / n;
+    return std::sqrt(std::max(spread, 0.0) / (n - 1));
 }
 
 MultiSessionInputs Inputs(const SimOptions& options) {
@@ -72,6 +100,7 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     ResetStatistics(gs);
     SimResult result;
     result.BettingName = LoadStrategies(db, options, gs);
+    result.Exact = AnalyseInForce(gs, ApplyExactOptions(options.Exact, gs));
     result.PlayingName = gs.PlayingStrategyName;
     result.Decks = gs.DecksInShoe;
     result.Seed = options.Seed;
@@ -108,6 +137,15 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
         result.ReturnStdErr
             = std::sqrt(static_cast<double>(result.Rounds)) * RoundStdDev(gs.Rounds) / hands;
     }
+    const RoundTally& tally = gs.Rounds;
+    if (tally.BetRounds > 0) {
+        const auto n = static_cast<double>(tally.BetRounds);
+        result.ReturnPerRound = tally.SumInBets / n;
+        result.ReturnPerRoundStdErr = StdDevInBets(tally) / std::sqrt(n);
+    }
+    result.RoundsWon = tally.Won;
+    result.RoundsPushed = tally.Pushed;
+    result.RoundsLost = tally.Lost;
     result.HandsPerSecond
         = result.Seconds > 0 ? static_cast<double>(result.Hands) / result.Seconds : 0;
     return result;
