@@ -24,22 +24,37 @@ SessionRow MakeRow(
 } // namespace
 
 MultiSessionSummary RunMultiSession(
-    GameState& gs, const MultiSessionInputs& inputs, const MultiSessionHooks& hooks) {
+    GameState& gs, const MultiSessionInputs& runInputs, const MultiSessionHooks& hooks) {
     const bool wasMultiSession = gs.MultiSessionMode;
+    MultiSessionInputs inputs = runInputs;
     gs.MultiSessionMode = true;
     gs.HandsToPlay = inputs.HandsPerSession;
     gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
+
+    RunPacer pacer(hooks.YieldEvery, hooks.Clock, hooks.RoundsPerClockRead);
+    const auto yieldWhenDue = [&] {
+        if (hooks.ProcessEvents && pacer.SliceOver()) {
+            hooks.ProcessEvents();
+            pacer.StartSlice();
+        }
+    };
+    const CancelCheck pacedCheck = [&] {
+        yieldWhenDue();
+        return hooks.Cancelled && hooks.Cancelled();
+    };
+    const CancelCheck& beforeRound = hooks.ProcessEvents ? pacedCheck : hooks.Cancelled;
 
     MultiSessionSummary summary;
     summary.StartBank = gs.Bankroll;
     Currency runningTotal;
     for (std::int64_t session = 1; session <= inputs.Sessions; ++session) {
+        yieldWhenDue();
+        if (hooks.BeforeSession)
+            hooks.BeforeSession(inputs);
         const Currency start = gs.Bankroll;
         BeginSession(gs, inputs.MaxWin, inputs.MaxLoss);
         const Currency startLoseLevel = gs.SessionLoseLevel;
-        if (hooks.ProcessEvents)
-            hooks.ProcessEvents();
-        PlayBatchSession(gs, hooks.Cancelled);
+        PlayBatchSession(gs, beforeRound);
 
         SessionRow row = MakeRow(gs, session, start, startLoseLevel);
         runningTotal += row.WonLost;
@@ -49,8 +64,6 @@ MultiSessionSummary RunMultiSession(
         if (hooks.RowDone)
             hooks.RowDone(row);
         gs.SessionHandsPlayed = 0;
-        if (hooks.ProcessEvents)
-            hooks.ProcessEvents();
         if (hooks.Cancelled && hooks.Cancelled())
             break;
     }
