@@ -15,6 +15,8 @@ namespace bj {
 class Configuration;
 class frmAdvancedStats;
 class frmMain;
+class frmMultipleSessions;
+class frmPlayingStrategiesInstr;
 class frmSelectBettingStrat;
 class frmSplash;
 class frmVariableConfig;
@@ -72,6 +74,11 @@ public:
     bool MultiSessionOpen() const override;
     void SwitchBettingEditor() override;
     void RefreshTable() override;
+    void ResetTable() override;
+    void ShowPlayingStrategiesInstr(bool fromMulti) override;
+    void SetMultiSessionStrategyName(const QString& name) override;
+    // The multi-session window while it is open, else null.
+    frmMultipleSessions* MultipleSessions() { return multiSessions_.get(); }
 
 private:
     bool OpenDatabase();
@@ -94,6 +101,9 @@ private:
     std::unique_ptr<frmVariableConfig> variableEditor_;
     std::unique_ptr<frmMain> table_;
     std::unique_ptr<frmAdvancedStats> advancedStats_;
+    std::unique_ptr<frmMultipleSessions> multiSessions_;
+    std::unique_ptr<frmPlayingStrategiesInstr> instructions_;
+    QString multiSessionStrategy_; // strStrategy, kept while the window is closed
 };
 
 } // namespace bj

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/game_state.h"
+
+#include <cstdint>
+
+namespace bj {
+
+// The result of every round of a run, gathered from the run's check before each round, for
+// the spread of the return per hand. A round with split hands counts once: its hands are
+// not independent of one another.
+class RoundTally {
+public:
+    void Clear();
+    // Call before every round and once a session's row is done.
+    void Observe(const GameState& gs);
+    void SessionDone(const GameState& gs);
+
+    std::int64_t Rounds() const { return rounds_; }
+    // Standard error of the return per hand over `hands` hands, in whole units.
+    double ReturnPerHandError(std::int64_t hands) const;
+
+private:
+    void Record(double net);
+
+    std::int64_t lastHands_ = 0;
+    std::int64_t lastUnits_ = 0;
+    bool started_ = false;
+    std::int64_t rounds_ = 0;
+    double mean_ = 0, m2_ = 0;
+};
+
+} // namespace bj
