@@ -3,8 +3,15 @@
 #include <cmath>
 #include <compare>
 #include <cstdint>
+#include <stdexcept>
 
 namespace bj {
+
+// Money past what Currency can hold: the run stops rather than let an amount wrap.
+class CurrencyOverflow : public std::overflow_error {
+public:
+    using std::overflow_error::overflow_error;
+};
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 inline std::int64_t RoundHalfEven(double x) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,11 +97,14 @@ struct GameState {
     std::int64_t InsuredHandsWon = 0, InsuredHandsLost = 0;
     Currency InsuranceAmountWon, InsuranceAmountLost;
     Currency EvenMoneyAmountWon;
+    Currency AmountWagered; // every main bet, doubles at their doubled stake, every split hand
+    Currency InsuranceWagered; // insurance stakes; even money is none
 
     // Multi-session values.
     bool MultiSessionMode = false;
     bool SessionStop = false;
-    Currency SessionWinLevel, SessionLoseLevel, SessionStartBank, SessionPeakBank, SessionLowBank;
+    std::optional<Currency> SessionWinLevel, SessionLoseLevel; // absent: that stop never fires
+    Currency SessionStartBank, SessionPeakBank, SessionLowBank;
     double BailOutFraction = 0;
     Currency SessionEndBank; // zero marks a session ended by a stop rule
 

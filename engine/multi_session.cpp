@@ -7,8 +7,8 @@ namespace bj {
 
 namespace {
 
-SessionRow MakeRow(
-    const GameState& gs, std::int64_t session, Currency start, Currency startLoseLevel) {
+SessionRow MakeRow(const GameState& gs, std::int64_t session, Currency start,
+    std::optional<Currency> startLoseLevel) {
     SessionRow row;
     row.Session = session;
     row.MaxWinning = gs.SessionPeakBank - start;
@@ -53,7 +53,7 @@ MultiSessionSummary RunMultiSession(
             hooks.BeforeSession(inputs);
         const Currency start = gs.Bankroll;
         BeginSession(gs, inputs.MaxWin, inputs.MaxLoss);
-        const Currency startLoseLevel = gs.SessionLoseLevel;
+        const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
         PlayBatchSession(gs, beforeRound);
 
         SessionRow row = MakeRow(gs, session, start, startLoseLevel);

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace bj {
@@ -14,8 +15,8 @@ namespace bj {
 struct MultiSessionInputs {
     std::int64_t Sessions = 1;
     std::int32_t HandsPerSession = 1000;
-    Currency MaxWin;
-    Currency MaxLoss;
+    std::optional<Currency> MaxWin; // absent: no win level, so neither its stop nor bail-out
+    std::optional<Currency> MaxLoss; // absent: no loss stop
     std::int32_t BailOutPercent = 0; // 0..100
 };
 

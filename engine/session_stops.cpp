@@ -3,7 +3,7 @@
 namespace bj {
 
 void CheckSessionStopAfterCredit(GameState& gs) {
-    if (gs.BailOutFraction == 0 && gs.Bankroll >= gs.SessionWinLevel) {
+    if (gs.SessionWinLevel && gs.BailOutFraction == 0 && gs.Bankroll >= *gs.SessionWinLevel) {
         gs.SessionWinLevel = gs.Bankroll;
         gs.SessionStop = true;
     }
@@ -12,10 +12,10 @@ void CheckSessionStopAfterCredit(GameState& gs) {
 }
 
 void CheckSessionStopAfterDebit(GameState& gs) {
-    if (gs.Bankroll < gs.SessionLoseLevel) {
+    if (gs.SessionLoseLevel && gs.Bankroll < *gs.SessionLoseLevel) {
         gs.SessionLoseLevel = gs.Bankroll;
         gs.SessionStop = true;
-    } else if (gs.SessionPeakBank >= gs.SessionWinLevel) {
+    } else if (gs.SessionWinLevel && gs.SessionPeakBank >= *gs.SessionWinLevel) {
         // Share of the peak winnings still held; with no winnings at the peak any loss
         // below the start gives it all back and an even bankroll gives back nothing.
         const double won = static_cast<double>((gs.Bankroll - gs.SessionStartBank).Units());
@@ -30,7 +30,7 @@ void CheckSessionStopAfterDebit(GameState& gs) {
         gs.SessionLowBank = gs.Bankroll;
 }
 
-SessionEnd ClassifySessionEnd(const GameState& gs, Currency startLoseLevel) {
+SessionEnd ClassifySessionEnd(const GameState& gs, std::optional<Currency> startLoseLevel) {
     if (gs.SessionLoseLevel != startLoseLevel)
         return SessionEnd::StoppedOnLoss;
     if (gs.SessionEndBank == Currency {})
@@ -38,10 +38,14 @@ SessionEnd ClassifySessionEnd(const GameState& gs, Currency startLoseLevel) {
     return SessionEnd::PlayedThrough;
 }
 
-void BeginSession(GameState& gs, Currency maxWin, Currency maxLoss) {
+void BeginSession(GameState& gs, std::optional<Currency> maxWin, std::optional<Currency> maxLoss) {
     gs.SessionStartBank = gs.SessionPeakBank = gs.SessionLowBank = gs.Bankroll;
-    gs.SessionWinLevel = gs.Bankroll + maxWin;
-    gs.SessionLoseLevel = gs.Bankroll - maxLoss;
+    gs.SessionWinLevel.reset();
+    gs.SessionLoseLevel.reset();
+    if (maxWin)
+        gs.SessionWinLevel = gs.Bankroll + *maxWin;
+    if (maxLoss)
+        gs.SessionLoseLevel = gs.Bankroll - *maxLoss;
 }
 
 } // namespace bj

@@ -55,7 +55,7 @@ TEST(BatchSession, StopRuleEndsTheRunAndResetsTheStreaks) {
     gs.HandsToPlay = 10000;
     gs.MultiSessionMode = true;
     BeginSession(gs, Currency::FromWhole(1000000), Currency {});
-    const Currency startLoseLevel = gs.SessionLoseLevel;
+    const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
     EXPECT_EQ(PlayBatchSession(gs), RunEnd::SessionStopped);
     EXPECT_LT(gs.SessionHandsPlayed, 10000);
     EXPECT_EQ(gs.SessionEndBank, Currency {});

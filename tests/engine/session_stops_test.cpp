@@ -6,6 +6,7 @@
 
 #include <ostream>
 
+#include <optional>
 #include <vector>
 
 namespace bj {
@@ -18,7 +19,7 @@ struct Hand {
 
 struct StopCase {
     const char* name;
-    double maxWin, maxLoss;
+    std::optional<double> maxWin, maxLoss; // absent: no level
     double bailOut;
     std::vector<Hand> hands;
     int stopsAfter; // 1-based hand whose settlement stops the session; 0 = never
@@ -43,6 +44,12 @@ const StopCase kStops[] = {
         {{60, true}, {30, false}, {20, false}, {10, false}}, 4, SessionEnd::StoppedOnWin},
     {"below every level the session plays through", 100, 100, 0.10,
         {{50, true}, {60, false}, {20, true}}, 0, SessionEnd::PlayedThrough},
+    {"no levels: nothing stops", {}, {}, 0, {{1000000, false}, {2000000, true}, {5, false}}, 0,
+        SessionEnd::PlayedThrough},
+    {"no win level: bail-out never applies", {}, 1000, 0.10, {{50, true}, {40, false}}, 0,
+        SessionEnd::PlayedThrough},
+    {"no loss level: the win level still stops", 100, {}, 0, {{500, false}, {700, true}}, 2,
+        SessionEnd::StoppedOnWin},
 };
 
 void PrintTo(const StopCase& c, std::ostream* os) {
@@ -57,8 +64,13 @@ TEST_P(SessionStopTest, StopsWhereTheRuleSays) {
     gs.Bankroll = {};
     gs.MultiSessionMode = true;
     gs.BailOutFraction = c.bailOut;
-    BeginSession(gs, Currency::FromDouble(c.maxWin), Currency::FromDouble(c.maxLoss));
-    const Currency startLoseLevel = gs.SessionLoseLevel;
+    const auto level = [](std::optional<double> amount) -> std::optional<Currency> {
+        if (!amount)
+            return std::nullopt;
+        return Currency::FromDouble(*amount);
+    };
+    BeginSession(gs, level(c.maxWin), level(c.maxLoss));
+    const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
     int stoppedAt = 0;
     for (std::size_t i = 0; i < c.hands.size() && stoppedAt == 0; ++i) {
         gs.CurrentBet = c.hands[i].bet;

@@ -7,13 +7,9 @@
 
 #include <chrono>
 #include <cmath>
-#include <limits>
 
 namespace bj::sim {
 namespace {
-
-// Beyond any bankroll a run can reach, yet far from overflowing the session levels.
-constexpr Currency kNever = Currency::FromUnits(std::numeric_limits<std::int64_t>::max() / 4);
 
 std::string Describe(const char* kind, std::int32_t refNo, const StrategyDb& db) {
     return std::string("there is no ") + kind + " with Ref_No " + std::to_string(refNo) + " in \""
@@ -49,8 +45,8 @@ MultiSessionInputs Inputs(const SimOptions& options) {
     MultiSessionInputs inputs;
     inputs.Sessions = options.Sessions;
     inputs.HandsPerSession = options.HandsPerSession;
-    inputs.MaxWin = options.StopRules() ? options.MaxWin.value_or(kNever) : kNever;
-    inputs.MaxLoss = options.StopRules() ? options.MaxLoss.value_or(kNever) : kNever;
+    inputs.MaxWin = options.MaxWin;
+    inputs.MaxLoss = options.MaxLoss;
     inputs.BailOutPercent = options.BailOutPercent.value_or(0);
     return inputs;
 }
