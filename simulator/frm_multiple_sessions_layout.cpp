@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 
@@ -76,24 +77,27 @@ void frmMultipleSessions::BuildControls() {
     grdMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdMain->setWordWrap(false);
     const QFontMetrics metrics = grdMain->horizontalHeader()->fontMetrics();
-    const int cellWidth = metrics.horizontalAdvance("-999,999,999.00") + 16;
+    const int amountWidth = metrics.horizontalAdvance("-99,999,999.00") + 12;
+    int gridWidth = grdMain->verticalScrollBar()->sizeHint().width() + 2 * grdMain->frameWidth();
     for (int c = 0; c < kResultColumns; ++c) {
-        const int headerWidth = metrics.horizontalAdvance(ResultHeader(c)) + 20;
-        const int width = c == kColSession || c == kColHands || c == kColTime
-            ? std::max(headerWidth, metrics.horizontalAdvance("0000000") + 16)
-            : std::max(headerWidth, cellWidth);
+        const int headerWidth = metrics.horizontalAdvance(ResultHeader(c)) + 16;
+        const bool amount = c != kColSession && c != kColHands && c != kColTime;
+        const int width = std::max(
+            headerWidth, amount ? amountWidth : metrics.horizontalAdvance("0000000") + 12);
         grdMain->setColumnWidth(c, width);
+        gridWidth += width;
     }
+    grdMain->setMinimumWidth(gridWidth);
     chart = new RunChart(this);
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(grdMain);
     split->addWidget(chart);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
     main->addWidget(split, 1);
     main->addWidget(BuildTotals());
-    resize(1180, 760);
+    resize(std::max(sizeHint().width(), gridWidth + 420), 760);
 }
 
 QWidget* frmMultipleSessions::BuildInputs() {

@@ -1,6 +1,5 @@
 #include "simulator/run_chart.h"
 
-#include "simulator/amount_text.h"
 #include "simulator/chart_data.h"
 #include "simulator/result_columns.h"
 
@@ -10,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QLocale>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -25,8 +25,14 @@ QChartView* MakeView(const char* name, const QString& title, QWidget* parent) {
     auto* view = new QChartView(chart, parent);
     view->setObjectName(name);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(320, 200);
+    view->setMinimumSize(380, 220);
     return view;
+}
+
+// Whole amounts unless the bins are narrower than one unit.
+QString EdgeText(double amount, double binWidth) {
+    return QLocale(QLocale::English, QLocale::UnitedStates)
+        .toString(amount, 'f', binWidth >= 1 ? 0 : 2);
 }
 
 void ClearChart(QChart* chart) {
@@ -94,8 +100,8 @@ void RunChart::ShowHistogram(const SessionResults& results) {
     bars->setBarWidth(1.0);
     const std::pair<SessionEnd, const char*> sets[] = {
         {SessionEnd::PlayedThrough, "Played through"},
-        {SessionEnd::StoppedOnLoss, "Stopped by the loss rule"},
-        {SessionEnd::StoppedOnWin, "Stopped by a win rule"},
+        {SessionEnd::StoppedOnLoss, "Loss rule"},
+        {SessionEnd::StoppedOnWin, "Win rule"},
     };
     std::int64_t tallest = 1;
     for (int b = 0; b < bins; ++b) {
@@ -118,9 +124,9 @@ void RunChart::ShowHistogram(const SessionResults& results) {
     auto* x = new QCategoryAxis;
     x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     x->setRange(-0.5, std::max(bins, 1) - 0.5);
-    const int step = std::max(1, bins / 5);
+    const int step = std::max(1, (bins + 3) / 4);
     for (int edge = 0; edge <= bins; edge += step)
-        x->append(GridAmount(Currency::FromDouble(h.Low + edge * h.Width)), edge - 0.5);
+        x->append(EdgeText(h.Low + edge * h.Width, h.Width), edge - 0.5);
     auto* y = new QValueAxis;
     y->setRange(0, static_cast<double>(tallest));
     y->setLabelFormat("%.0f");

@@ -32,8 +32,12 @@ RunSummary::RunSummary(QWidget* parent)
     lblEndedLoss = AddRow("Stopped by the loss rule:", "lblEndedLoss", 1, 0);
     lblPlayedThrough = AddRow("Played through:", "lblPlayedThrough", 2, 0);
     lblMeanPerSession = AddRow("Won/lost per session:", "lblMeanPerSession", 3, 0);
-    lblReturnPerHand = AddRow("Return per hand:", "lblReturnPerHand", 4, 0);
+    lblAmountWagered = AddRow("Amount wagered:", "lblAmountWagered", 0, 2);
+    lblReturnPerWagered = AddRow("Return per amount wagered:", "lblReturnPerWagered", 1, 2);
+    lblReturnPerHand = AddRow("Return per hand:", "lblReturnPerHand", 2, 2);
+    grid->setColumnMinimumWidth(2, 0);
     grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
 }
 
 QLabel* RunSummary::AddRow(const QString& caption, const char* name, int row, int column) {
@@ -57,6 +61,11 @@ void RunSummary::Show(const SessionResults& results, const RoundTally& rounds) {
     lblReturnPerHand->setText(QString("%1 \u00b1 %2")
                                   .arg(perHand, 0, 'f', 4)
                                   .arg(rounds.ReturnPerHandError(hands), 0, 'f', 4));
+    lblAmountWagered->setText(GridAmount(rounds.Wagered()) + " (insurance "
+        + GridAmount(rounds.InsuranceWagered()) + ")");
+    lblReturnPerWagered->setText(QString("%1 % \u00b1 %2 %")
+                                     .arg(100 * rounds.ReturnPerWagered(), 0, 'f', 2)
+                                     .arg(100 * rounds.ReturnPerWageredError(), 0, 'f', 2));
 }
 
 } // namespace bj

@@ -23,6 +23,8 @@ public:
     QLabel* lblPlayedThrough = nullptr;
     QLabel* lblMeanPerSession = nullptr;
     QLabel* lblReturnPerHand = nullptr;
+    QLabel* lblAmountWagered = nullptr;
+    QLabel* lblReturnPerWagered = nullptr;
 
 private:
     QLabel* AddRow(const QString& caption, const char* name, int row, int column);

@@ -65,6 +65,8 @@ public:
             instructions = std::make_unique<frmPlayingStrategiesInstr>();
         if (fromMulti)
             instructions->bolFromMulti = true;
+        if (leaveInstructionsOpen)
+            return ShowModal(instructions.get());
         QTimer::singleShot(0, instructions.get(), [this] {
             shownInstructions << instructions->windowTitle() + " | " + instructions->Label1->text()
                     + " | " + instructions->Command1->text();
@@ -76,6 +78,7 @@ public:
     QStringList calls;
     QStringList shownInstructions;
     std::function<void()> onBettingEditor;
+    bool leaveInstructionsOpen = false; // else recorded and closed as soon as shown
     std::unique_ptr<frmPlayingStrategiesInstr> instructions;
 
 private:
