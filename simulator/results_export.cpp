@@ -4,7 +4,6 @@
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
 #include "simulator/amount_text.h"
-#include "simulator/hourly_figures.h"
 #include "simulator/hourly_model.h"
 #include "simulator/result_columns.h"
 
@@ -56,13 +55,9 @@ void WriteResultsCsv(QTextStream& out, const SessionResults& results) {
 
 void WriteHourlyCsv(QTextStream& out, const SessionResults& results, const QString& runHourly) {
     out << "Session,Time (HH:MM),Hourly Avg. (Per Session)\n";
-    for (std::int64_t i = 0; i < results.Count(); ++i) {
-        const QString time = ResultCellText(results, i, kColTime);
-        const double rate
-            = HourlyRate(results.WonLost(i).ToDouble(), ParsePlayTime(time).value_or(PlayTime {}));
-        out << i + 1 << ',' << time << ',' << FormatAmount(AmountValue(GroupedFigure(rate)))
-            << '\n';
-    }
+    for (std::int64_t i = 0; i < results.Count(); ++i)
+        out << i + 1 << ',' << HourlyCellText(results, i, 1) << ','
+            << FormatAmount(AmountValue(HourlyCellText(results, i, 2))) << '\n';
     out << "Total Won / Lost Per Hour,," << FormatAmount(AmountValue(runHourly)) << '\n';
 }
 
