@@ -2,6 +2,7 @@
 
 #include "engine/multi_session.h"
 #include "shell/navigation.h"
+#include "simulator/redraw_budget.h"
 #include "simulator/round_tally.h"
 #include "simulator/session_results.h"
 
@@ -110,6 +111,7 @@ private:
     void EmptyResults();
     void SetZeroInputs();
     void ReadStopAmounts(MultiSessionInputs& inputs) const;
+    void StopAmount_Change();
     void Unload();
 
     AppContext& ctx_;
@@ -123,6 +125,9 @@ private:
     bool closeAfterRun_ = false;
     bool unloading_ = false;
     bool loaded_ = false;
+    // The stop amounts the two boxes show, read when they change rather than per session.
+    std::optional<Currency> maxWinEntry_, maxLossEntry_;
+    RedrawBudget redraw_;
     RunClock runClock_;
     int roundsPerClockRead_ = 64;
 };

@@ -84,6 +84,8 @@ void frmMultipleSessions::HookEvents() {
     }
     connect(txtNoHands, &QLineEdit::textChanged, this, &frmMultipleSessions::txtNoHands_Change);
     connect(txtSeq, &QLineEdit::textChanged, this, &frmMultipleSessions::txtSeq_Change);
+    for (QLineEdit* box : {txtWinBetAmt, txtLseBetAmt})
+        connect(box, &QLineEdit::textChanged, this, &frmMultipleSessions::StopAmount_Change);
 }
 
 bool frmMultipleSessions::eventFilter(QObject* watched, QEvent* event) {
@@ -173,10 +175,15 @@ std::optional<MultiSessionInputs> frmMultipleSessions::CheckedInputs() {
 // The stop amounts as the boxes show them before each session; one that cannot be used
 // leaves the amount in force.
 void frmMultipleSessions::ReadStopAmounts(MultiSessionInputs& inputs) const {
-    if (const auto win = AmountInRange(txtWinBetAmt))
-        inputs.MaxWin = *win;
-    if (const auto loss = AmountInRange(txtLseBetAmt))
-        inputs.MaxLoss = *loss;
+    if (maxWinEntry_)
+        inputs.MaxWin = maxWinEntry_;
+    if (maxLossEntry_)
+        inputs.MaxLoss = maxLossEntry_;
+}
+
+void frmMultipleSessions::StopAmount_Change() {
+    maxWinEntry_ = AmountInRange(txtWinBetAmt);
+    maxLossEntry_ = AmountInRange(txtLseBetAmt);
 }
 
 void frmMultipleSessions::SetZeroInputs() {

@@ -76,6 +76,7 @@ void frmMultipleSessions::StartRun() {
     lblTotalBank->clear();
     lblTotalTime->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    redraw_.Restart();
 }
 
 MultiSessionHooks frmMultipleSessions::RunHooks() {
@@ -90,8 +91,12 @@ MultiSessionHooks frmMultipleSessions::RunHooks() {
     };
     hooks.BeforeSession = [this](MultiSessionInputs& inputs) { ReadStopAmounts(inputs); };
     hooks.ProcessEvents = [this] {
+        if (!redraw_.Due())
+            return ProcessPendingEvents();
+        const auto start = RedrawBudget::Clock::now();
         ShowProgress();
         ProcessPendingEvents();
+        redraw_.Drawn(RedrawBudget::Clock::now() - start);
     };
     hooks.Clock = runClock_;
     hooks.RoundsPerClockRead = roundsPerClockRead_;
@@ -102,8 +107,11 @@ MultiSessionHooks frmMultipleSessions::RunHooks() {
 void frmMultipleSessions::ShowProgress() {
     model_->Flush();
     const std::int64_t done = results_.Count();
+    // The bar would repaint at once; drawn with the rest it costs nothing extra.
+    prbHandsPlayed->setUpdatesEnabled(false);
     prbHandsPlayed->setValue(
         runSessions_ > 0 ? static_cast<int>(prbHandsPlayed->maximum() * done / runSessions_) : 0);
+    prbHandsPlayed->setUpdatesEnabled(true);
     summary->Show(results_, tally_);
 }
 

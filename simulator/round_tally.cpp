@@ -10,17 +10,17 @@ void RoundTally::Clear() {
 }
 
 void RoundTally::Observe(const GameState& gs) {
+    const std::int64_t bank = gs.Bankroll.Units();
     const std::int64_t wagered = gs.AmountWagered.Units();
     const std::int64_t insurance = gs.InsuranceWagered.Units();
     if (started_ && gs.SessionHandsPlayed > lastHands_) {
         wageredUnits_ += wagered - lastWagered_;
         insuranceUnits_ += insurance - lastInsurance_;
-        Record(static_cast<double>(gs.Bankroll.Units() - lastUnits_) / Currency::kScale,
-            static_cast<double>(wagered - lastWagered_) / Currency::kScale);
+        Record(static_cast<double>(bank - lastUnits_), static_cast<double>(wagered - lastWagered_));
     }
     started_ = true;
     lastHands_ = gs.SessionHandsPlayed;
-    lastUnits_ = gs.Bankroll.Units();
+    lastUnits_ = bank;
     lastWagered_ = wagered;
     lastInsurance_ = insurance;
 }
@@ -30,13 +30,10 @@ void RoundTally::SessionDone(const GameState& gs) {
     lastHands_ = 0;
 }
 
-// Welford's update keeps the variance of a round's result accurate over millions of rounds;
-// the sums serve the ratio of result to stake, whose terms do not cancel.
+// Plain sums in Currency units: a round's result is a few bets either way, so the squares
+// neither overflow nor cancel, and the run pays no division per round.
 void RoundTally::Record(double net, double wagered) {
     ++rounds_;
-    const double delta = net - mean_;
-    mean_ += delta / static_cast<double>(rounds_);
-    m2_ += delta * (net - mean_);
     net_ += net;
     staked_ += wagered;
     netSquares_ += net * net;
@@ -47,8 +44,9 @@ void RoundTally::Record(double net, double wagered) {
 double RoundTally::ReturnPerHandError(std::int64_t hands) const {
     if (rounds_ < 2 || hands <= 0)
         return 0.0;
-    const double sd = std::sqrt(m2_ / static_cast<double>(rounds_ - 1));
-    return std::sqrt(static_cast<double>(rounds_)) * sd / static_cast<double>(hands);
+    const auto n = static_cast<double>(rounds_);
+    const double variance = std::max(0.0, (netSquares_ - net_ * net_ / n) / (n - 1));
+    return std::sqrt(n * variance) / Currency::kScale / static_cast<double>(hands);
 }
 
 double RoundTally::ReturnPerWagered() const {

@@ -36,7 +36,6 @@ private:
     bool started_ = false;
     std::int64_t rounds_ = 0;
     std::int64_t wageredUnits_ = 0, insuranceUnits_ = 0;
-    double mean_ = 0, m2_ = 0;
     double net_ = 0, staked_ = 0, netSquares_ = 0, stakedSquares_ = 0, products_ = 0;
 };
 
