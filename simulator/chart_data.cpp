@@ -33,21 +33,19 @@ Histogram SessionHistogram(const SessionResults& results, int mostBins) {
     const std::int64_t n = results.Count();
     if (n == 0)
         return h;
-    double low = results.WonLost(0).ToDouble(), high = low;
-    for (std::int64_t i = 1; i < n; ++i) {
-        const double v = results.WonLost(i).ToDouble();
-        low = std::min(low, v);
-        high = std::max(high, v);
-    }
-    const int bins = high > low
+    const std::int64_t low = results.LeastWonLost().Units();
+    const std::int64_t range = results.MostWonLost().Units() - low;
+    const int bins = range > 0
         ? std::clamp(static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n)))), 1, mostBins)
         : 1;
-    h.Low = low;
-    h.Width = high > low ? (high - low) / bins : 1;
+    h.Low = static_cast<double>(low) / Currency::kScale;
+    h.Width = range > 0 ? static_cast<double>(range) / Currency::kScale / bins : 1;
     h.Counts.assign(static_cast<std::size_t>(bins), {});
+    // Whole units throughout: the largest amount falls in the last bin, not past it.
+    const double perUnit = range > 0 ? bins / static_cast<double>(range) : 0;
     for (std::int64_t i = 0; i < n; ++i) {
-        const double v = results.WonLost(i).ToDouble();
-        const int bin = std::clamp(static_cast<int>((v - low) / h.Width), 0, bins - 1);
+        const std::int64_t offset = results.WonLost(i).Units() - low;
+        const int bin = std::min(static_cast<int>(static_cast<double>(offset) * perUnit), bins - 1);
         ++h.Counts[static_cast<std::size_t>(bin)][static_cast<int>(results[i].End)];
     }
     return h;

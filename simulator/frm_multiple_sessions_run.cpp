@@ -76,7 +76,8 @@ void frmMultipleSessions::StartRun() {
     lblTotalBank->clear();
     lblTotalTime->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    redraw_.Restart();
+    redraw_.Start();
+    tally_.Start(ctx_.gs);
 }
 
 MultiSessionHooks frmMultipleSessions::RunHooks() {
@@ -91,12 +92,12 @@ MultiSessionHooks frmMultipleSessions::RunHooks() {
     };
     hooks.BeforeSession = [this](MultiSessionInputs& inputs) { ReadStopAmounts(inputs); };
     hooks.ProcessEvents = [this] {
-        if (!redraw_.Due())
-            return ProcessPendingEvents();
         const auto start = RedrawBudget::Clock::now();
-        ShowProgress();
+        const bool redraw = redraw_.Due();
+        if (redraw)
+            ShowProgress();
         ProcessPendingEvents();
-        redraw_.Drawn(RedrawBudget::Clock::now() - start);
+        redraw_.Spent(RedrawBudget::Clock::now() - start, redraw);
     };
     hooks.Clock = runClock_;
     hooks.RoundsPerClockRead = roundsPerClockRead_;

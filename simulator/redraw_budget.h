@@ -1,37 +1,39 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 
 namespace bj {
 
 // Keeps the drawing of a run's progress to a small share of the run: at most once per
-// rhythm, and after a costly drawing only once the run has played `share` times as long.
+// rhythm, and only while all that the window has done between rounds, the painting that
+// follows a redraw included, stays within 1/share of the time since the run began.
 class RedrawBudget {
 public:
     using Clock = std::chrono::steady_clock;
     explicit RedrawBudget(
-        std::chrono::nanoseconds rhythm = std::chrono::milliseconds(15), int share = 25)
+        std::chrono::nanoseconds rhythm = std::chrono::milliseconds(15), int share = 33)
         : rhythm_(rhythm)
         , share_(share) { }
 
-    void Restart() {
-        last_ = Clock::now();
-        wait_ = rhythm_;
+    void Start() { start_ = last_ = Clock::now(), spent_ = {}; }
+    bool Due() const {
+        const auto now = Clock::now();
+        return now - last_ >= rhythm_ && spent_ * share_ <= now - start_;
     }
-    bool Due() const { return Clock::now() - last_ >= wait_; }
-    // After drawing, with what it took; a modal window opened meanwhile is not drawing.
-    void Drawn(std::chrono::nanoseconds cost) {
-        last_ = Clock::now();
-        const auto counted
-            = std::min<std::chrono::nanoseconds>(cost, std::chrono::milliseconds(50));
-        wait_ = std::max(rhythm_, counted * (share_ - 1));
+    // After each turn of the window's events, with what it took; a modal window opened
+    // meanwhile is not the window's drawing.
+    void Spent(std::chrono::nanoseconds cost, bool redrawn) {
+        spent_ += std::min<std::chrono::nanoseconds>(cost, std::chrono::milliseconds(50));
+        if (redrawn)
+            last_ = Clock::now();
     }
 
 private:
     std::chrono::nanoseconds rhythm_;
     int share_;
-    Clock::time_point last_ = Clock::now();
-    std::chrono::nanoseconds wait_ = rhythm_;
+    Clock::time_point start_ = Clock::now(), last_ = start_;
+    std::chrono::nanoseconds spent_ {};
 };
 
 } // namespace bj

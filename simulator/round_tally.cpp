@@ -9,36 +9,20 @@ void RoundTally::Clear() {
     *this = RoundTally();
 }
 
-void RoundTally::Observe(const GameState& gs) {
-    const std::int64_t bank = gs.Bankroll.Units();
-    const std::int64_t wagered = gs.AmountWagered.Units();
-    const std::int64_t insurance = gs.InsuranceWagered.Units();
-    if (started_ && gs.SessionHandsPlayed > lastHands_) {
-        wageredUnits_ += wagered - lastWagered_;
-        insuranceUnits_ += insurance - lastInsurance_;
-        Record(static_cast<double>(bank - lastUnits_), static_cast<double>(wagered - lastWagered_));
-    }
-    started_ = true;
+void RoundTally::Start(const GameState& gs) {
+    Clear();
     lastHands_ = gs.SessionHandsPlayed;
-    lastUnits_ = bank;
-    lastWagered_ = wagered;
-    lastInsurance_ = insurance;
+    lastBank_ = gs.Bankroll.Units();
+    lastWagered_ = gs.AmountWagered.Units();
+    firstWagered_ = gs.AmountWagered;
+    firstInsurance_ = gs.InsuranceWagered;
 }
 
 void RoundTally::SessionDone(const GameState& gs) {
     Observe(gs);
     lastHands_ = 0;
-}
-
-// Plain sums in Currency units: a round's result is a few bets either way, so the squares
-// neither overflow nor cancel, and the run pays no division per round.
-void RoundTally::Record(double net, double wagered) {
-    ++rounds_;
-    net_ += net;
-    staked_ += wagered;
-    netSquares_ += net * net;
-    stakedSquares_ += wagered * wagered;
-    products_ += net * wagered;
+    wagered_ = gs.AmountWagered - firstWagered_;
+    insurance_ = gs.InsuranceWagered - firstInsurance_;
 }
 
 double RoundTally::ReturnPerHandError(std::int64_t hands) const {

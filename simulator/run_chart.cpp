@@ -65,7 +65,7 @@ void RunChart::ShowBankroll(const SessionResults& results) {
     QChart* chart = bankrollView->chart();
     ClearChart(chart);
     auto* line = new QLineSeries;
-    const QList<QPointF> points = BankrollPoints(results);
+    const QList<QPointF> points = BankrollPoints(results, 1200);
     line->replace(points);
     line->setPointsVisible(results.Count() <= 60);
     line->setColor(QColor(0, 90, 160));
@@ -112,9 +112,10 @@ void RunChart::ShowHistogram(const SessionResults& results) {
         auto* set = new QBarSet(name);
         set->setColor(LegendColour(end));
         set->setBorderColor(Qt::white);
-        for (int b = 0; b < bins; ++b)
-            set->append(
-                static_cast<double>(h.Counts[static_cast<std::size_t>(b)][static_cast<int>(end)]));
+        QList<qreal> counts;
+        for (const auto& bin : h.Counts)
+            counts.append(static_cast<qreal>(bin[static_cast<int>(end)]));
+        set->append(counts);
         bars->append(set);
     }
     chart->addSeries(bars);

@@ -1,5 +1,6 @@
 #include "simulator/session_results.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace bj {
@@ -8,6 +9,7 @@ void SessionResults::Clear(Currency startBank) {
     rows_.clear();
     startBank_ = startBank;
     totalHands_ = 0;
+    least_ = most_ = {};
     for (auto& n : ended_)
         n = 0;
     mean_ = m2_ = 0;
@@ -19,7 +21,10 @@ void SessionResults::Add(const SessionRow& row) {
     totalHands_ += row.Hands;
     ++ended_[static_cast<int>(row.End)];
     // Welford's update stays accurate however many sessions there are.
-    const double wonLost = WonLost(Count() - 1).ToDouble();
+    const Currency amount = WonLost(Count() - 1);
+    least_ = Count() == 1 ? amount : std::min(least_, amount);
+    most_ = Count() == 1 ? amount : std::max(most_, amount);
+    const double wonLost = amount.ToDouble();
     const double delta = wonLost - mean_;
     mean_ += delta / static_cast<double>(Count());
     m2_ += delta * (wonLost - mean_);

@@ -35,6 +35,9 @@ public:
     Currency RunningTotal(std::int64_t i) const { return (*this)[i].EndBank - startBank_; }
     Currency Total() const { return rows_.empty() ? Currency {} : RunningTotal(Count() - 1); }
     std::int64_t TotalHands() const { return totalHands_; }
+    // The smallest and the largest amount a session won or lost (0 without sessions).
+    Currency LeastWonLost() const { return least_; }
+    Currency MostWonLost() const { return most_; }
 
     // Sessions by how they ended, indexed by SessionEnd.
     std::int64_t Ended(SessionEnd end) const { return ended_[static_cast<int>(end)]; }
@@ -46,6 +49,7 @@ private:
     std::vector<Row> rows_;
     Currency startBank_;
     std::int64_t totalHands_ = 0;
+    Currency least_, most_;
     std::int64_t ended_[3] {};
     double mean_ = 0, m2_ = 0;
 };

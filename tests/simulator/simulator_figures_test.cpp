@@ -223,14 +223,15 @@ private slots:
             tally.Observe(gs);
         };
         RoundTally even, steady;
-        even.Observe(gs);
+        even.Start(gs);
         for (int i = 0; i < 400; ++i)
             play(even, 10, i % 2 ? 10 : -10);
+        even.SessionDone(gs);
         QCOMPARE(even.Rounds(), 400);
         QCOMPARE(even.Wagered(), Currency::FromWhole(4000));
         QCOMPARE(even.ReturnPerWagered(), 0.0);
         QVERIFY(qAbs(even.ReturnPerWageredError() - 1 / std::sqrt(399.0)) < 1e-12);
-        steady.Observe(gs);
+        steady.Start(gs);
         for (int i = 0; i < 50; ++i)
             play(steady, 10 * (1 + i % 3), -0.5 * (1 + i % 3));
         QCOMPARE(steady.ReturnPerWagered(), -0.05);
