@@ -20,6 +20,7 @@ class QTableView;
 
 namespace bj {
 
+class FailureCatcher;
 class ResultsModel;
 class RunChart;
 class RunSummary;
@@ -128,6 +129,7 @@ private:
     // The stop amounts the two boxes show, read when they change rather than per session.
     std::optional<Currency> maxWinEntry_, maxLossEntry_;
     RedrawBudget redraw_;
+    FailureCatcher* failures_ = nullptr; // while a run processes events
     RunClock runClock_;
     int roundsPerClockRead_ = 64;
 };

@@ -1,6 +1,7 @@
 #include "simulator/frm_multiple_sessions.h"
 
 #include "engine/game_state.h"
+#include "shell/failure_catcher.h"
 #include "shell/message_box.h"
 #include "shell/window_services.h"
 #include "simulator/amount_text.h"
@@ -52,12 +53,15 @@ void frmMultipleSessions::cmdRun_Click() {
         return;
     StartRun();
     runSessions_ = inputs->Sessions;
+    FailureCatcher handlerFailures;
+    failures_ = &handlerFailures;
     try {
         RunMultiSession(ctx_.gs, *inputs, RunHooks());
         FinishRun();
     } catch (const std::exception& failure) {
         FailRun(failure);
     }
+    failures_ = nullptr;
     running_ = false;
     if (closeAfterRun_) {
         closeAfterRun_ = false;
@@ -98,6 +102,7 @@ MultiSessionHooks frmMultipleSessions::RunHooks() {
             ShowProgress();
         ProcessPendingEvents();
         redraw_.Spent(RedrawBudget::Clock::now() - start, redraw);
+        failures_->RethrowCaught();
     };
     hooks.Clock = runClock_;
     hooks.RoundsPerClockRead = roundsPerClockRead_;

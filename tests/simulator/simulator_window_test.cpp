@@ -1,6 +1,8 @@
 #include "simulator_fixture.h"
 
+#include "app/guarded_application.h"
 #include "simulator/run_summary.h"
+#include "store/store_error.h"
 
 #include <QProgressBar>
 
@@ -321,22 +323,38 @@ private slots:
         QVERIFY(s.nav.calls.contains("playing editor"));
     }
 
-    // A failure inside the engine keeps the rows so far and brings the buttons back, Reset
-    // only once a run completes.
+    // A failure inside the engine, or in a handler that runs while the run processes events,
+    // keeps the rows so far and brings the buttons back, Reset only once a run completes.
+    void failureInsideARun_data() {
+        QTest::addColumn<bool>("inHandler");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bankroll overflow in the engine")
+            << false << "Error # 6, The bankroll has grown past 922,337,203,685,477.58.";
+        QTest::newRow("database error in a handler")
+            << true << "Error # 4, Cannot read the strategy database: the file is locked.";
+    }
     void failureInsideARun() {
+        QFETCH(bool, inHandler);
+        QFETCH(QString, message);
         Simulator s;
+        bool thrown = false;
         s.w->SetRunClock(
-            [&s] {
-                if (s.w->Results().Count() == 2)
-                    throw std::overflow_error(
-                        "The bankroll has grown past 922,337,203,685,477.58.");
-                return std::chrono::nanoseconds(0);
+            [&] {
+                if (s.w->Results().Count() < 2 || thrown)
+                    return std::chrono::nanoseconds(0);
+                thrown = true;
+                if (!inHandler)
+                    throw CurrencyOverflow("The bankroll has grown past 922,337,203,685,477.58.");
+                QTimer::singleShot(0, [] {
+                    throw StoreError(StoreProblem::Locked, "BlkJack.mdb",
+                        "Cannot read the strategy database: the file is locked.");
+                });
+                return std::chrono::nanoseconds(std::chrono::seconds(1));
             },
             1);
         s.Run("1000", "1000", "0", "20", "5");
         QCOMPARE(s.Rows(), 2);
-        QCOMPARE(s.messages.Texts(),
-            QStringList {"Error # 6, The bankroll has grown past 922,337,203,685,477.58."});
+        QCOMPARE(s.messages.Texts(), QStringList {message});
         QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
         QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReturnToGame->isEnabled());
         QVERIFY(!s.w->cmdCancel->isEnabled() && !s.w->cmdReset->isEnabled());
@@ -419,5 +437,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(SimulatorWindowTest)
+// The program's own event guard, which hands a handler's failure to the run under way.
+int main(int argc, char** argv) {
+    GuardedApplication app(argc, argv);
+    SimulatorWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "simulator_window_test.moc"
