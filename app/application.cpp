@@ -4,6 +4,7 @@
 #include "editors/frm_select_betting_strat.h"
 #include "editors/frm_variable_config.h"
 #include "editors/instructions.h"
+#include "editors/strategy_corrections.h"
 #include "shell/frmSplash.h"
 #include "shell/message_box.h"
 #include "shell/window_services.h"
@@ -80,11 +81,16 @@ void Application::LoadWindowsAndTable() {
         StreakEditor().Form_Load();
     Table();
     AdvancedStatistics();
-    if (gs_.BettingType == kStreakBetting)
-        ShowModeless(&StreakEditor());
+    // The table first: a window manager keeps a window in front of another only once it
+    // knows that other one.
     ShowModeless(&Table());
     Table().setEnabled(false);
-    if (!LoadPlayingStrategy(*db_, kDefaultRefNo, gs_))
+    if (gs_.BettingType == kStreakBetting)
+        ShowModeless(OverTable(&StreakEditor()));
+    if (const auto playing = LoadPlayingStrategy(*db_, kDefaultRefNo, gs_))
+        ReportCorrections(
+            ctx_, "playing strategy", kDefaultRefNo, playing->Name, playing->Corrections);
+    else
         Messages().Show(QStringLiteral("The default playing strategy is missing from \"%1\"; "
                                        "choose another playing strategy before playing.")
                             .arg(databasePath_),
@@ -95,7 +101,7 @@ void Application::LoadWindowsAndTable() {
 
 void Application::EnterBettingEditor() {
     if (gs_.BettingType != kStreakBetting) {
-        ShowModal(&VariableEditor());
+        ShowModal(OverTable(&VariableEditor()));
         return;
     }
     Configuration& editor = StreakEditor();

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <exception>
 #include <memory>
 #include <optional>
@@ -87,6 +89,8 @@ private:
     void EnterBettingEditor();
     void EndProgram(int exitCode);
     void FeatureNotAvailable(const QString& feature, const QString& title);
+    // Every window the table opens stays in front of it.
+    QWidget* OverTable(QWidget* window);
 
     QString databasePath_;
     GameState gs_;

@@ -16,15 +16,20 @@
 
 namespace bj {
 
+QWidget* Application::OverTable(QWidget* window) {
+    KeepInFrontOf(window, table_.get());
+    return window;
+}
+
 void Application::ShowBettingEditorModal() {
     if (gs_.BettingType != kStreakBetting)
-        ShowModal(&VariableEditor());
+        ShowModal(OverTable(&VariableEditor()));
     else
-        ShowModal(&StreakEditor());
+        ShowModal(OverTable(&StreakEditor()));
 }
 
 void Application::ShowStreakEditorModeless() {
-    ShowModeless(&StreakEditor());
+    ShowModeless(OverTable(&StreakEditor()));
 }
 
 void Application::FeatureNotAvailable(const QString& feature, const QString& title) {
@@ -38,7 +43,7 @@ void Application::ShowPlayingStrategyEditor() {
 }
 
 void Application::ShowAdvancedStatistics() {
-    ShowModal(&AdvancedStatistics());
+    ShowModal(OverTable(&AdvancedStatistics()));
 }
 
 // Each opening loads the window afresh; it is discarded once it has unloaded.
@@ -47,7 +52,7 @@ void Application::ShowMultipleSessions() {
         return;
     multiSessions_ = std::make_unique<frmMultipleSessions>(ctx_);
     multiSessions_->strStrategy = multiSessionStrategy_;
-    ShowModal(multiSessions_.get());
+    ShowModal(OverTable(multiSessions_.get()));
     multiSessions_.release()->deleteLater();
 }
 
@@ -63,6 +68,8 @@ void Application::ShowPlayingStrategiesInstr(bool fromMulti) {
         instructions_ = std::make_unique<frmPlayingStrategiesInstr>();
     if (fromMulti)
         instructions_->bolFromMulti = true;
+    KeepInFrontOf(instructions_.get(),
+        multiSessions_ ? static_cast<QWidget*>(multiSessions_.get()) : table_.get());
     ShowModal(instructions_.get());
     instructions_.release()->deleteLater();
 }

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -25,13 +26,13 @@ constexpr int kMostDecks = 8;
 } // namespace
 
 Configuration::Configuration(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
     setObjectName("Configuration");
     setWindowTitle("Game Configuration");
     BuildControls();
     HookEvents();
-    resize(9300 / 15, sizeHint().height());
+    layout()->activate(); // the window takes its size now, so that centring sees it
 }
 
 void Configuration::Form_Load() {
@@ -53,7 +54,7 @@ void Configuration::cboNames_Click() {
         cmdDelete->setEnabled(false);
         return;
     }
-    const std::int32_t refNo = cboNames->itemData(position).toInt();
+    const std::int64_t refNo = cboNames->itemData(position).toLongLong();
     LoadStreakStrategy(ctx_, refNo, *this);
     cmdDelete->setEnabled(!IsProtectedDefault(refNo));
     ctx_.gs.StreakListIndex = position;
@@ -116,7 +117,7 @@ void Configuration::cmdSave_Click() {
             txtName->setFocus();
         return;
     }
-    const std::int32_t refNo = SaveStreakStrategy(ctx_, *this);
+    const std::int64_t refNo = SaveStreakStrategy(ctx_, *this);
     if (refNo == 0)
         return;
     FillStreakStrategyList(ctx_, cboNames);
@@ -135,7 +136,7 @@ void Configuration::cmdDelete_Click() {
     const int position = cboNames->currentIndex();
     if (position < 0)
         return;
-    const std::int32_t refNo = cboNames->itemData(position).toInt();
+    const std::int64_t refNo = cboNames->itemData(position).toLongLong();
     if (IsProtectedDefault(refNo))
         return;
     if (!DeleteStreakStrategy(ctx_, refNo, cboNames->currentText()))
@@ -166,10 +167,10 @@ bool Configuration::NormalizeBets() {
             QLineEdit* box = (*boxes)[i];
             const double bet = LeadingNumber(box->text());
             box->setText(ShortestNumber(bet));
-            if (bet > 0)
+            if (bet > 0 && bet <= kLargestStreakBet)
                 continue;
-            Messages().Show(
-                "Cannot have a zero dollar bet.", QString(), MsgIcon::Information, MsgButtons::Ok);
+            Messages().Show(bet > 0 ? StreakBetTooLargeText() : "Cannot have a zero dollar bet.",
+                QString(), MsgIcon::Information, MsgButtons::Ok);
             LeadToBox(boxes == &txtWinningBetSeq, i);
             return false;
         }

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -55,10 +56,10 @@ void Configuration::HookEvents() {
     connect(cmdDelete, &QPushButton::clicked, this, &Configuration::cmdDelete_Click);
     connect(cmdChange, &QPushButton::clicked, this, &Configuration::cmdChange_Click);
     connect(cmdReturntoGame, &QPushButton::clicked, this, &Configuration::cmdReturntoGame_Click);
-    connect(txtName, &QLineEdit::returnPressed, this, &Configuration::cmdSave_Click);
 
-    for (QComboBox* combo : {cmbDecksInShoe, cmbLengthWinningBetSeq, cmbLengthLosingBetSeq})
-        combo->installEventFilter(this);
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             cmbDecksInShoe, cmbLengthWinningBetSeq, cmbLengthLosingBetSeq, txtName})
+        control->installEventFilter(this);
     InstallKeyFilter(txtName, &RefuseSemicolon);
     InstallF1Help(cboNames, "Name of Betting Strategy.");
     InstallF1Help(txtName, "Name of the Betting Strategy.");
@@ -76,6 +77,14 @@ void Configuration::HookEvents() {
 }
 
 bool Configuration::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the new name saves it, and only that: the game does not start as well.
+    if (watched == txtName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdSave_Click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut
         && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         if (watched == cmbDecksInShoe)

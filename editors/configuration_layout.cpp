@@ -1,5 +1,7 @@
 #include "editors/configuration.h"
 
+#include "shell/control_hooks.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -54,7 +56,7 @@ QLineEdit* MakeBetBox(QWidget* parent, const char* prefix, const char* side, int
     // The stored column is a 16-bit whole number.
     edit->setMaxLength(5);
     edit->setAlignment(Qt::AlignRight);
-    edit->setMinimumWidth(44);
+    edit->setFixedWidth(48);
     return edit;
 }
 
@@ -66,8 +68,9 @@ void Configuration::BuildControls() {
     main->addWidget(BuildNewFrame());
     main->addWidget(BuildLengthsRow());
     main->addWidget(BuildSequenceGrid());
-    main->addStretch(1);
     main->addWidget(BuildButtonRow());
+    // The window always fits what it shows, so the name frame leaves no gap once it is gone.
+    main->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* Configuration::BuildStrategyRow() {
@@ -179,7 +182,7 @@ QWidget* Configuration::BuildButtonRow() {
         row, "cmdDelete", "Delete Strategy", "Delete selected Sequence Betting Strategy");
     cmdChange = MakeButton(row, "cmdChange", "Change Betting", "Change Betting Strategy");
     cmdReturntoGame = MakeButton(row, "cmdReturntoGame", "Start Game", "Go to Main Screen");
-    cmdReturntoGame->setDefault(true);
+    InstallDefaultButton(this, cmdReturntoGame);
     layout->addWidget(cmdNew);
     layout->addWidget(cmdDelete);
     layout->addWidget(cmdChange);

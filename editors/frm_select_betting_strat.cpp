@@ -2,6 +2,7 @@
 
 #include "editors/help_message.h"
 #include "engine/game_state.h"
+#include "shell/control_hooks.h"
 #include "shell/input_helpers.h"
 
 #include <QCloseEvent>
@@ -43,7 +44,7 @@ frmSelectBettingStrat::frmSelectBettingStrat(AppContext& ctx, QWidget* parent)
     }
     cmdOK = new QPushButton("&OK", this);
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
+    InstallDefaultButton(this, cmdOK);
     connect(cmdOK, &QPushButton::clicked, this, &frmSelectBettingStrat::cmdOK_Click);
     layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
     lblHint = new QLabel("Click on an item & hit F1 for description", this);

@@ -20,7 +20,7 @@
 namespace bj {
 
 frmVariableConfig::frmVariableConfig(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
     setObjectName("frmVariableConfig");
     setWindowTitle("Variable Betting Configuration");
@@ -51,7 +51,7 @@ void frmVariableConfig::SetEditMode(bool editing, bool showName) {
     cmdAdd->setEnabled(!editing);
     const int position = cboStartegy->currentIndex();
     const bool deletable
-        = position > 0 && !IsProtectedDefault(cboStartegy->itemData(position).toInt());
+        = position > 0 && !IsProtectedDefault(cboStartegy->itemData(position).toLongLong());
     cmdDelete->setEnabled(!editing && deletable);
     txtStrategy->setVisible(showName);
     if (showName)
@@ -62,7 +62,7 @@ void frmVariableConfig::cboStartegy_Click() {
     const int position = cboStartegy->currentIndex();
     if (position < 0)
         return;
-    const std::int32_t refNo = cboStartegy->itemData(position).toInt();
+    const std::int64_t refNo = cboStartegy->itemData(position).toLongLong();
     bLoading = true;
     if (ctx_.gs.VariableStrategyLoaded)
         LoadVariableStrategy(ctx_, refNo, *this);
@@ -211,9 +211,10 @@ void frmVariableConfig::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+// Closing the window by its frame acts as its return button, so the table gets its first bet.
 void frmVariableConfig::closeEvent(QCloseEvent* event) {
     if (loaded_)
-        Unload(true);
+        cmdReturn_Click();
     QWidget::closeEvent(event);
 }
 

@@ -91,7 +91,7 @@ private:
     void ShowUnsavedValues();
     bool AmountBoxes(QObject* watched) const;
     void SetAmount(double& field, QLineEdit* box, bool marksUnsaved);
-    void ReloadListSelecting(std::int32_t refNo);
+    void ReloadListSelecting(std::int64_t refNo);
     void Unload(bool enableTable);
 
     AppContext& ctx_;

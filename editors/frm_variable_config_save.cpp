@@ -49,7 +49,7 @@ VariableStrategy StrategyFromWindow(const frmVariableConfig& w) {
 
 void frmVariableConfig::cmdSave_Click() {
     const int position = cboStartegy->currentIndex();
-    std::int32_t refNo = position < 0 ? 0 : cboStartegy->itemData(position).toInt();
+    std::int64_t refNo = position < 0 ? 0 : cboStartegy->itemData(position).toLongLong();
     const QString selectedName = position < 0 ? QString() : cboStartegy->itemText(position);
     try {
         VariableStrategy strategy = StrategyFromWindow(*this);
@@ -98,7 +98,7 @@ void frmVariableConfig::cmdSave_Click() {
 }
 
 // Shows the stored strategy `refNo` afresh, found by Ref_No since names need not be unique.
-void frmVariableConfig::ReloadListSelecting(std::int32_t refNo) {
+void frmVariableConfig::ReloadListSelecting(std::int64_t refNo) {
     SetEditMode(false, false);
     bLoading = true;
     FillVariableStrategyList(ctx_, cboStartegy);
@@ -111,7 +111,7 @@ void frmVariableConfig::cmdDelete_Click() {
     const int position = cboStartegy->currentIndex();
     if (position < 0)
         return;
-    const std::int32_t refNo = cboStartegy->itemData(position).toInt();
+    const std::int64_t refNo = cboStartegy->itemData(position).toLongLong();
     const QString name = cboStartegy->itemText(position);
     if (IsProtectedDefault(refNo))
         return;

@@ -2,6 +2,7 @@
 
 #include "editors/configuration.h"
 #include "editors/number_text.h"
+#include "editors/strategy_corrections.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
 #include "store/betting_strategies.h"
@@ -9,12 +10,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 
 namespace bj {
 
 namespace {
-
-constexpr int kLargestStoredBet = 32767; // the bet columns hold 16-bit whole numbers
 
 // Boxes past the sequence show their stored bet, or when it has none the last bet of the
 // sequence, which is the one that carries on; so no box is left empty or holds a bet of
@@ -41,10 +41,12 @@ bool ReadBetsFromBoxes(const std::array<QLineEdit*, kSequenceBoxes>& boxes,
         if (boxes[i]->isHidden())
             continue;
         bool whole = false;
-        const int bet = boxes[i]->text().trimmed().toInt(&whole);
-        if (!whole || bet < 0 || bet > kLargestStoredBet) {
-            Messages().Show("Please enter a whole dollar bet in every box of the sequence "
-                            "before you save.",
+        const qlonglong bet = boxes[i]->text().trimmed().toLongLong(&whole);
+        const bool tooLarge = whole && bet > kLargestStreakBet;
+        if (!whole || bet < 0 || tooLarge) {
+            Messages().Show(tooLarge ? StreakBetTooLargeText()
+                                     : "Please enter a whole dollar bet in every box of the "
+                                       "sequence before you save.",
                 "Save Strategy", MsgIcon::Information, MsgButtons::Ok);
             boxes[i]->setFocus();
             return false;
@@ -60,6 +62,11 @@ void ReportStoreFailure(const QString& what, const StoreError& error) {
 }
 
 } // namespace
+
+QString StreakBetTooLargeText() {
+    return QString("Cannot have a bet above %1.")
+        .arg(QLocale(QLocale::English).toString(kLargestStreakBet));
+}
 
 void SelectListEntry(QComboBox* combo, int index) {
     combo->blockSignals(true);
@@ -78,13 +85,13 @@ void FillStreakStrategyList(AppContext& ctx, QComboBox* combo) {
     combo->blockSignals(true);
     combo->clear();
     for (const NamedRef& entry : entries)
-        combo->addItem(QString::fromStdString(entry.Name), entry.RefNo);
+        combo->addItem(QString::fromStdString(entry.Name), qlonglong {entry.RefNo});
     combo->blockSignals(false);
     const int position = ClampListIndex(ctx.gs.StreakListIndex, combo->count());
-    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toInt()));
+    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toLongLong()));
 }
 
-bool LoadStreakStrategy(AppContext& ctx, std::int32_t refNo, Configuration& window) {
+bool LoadStreakStrategy(AppContext& ctx, std::int64_t refNo, Configuration& window) {
     std::optional<StreakStrategy> strategy;
     try {
         strategy = LoadStreakStrategy(*ctx.db, refNo);
@@ -100,10 +107,11 @@ bool LoadStreakStrategy(AppContext& ctx, std::int32_t refNo, Configuration& wind
     window.cmbLengthWinningBetSeq->setCurrentText(QString::number(gs.WinStreakLength));
     ShowBetsInBoxes(strategy->LosingHand, gs.LoseStreakLength, window.txtLosingBetSeq);
     ShowBetsInBoxes(strategy->WinningHand, gs.WinStreakLength, window.txtWinningBetSeq);
+    ReportCorrections(ctx, "streak betting strategy", refNo, strategy->Name, strategy->Corrections);
     return true;
 }
 
-bool DeleteStreakStrategy(AppContext& ctx, std::int32_t refNo, const QString& name) {
+bool DeleteStreakStrategy(AppContext& ctx, std::int64_t refNo, const QString& name) {
     if (Messages().Show("Are you sure you wish to delete " + name + "?", QString(),
             MsgIcon::Question, MsgButtons::YesNo)
         != MsgAnswer::Yes)
@@ -119,7 +127,7 @@ bool DeleteStreakStrategy(AppContext& ctx, std::int32_t refNo, const QString& na
     return true;
 }
 
-std::int32_t SaveStreakStrategy(AppContext& ctx, Configuration& window) {
+std::int64_t SaveStreakStrategy(AppContext& ctx, Configuration& window) {
     StreakStrategy strategy;
     strategy.Name = window.txtName->text().trimmed().toStdString();
     strategy.DecksInShoe = CountFromText(window.cmbDecksInShoe->currentText(), 1, 8);

@@ -18,13 +18,18 @@ class Configuration;
 // the list's click.
 void FillStreakStrategyList(AppContext& ctx, QComboBox* combo);
 // False when no such strategy is stored; nothing changes then.
-bool LoadStreakStrategy(AppContext& ctx, std::int32_t refNo, Configuration& window);
+bool LoadStreakStrategy(AppContext& ctx, std::int64_t refNo, Configuration& window);
 // Asks, then deletes. False when nothing was deleted (No, no such row, or a failure, which
 // has been reported).
-bool DeleteStreakStrategy(AppContext& ctx, std::int32_t refNo, const QString& name);
+bool DeleteStreakStrategy(AppContext& ctx, std::int64_t refNo, const QString& name);
 // Appends a new strategy from the window; the new Ref_No, or 0 after a reported refusal or
 // failure.
-std::int32_t SaveStreakStrategy(AppContext& ctx, Configuration& window);
+std::int64_t SaveStreakStrategy(AppContext& ctx, Configuration& window);
+
+// The stored bet columns hold 16-bit whole numbers, so no streak bet may pass this.
+constexpr int kLargestStreakBet = 32767;
+// The refusal of a bet above kLargestStreakBet.
+QString StreakBetTooLargeText();
 
 // Lists entries with signals held back, then writes the list index so the click runs once.
 void SelectListEntry(QComboBox* combo, int index);

@@ -1,6 +1,7 @@
 #include "editors/variable_records.h"
 
 #include "editors/frm_variable_config.h"
+#include "editors/strategy_corrections.h"
 #include "editors/streak_records.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
@@ -34,13 +35,13 @@ void FillVariableStrategyList(AppContext& ctx, QComboBox* combo) {
     combo->blockSignals(true);
     combo->clear();
     for (const NamedRef& entry : entries)
-        combo->addItem(QString::fromStdString(entry.Name), entry.RefNo);
+        combo->addItem(QString::fromStdString(entry.Name), qlonglong {entry.RefNo});
     combo->blockSignals(false);
     const int position = ClampListIndex(ctx.gs.VariableListIndex, combo->count());
-    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toInt()));
+    SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toLongLong()));
 }
 
-bool LoadVariableStrategy(AppContext& ctx, std::int32_t refNo, frmVariableConfig& window) {
+bool LoadVariableStrategy(AppContext& ctx, std::int64_t refNo, frmVariableConfig& window) {
     ctx.gs.VariableBetRefNo = refNo;
     std::optional<VariableStrategy> strategy;
     try {
@@ -67,6 +68,8 @@ bool LoadVariableStrategy(AppContext& ctx, std::int32_t refNo, frmVariableConfig
     ctx.gs.LoseAddSub = static_cast<std::uint8_t>(window.cboFLAddSub->currentIndex());
     ctx.gs.WinAddSub = static_cast<std::uint8_t>(window.cboFWAddSub->currentIndex());
     window.cmdDelete->setEnabled(!IsProtectedDefault(refNo));
+    ReportCorrections(
+        ctx, "variable betting strategy", refNo, strategy->Name, strategy->Corrections);
     return true;
 }
 

@@ -15,6 +15,6 @@ class frmVariableConfig;
 void FillVariableStrategyList(AppContext& ctx, QComboBox* combo);
 // Shows one stored strategy in the window and puts it in force. A strategy that is not
 // stored is reported and changes nothing but VariableBetRefNo; false then.
-bool LoadVariableStrategy(AppContext& ctx, std::int32_t refNo, frmVariableConfig& window);
+bool LoadVariableStrategy(AppContext& ctx, std::int64_t refNo, frmVariableConfig& window);
 
 } // namespace bj

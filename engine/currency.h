@@ -13,33 +13,68 @@ public:
     using std::overflow_error::overflow_error;
 };
 
+// Out of line and cold, so every checked sum costs one rarely taken branch.
+[[noreturn]] void ThrowCurrencyOverflow(bool negative);
+
 // Rounds to the nearest whole number, halves to the even neighbour.
 inline std::int64_t RoundHalfEven(double x) {
     return static_cast<std::int64_t>(std::nearbyint(x));
 }
 
-// Money as a whole count of 1/10,000 units, so bankroll arithmetic is exact.
+constexpr std::int64_t CheckedAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) [[unlikely]]
+        ThrowCurrencyOverflow(b < 0);
+    return sum;
+}
+constexpr std::int64_t CheckedSub(std::int64_t a, std::int64_t b) {
+    std::int64_t difference = 0;
+    if (__builtin_sub_overflow(a, b, &difference)) [[unlikely]]
+        ThrowCurrencyOverflow(b > 0);
+    return difference;
+}
+constexpr std::int64_t CheckedMul(std::int64_t a, std::int64_t b) {
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(a, b, &product)) [[unlikely]]
+        ThrowCurrencyOverflow((a < 0) != (b < 0));
+    return product;
+}
+
+// Money as a whole count of 1/10,000 units, so bankroll arithmetic is exact. Every sum,
+// difference and product is checked and throws CurrencyOverflow instead of wrapping.
 class Currency {
 public:
     static constexpr std::int64_t kScale = 10000;
 
     constexpr Currency() = default;
     static constexpr Currency FromUnits(std::int64_t units) { return Currency(units); }
-    static constexpr Currency FromWhole(std::int64_t whole) { return Currency(whole * kScale); }
-    static Currency FromDouble(double amount) { return Currency(RoundHalfEven(amount * kScale)); }
+    static constexpr Currency FromWhole(std::int64_t whole) {
+        return Currency(CheckedMul(whole, kScale));
+    }
+    static Currency FromDouble(double amount) {
+        const double units = std::nearbyint(amount * kScale);
+        // Also refuses NaN, which no comparison lets through.
+        if (!(units >= -0x1p63 && units < 0x1p63)) [[unlikely]]
+            ThrowCurrencyOverflow(!(units >= 0));
+        return Currency(static_cast<std::int64_t>(units));
+    }
 
     constexpr std::int64_t Units() const { return units_; }
     constexpr double ToDouble() const { return static_cast<double>(units_) / kScale; }
 
-    constexpr Currency operator+(Currency o) const { return Currency(units_ + o.units_); }
-    constexpr Currency operator-(Currency o) const { return Currency(units_ - o.units_); }
-    constexpr Currency operator-() const { return Currency(-units_); }
+    constexpr Currency operator+(Currency o) const {
+        return Currency(CheckedAdd(units_, o.units_));
+    }
+    constexpr Currency operator-(Currency o) const {
+        return Currency(CheckedSub(units_, o.units_));
+    }
+    constexpr Currency operator-() const { return Currency(CheckedSub(0, units_)); }
     constexpr Currency& operator+=(Currency o) {
-        units_ += o.units_;
+        units_ = CheckedAdd(units_, o.units_);
         return *this;
     }
     constexpr Currency& operator-=(Currency o) {
-        units_ -= o.units_;
+        units_ = CheckedSub(units_, o.units_);
         return *this;
     }
     constexpr auto operator<=>(const Currency&) const = default;
@@ -55,10 +90,10 @@ constexpr Currency Bet(std::int64_t bet) {
     return Currency::FromWhole(bet);
 }
 constexpr Currency HalfBet(std::int64_t bet) {
-    return Currency::FromUnits(bet * Currency::kScale / 2);
+    return Currency::FromUnits(CheckedMul(bet, Currency::kScale) / 2);
 }
 constexpr Currency BlackjackPayout(std::int64_t bet) {
-    return Currency::FromUnits(bet * Currency::kScale * 3 / 2);
+    return Currency::FromUnits(CheckedMul(bet, Currency::kScale * 3) / 2);
 }
 
 } // namespace bj

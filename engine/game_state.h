@@ -33,7 +33,7 @@ enum StreakKind : int { kWinning = 1, kLosing = 2 };
 // The one record every window and the engine share, from start-up to program end.
 struct GameState {
     // Table rules and playing strategy.
-    std::int32_t PlayingStrategyRefNo = 0;
+    std::int64_t PlayingStrategyRefNo = 0;
     std::string PlayingStrategyName;
     bool PlayingStrategyChanged = false; // edited in memory since it was loaded or saved
     std::int32_t DoubleDownRule = 0; // 0 any hand, 1 ten and eleven only
@@ -51,7 +51,7 @@ struct GameState {
     std::int32_t WinStreakLength = 5;
     std::int32_t LoseStreakLength = 5;
     std::int32_t DecksInShoe = 1;
-    std::int32_t VariableBetRefNo = 0;
+    std::int64_t VariableBetRefNo = 0;
     std::string VariableBetName;
     double InitialBet = 0, MaximumBet = 0, MinimumBet = 0, WinBet = 0, LoseBet = 0;
     std::uint8_t MaintainMax = 0, MaintainMin = 0, WinAddSub = 0, LoseAddSub = 0;

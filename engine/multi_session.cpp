@@ -21,13 +21,29 @@ SessionRow MakeRow(const GameState& gs, std::int64_t session, Currency start,
     return row;
 }
 
+// Puts MultiSessionMode back however the run ends, a money overflow included.
+class MultiSessionModeOn {
+public:
+    explicit MultiSessionModeOn(GameState& gs)
+        : gs_(gs)
+        , was_(gs.MultiSessionMode) {
+        gs_.MultiSessionMode = true;
+    }
+    ~MultiSessionModeOn() { gs_.MultiSessionMode = was_; }
+    MultiSessionModeOn(const MultiSessionModeOn&) = delete;
+    MultiSessionModeOn& operator=(const MultiSessionModeOn&) = delete;
+
+private:
+    GameState& gs_;
+    bool was_;
+};
+
 } // namespace
 
 MultiSessionSummary RunMultiSession(
     GameState& gs, const MultiSessionInputs& runInputs, const MultiSessionHooks& hooks) {
-    const bool wasMultiSession = gs.MultiSessionMode;
+    const MultiSessionModeOn mode(gs);
     MultiSessionInputs inputs = runInputs;
-    gs.MultiSessionMode = true;
     gs.HandsToPlay = inputs.HandsPerSession;
     gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
 
@@ -68,7 +84,6 @@ MultiSessionSummary RunMultiSession(
             break;
     }
     summary.EndBank = gs.Bankroll;
-    gs.MultiSessionMode = wasMultiSession;
     return summary;
 }
 

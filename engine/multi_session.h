@@ -56,6 +56,8 @@ struct MultiSessionSummary {
 
 // Plays sessions back to back from the bankroll as it stands, each with a fresh shoe and
 // the strategy's first bet, applying the stop rules; turns MultiSessionMode on for the run.
+// Money past Currency's range ends the run with CurrencyOverflow; rows already passed to
+// RowDone stand.
 MultiSessionSummary RunMultiSession(
     GameState& gs, const MultiSessionInputs& inputs, const MultiSessionHooks& hooks = {});
 

@@ -226,13 +226,18 @@ private:
                 table_.CardHidden(kPlayer, position);
             }
         }
-        CardSlot& first = gs_.CardSlots[kPlayer][1];
-        if (first.value == 1)
-            first.value = 11;
-        first.suit = splitHands_[h].suit;
+        RestoreFirstAce();
+        gs_.CardSlots[kPlayer][1].suit = splitHands_[h].suit;
         table_.CardShown(kPlayer, 1);
         splitHands_[h].bet = gs_.CurrentBet;
         splitHands_[h].doubled = false;
+    }
+
+    // Valuing a pair of aces demoted the first; every hand that starts with it counts it 11.
+    void RestoreFirstAce() {
+        CardSlot& first = gs_.CardSlots[kPlayer][1];
+        if (first.value == 1)
+            first.value = 11;
     }
 
     bool SplitAgain() {
@@ -242,6 +247,7 @@ private:
         splitHands_[splitCount_].suit = gs_.CardSlots[kPlayer][2].suit;
         gs_.CardSlots[kPlayer][2].present = false;
         table_.CardHidden(kPlayer, 2);
+        RestoreFirstAce();
         return true;
     }
 

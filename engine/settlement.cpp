@@ -33,8 +33,14 @@ void KeepStreaks(GameState& gs, bool won) {
     ++(won ? gs.HandsWon : gs.HandsLost);
 }
 
-// Money side of a won hand: bankroll, the hand's shown amount, extremes and stop checks.
+void CountInsuranceStake(GameState& gs) {
+    gs.InsuranceWagered += HalfBet(gs.CurrentBet);
+}
+
+// Money side of a won hand: the bet placed, bankroll, the hand's shown amount, extremes and
+// stop checks.
 void Credit(GameState& gs, Currency amount) {
+    gs.AmountWagered += Bet(gs.CurrentBet);
     gs.Bankroll += amount;
     gs.AmountWonOnHand = gs.InsuranceResult + amount;
     gs.SessionEndBank = gs.Bankroll;
@@ -44,6 +50,7 @@ void Credit(GameState& gs, Currency amount) {
 }
 
 void Debit(GameState& gs, Currency amount) {
+    gs.AmountWagered += Bet(gs.CurrentBet);
     gs.Bankroll -= amount;
     gs.AmountWonOnHand = gs.InsuranceResult - amount;
     gs.SessionEndBank = gs.Bankroll;
@@ -97,6 +104,7 @@ void SettleBlackjackInsured(GameState& gs, bool insuranceWanted) {
     Credit(gs, gross - stake);
     KeepStreaks(gs, true);
     if (insuranceWanted) {
+        CountInsuranceStake(gs);
         ++gs.BlackjacksWon;
         gs.BlackjackAmountWon += gross;
     } else {
@@ -109,6 +117,7 @@ void SettleBlackjackInsured(GameState& gs, bool insuranceWanted) {
 
 void SettleInsuranceWon(GameState& gs) {
     Debit(gs, Currency {});
+    CountInsuranceStake(gs);
     KeepStreaks(gs, false);
     ++gs.InsuredHandsLost;
 }
@@ -116,6 +125,7 @@ void SettleInsuranceWon(GameState& gs) {
 void SettleInsuredBlackjackAgainst21(GameState& gs) {
     const Currency amount = Bet(gs.CurrentBet);
     Credit(gs, amount);
+    CountInsuranceStake(gs);
     KeepStreaks(gs, true);
     ++gs.InsuredHandsWon;
     gs.InsuranceAmountWon += amount;
@@ -128,6 +138,7 @@ void SettleEvenMoney(GameState& gs) {
 
 void LoseInsuranceStake(GameState& gs) {
     const Currency stake = HalfBet(gs.CurrentBet);
+    CountInsuranceStake(gs);
     gs.Bankroll -= stake;
     gs.MinBankroll = std::min(gs.MinBankroll, gs.Bankroll);
     gs.InsuranceAmountLost += stake;
@@ -135,6 +146,7 @@ void LoseInsuranceStake(GameState& gs) {
 }
 
 void SettlePush(GameState& gs) {
+    gs.AmountWagered += Bet(gs.CurrentBet);
     ++gs.TiedHands;
     gs.AmountWonOnHand = gs.InsuranceResult;
 }

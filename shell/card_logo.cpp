@@ -48,13 +48,8 @@ void DrawChip(QPainter& p, QPointF centre, double radius) {
         Qt::AlignCenter, QStringLiteral("$5"));
 }
 
-} // namespace
-
-QPixmap CardLogo(int height) {
-    const double h = height;
-    QPixmap logo(static_cast<int>(h * 0.95), height);
-    logo.fill(Qt::transparent);
-    QPainter p(&logo);
+// The emblem in a box `height` high and 0.95 times as wide, with its top left corner at 0, 0.
+void PaintCardLogo(QPainter& p, double h) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const QSizeF card(h * 0.5, h * 0.72);
@@ -71,7 +66,36 @@ QPixmap CardLogo(int height) {
         p, QRectF(QPointF(0, 0), card), QStringLiteral("A"), QStringLiteral("\u2660"), Qt::black);
     p.restore();
     DrawChip(p, QPointF(h * 0.24, h * 0.76), h * 0.2);
+}
+
+} // namespace
+
+QPixmap CardLogo(int height) {
+    QPixmap logo(static_cast<int>(height * 0.95), height);
+    logo.fill(Qt::transparent);
+    QPainter p(&logo);
+    PaintCardLogo(p, height);
     return logo;
+}
+
+void PaintProgramIcon(QPainter& p, int size) {
+    p.save();
+    p.translate(size * 0.025, 0);
+    PaintCardLogo(p, size);
+    p.restore();
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap square(size, size);
+        square.fill(Qt::transparent);
+        QPainter p(&square);
+        PaintProgramIcon(p, size);
+        p.end();
+        icon.addPixmap(square);
+    }
+    return icon;
 }
 
 } // namespace bj

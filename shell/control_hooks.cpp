@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 namespace bj {
@@ -67,6 +69,31 @@ private:
     MsgIcon icon_;
 };
 
+class DefaultButtonHook final : public QObject {
+public:
+    DefaultButtonHook(QObject* parent, QPushButton* button)
+        : QObject(parent)
+        , button_(button) { }
+
+protected:
+    // Keys a control leaves alone travel up to its window, and so through here.
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !button_)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        key->accept();
+        if (button_->isEnabled() && button_->isVisible())
+            button_->click();
+        return true;
+    }
+
+private:
+    QPointer<QPushButton> button_;
+};
+
 class SelectAllHook final : public QObject {
 public:
     explicit SelectAllHook(QLineEdit* box)
@@ -117,6 +144,13 @@ void InstallF1Help(QWidget* control, const QString& text, const QString& title, 
         RemoveHelp(target);
         target->installEventFilter(new F1HelpHook(target, text, title, icon));
     }
+}
+
+void InstallDefaultButton(QWidget* window, QPushButton* button) {
+    if (!window || !button)
+        return;
+    button->setDefault(true);
+    window->installEventFilter(new DefaultButtonHook(window, button));
 }
 
 void InstallSelectAllOnFocus(QLineEdit* box) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace bj {
@@ -21,6 +22,10 @@ void InstallDigitKeyFilter(QLineEdit* box);
 // with an OK button through Messages(). Installing again replaces the text.
 void InstallF1Help(QWidget* control, const QString& text, const QString& title = QString(),
     MsgIcon icon = MsgIcon::None);
+
+// Enter (or Return) that no control of the window takes for itself presses `button`, the
+// window's default button, when it is enabled.
+void InstallDefaultButton(QWidget* window, QPushButton* button);
 
 // The box selects its whole text whenever it gets the focus, by mouse as well as by key.
 void InstallSelectAllOnFocus(QLineEdit* box);

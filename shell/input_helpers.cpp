@@ -167,7 +167,7 @@ QString TrimText(const QVariant& value) {
     return value.isNull() ? QString() : value.toString().trimmed();
 }
 
-int FindItemData(const QComboBox* list, int value) {
+int FindItemData(const QComboBox* list, qint64 value) {
     const int count = list ? list->count() : 0;
     for (int i = 0; i < count; ++i) {
         const QVariant data = list->itemData(i);

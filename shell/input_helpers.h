@@ -52,7 +52,7 @@ QString TrimText(const QString& text);
 QString TrimText(const QVariant& value);
 
 // First entry whose item data equals `value`; the last index (-1 for an empty list) if none.
-int FindItemData(const QComboBox* list, int value);
+int FindItemData(const QComboBox* list, qint64 value);
 // First entry whose text equals `text` exactly; 0 if none.
 int FindListText(const QComboBox* list, const QString& text);
 

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <set>
+#include <string>
+
 namespace bj {
 
 struct GameState;
@@ -50,6 +53,7 @@ struct AppContext {
     GameState& gs;
     StrategyDb* db; // null only in window tests that touch no stored strategy
     Navigation& nav;
+    std::set<std::string> correctionsShown {}; // so each is told once a run
 };
 
 } // namespace bj

@@ -1,10 +1,11 @@
 #include "shell/window_services.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace bj {
 namespace {
@@ -66,6 +67,29 @@ void ShowModeless(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void KeepInFrontOf(QWidget* window, QWidget* owner) {
+    if (!window || !owner)
+        return;
+    // Window managers keep only dialogs in front of their owner.
+    if (window->windowType() == Qt::Window && !window->isVisible())
+        window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    // The toolkit tells the window manager at each showing, so the link is made beforehand.
+    window->winId();
+    owner->window()->winId();
+    window->windowHandle()->setTransientParent(owner->window()->windowHandle());
+}
+
+QWidget* WindowInFrontOf(const QWidget* owner) {
+    const QWindow* handle = owner ? owner->windowHandle() : nullptr;
+    if (!handle)
+        return nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowHandle()
+            && window->windowHandle()->transientParent() == handle)
+            return window;
+    return nullptr;
 }
 
 void ProcessPendingEvents() {

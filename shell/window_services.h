@@ -13,6 +13,12 @@ void ShowModal(QWidget* window);
 // Shows the window without blocking and without modality (it may have been modal before).
 void ShowModeless(QWidget* window);
 
+// The window stays in front of `owner` (transient for it), so that a window manager never
+// puts it behind the window that opened it.
+void KeepInFrontOf(QWidget* window, QWidget* owner);
+// The visible window kept in front of `owner`, if any.
+QWidget* WindowInFrontOf(const QWidget* owner);
+
 // Handles the events that are waiting, from inside a handler.
 void ProcessPendingEvents();
 

@@ -15,9 +15,9 @@ void SeedStreakStrategy(StrategyDb& db) {
     seed.LosingSeqLength = 5;
     for (int i = 0; i < kBetSteps; ++i)
         seed.WinningHand[i] = seed.LosingHand[i] = kSeedBets[i];
-    const std::int32_t refNo = AppendStreakStrategy(db, seed);
+    const std::int64_t refNo = AppendStreakStrategy(db, seed);
     Statement(db, "UPDATE BettingStrategies SET Surrender = 0 WHERE Ref_No = ?", StoreAction::Save)
-        .Bind(1, std::int64_t {refNo})
+        .Bind(1, refNo)
         .Execute();
 }
 

@@ -1,5 +1,6 @@
 #include "store/playing_strategies.h"
 
+#include "store/loaded_values.h"
 #include "store/statement.h"
 
 #include <sqlite3.h>
@@ -9,52 +10,79 @@ namespace {
 
 constexpr const char* kActionColumns = "DA, D10, D9, D8, D7, D6, D5, D4, D3, D2";
 
-// A damaged file may hold any number; the engine only knows codes 0..5.
-int ValidAction(int code) {
-    return code >= kHit && code <= kSplitOrDouble ? code : kHit;
+const Limits kAction {kHit, kSplitOrDouble, true,
+    {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand", "Split or Double Down"}};
+const Limits kYesNo {0, 1, true, {"No", "Yes"}};
+const Limits kSoft17 {0, 1, true, {"Hit", "Stand"}};
+const Limits kDoubleDown {0, 1, true, {"Any Hand", "10 and 11 Only"}};
+const Limits kInsuranceOn21 {
+    kTakeEvenMoney, kPlayOutHand, true, {"Take Even Money", "Take Insurance", "Play Out Hand"}};
+
+constexpr const char* kDealerCards[kDealerColumns]
+    = {"A", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
+
+// Hard totals 4 to 11, then from 12 each hard total followed by its soft one.
+std::string HandName(int row) {
+    if (row < 8)
+        return std::to_string(row + 4);
+    const std::string total = std::to_string(12 + (row - 8) / 2);
+    return (row - 8) % 2 ? "Soft " + total : total;
+}
+
+int WholeIn(CheckedRow& row, int column, const Limits& limits, const std::string& what) {
+    return static_cast<int>(row.Number(column, limits, what));
 }
 
 // Rows are placed by their own number, so a missing row cannot shift the ones after it.
-int ReadRows(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
+int ReadRows(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy) {
     Statement rows(db,
         std::string("SELECT Ref_No, ") + kActionColumns
             + ", Ins FROM PlayersHand WHERE PlayingStrategyRef_No = ? ORDER BY Ref_No",
         StoreAction::Read);
-    rows.Bind(1, std::int64_t {refNo});
+    rows.Bind(1, refNo);
+    CheckedRow checked(rows, strategy.Corrections);
     int found = 0;
     while (rows.Step()) {
         const std::int32_t row = rows.Whole(0);
         if (row < 0 || row >= kPlayerRows)
             continue;
+        const std::string hand = HandName(row);
         for (int col = 0; col < kDealerColumns; ++col)
-            strategy.Actions[row][col] = ValidAction(rows.Whole(1 + col));
-        strategy.Ins[row] = rows.Whole(1 + kDealerColumns);
+            strategy.Actions[row][col] = WholeIn(checked, 1 + col, kAction,
+                "the action for " + hand + " with the dealer showing " + kDealerCards[col]);
+        strategy.Ins[row]
+            = WholeIn(checked, 1 + kDealerColumns, kYesNo, "the insurance for " + hand);
         ++found;
     }
+    if (found < kPlayerRows)
+        checked.Note("the rows for " + std::to_string(kPlayerRows - found) + " of the "
+            + std::to_string(kPlayerRows) + " hands are missing");
     return found;
 }
 
 // The house rules and the rows of one strategy over what `strategy` already holds;
 // false when there is no such strategy.
-bool ReadStrategy(StrategyDb& db, std::int32_t refNo, PlayingStrategy& strategy) {
+bool ReadStrategy(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy) {
     Statement head(db,
         "SELECT Name, DealerSoft17, DoubleDown, SplitsDoubleDown, InsuranceOn21 "
         "FROM PlayingStrategies WHERE Ref_No = ?",
         StoreAction::Read);
-    head.Bind(1, std::int64_t {refNo});
+    head.Bind(1, refNo);
     if (!head.Step())
         return false;
     strategy.RefNo = refNo;
     strategy.Name = TrimBlanks(head.Text(0));
-    strategy.DealerSoft17 = head.Whole(1);
-    strategy.DoubleDown = head.Whole(2);
-    strategy.SplitsDoubleDown = head.Whole(3);
-    strategy.InsuranceOn21 = head.Whole(4);
+    CheckedRow rules(head, strategy.Corrections);
+    strategy.DealerSoft17 = WholeIn(rules, 1, kSoft17, "the dealer's soft 17 rule");
+    strategy.DoubleDown = WholeIn(rules, 2, kDoubleDown, "the double down rule");
+    strategy.SplitsDoubleDown = WholeIn(rules, 3, kYesNo, "doubling down after a split");
+    strategy.InsuranceOn21
+        = WholeIn(rules, 4, kInsuranceOn21, "the choice with a blackjack against an ace");
     strategy.StoredRows = ReadRows(db, refNo, strategy);
     return true;
 }
 
-void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int32_t refNo) {
+void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int64_t refNo) {
     Statement update(db,
         "UPDATE PlayersHand SET DA = ?3, D10 = ?4, D9 = ?5, D8 = ?6, D7 = ?7, D6 = ?8, "
         "D5 = ?9, D4 = ?10, D3 = ?11, D2 = ?12, Ins = ?13 "
@@ -66,7 +94,7 @@ void WriteRows(StrategyDb& db, const PlayingStrategy& strategy, std::int32_t ref
         StoreAction::Save);
     for (int row = 0; row < kPlayerRows; ++row) {
         for (Statement* statement : {&update, &insert}) {
-            statement->Bind(1, std::int64_t {refNo}).Bind(2, std::int64_t {row});
+            statement->Bind(1, refNo).Bind(2, std::int64_t {row});
             for (int col = 0; col < kDealerColumns; ++col)
                 statement->Bind(3 + col, std::int64_t {strategy.Actions[row][col]});
             statement->Bind(13, std::int64_t {strategy.Ins[row]});
@@ -94,22 +122,23 @@ std::vector<NamedRef> ListPlayingStrategies(StrategyDb& db) {
         db, "SELECT Name, Ref_No FROM PlayingStrategies ORDER BY Ref_No", StoreAction::Read);
     std::vector<NamedRef> entries;
     while (list.Step())
-        entries.push_back({TrimBlanks(list.Text(0)), list.Whole(1)});
+        entries.push_back({TrimBlanks(list.Text(0)), list.Key(1)});
     return entries;
 }
 
-std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::int32_t refNo) {
+std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::int64_t refNo) {
     PlayingStrategy strategy;
     if (!ReadStrategy(db, refNo, strategy))
         return std::nullopt;
     return strategy;
 }
 
-bool LoadPlayingStrategy(StrategyDb& db, std::int32_t refNo, GameState& gs) {
+std::optional<PlayingStrategy> LoadPlayingStrategy(
+    StrategyDb& db, std::int64_t refNo, GameState& gs) {
     // Rows the file lacks keep what the game state held, so read into a copy of it.
     PlayingStrategy merged = PlayingStrategyFromGameState(gs);
     if (!ReadStrategy(db, refNo, merged))
-        return false;
+        return std::nullopt;
     gs.PlayingStrategyName = merged.Name;
     gs.PlayingStrategyRefNo = refNo;
     gs.DealerSoft17 = merged.DealerSoft17;
@@ -122,7 +151,7 @@ bool LoadPlayingStrategy(StrategyDb& db, std::int32_t refNo, GameState& gs) {
             gs.StrategyMatrix[row][col] = static_cast<std::int8_t>(merged.Actions[row][col]);
         gs.InsuranceByRow[row] = merged.Ins[row] != 0;
     }
-    return true;
+    return merged;
 }
 
 PlayingStrategy PlayingStrategyFromGameState(const GameState& gs) {
@@ -141,7 +170,7 @@ PlayingStrategy PlayingStrategyFromGameState(const GameState& gs) {
     return strategy;
 }
 
-std::int32_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
+std::int64_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
     Transaction saving(db);
     Statement insert(db,
         "INSERT INTO PlayingStrategies (Name, DoubleDown, SplitsDoubleDown, DealerSoft17, "
@@ -149,7 +178,7 @@ std::int32_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strate
         StoreAction::Save);
     BindRules(insert, strategy);
     insert.Execute();
-    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
     WriteRows(db, strategy, refNo);
     saving.Commit();
     return refNo;
@@ -163,7 +192,7 @@ bool UpdatePlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
         "DealerSoft17 = ?, InsuranceOn21 = ? WHERE Ref_No = ?",
         StoreAction::Save);
     BindRules(update, strategy);
-    update.Bind(6, std::int64_t {strategy.RefNo});
+    update.Bind(6, strategy.RefNo);
     if (update.Execute() == 0)
         return false;
     WriteRows(db, strategy, strategy.RefNo);
@@ -171,15 +200,15 @@ bool UpdatePlayingStrategy(StrategyDb& db, const PlayingStrategy& strategy) {
     return true;
 }
 
-int DeletePlayingStrategy(StrategyDb& db, std::int32_t refNo) {
+int DeletePlayingStrategy(StrategyDb& db, std::int64_t refNo) {
     RefuseProtectedDefault(db, refNo, "playing strategy");
     Transaction deleting(db);
     Statement(db, "DELETE FROM PlayersHand WHERE PlayingStrategyRef_No = ?", StoreAction::Save)
-        .Bind(1, std::int64_t {refNo})
+        .Bind(1, refNo)
         .Execute();
     const int deleted
         = Statement(db, "DELETE FROM PlayingStrategies WHERE Ref_No = ?", StoreAction::Save)
-              .Bind(1, std::int64_t {refNo})
+              .Bind(1, refNo)
               .Execute();
     deleting.Commit();
     return deleted;

@@ -5,8 +5,8 @@
 namespace bj {
 
 // The seeded strategy of each kind is the one start-up, Create New and Cancel fall back on.
-constexpr std::int32_t kDefaultRefNo = 1;
-constexpr bool IsProtectedDefault(std::int32_t refNo) {
+constexpr std::int64_t kDefaultRefNo = 1;
+constexpr bool IsProtectedDefault(std::int64_t refNo) {
     return refNo == kDefaultRefNo;
 }
 

@@ -98,18 +98,35 @@ bool Statement::IsNull(int column) const {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
-double Statement::Number(int column) const {
+std::optional<double> Statement::NumberIfAny(int column) const {
     switch (sqlite3_column_type(stmt_, column)) {
     case SQLITE_INTEGER:
         return static_cast<double>(sqlite3_column_int64(stmt_, column));
     case SQLITE_FLOAT: {
         const double value = sqlite3_column_double(stmt_, column);
-        return std::isfinite(value) ? value : 0.0;
+        return std::isfinite(value) ? std::optional(value) : std::nullopt;
     }
     case SQLITE_TEXT:
-        return ParseNumber(Text(column)).value_or(0.0);
+        return ParseNumber(Text(column));
     default:
-        return 0.0;
+        return std::nullopt;
+    }
+}
+
+double Statement::Number(int column) const {
+    return NumberIfAny(column).value_or(0.0);
+}
+
+std::string Statement::Shown(int column) const {
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_NULL:
+        return "empty";
+    case SQLITE_INTEGER:
+        return std::to_string(sqlite3_column_int64(stmt_, column));
+    case SQLITE_FLOAT:
+        return ShortestText(sqlite3_column_double(stmt_, column));
+    default:
+        return "\"" + Text(column) + "\"";
     }
 }
 
@@ -118,6 +135,10 @@ std::int32_t Statement::Whole(int column) const {
     constexpr double kHigh = std::numeric_limits<std::int32_t>::max();
     const double value = std::clamp(ToTwoDecimals(Number(column)), kLow, kHigh);
     return static_cast<std::int32_t>(RoundHalfEven(value));
+}
+
+std::int64_t Statement::Key(int column) const {
+    return sqlite3_column_int64(stmt_, column);
 }
 
 std::string Statement::Text(int column) const {
@@ -151,7 +172,7 @@ void Transaction::Commit() {
     open_ = false;
 }
 
-void RefuseProtectedDefault(const StrategyDb& db, std::int32_t refNo, const char* what) {
+void RefuseProtectedDefault(const StrategyDb& db, std::int64_t refNo, const char* what) {
     if (IsProtectedDefault(refNo))
         ThrowStoreProblem(StoreProblem::ProtectedDefault, db.Path(), StoreAction::Save,
             std::string("the default ") + what
@@ -164,6 +185,14 @@ std::string TrimBlanks(std::string_view text) {
         return {};
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
+}
+
+std::string ShortestText(double value) {
+    if (std::isinf(value))
+        return value > 0 ? "Inf" : "-Inf";
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%.15g", value);
+    return shown;
 }
 
 double ToTwoDecimals(double value) {

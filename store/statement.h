@@ -34,10 +34,16 @@ public:
     void Reset();
 
     bool IsNull(int column) const;
+    // A finite number, or numeric text; nothing for Null and anything else.
+    std::optional<double> NumberIfAny(int column) const;
     // Null or non-numeric reads as 0.
     double Number(int column) const;
+    // The value as the file holds it: "empty" for Null, text in quotes, a number shortest.
+    std::string Shown(int column) const;
     // Number taken to two decimals and rounded to a whole number, halves to even.
     std::int32_t Whole(int column) const;
+    // A Ref_No: the full 64 bits.
+    std::int64_t Key(int column) const;
     // Null reads as the empty text.
     std::string Text(int column) const;
 
@@ -64,12 +70,15 @@ private:
 };
 
 // Refuses to delete or overwrite the seeded strategy of a kind.
-void RefuseProtectedDefault(const StrategyDb& db, std::int32_t refNo, const char* what);
+void RefuseProtectedDefault(const StrategyDb& db, std::int64_t refNo, const char* what);
 
 // Leading and trailing blanks removed.
 std::string TrimBlanks(std::string_view text);
 
 // The value shown with two decimals and read back.
 double ToTwoDecimals(double value);
+
+// The number in its shortest decimal form: 12.5, 1000000000, Inf.
+std::string ShortestText(double value);
 
 } // namespace bj

@@ -20,6 +20,9 @@ enum class StoreProblem {
     DuplicateRow,
     ProtectedDefault, // Ref_No 1 of any kind may be neither deleted nor overwritten
     Other,
+    // Numbered after Other: callers show the number of a problem.
+    PathTooLong, // more than the database engine or the system accepts
+    NotATable, // a view or a virtual table in place of one of the four tables
 };
 
 // Every failure of the store reaches callers as this; what() names the file and says in plain

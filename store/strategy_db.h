@@ -11,9 +11,9 @@ namespace bj {
 // The one open connection to the strategy database.
 class StrategyDb {
 public:
-    // Creates a missing file with the four tables and the default content; opens an existing
-    // file without writing to it, refusing one that is not a usable strategy database.
-    // Throws StoreError.
+    // Creates a missing file with the four tables and the default content, whole or not at all;
+    // opens an existing file without writing to it, refusing one that is not a usable strategy
+    // database. Throws StoreError.
     static StrategyDb Open(const std::string& path);
 
     StrategyDb(StrategyDb&& other) noexcept;
@@ -29,6 +29,8 @@ public:
 
 private:
     StrategyDb(sqlite3* db, std::string path);
+    // The bytes of a new, seeded database file, built in memory; `path` names it in messages.
+    static std::string NewFileImage(const std::string& path);
     sqlite3* db_ = nullptr;
     std::string path_;
 };

@@ -1,5 +1,6 @@
 #include "store/betting_strategies.h"
 
+#include "store/loaded_values.h"
 #include "store/statement.h"
 
 #include <sqlite3.h>
@@ -42,10 +43,21 @@ void BindStreak(Statement& statement, const StreakStrategy& strategy) {
     }
 }
 
-std::optional<double> OptionalNumber(const Statement& statement, int column) {
-    if (statement.IsNull(column))
-        return std::nullopt;
-    return statement.Number(column);
+// What the streak editor can show and save.
+const Limits kDecks {1, 8};
+const Limits kLength {1, kBetSteps};
+const Limits kBet {1, 32767};
+
+// Bets past the sequence may be empty; every other one must be a bet the editor accepts.
+void ReadBets(const Statement& load, CheckedRow& row, int first, int length,
+    const std::string& side, std::array<std::optional<double>, kBetSteps>& bets) {
+    for (int i = 0; i < kBetSteps; ++i)
+        if (i < length || !load.IsNull(first + i))
+            bets[i] = row.Number(first + i, kBet, side + " bet " + std::to_string(i + 1));
+}
+
+std::int32_t WholeIn(CheckedRow& row, int column, const Limits& limits, const std::string& what) {
+    return static_cast<std::int32_t>(row.Number(column, limits, what));
 }
 
 } // namespace
@@ -55,30 +67,29 @@ std::vector<NamedRef> ListStreakStrategies(StrategyDb& db) {
         db, "SELECT Name, Ref_No FROM BettingStrategies ORDER BY Ref_No", StoreAction::Read);
     std::vector<NamedRef> entries;
     while (list.Step())
-        entries.push_back({list.Text(0), list.Whole(1)});
+        entries.push_back({list.Text(0), list.Key(1)});
     return entries;
 }
 
-std::optional<StreakStrategy> LoadStreakStrategy(StrategyDb& db, std::int32_t refNo) {
+std::optional<StreakStrategy> LoadStreakStrategy(StrategyDb& db, std::int64_t refNo) {
     Statement load(db, "SELECT " + StreakColumns() + " FROM BettingStrategies WHERE Ref_No = ?",
         StoreAction::Read);
-    load.Bind(1, std::int64_t {refNo});
+    load.Bind(1, refNo);
     if (!load.Step())
         return std::nullopt;
     StreakStrategy strategy;
     strategy.RefNo = refNo;
     strategy.Name = load.Text(0);
-    strategy.DecksInShoe = load.Whole(1);
-    strategy.WinningSeqLength = load.Whole(2);
-    strategy.LosingSeqLength = load.Whole(3);
-    for (int i = 0; i < kBetSteps; ++i) {
-        strategy.WinningHand[i] = OptionalNumber(load, 4 + i);
-        strategy.LosingHand[i] = OptionalNumber(load, 4 + kBetSteps + i);
-    }
+    CheckedRow row(load, strategy.Corrections);
+    strategy.DecksInShoe = WholeIn(row, 1, kDecks, "the number of decks");
+    strategy.WinningSeqLength = WholeIn(row, 2, kLength, "the length of the winning sequence");
+    strategy.LosingSeqLength = WholeIn(row, 3, kLength, "the length of the losing sequence");
+    ReadBets(load, row, 4, strategy.WinningSeqLength, "winning", strategy.WinningHand);
+    ReadBets(load, row, 4 + kBetSteps, strategy.LosingSeqLength, "losing", strategy.LosingHand);
     return strategy;
 }
 
-std::int32_t AppendStreakStrategy(StrategyDb& db, const StreakStrategy& strategy) {
+std::int64_t AppendStreakStrategy(StrategyDb& db, const StreakStrategy& strategy) {
     Transaction saving(db);
     Statement append(db,
         "INSERT INTO BettingStrategies (" + StreakColumns() + ", HandsToPlay, Comments) VALUES ("
@@ -86,7 +97,7 @@ std::int32_t AppendStreakStrategy(StrategyDb& db, const StreakStrategy& strategy
         StoreAction::Save);
     BindStreak(append, strategy);
     append.Execute();
-    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
     saving.Commit();
     return refNo;
 }
@@ -99,18 +110,18 @@ bool UpdateStreakStrategy(StrategyDb& db, const StreakStrategy& strategy) {
             + ") WHERE Ref_No = ?" + std::to_string(kStreakValues + 1),
         StoreAction::Save);
     BindStreak(update, strategy);
-    update.Bind(kStreakValues + 1, std::int64_t {strategy.RefNo});
+    update.Bind(kStreakValues + 1, strategy.RefNo);
     const bool found = update.Execute() > 0;
     saving.Commit();
     return found;
 }
 
-bool DeleteStreakStrategy(StrategyDb& db, std::int32_t refNo) {
+bool DeleteStreakStrategy(StrategyDb& db, std::int64_t refNo) {
     RefuseProtectedDefault(db, refNo, "streak betting strategy");
     Transaction deleting(db);
     const int deleted
         = Statement(db, "DELETE FROM BettingStrategies WHERE Ref_No = ?", StoreAction::Save)
-              .Bind(1, std::int64_t {refNo})
+              .Bind(1, refNo)
               .Execute();
     deleting.Commit();
     return deleted > 0;

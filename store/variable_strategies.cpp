@@ -1,5 +1,6 @@
 #include "store/betting_strategies.h"
 
+#include "store/loaded_values.h"
 #include "store/statement.h"
 
 #include <sqlite3.h>
@@ -26,10 +27,15 @@ void BindVariable(Statement& statement, const VariableStrategy& strategy) {
         .Bind(10, strategy.LoseBet);
 }
 
-// Each of these picks one of two options in the editor; anything else in a damaged file
-// falls back to the first.
-std::uint8_t Choice(const Statement& statement, int column) {
-    return statement.Whole(column) == 1 ? 1 : 0;
+// What the variable editor can show and save.
+const Limits kBet {0.01, 1e9, false};
+const Limits kAmount {-1e9, 1e9, false};
+const Limits kOnMaximum {0, 1, true, {"Maintain Max Bet", "Use Initial Bet"}};
+const Limits kOnMinimum {0, 1, true, {"Maintain Min Bet", "Use Initial Bet"}};
+const Limits kAddSub {0, 1, true, {"Add", "Subtract"}};
+
+std::uint8_t Choice(CheckedRow& row, int column, const Limits& limits, const std::string& what) {
+    return static_cast<std::uint8_t>(row.Number(column, limits, what));
 }
 
 } // namespace
@@ -38,33 +44,34 @@ std::vector<NamedRef> ListVariableStrategies(StrategyDb& db) {
     Statement list(db, "SELECT Name, Ref_No FROM VariableBet ORDER BY Ref_No", StoreAction::Read);
     std::vector<NamedRef> entries;
     while (list.Step())
-        entries.push_back({list.Text(0), list.Whole(1)});
+        entries.push_back({list.Text(0), list.Key(1)});
     return entries;
 }
 
-std::optional<VariableStrategy> LoadVariableStrategy(StrategyDb& db, std::int32_t refNo) {
+std::optional<VariableStrategy> LoadVariableStrategy(StrategyDb& db, std::int64_t refNo) {
     Statement load(db,
         std::string("SELECT ") + kVariableColumns + " FROM VariableBet WHERE Ref_No = ?",
         StoreAction::Read);
-    load.Bind(1, std::int64_t {refNo});
+    load.Bind(1, refNo);
     if (!load.Step())
         return std::nullopt;
     VariableStrategy strategy;
     strategy.RefNo = refNo;
     strategy.Name = load.Text(0);
-    strategy.InitialBet = load.Number(1);
-    strategy.MaximumBet = load.Number(2);
-    strategy.MinimumBet = load.Number(3);
-    strategy.MaintainMax = Choice(load, 4);
-    strategy.MaintainMin = Choice(load, 5);
-    strategy.WinAddSub = Choice(load, 6);
-    strategy.LoseAddSub = Choice(load, 7);
-    strategy.WinBet = load.Number(8);
-    strategy.LoseBet = load.Number(9);
+    CheckedRow row(load, strategy.Corrections);
+    strategy.InitialBet = row.Number(1, kBet, "the initial bet");
+    strategy.MaximumBet = row.Number(2, kBet, "the maximum bet");
+    strategy.MinimumBet = row.Number(3, kBet, "the minimum bet");
+    strategy.MaintainMax = Choice(row, 4, kOnMaximum, "the choice on reaching the maximum bet");
+    strategy.MaintainMin = Choice(row, 5, kOnMinimum, "the choice on reaching the minimum bet");
+    strategy.WinAddSub = Choice(row, 6, kAddSub, "the choice after a win");
+    strategy.LoseAddSub = Choice(row, 7, kAddSub, "the choice after a loss");
+    strategy.WinBet = row.Number(8, kAmount, "the amount after a win");
+    strategy.LoseBet = row.Number(9, kAmount, "the amount after a loss");
     return strategy;
 }
 
-std::int32_t AppendVariableStrategy(StrategyDb& db, const VariableStrategy& strategy) {
+std::int64_t AppendVariableStrategy(StrategyDb& db, const VariableStrategy& strategy) {
     Transaction saving(db);
     Statement append(db,
         std::string("INSERT INTO VariableBet (") + kVariableColumns
@@ -72,7 +79,7 @@ std::int32_t AppendVariableStrategy(StrategyDb& db, const VariableStrategy& stra
         StoreAction::Save);
     BindVariable(append, strategy);
     append.Execute();
-    const auto refNo = static_cast<std::int32_t>(sqlite3_last_insert_rowid(db.Handle()));
+    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
     saving.Commit();
     return refNo;
 }
@@ -85,17 +92,17 @@ bool UpdateVariableStrategy(StrategyDb& db, const VariableStrategy& strategy) {
             + ") = (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10) WHERE Ref_No = ?11",
         StoreAction::Save);
     BindVariable(update, strategy);
-    update.Bind(11, std::int64_t {strategy.RefNo});
+    update.Bind(11, strategy.RefNo);
     const bool found = update.Execute() > 0;
     saving.Commit();
     return found;
 }
 
-bool DeleteVariableStrategy(StrategyDb& db, std::int32_t refNo) {
+bool DeleteVariableStrategy(StrategyDb& db, std::int64_t refNo) {
     RefuseProtectedDefault(db, refNo, "variable betting strategy");
     Transaction deleting(db);
     const int deleted = Statement(db, "DELETE FROM VariableBet WHERE Ref_No = ?", StoreAction::Save)
-                            .Bind(1, std::int64_t {refNo})
+                            .Bind(1, refNo)
                             .Execute();
     deleting.Commit();
     return deleted > 0;

@@ -1,10 +1,12 @@
 #include "table/frm_advanced_stats.h"
 
 #include "engine/game_state.h"
+#include "shell/control_hooks.h"
 #include "shell/input_helpers.h"
 #include "table/stat_text.h"
 #include "table/value_cell.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +32,7 @@ QLabel* Cell(const QString& name) {
 } // namespace
 
 frmAdvancedStats::frmAdvancedStats(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
     setObjectName(QStringLiteral("frmAdvancedStats"));
     setWindowTitle(QStringLiteral("Advanced Statistics"));
@@ -54,7 +56,7 @@ frmAdvancedStats::frmAdvancedStats(AppContext& ctx, QWidget* parent)
     cmdResetStatistics_->setObjectName(QStringLiteral("cmdResetStatistics"));
     cmdReturnToGame_ = new QPushButton(QStringLiteral("Return to Game"));
     cmdReturnToGame_->setObjectName(QStringLiteral("cmdReturnToGame"));
-    cmdReturnToGame_->setDefault(true);
+    InstallDefaultButton(this, cmdReturnToGame_);
     connect(cmdResetStatistics_, &QPushButton::clicked, this,
         &frmAdvancedStats::cmdResetStatistics_Click);
     connect(
@@ -166,6 +168,13 @@ void frmAdvancedStats::cmdReturntoGame_Click() {
     ctx_.nav.SetTableEnabled(true);
     ctx_.nav.FocusTableDeal();
     ctx_.nav.StopTableTimer();
+}
+
+// Closing the window by its frame returns to the game, so the table is never left disabled.
+void frmAdvancedStats::closeEvent(QCloseEvent* e) {
+    if (isVisible())
+        cmdReturntoGame_Click();
+    QWidget::closeEvent(e);
 }
 
 void frmAdvancedStats::showEvent(QShowEvent* e) {

@@ -29,6 +29,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* BuildSection(int kind);

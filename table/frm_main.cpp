@@ -4,6 +4,7 @@
 #include "engine/game_state.h"
 #include "engine/shoe.h"
 #include "shell/input_helpers.h"
+#include "shell/window_services.h"
 #include "table/frm_advanced_stats.h"
 
 #include <QApplication>
@@ -165,8 +166,13 @@ void frmMain::Form_Activate() {
 }
 
 bool frmMain::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == QEvent::WindowActivate) {
         Form_Activate();
+        // A disabled table takes no input, so a click on it hands the focus on to the window
+        // in front of it.
+        if (QWidget* front = isEnabled() ? nullptr : WindowInFrontOf(this))
+            QTimer::singleShot(0, front, [front] { front->activateWindow(); });
+    }
     return QMainWindow::event(e);
 }
 

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
+#include <stdexcept>
 #include <vector>
 
 class QAction;
@@ -41,6 +43,9 @@ public:
     // Rounds played since the window was loaded.
     long long RoundsPlayed() const { return roundsPlayed_; }
     bool RoundInProgress() const { return roundInProgress_; }
+    // What plays one round: the engine's round unless a test puts another in its place.
+    using RoundPlayer = std::function<int(GameState&, TableObserver&)>;
+    void SetRoundPlayer(RoundPlayer player) { playRound_ = std::move(player); }
 
     // Handlers, public so that the program and tests can drive the window as a user would.
     void cmdDeal_Click();
@@ -99,6 +104,7 @@ private:
     void EnableIdleControls(bool enabled);
     void EndOfTick();
     void GoIdle();
+    void StopOnOverflow(const std::overflow_error& overflow);
     void Unload();
 
     // What the round shows.
@@ -221,6 +227,7 @@ private:
     QMenu* mnuOptions_ = nullptr;
     QMenu* mnuPopUp_ = nullptr;
 
+    RoundPlayer playRound_;
     bool roundInProgress_ = false;
     bool stopDuringRound_ = false;
     bool unloading_ = false;

@@ -43,6 +43,18 @@ protected:
     }
 };
 
+// A card keeps its colours while the table is disabled, where a picture label would grey it.
+class CardImage final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, pixmap());
+    }
+};
+
 QLabel* Named(QLabel* label, const char* name) {
     label->setObjectName(QString::fromLatin1(name));
     return label;
@@ -135,7 +147,7 @@ QWidget* frmMain::BuildCardRow(
             shpUp_->setStyleSheet(QStringLiteral("#shpUp { border: 2px solid #ffd54a; }"));
             shpUp_->hide();
         }
-        auto* image = new QLabel(holder);
+        auto* image = new CardImage(holder);
         image->setObjectName(QStringLiteral("img%1_%2").arg(QLatin1String(prefix)).arg(position));
         image->setGeometry(kPlaceMargin, kPlaceMargin, kCardSize.width(), kCardSize.height());
         auto* face = new QLabel(image);
@@ -360,8 +372,13 @@ QWidget* frmMain::BuildPlayControls() {
     for (const char* text : {"0", "200", "400", "600", "800", "1000"})
         scale << Caption(QString::fromLatin1(text));
     layout->addLayout(ScaleRow(scale));
-    auto* note = Caption(QStringLiteral("Fine Adjust With Right/Left Arrow Keys"));
-    note->setStyleSheet(QStringLiteral("color: #505050;"));
+    auto* note
+        = Named(Caption(QStringLiteral("Fine Adjust With Right/Left Arrow Keys")), "lblFineAdjust");
+    // Muted while the slider works; greyed like every other caption while it does not.
+    QPalette muted = note->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        muted.setColor(group, QPalette::WindowText, QColor(0x50, 0x50, 0x50));
+    note->setPalette(muted);
     layout->addWidget(note);
 
     auto* handsRow = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include "engine/game_state.h"
 #include "engine/hand_rules.h"
 #include "engine/round.h"
+#include "shell/message_box.h"
 #include "table/card_pictures.h"
 #include "table/play_speed.h"
 
@@ -89,6 +90,7 @@ void frmMain::cmdDeal_Click() {
 
 void frmMain::GoIdle() {
     EnableIdleControls(true);
+    cmdDeal_->setText(QStringLiteral("Deal"));
     if (!isMinimized())
         cmdDeal_->setFocus();
 }
@@ -115,11 +117,31 @@ void frmMain::Timer1_Timer() {
     if (roundInProgress_ || unloading_)
         return;
     roundInProgress_ = true;
-    const int hands = PlayRound(ctx_.gs, static_cast<TableObserver&>(*this));
+    int hands = 0;
+    try {
+        hands = playRound_ ? playRound_(ctx_.gs, static_cast<TableObserver&>(*this))
+                           : PlayRound(ctx_.gs, static_cast<TableObserver&>(*this));
+    } catch (const std::overflow_error& overflow) {
+        roundInProgress_ = false;
+        StopOnOverflow(overflow);
+        return;
+    }
     roundInProgress_ = false;
     ++roundsPlayed_;
     ctx_.gs.HandsToPlay -= hands;
     EndOfTick();
+}
+
+// Money past what the bankroll can hold ends the play as a finished run would, and says why;
+// what the round had shown stays on the table.
+void frmMain::StopOnOverflow(const std::overflow_error& overflow) {
+    Timer1_->stop();
+    stopDuringRound_ = false;
+    cmdNext_->hide();
+    GoIdle();
+    if (!unloading_)
+        Messages().Show(
+            QString::fromUtf8(overflow.what()), QString(), MsgIcon::Information, MsgButtons::Ok);
 }
 
 void frmMain::EndOfTick() {

@@ -12,21 +12,29 @@ private slots:
     void init() { Renew(); }
 
     // Each showing starts from the kind in force, whatever was clicked before; a click chooses
-    // at once and both the OK and the close button keep the choice.
+    // at once and OK, Enter and the close button all keep the choice.
     void clickChoosesAtOnceAndOkOrCloseKeepsIt() {
-        for (const auto& [inForce, byOk] : {std::pair {1, true}, {1, false}, {0, true}}) {
+        for (const auto& [inForce, how] :
+            {std::pair {1, QString("OK")}, {1, QString("close")}, {0, QString("Enter")}}) {
             f->gs.BettingType = inForce;
-            bool startsFromIt = false;
+            bool startsFromIt = false, ended = false;
             int chosenAtOnce = -1;
-            QTimer::singleShot(0, w.get(), [&, inForce = inForce, byOk = byOk] {
+            QTimer::singleShot(0, w.get(), [&, inForce = inForce, how = how] {
                 startsFromIt = w->optStrategyType[inForce]->isChecked()
                     && !w->optStrategyType[1 - inForce]->isChecked();
                 QTest::mouseClick(w->optStrategyType[1 - inForce], Qt::LeftButton);
                 chosenAtOnce = f->gs.BettingType;
-                byOk ? QTest::mouseClick(w->cmdOK, Qt::LeftButton) : void(w->close());
+                if (how == "OK")
+                    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+                else if (how == "Enter")
+                    QTest::keyClick(w->optStrategyType[1 - inForce], Qt::Key_Return);
+                else
+                    w->close();
+                ended = w->isHidden();
+                w->hide(); // so that a window left open fails the check, not the run
             });
             ShowModal(w.get());
-            QVERIFY(startsFromIt && w->isHidden());
+            QVERIFY(startsFromIt && ended);
             QCOMPARE(chosenAtOnce, 1 - inForce);
             QCOMPARE(f->gs.BettingType, 1 - inForce);
         }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScreen>
 #include <sqlite3.h>
 
 using namespace bj;
@@ -13,11 +14,14 @@ using namespace bj::test;
 namespace {
 
 const QString kZeroBet = Msg("Cannot have a zero dollar bet.", QString(), MsgIcon::Information);
+const QString kBetAboveLimit = "Cannot have a bet above 32,767.";
 
-using ZeroBet = std::tuple<bool, int, QString, QString>; // winning side?, box, text, length
+// Winning side?, box, text, length, the box's text afterwards, the message.
+using BadBet = std::tuple<bool, int, QString, QString, QString, QString>;
 using Count = std::tuple<QString, QString, int>; // combo, text typed, count held
 using Refusal = std::tuple<QString, QString, QString>; // name, losing box 3, message
-using Deletion = std::tuple<int, MsgAnswer, QStringList, QString>; // position, answer, left, chosen
+// position, answer, left, chosen, keys from 2147483647 on
+using Deletion = std::tuple<int, MsgAnswer, QStringList, QString, bool>;
 
 // Two decks; winning bets 25, 50, 75; losing bets 15, 30.
 StreakStrategy Short(const std::string& name) {
@@ -48,6 +52,7 @@ private slots:
 
     void startGameHandsTheSeededDefaultToTheTable() {
         w->show();
+        QVERIFY(w->screen()->availableGeometry().contains(w->geometry()));
         QCOMPARE(Entries(w->cboNames), QStringList {"Default"});
         const QStringList seeded {"5", "10", "20", "30", "40", "-", "-", "-", "-", "-"};
         QCOMPARE(Texts(w->txtWinningBetSeq) + Texts(w->txtLosingBetSeq), seeded + seeded);
@@ -86,26 +91,36 @@ private slots:
         QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"bet 15", "enabled 1"}));
         f->nav.calls.clear();
         w->show();
+        w->txtWinningBetSeq[0]->setText("16");
+        QTest::keyClick(w->txtLosingBetSeq[0], Qt::Key_Return); // Enter presses Start Game
+        QVERIFY(w->isHidden());
+        QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"bet 16", "enabled 1"}));
+        f->nav.calls.clear();
+        w->show();
         w->Unload(); // program end
         QVERIFY(w->isHidden() && f->nav.calls.isEmpty());
     }
 
-    void zeroBetBlocksTheReturnAndLeadsToTheBox_data() {
-        CaseRows<ZeroBet>({{"empty winning box 2", {true, 2, "", "5"}},
-            {"zero losing box 1", {false, 1, "0", "5"}}, {"pasted letters", {true, 3, "x7", "5"}},
-            {"hidden winning box 7", {true, 7, "", "3"}},
-            {"hidden losing box 10", {false, 10, "", "1"}}});
+    void badBetBlocksTheReturnAndLeadsToTheBox_data() {
+        const QString tooLarge = Msg(kBetAboveLimit, QString(), MsgIcon::Information);
+        CaseRows<BadBet>({{"empty winning box 2", {true, 2, "", "5", "0", kZeroBet}},
+            {"zero losing box 1", {false, 1, "0", "5", "0", kZeroBet}},
+            {"pasted letters", {true, 3, "x7", "5", "0", kZeroBet}},
+            {"hidden winning box 7", {true, 7, "", "3", "0", kZeroBet}},
+            {"hidden losing box 10", {false, 10, "", "1", "0", kZeroBet}},
+            {"winning box 4 above the limit", {true, 4, "40000", "5", "40000", tooLarge}},
+            {"hidden losing box 8 above the limit", {false, 8, "32768", "2", "32768", tooLarge}}});
     }
-    void zeroBetBlocksTheReturnAndLeadsToTheBox() {
-        const auto [winning, box, typed, length] = Case<ZeroBet>();
+    void badBetBlocksTheReturnAndLeadsToTheBox() {
+        const auto [winning, box, typed, length, shown, message] = Case<BadBet>();
         QVERIFY(ShowActive(w.get()));
         QLineEdit* target = (winning ? w->txtWinningBetSeq : w->txtLosingBetSeq)[box - 1];
         target->setText(typed);
         (winning ? w->cmbLengthWinningBetSeq : w->cmbLengthLosingBetSeq)->setCurrentText(length);
         w->cmdReturntoGame_Click();
-        QCOMPARE(f->Shown(), QStringList {kZeroBet});
+        QCOMPARE(f->Shown(), QStringList {message});
         QVERIFY(w->isVisible() && f->nav.calls.isEmpty());
-        QCOMPARE(target->text(), QString("0"));
+        QCOMPARE(target->text(), shown);
         QVERIFY(target->isVisible() && target->hasFocus());
     }
 
@@ -143,7 +158,8 @@ private slots:
 
     void createSaveAndLoad() {
         AppendStreakStrategy(f->db, Short("Three up"));
-        w->Form_Load();
+        w->show();
+        const int height = w->height();
         w->cboNames->setCurrentIndex(1);
         // Boxes past the sequence carry its last bet.
         QCOMPARE(w->txtWinningBetSeq[3]->text() + w->txtLosingBetSeq[9]->text(), "7530");
@@ -151,8 +167,9 @@ private slots:
         w->cmbDecksInShoe->setCurrentText("4");
         TypeInto(w->txtWinningBetSeq[1], "2a.0-"); // digits only
         TypeInto(w->txtName, "Three; up");
-        w->cmdSave_Click();
-        QVERIFY(f->messages.shown.empty());
+        QTest::keyClick(w->txtName, Qt::Key_Return); // saves, and does not start the game
+        QVERIFY(f->messages.shown.empty() && f->nav.calls.isEmpty() && w->isVisible());
+        QTRY_COMPARE(w->height(), height); // no gap where the name was
         // The new strategy is selected and loaded, not the older one of the same name.
         QCOMPARE(Entries(w->cboNames), (QStringList {"Default", "Three up", "Three up"}));
         QCOMPARE(w->cboNames->currentData().toInt(), 3);
@@ -175,12 +192,16 @@ private slots:
             = Msg("Please enter a whole dollar bet in every box of the sequence before you save.",
                 "Save Strategy", MsgIcon::Information);
         CaseRows<Refusal>({{"no name", {"", "5", noName}}, {"blank name", {"   ", "5", noName}},
-            {"empty bet", {"Mine", "", badBet}}, {"bet too large", {"Mine", "99999", badBet}}});
+            {"empty bet", {"Mine", "", badBet}},
+            {"bet too large",
+                {"Mine", "32768", Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}}});
     }
     void saveRefusalsStoreNothingAndCancelPutsTheNameAway() {
         const auto [name, bet, message] = Case<Refusal>();
-        w->Form_Load();
+        w->show();
+        const int height = w->height();
         w->cmdNew_Click();
+        QTRY_VERIFY(w->height() > height);
         w->txtName->setText(name);
         w->txtLosingBetSeq[2]->setText(bet);
         w->cmdSave_Click();
@@ -189,18 +210,25 @@ private slots:
         QCOMPARE(w->txtName->text(), name);
         w->cmdCancel_Click();
         QVERIFY(w->fraNew->isHidden() && w->txtName->text().isEmpty());
+        QTRY_COMPARE(w->height(), height);
     }
 
     // The default can be neither deleted nor offered for deletion.
     void deleteAsksAndSelectsTheNeighbour_data() {
         const QStringList all {"Default", "A", "B", "C"};
-        CaseRows<Deletion>({{"middle, yes", {1, MsgAnswer::Yes, {"Default", "B", "C"}, "B"}},
-            {"last, yes", {3, MsgAnswer::Yes, {"Default", "A", "B"}, "B"}},
-            {"no", {2, MsgAnswer::No, all, "B"}},
-            {"default", {0, MsgAnswer::Yes, all, "Default"}}});
+        CaseRows<Deletion>({{"middle, yes", {1, MsgAnswer::Yes, {"Default", "B", "C"}, "B", false}},
+            {"last, yes", {3, MsgAnswer::Yes, {"Default", "A", "B"}, "B", false}},
+            {"no", {2, MsgAnswer::No, all, "B", false}},
+            {"default", {0, MsgAnswer::Yes, all, "Default", false}},
+            {"keys past 32 bits", {2, MsgAnswer::Yes, {"Default", "A", "C"}, "C", true}}});
     }
     void deleteAsksAndSelectsTheNeighbour() {
-        const auto [position, answer, left, selected] = Case<Deletion>();
+        const auto [position, answer, left, selected, wideKeys] = Case<Deletion>();
+        if (wideKeys)
+            sqlite3_exec(f->db.Handle(),
+                "INSERT INTO BettingStrategies (Ref_No) VALUES (2147483646); DELETE FROM "
+                "BettingStrategies WHERE Ref_No = 2147483646",
+                nullptr, nullptr, nullptr);
         for (const char* name : {"A", "B", "C"})
             AppendStreakStrategy(f->db, Short(name));
         w->Form_Load();

@@ -32,10 +32,10 @@ QString Screen(const frmVariableConfig& w) {
 
 // The same as the game state holds it, and whether it is the stored strategy.
 QString Fields(const GameState& gs) {
-    return QString::asprintf("%g %g %g %g %g max%d min%d win%d lose%d %s ref%d", gs.InitialBet,
+    return QString::asprintf("%g %g %g %g %g max%d min%d win%d lose%d %s ref%lld", gs.InitialBet,
         gs.MaximumBet, gs.MinimumBet, gs.WinBet, gs.LoseBet, gs.MaintainMax, gs.MaintainMin,
         gs.WinAddSub, gs.LoseAddSub, gs.VariableStrategyLoaded ? "stored" : "unsaved",
-        gs.VariableBetRefNo);
+        static_cast<long long>(gs.VariableBetRefNo));
 }
 
 // Table progress, multi-session window open, initial bet typed, table calls, bet.
@@ -88,7 +88,7 @@ void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
 using Scenario = std::tuple<int, QString, QList<MsgAnswer>, QStringList, QString, QString>;
 
 const QString kDefault = "Default 10.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 0010";
-const QString kSteady = "Steady 11.00 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011";
+const QString kSteady = "Steady 11.00 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011";
 const QString kBoth = "Default 10, Steady 11";
 const QString kDefaultFields = "10 50 5 10 10 max0 min0 win0 lose0 stored ref1";
 
@@ -148,14 +148,31 @@ private slots:
         w->optMaxBet[1]->setChecked(true);
         w->optMinBet[1]->setChecked(true);
         QCOMPARE(Fields(f->gs), QString("10 80 5 10 3 max1 min1 win1 lose1 unsaved ref1"));
-        w->close();
-        QCOMPARE(f->nav.calls, QStringList {"enabled 1"});
+        w->close(); // as the return button does
+        QCOMPARE(f->nav.calls, (QStringList {"enabled 1", "bet 10", "enabled 1"}));
         w->show();
         QCOMPARE(
             Screen(*w), "Default 10.00 80.00 5.00 10.00 3.00 max01 min01 Subtract Subtract 1100");
         w->cmdCancel_Click();
         QCOMPARE(Screen(*w), kDefault);
         QCOMPARE(Fields(f->gs), kDefaultFields);
+    }
+
+    // However often the editor opens, the corrected strategy is told once.
+    void aCorrectedStrategyIsShownAndToldOnce() {
+        sqlite3_exec(
+            f->db.Handle(), "UPDATE VariableBet SET MaximumBet = 5e9", nullptr, nullptr, nullptr);
+        for (int opened = 0; opened < 2; ++opened) {
+            w->show();
+            w->close();
+        }
+        QCOMPARE(f->Shown(),
+            QStringList {Msg("The variable betting strategy \"Default\" holds values the "
+                             "program cannot use, so they were corrected:\n\nthe maximum bet "
+                             "was 5000000000 and is now 1000000000\n\nThe file keeps the stored "
+                             "values until you save the strategy.",
+                "Strategy Corrected", MsgIcon::Information)});
+        QCOMPARE(w->txtMaxBet->text(), QString("1000000000.00"));
     }
 
     void leavingABoxShowsTwoDecimals_data() {
@@ -196,7 +213,7 @@ private slots:
             return QStringList {Msg(text, title, MsgIcon::Information)};
         };
         const QString lost
-            = "Steady 40 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:Lost?";
+            = "Steady 40 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:Lost?";
         CaseRows<Scenario>({
             {"default: name it",
                 {0, "initial:30|save", {MsgAnswer::Yes}, {createNew},
@@ -213,14 +230,14 @@ private slots:
                     kBoth + ", Climb 20"}},
             {"replace",
                 {1, "initial:30|save", {MsgAnswer::Yes}, {replace},
-                    "Steady 30.00 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011",
+                    "Steady 30.00 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011",
                     "Default 10, Steady 30"}},
             {"do not replace",
                 {1, "initial:30|save", {MsgAnswer::No},
                     {replace,
                         Msg("Please enter the name of the new strategy.", "New Name",
                             MsgIcon::Information)},
-                    "Steady 30 0.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:", kBoth}},
+                    "Steady 30 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:", kBoth}},
             {"delete", {1, "delete", {MsgAnswer::Yes}, {remove}, kDefault, "Default 10"}},
             {"do not delete", {1, "delete", {MsgAnswer::No}, {remove}, kSteady, kBoth}},
             {"delete the default", {0, "delete", {MsgAnswer::Yes}, {}, kDefault, kBoth}},
@@ -248,6 +265,7 @@ private slots:
         AppendVariableStrategy(f->db,
             {.Name = "Steady",
                 .InitialBet = 11,
+                .MaximumBet = 60,
                 .MinimumBet = 2,
                 .MaintainMax = 1,
                 .LoseAddSub = 1});

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace bj {
 namespace {
@@ -111,6 +112,29 @@ TEST(MultiSession, CarriesTheBankrollAndTotalsTheRows) {
         start = row.EndBank;
     }
     EXPECT_EQ(summary.EndBank, gs.Bankroll);
+    EXPECT_FALSE(gs.MultiSessionMode);
+}
+
+// Without stop levels nothing ends a session early, so a bankroll just above the lowest
+// amount runs into it: the run stops there, the rows so far stand and nothing wraps.
+TEST(MultiSession, MoneyPastTheLimitEndsTheRunAndKeepsTheRows) {
+    GameState gs = test::FlatTable(1);
+    const Currency floor = Currency::FromUnits(std::numeric_limits<std::int64_t>::min());
+    gs.Bankroll = floor + Currency::FromWhole(1500); // 100 hands can lose at most 1000
+    MultiSessionInputs inputs;
+    inputs.Sessions = 1000;
+    inputs.HandsPerSession = 100;
+    std::vector<SessionRow> rows;
+    MultiSessionHooks hooks;
+    hooks.RowDone = [&](const SessionRow& row) { rows.push_back(row); };
+    EXPECT_THROW(RunMultiSession(gs, inputs, hooks), CurrencyOverflow);
+    ASSERT_GE(rows.size(), 1u);
+    EXPECT_LT(rows.size(), 1000u);
+    for (const SessionRow& row : rows) {
+        EXPECT_EQ(row.End, SessionEnd::PlayedThrough);
+        EXPECT_LT(row.EndBank, floor + Currency::FromWhole(2500));
+    }
+    EXPECT_LT(gs.Bankroll, floor + Currency::FromWhole(20)) << "the bankroll never wrapped";
     EXPECT_FALSE(gs.MultiSessionMode);
 }
 

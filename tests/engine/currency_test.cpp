@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+
 namespace bj {
 namespace {
 
@@ -21,6 +26,59 @@ TEST(Currency, KeepsFourDecimalsExactly) {
     EXPECT_EQ(BlackjackPayout(25), Currency::FromDouble(37.5));
     EXPECT_EQ(HalfBet(5), Currency::FromDouble(2.5));
     EXPECT_DOUBLE_EQ((Currency::FromWhole(10000) - HalfBet(7)).ToDouble(), 9996.5);
+}
+
+constexpr std::int64_t kMaxUnits = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMinUnits = std::numeric_limits<std::int64_t>::min();
+
+TEST(Currency, EverySumAndProductPastTheLimitThrowsInsteadOfWrapping) {
+    const Currency top = Currency::FromUnits(kMaxUnits);
+    const Currency bottom = Currency::FromUnits(kMinUnits);
+    const Currency unit = Currency::FromUnits(1);
+    const struct {
+        const char* what;
+        std::function<void()> overflow;
+        bool negative;
+    } cases[] = {
+        {"sum", [&] { (void)(top + unit); }, false},
+        {"difference", [&] { (void)(bottom - unit); }, true},
+        {"difference of the extremes", [&] { (void)(top - bottom); }, false},
+        {"negation", [&] { (void)-bottom; }, false},
+        {"+=",
+            [&] {
+                Currency c = top;
+                c += unit;
+            },
+            false},
+        {"-=",
+            [&] {
+                Currency c = bottom;
+                c -= unit;
+            },
+            true},
+        {"whole units", [] { (void)Currency::FromWhole(kMaxUnits / 10000 + 1); }, false},
+        {"a bet", [] { (void)Bet(-(kMaxUnits / 10000) - 2); }, true},
+        {"half a bet", [] { (void)HalfBet(kMaxUnits / 10000 + 1); }, false},
+        {"a blackjack's payout", [] { (void)BlackjackPayout(kMaxUnits / 30000 + 1); }, false},
+        {"a huge double", [] { (void)Currency::FromDouble(1e15); }, false},
+        {"a huge negative double", [] { (void)Currency::FromDouble(-1e15); }, true},
+        {"not a number", [] { (void)Currency::FromDouble(std::nan("")); }, true},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.overflow();
+            ADD_FAILURE() << c.what << " did not throw";
+        } catch (const CurrencyOverflow& e) {
+            const std::string expected = std::string("The bankroll has grown past ")
+                + (c.negative ? "-" : "") + "922,337,203,685,477.58";
+            EXPECT_EQ(std::string(e.what()).rfind(expected, 0), 0u) << c.what << ": " << e.what();
+        }
+    }
+    Currency c = top - unit;
+    c += unit;
+    EXPECT_EQ(c, top) << "the limit itself is reachable";
+    EXPECT_EQ(Bet(kMaxUnits / 10000).Units(), kMaxUnits / 10000 * 10000);
+    EXPECT_EQ(Currency::FromDouble(-9e14).Units(), -9'000'000'000'000'000'000);
 }
 
 TEST(HandsToTime, CountsTwentySecondsAHand) {

@@ -14,7 +14,8 @@ namespace {
 using test::SetRow;
 
 // Player hand rows.
-constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard16 = 16, kHard20 = 24;
+constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard13 = 10, kHard14 = 12,
+              kHard16 = 16, kSoft17 = 19, kHard20 = 24;
 
 struct RoundCase {
     const char* name;
@@ -23,66 +24,106 @@ struct RoundCase {
     std::vector<int> cards;
     double change;
     int won, lost, tied, hands;
+    double wagered, insuranceWagered;
 };
 
 void NoSetup(GameState&) {
 }
+void SplitAces(GameState& gs) {
+    SetRow(gs, kSoft12, kSplitOrHit);
+}
 
 const RoundCase kRounds[] = {
     {"dealer ten up, ace in the hole: player loses before deciding", NoSetup, {1, 10, 10, 8}, -10,
-        0, 1, 0, 1},
-    {"dealer blackjack against player blackjack pushes", NoSetup, {1, 10, 1, 13}, 0, 0, 0, 1, 1},
-    {"player blackjack is paid 3 to 2", NoSetup, {10, 7, 1, 13}, 15, 1, 0, 0, 1},
+        0, 1, 0, 1, 10, 0},
+    {"dealer blackjack against player blackjack pushes", NoSetup, {1, 10, 1, 13}, 0, 0, 0, 1, 1, 10,
+        0},
+    {"player blackjack is paid 3 to 2", NoSetup, {10, 7, 1, 13}, 15, 1, 0, 0, 1, 10, 0},
     {"insurance bought, dealer blackjack: net zero, counted lost",
-        [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {10, 1, 10, 10}, 0, 0, 1, 0, 1},
+        [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {10, 1, 10, 10}, 0, 0, 1, 0, 1,
+        10, 5},
     {"insurance bought, no dealer blackjack: stake lost, then a push",
-        [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {9, 1, 10, 10}, -5, 0, 0, 1, 1},
+        [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {9, 1, 10, 10}, -5, 0, 0, 1, 1,
+        10, 5},
     {"insurance lost, then the hand won", [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; },
-        {8, 1, 10, 10}, 5, 1, 0, 0, 1},
+        {8, 1, 10, 10}, 5, 1, 0, 0, 1, 10, 5},
     {"even money against a dealer blackjack pays one bet",
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1},
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1,
+        10, 0},
     {"even money without a dealer blackjack pays one bet",
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1},
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10,
+        0},
     {"insured blackjack against a dealer blackjack: push plus insurance 2 to 1",
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1},
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1,
+        10, 5},
     {"insured blackjack without a dealer blackjack: 3 to 2 less the stake",
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1},
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10,
+        5},
     {"blackjack played out against a dealer blackjack pushes", NoSetup, {10, 1, 1, 13}, 0, 0, 0, 1,
-        1},
-    {"blackjack played out without a dealer blackjack", NoSetup, {9, 1, 1, 13}, 15, 1, 0, 0, 1},
+        1, 10, 0},
+    {"blackjack played out without a dealer blackjack", NoSetup, {9, 1, 1, 13}, 15, 1, 0, 0, 1, 10,
+        0},
     {"double on 11 wins two bets", [](GameState& gs) { SetRow(gs, kHard11, kDoubleDown); },
-        {10, 7, 6, 5, 10}, 20, 1, 0, 0, 1},
+        {10, 7, 6, 5, 10}, 20, 1, 0, 0, 1, 20, 0},
     {"a doubled 12 that busts loses two bets",
         [](GameState& gs) { SetRow(gs, kHard12, kDoubleDown); }, {10, 7, 10, 2, 10}, -20, 0, 1, 0,
-        1},
+        1, 20, 0},
     {"ten-and-eleven-only: a 9 marked double is hit instead",
         [](GameState& gs) {
             SetRow(gs, kHard9, kDoubleDown);
             gs.DoubleDownRule = 1;
         },
-        {10, 7, 4, 5, 10}, 10, 1, 0, 0, 1},
+        {10, 7, 4, 5, 10}, 10, 1, 0, 0, 1, 10, 0},
     {"dealer hits soft 17 when the rule says so", [](GameState& gs) { gs.DealerSoft17 = 0; },
-        {1, 6, 10, 9, 4}, -10, 0, 1, 0, 1},
-    {"dealer stands on soft 17 when the rule says so", NoSetup, {1, 6, 10, 9}, 10, 1, 0, 0, 1},
-    {"dealer draws again at 16", NoSetup, {10, 3, 10, 6, 3, 5}, -10, 0, 1, 0, 1},
+        {1, 6, 10, 9, 4}, -10, 0, 1, 0, 1, 10, 0},
+    {"dealer stands on soft 17 when the rule says so", NoSetup, {1, 6, 10, 9}, 10, 1, 0, 0, 1, 10,
+        0},
+    {"dealer draws again at 16", NoSetup, {10, 3, 10, 6, 3, 5}, -10, 0, 1, 0, 1, 10, 0},
     {"eights split three ways count three hands",
         [](GameState& gs) { SetRow(gs, kHard16, kSplitOrHit); }, {10, 7, 8, 8, 8, 10, 3, 9}, 0, 1,
-        1, 1, 3},
+        1, 1, 3, 30, 0},
     {"split aces take one card each, re-split, and 21 is no blackjack",
         [](GameState& gs) { SetRow(gs, kSoft12, kSplitOrHit); }, {10, 7, 1, 1, 13, 1, 5, 9}, 10, 2,
-        1, 0, 3},
+        1, 0, 3, 30, 0},
+    // Each case below turns on a card's count value: with the wrong value the result differs.
+    {"re-split aces: the ace kept first counts 11 again and draws a ten", SplitAces,
+        {10, 7, 1, 1, 1, 13, 9, 9}, 30, 3, 0, 0, 3, 30, 0},
+    {"re-split aces: the ace kept first counts 11 again and draws a small card", SplitAces,
+        {10, 7, 1, 1, 1, 9, 9, 9}, 30, 3, 0, 0, 3, 30, 0},
+    {"re-split aces drawing aces, in the first hand and a later one", SplitAces,
+        {10, 7, 1, 1, 1, 9, 1, 9, 9, 9}, 40, 4, 0, 0, 4, 40, 0},
+    {"an ace drawn to a split eight counts 11, and 1 once a hit would bust it",
+        [](GameState& gs) {
+            SetRow(gs, kHard16, kSplitOrHit);
+            SetRow(gs, kHard13, kHit);
+            SetRow(gs, kHard14, kHit);
+        },
+        {10, 7, 8, 8, 1, 5, 1, 5}, 20, 2, 0, 0, 2, 20, 0},
+    {"a soft 17 hit becomes a hard 16 and hits again",
+        [](GameState& gs) {
+            SetRow(gs, kSoft17, kHit);
+            SetRow(gs, kHard16, kHit);
+        },
+        {10, 7, 1, 6, 9, 4}, 10, 1, 0, 0, 1, 10, 0},
+    {"a doubled soft 17 becomes a hard 16 and outlasts a busting dealer",
+        [](GameState& gs) { SetRow(gs, kSoft17, kDoubleDown); }, {10, 6, 1, 6, 9, 10}, 20, 1, 0, 0,
+        1, 20, 0},
+    {"dealer soft 17 hit to a three-card hard 17 stands",
+        [](GameState& gs) { gs.DealerSoft17 = 0; }, {1, 6, 10, 7, 13}, 0, 0, 0, 1, 1, 10, 0},
+    {"dealer soft 16 turned hard by a ten draws again", NoSetup, {1, 5, 10, 10, 13, 5}, -10, 0, 1,
+        0, 1, 10, 0},
     {"a doubled split hand pays its doubled bet",
         [](GameState& gs) {
             SetRow(gs, kHard16, kSplitOrHit);
             SetRow(gs, kHard11, kDoubleDown);
         },
-        {10, 7, 8, 8, 3, 10, 10}, 30, 2, 0, 0, 2},
+        {10, 7, 8, 8, 3, 10, 10}, 30, 2, 0, 0, 2, 30, 0},
     {"a player hand of eleven cards stands",
         [](GameState& gs) {
             for (int row = 0; row < kPlayerRows; ++row)
                 SetRow(gs, row, kHit);
         },
-        {10, 7, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1}, 10, 1, 0, 0, 1},
+        {10, 7, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1}, 10, 1, 0, 0, 1, 10, 0},
 };
 
 void PrintTo(const RoundCase& c, std::ostream* os) {
@@ -106,6 +147,8 @@ TEST_P(RoundTest, SettlesAsTheRulesSay) {
     EXPECT_EQ(gs.HandsLost, c.lost);
     EXPECT_EQ(gs.TiedHands, c.tied);
     EXPECT_EQ(hands, c.hands);
+    EXPECT_EQ(gs.AmountWagered, Currency::FromDouble(c.wagered));
+    EXPECT_EQ(gs.InsuranceWagered, Currency::FromDouble(c.insuranceWagered));
     EXPECT_EQ(gs.CurrentBet, 10) << "a flat bet comes back after doubles";
     EXPECT_FALSE(gs.SplitThisHand);
 }
@@ -132,6 +175,9 @@ TEST(Round, CountsBlackjacksAndDoublesAndSplitsByKind) {
         [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, table);
     EXPECT_EQ(even.EvenMoneyAmountWon, Currency::FromWhole(10));
     EXPECT_EQ(even.BlackjacksWon, 0);
+    GameState evenAgainst21 = PlayStacked(
+        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {10, 1, 1, 13}, table);
+    EXPECT_EQ(evenAgainst21.EvenMoneyAmountWon, Currency::FromWhole(10));
 
     GameState insured = PlayStacked(
         [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, table);
@@ -153,6 +199,17 @@ TEST(Round, CountsBlackjacksAndDoublesAndSplitsByKind) {
     EXPECT_EQ(doubled.DoubledHandsWon, 1);
     EXPECT_EQ(doubled.DoubledAmountWon, Currency::FromWhole(20));
     EXPECT_EQ(doubled.SplitAmountWon, Currency::FromWhole(30));
+}
+
+// Only the first two cards make a soft 17: ace-2 drawing a 4 stands even where soft 17 hits.
+TEST(Round, DealerStandsOnAThreeCardSoft17) {
+    GameState gs = test::FlatTable();
+    gs.DealerSoft17 = 0;
+    StackShoeRanks(gs, {1, 2, 10, 8, 4, 4});
+    test::RecordingTable table;
+    PlayRound(gs, table);
+    EXPECT_DOUBLE_EQ(test::BankrollChange(gs), 10);
+    EXPECT_EQ(gs.StackedCards.size(), 1u) << "the dealer drew past a three-card 17";
 }
 
 TEST(Round, InsuranceStakeShowsInTheHandAndTheInsuranceTotals) {

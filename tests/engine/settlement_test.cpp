@@ -1,14 +1,19 @@
 #include "engine/settlement.h"
 #include "engine_fixture.h"
 
+#include "engine/session_stops.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
 #include <string>
 
 namespace bj {
 namespace {
 
-// Plays out a string of results at a bet of 10: W a win, L a loss, P a push.
+// Plays out a string of results at a bet of 10: W a win, L a loss, P a push; S zeroes the
+// current streaks as a session's start or stop does.
 GameState Play(const std::string& results) {
     GameState gs = test::FlatTable();
     for (char r : results) {
@@ -16,6 +21,8 @@ GameState Play(const std::string& results) {
             SettleWin(gs, false, false);
         else if (r == 'L')
             SettleLoss(gs, false);
+        else if (r == 'S')
+            gs.WinStreak = gs.LoseStreak = 0;
         else
             SettlePush(gs);
     }
@@ -71,11 +78,52 @@ TEST(Settlement, StreaksAndTheirFinishedLengths) {
     EXPECT_EQ(longLoss.StreakStopCounts[kLosing][26], 1);
     EXPECT_EQ(longLoss.MaxLoseStreak, 30);
     EXPECT_EQ(longLoss.MinBankroll, Currency::FromWhole(9700));
+
+    // The capped count of the streak a change ends is zeroed with it, so a streak cut short
+    // by a session's start or stop is not counted a second time.
+    const GameState cut = Play("LLWSW");
+    EXPECT_EQ(cut.StreakStopCounts[kLosing][2], 1);
+    EXPECT_EQ(cut.LoseStreakCapped, 0);
+}
+
+// A settlement that would carry a total past the limit throws and leaves it as it was.
+TEST(Settlement, MoneyPastTheLimitThrowsAndNothingWraps) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    const struct {
+        const char* what;
+        Currency GameState::*total;
+        std::int64_t units;
+        std::function<void(GameState&)> settle;
+    } cases[] = {
+        {"a win", &GameState::Bankroll, kMax - 5,
+            [](GameState& gs) { SettleWin(gs, false, false); }},
+        {"a blackjack", &GameState::Bankroll, kMax - 100000,
+            [](GameState& gs) { SettleWin(gs, true, false); }},
+        {"a loss", &GameState::Bankroll, kMin + 5, [](GameState& gs) { SettleLoss(gs, false); }},
+        {"an insurance stake", &GameState::Bankroll, kMin + 5, &LoseInsuranceStake},
+        {"the amount wagered", &GameState::AmountWagered, kMax - 5, &SettlePush},
+        {"the insurance wagered", &GameState::InsuranceWagered, kMax - 5, &SettleInsuranceWon},
+        {"the blackjack amount won", &GameState::BlackjackAmountWon, kMax - 5,
+            [](GameState& gs) { SettleWin(gs, true, false); }},
+    };
+    for (const auto& c : cases) {
+        GameState gs = test::FlatTable();
+        gs.MultiSessionMode = true;
+        BeginSession(gs, Currency::FromWhole(100), Currency::FromWhole(100));
+        gs.*c.total = Currency::FromUnits(c.units);
+        EXPECT_THROW(c.settle(gs), CurrencyOverflow) << c.what;
+        EXPECT_EQ((gs.*c.total).Units(), c.units) << c.what;
+    }
 }
 
 TEST(Settlement, ResetPutsEverythingBack) {
     GameState gs = Play("WWLLWP");
+    LoseInsuranceStake(gs);
+    EXPECT_EQ(gs.AmountWagered, Currency::FromWhole(60));
+    EXPECT_EQ(gs.InsuranceWagered, Currency::FromWhole(5));
     ResetStatistics(gs);
+    EXPECT_EQ(gs.AmountWagered + gs.InsuranceWagered, Currency {});
     EXPECT_EQ(gs.Bankroll, Currency::FromWhole(10000));
     EXPECT_EQ(gs.HandsWon + gs.HandsLost + gs.TiedHands, 0);
     EXPECT_EQ(gs.StreakStopCounts[kWinning][2], 0);

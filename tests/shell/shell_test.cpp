@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace bj;
 
@@ -143,6 +144,16 @@ private slots:
         auto* doomed = new QWidget;
         QTimer::singleShot(0, doomed, [doomed] { delete doomed; });
         ShowModal(doomed);
+    }
+
+    // A plain window kept in front of another becomes a dialog, the only kind a window
+    // manager keeps there, and is found as the window in front only while it is shown.
+    void windowKeptInFrontOfItsOwner() {
+        QWidget owner, window;
+        KeepInFrontOf(&window, &owner);
+        QVERIFY(window.windowType() == Qt::Dialog && !WindowInFrontOf(&owner));
+        window.show();
+        QVERIFY(WindowInFrontOf(&owner) == &window && !WindowInFrontOf(&window));
     }
 
     void showModalReturnsAtOnceWhenTheWindowHidesItself() {

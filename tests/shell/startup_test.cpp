@@ -5,6 +5,7 @@
 #include "shell/window_services.h"
 #include "table/frm_main.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <sqlite3.h>
 
 using namespace bj;
 
@@ -112,6 +115,8 @@ private slots:
             [&] {
                 QWidget* editor = Visible(first[0]);
                 QVERIFY(app_->Table().isVisible() && !app_->Table().isEnabled());
+                QVERIFY(InFrontOfTable(editor));
+                QTRY_COMPARE(QApplication::activeWindow(), editor);
                 QCOMPARE(
                     editor->findChild<QComboBox*>(first[1])->currentText(), QString("Default"));
                 QCOMPARE(editor->findChild<QPushButton*>(first[2])->text(), QString("Start Game"));
@@ -136,7 +141,7 @@ private slots:
         // Loaded or activated now, the other editor takes the caption the first one left.
         script_->When([&] { return Visible(second[0]); },
             [&] {
-                QVERIFY(!Visible(first[0]));
+                QVERIFY(!Visible(first[0]) && InFrontOfTable(Visible(second[0])));
                 QCOMPARE(Visible(second[0])->findChild<QPushButton*>(second[2])->text(), second[4]);
                 Click(Visible(second[0]), second[2]);
             });
@@ -148,6 +153,27 @@ private slots:
         QVERIFY(app_->Ended() && app_->ExitCode() == 0 && !app_->Table().isVisible());
         QVERIFY(
             messages_->shown.empty() && (kind == kStreakBetting || !app_->StreakEditorLoaded()));
+    }
+
+    // However often start-up loads them, each corrected strategy is told once.
+    void correctedStrategiesAreToldOnce() {
+        {
+            StrategyDb db = StrategyDb::Open(dir_->filePath("BlkJack.mdb").toStdString());
+            sqlite3_exec(db.Handle(),
+                "UPDATE PlayingStrategies SET DealerSoft17 = 7; UPDATE BettingStrategies SET "
+                "LosingHand2 = -10",
+                nullptr, nullptr, nullptr);
+        }
+        ScriptSplashAndChooser(true, kStreakBetting);
+        QVERIFY(app_->Start());
+        const QString told = "The %1 \"Default\" holds values the program cannot use, so they "
+                             "were corrected:\n\n%2\n\nThe file keeps the stored values until "
+                             "you save the strategy.";
+        QCOMPARE(messages_->Texts(),
+            QStringList({told.arg("streak betting strategy", "losing bet 2 was -10 and is now 1"),
+                told.arg("playing strategy", "the dealer's soft 17 rule was 7 and is now Stand")}));
+        QCOMPARE(messages_->shown[0].title, QString("Strategy Corrected"));
+        QVERIFY(app_->State().LosingHandBets[2] == 1 && app_->State().DealerSoft17 == 1);
     }
 
     void tableOpensTheOtherWindows() {
@@ -184,6 +210,24 @@ private slots:
         Click(&table, "cmdMultipleSessions");
         QVERIFY(script_->Done());
         QVERIFY(table.isEnabled() && !app_->State().MultiSessionMode && !app_->MultiSessionOpen());
+
+        // Every window the table opens stays in front of it; a click on the disabled table
+        // hands the focus back to that window.
+        script_->When([] { return Visible("frmAdvancedStats"); },
+            [this] {
+                QVERIFY(InFrontOfTable(Visible("frmAdvancedStats")));
+                Click(Visible("frmAdvancedStats"), "cmdReturnToGame");
+            });
+        Click(&table, "cmdAdvancedStats");
+        QVERIFY(script_->Done() && table.isEnabled());
+        table.findChild<QAction*>("mnuBet")->trigger();
+        QWidget* editor = Visible("Configuration");
+        QVERIFY(InFrontOfTable(editor) && !table.isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), editor);
+        table.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), editor);
+        Click(editor, "cmdReturntoGame");
+        QVERIFY(table.isEnabled());
 
         // A failure that no handler deals with ends the program with a plain message.
         auto* guarded = static_cast<GuardedApplication*>(QCoreApplication::instance());
@@ -232,6 +276,10 @@ private slots:
     }
 
 private:
+    bool InFrontOfTable(const QWidget* window) {
+        return window && window->windowType() == Qt::Dialog && window->windowHandle()
+            && window->windowHandle()->transientParent() == app_->Table().windowHandle();
+    }
     QString TableBet() { return app_->Table().findChild<QLabel*>("lblCurrentBet")->text(); }
 
     void ScriptChooser(int bettingType) {

@@ -1,12 +1,19 @@
 #include "store_test_support.h"
 
 #include "store/betting_strategies.h"
+#include "store/new_file.h"
 #include "store/playing_strategies.h"
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <memory>
+#include <optional>
+#include <set>
+#include <thread>
 #include <tuple>
 
 namespace bj::test {
@@ -74,18 +81,31 @@ TEST_F(StoreTest, AnExistingFileIsReadWithoutAWriteAndNeverReseeded) {
 }
 
 TEST_F(StoreTest, AFileThatIsNoStrategyDatabaseIsRefusedAndLeftAlone) {
+    const std::string kMoveAway = ", so this is not a complete strategy database. Move it to "
+                                  "another folder or rename it, and a new one will be made";
     // Damage is done to a new database; otherwise the file holds the bytes.
     using Case = std::tuple<std::string, std::string, StoreProblem, std::string>;
     const Case cases[] = {
         {"", std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20) + std::string(4076, '\xa5'),
             StoreProblem::NotADatabase, "not a strategy database"},
-        {"", "", StoreProblem::MissingTable, "table BettingStrategies is missing"},
-        {"DROP TABLE PlayersHand", "", StoreProblem::MissingTable, "table PlayersHand is missing"},
+        {"", "", StoreProblem::MissingTable, "table BettingStrategies is missing" + kMoveAway},
+        {"DROP TABLE PlayersHand", "", StoreProblem::MissingTable,
+            "table PlayersHand is missing" + kMoveAway},
         {"ALTER TABLE VariableBet DROP COLUMN LoseBet", "", StoreProblem::MissingColumn,
-            "VariableBet has no column LoseBet"},
+            "VariableBet has no column LoseBet" + kMoveAway},
         {"DROP TABLE BettingStrategies; DROP TABLE PlayingStrategies; DROP TABLE PlayersHand; "
          "DROP TABLE VariableBet; CREATE TABLE Customers (Id INTEGER)",
-            "", StoreProblem::MissingTable, "table BettingStrategies is missing"}};
+            "", StoreProblem::MissingTable, "table BettingStrategies is missing"},
+        // A query that never ends, in place of a table.
+        {"DROP TABLE PlayersHand; CREATE VIEW PlayersHand AS WITH RECURSIVE r(n) AS (SELECT 0 "
+         "UNION ALL SELECT n + 1 FROM r) SELECT n AS Ref_No, 1 AS PlayingStrategyRef_No, 0 AS DA, "
+         "0 AS D10, 0 AS D9, 0 AS D8, 0 AS D7, 0 AS D6, 0 AS D5, 0 AS D4, 0 AS D3, 0 AS D2, 0 AS "
+         "Ins FROM r",
+            "", StoreProblem::NotATable, "PlayersHand is a view, not a table"},
+        {"DROP TABLE VariableBet; CREATE VIRTUAL TABLE VariableBet USING fts5(Ref_No, Name, "
+         "InitialBet, MaximumBet, MinimumBet, MaintainMax, MaintainMin, WinAddSub, LoseAddSub, "
+         "WinBet, LoseBet)",
+            "", StoreProblem::NotATable, "VariableBet is a virtual table, not a stored one"}};
     for (const auto& [damage, bytes, problem, words] : cases) {
         SCOPED_TRACE(damage + " " + std::to_string(bytes.size()) + " bytes");
         fs::remove(path);
@@ -98,6 +118,155 @@ TEST_F(StoreTest, AFileThatIsNoStrategyDatabaseIsRefusedAndLeftAlone) {
         const std::string before = ReadFileBytes(path);
         ExpectRefusal([&] { StrategyDb::Open(path); }, problem, path, words);
         EXPECT_EQ(ReadFileBytes(path), before);
+    }
+}
+
+// Every file and folder below `folder`, as paths relative to it.
+std::set<std::string> Contents(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        names.insert(fs::relative(entry.path(), folder).string());
+    return names;
+}
+
+// Every row of the four tables.
+std::string AllRows(const std::string& path) {
+    RawDb raw(path);
+    std::string rows;
+    for (const char* table :
+        {"BettingStrategies", "PlayingStrategies", "PlayersHand", "VariableBet"})
+        rows += raw.Dump(table) + "\n";
+    return rows;
+}
+
+// Starts `count` processes that wait for the word and then open `path` as the program does;
+// the exit status of each: 0 opened, 1 refused.
+std::vector<int> OpenTogether(const std::string& path, int count) {
+    int go[2];
+    if (pipe(go) != 0)
+        return {};
+    std::vector<pid_t> children;
+    for (int i = 0; i < count; ++i) {
+        if (const pid_t child = fork(); child != 0) {
+            children.push_back(child);
+            continue;
+        }
+        close(go[1]);
+        char word;
+        (void)!read(go[0], &word, 1);
+        try {
+            StrategyDb::Open(path);
+            _exit(0);
+        } catch (const StoreError&) {
+            _exit(1);
+        }
+    }
+    close(go[0]);
+    close(go[1]); // the word: every child's read returns at once
+    std::vector<int> statuses;
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    }
+    return statuses;
+}
+
+// Twenty rounds here; run with --gtest_repeat for more.
+TEST_F(StoreTest, TwoStartsAtOnceOnAMissingFileBothOpenTheSameCompleteFile) {
+    fs::create_directory(folder + "/alone");
+    { StrategyDb::Open(DefaultDatabasePath(folder + "/alone")); }
+    const std::string seeded = AllRows(DefaultDatabasePath(folder + "/alone"));
+    fs::remove_all(folder + "/alone");
+    for (int round = 0; round < 20; ++round) {
+        EXPECT_EQ(OpenTogether(path, 2), (std::vector<int> {0, 0})) << "round " << round;
+        EXPECT_EQ(Contents(folder), std::set<std::string> {"BlkJack.mdb"}) << "round " << round;
+        EXPECT_EQ(AllRows(path), seeded) << "round " << round;
+        fs::remove(path);
+    }
+}
+
+// Kills fall at moments spread over the creation; after each there is no file or a whole one.
+// Where the system cannot make a file without a name, a killed start leaves its hidden part.
+TEST_F(StoreTest, AKilledCreationLeavesNothingOrTheWholeFile) {
+    const int unnamed = open(folder.c_str(), O_TMPFILE | O_RDWR, 0600);
+    if (unnamed >= 0)
+        close(unnamed);
+    const auto started = std::chrono::steady_clock::now();
+    { StrategyDb::Open(path); }
+    const auto creation = std::chrono::steady_clock::now() - started;
+    const std::string seeded = AllRows(path);
+    fs::remove(path);
+    for (int round = 0; round < 24; ++round) {
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            (void)!write(ready[1], "y", 1);
+            StrategyDb::Open(path);
+            _exit(0);
+        }
+        char word;
+        (void)!read(ready[0], &word, 1);
+        close(ready[0]);
+        close(ready[1]);
+        std::this_thread::sleep_for(creation * round / 20);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        std::set<std::string> left = Contents(folder);
+        std::erase_if(left, [&](const auto& name) {
+            return unnamed < 0 && name.starts_with(".BlkJack.mdb.")
+                && fs::remove(folder + "/" + name);
+        });
+        EXPECT_TRUE(left.empty() || left == std::set<std::string> {"BlkJack.mdb"})
+            << "round " << round << ": " << left.size() << " names left, " << *left.begin();
+        EXPECT_NO_THROW(StrategyDb::Open(path)) << "round " << round;
+        EXPECT_EQ(AllRows(path), seeded) << "round " << round;
+        fs::remove(path);
+    }
+}
+
+// The way taken where the system cannot make a file without a name.
+TEST_F(StoreTest, ANewFileUnderATemporaryNameNeverReplacesAndLeavesNoPart) {
+    EXPECT_EQ(PlaceNewFileByName(path, "first"), Placement::Placed);
+    EXPECT_EQ(PlaceNewFileByName(path, "second"), Placement::AlreadyThere);
+    EXPECT_THROW(PlaceNewFileByName(folder + "/missing/BlkJack.mdb", "third"), std::system_error);
+    EXPECT_EQ(ReadFileBytes(path), "first");
+    EXPECT_EQ(Contents(folder), std::set<std::string> {"BlkJack.mdb"});
+}
+
+// A link that leads to no file yet gets the new file where it points. A creation that cannot
+// be done creates nothing and removes nothing, the link included.
+TEST_F(StoreTest, ANewFileIsMadeWhereALinkPointsAndAFailedOneRemovesNothing) {
+    const std::string deep = folder + "/" + std::string(200, 'a') + "/" + std::string(200, 'b')
+        + "/" + std::string(100, 'c'); // with the name, beyond SQLite's 512 less "-journal"
+    fs::create_directories(deep);
+    const std::string tooLong = "more than the 504 characters that the database engine accepts";
+    using Case = std::tuple<std::string, std::string, std::optional<StoreProblem>, std::string>;
+    const Case cases[] = {// the path opened, where its link points ("" for none), the outcome
+        {DefaultDatabasePath(deep), "", StoreProblem::PathTooLong, tooLong},
+        {folder + "/" + std::string(300, 'n'), "", StoreProblem::PathTooLong,
+            "is longer than the system accepts"},
+        {path, folder + "/missing/BlkJack.mdb", StoreProblem::CannotOpen, "cannot be created"},
+        {path, DefaultDatabasePath(deep), StoreProblem::PathTooLong, tooLong},
+        {path, "elsewhere.mdb", std::nullopt, ""}};
+    for (const auto& [opened, target, problem, words] : cases) {
+        SCOPED_TRACE(opened.substr(folder.size()) + " -> " + target);
+        if (!target.empty())
+            fs::create_symlink(target, opened);
+        const std::set<std::string> before = Contents(folder);
+        if (problem) {
+            ExpectRefusal([&] { StrategyDb::Open(opened); }, *problem, opened, words);
+            EXPECT_EQ(Contents(folder), before);
+        } else {
+            EXPECT_NO_THROW(StrategyDb::Open(opened));
+            StrategyDb made = StrategyDb::Open(folder + "/" + target);
+            EXPECT_EQ(ListStreakStrategies(made).size(), 1u);
+        }
+        std::error_code ignored;
+        EXPECT_EQ(fs::is_symlink(fs::symlink_status(opened, ignored)), !target.empty())
+            << "the link was removed";
+        fs::remove(opened, ignored);
     }
 }
 

@@ -13,7 +13,7 @@ namespace {
 // Values are bound, never spliced into SQL, so names like this one come back as they went in.
 const std::string kQuoted = "O'Brien's'); DROP TABLE PlayersHand; --";
 
-PlayingStrategy Sample(const std::string& name, std::int32_t refNo = 0) {
+PlayingStrategy Sample(const std::string& name, std::int64_t refNo = 0) {
     PlayingStrategy s {refNo, name, 1, 0, 0, kPlayOutHand}; // doubles on 10 and 11 only
     for (int row = 0; row < kPlayerRows; ++row) {
         for (int col = 0; col < kDealerColumns; ++col)
@@ -23,7 +23,7 @@ PlayingStrategy Sample(const std::string& name, std::int32_t refNo = 0) {
     return s;
 }
 
-StreakStrategy ThreeUp(const std::string& name, std::int32_t refNo = 0) {
+StreakStrategy ThreeUp(const std::string& name, std::int64_t refNo = 0) {
     return {refNo, name, 6, 3, 2, {10, 20, 40}, {10, 5}}; // decks, lengths, bets
 }
 
@@ -76,27 +76,111 @@ TEST_F(Records, PlayingStrategiesInsertListLoadUpdateAndDelete) {
     EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayersHand"), "26");
 }
 
-// A hand-edited file: rows missing and extra, an unknown code, text and Null.
-TEST_F(Records, DamagedRowsLoadSafelyAndASaveRestoresThem) {
+// A hand-edited file: rows missing and extra.
+TEST_F(Records, MissingRowsKeepWhatWasInForceAndASaveRestoresThem) {
     InsertPlayingStrategy(db, Sample("Damaged"));
     raw.Exec("DELETE FROM PlayersHand WHERE Ref_No >= 20 AND PlayingStrategyRef_No = 2; INSERT "
-             "INTO PlayersHand (Ref_No, PlayingStrategyRef_No, DA) VALUES (26, 2, 1); UPDATE "
-             "PlayersHand SET DA = 9, D10 = 'abc', D9 = NULL, D8 = '4' WHERE Ref_No = 0 AND "
-             "PlayingStrategyRef_No = 2; UPDATE VariableBet SET MaintainMax = 7, WinAddSub = "
-             "'x', InitialBet = NULL, MinimumBet = 'abc'");
+             "INTO PlayersHand (Ref_No, PlayingStrategyRef_No, DA) VALUES (26, 2, 1)");
     ASSERT_TRUE(LoadPlayingStrategy(db, 1, gs));
     ASSERT_TRUE(LoadPlayingStrategy(db, 2, gs));
     for (int row = 20; row < kPlayerRows; ++row)
         EXPECT_EQ(gs.StrategyMatrix[row][3], row % 2) << "row " << row << " keeps the default";
-    // 9 is no action, so Hit; text and Null read as 0; numeric text as its number.
-    EXPECT_EQ(PlayingStrategyFromGameState(gs).Actions[0],
-        (std::array<int, kDealerColumns> {kHit, 0, 0, 4, 4, 5, 0, 1, 2, 3}));
     EXPECT_EQ(LoadPlayingStrategyRecord(db, 2)->StoredRows, 20);
     ASSERT_TRUE(UpdatePlayingStrategy(db, Sample("Damaged", 2)));
     EXPECT_EQ(LoadPlayingStrategyRecord(db, 2)->Actions, Sample("").Actions);
-    // Choices out of range fall back to the first option.
-    EXPECT_EQ(Fields(*LoadVariableStrategy(db, 1)),
-        Fields(VariableStrategy {1, "Default", 0, 50, 0, 0, 0, 0, 0, 10, 10}));
+}
+
+// The seeded strategies with the damage done, as loaded.
+struct Seeded {
+    PlayingStrategy playing;
+    StreakStrategy streak;
+    VariableStrategy variable;
+};
+using Damage = std::tuple<std::string, std::function<void(Seeded&)>, std::vector<std::string>>;
+
+// Values the editors could not have saved are put within their limits when loaded, each
+// noted once; the file keeps them.
+TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
+    const auto load = [](StrategyDb& file) {
+        return Seeded {*LoadPlayingStrategyRecord(file, 1), *LoadStreakStrategy(file, 1),
+            *LoadVariableStrategy(file, 1)};
+    };
+    const Seeded seeded = load(db);
+    int round = 0;
+    const Damage cases[] = {{"", [](Seeded&) {}, {}},
+        {"UPDATE BettingStrategies SET WinningHand1 = -5, WinningHand2 = 40000, WinningHand3 = "
+         "12.5, WinningHand4 = 'abc', WinningHand5 = NULL, WinningHand6 = NULL, WinningHand7 = "
+         "1e999, LosingHand1 = ' 7 '",
+            [](Seeded& s) {
+                s.streak.WinningHand = {1, 32767, 12, 1, 1, {}, 1, 5, 5, 5},
+                s.streak.LosingHand[0] = 7;
+            },
+            {"winning bet 1 was -5 and is now 1", "winning bet 2 was 40000 and is now 32767",
+                "winning bet 3 was 12.5 and is now 12", "winning bet 4 was \"abc\" and is now 1",
+                "winning bet 5 was empty and is now 1", "winning bet 7 was Inf and is now 1"}},
+        {"UPDATE BettingStrategies SET DecksInShoe = 20, WinningSeqLength = 0, LosingSeqLength = "
+         "NULL",
+            [](Seeded& s) {
+                s.streak.DecksInShoe = 8;
+                s.streak.WinningSeqLength = s.streak.LosingSeqLength = 1;
+            },
+            {"the number of decks was 20 and is now 8",
+                "the length of the winning sequence was 0 and is now 1",
+                "the length of the losing sequence was empty and is now 1"}},
+        {"UPDATE VariableBet SET InitialBet = 0.004, MaximumBet = 2e9, MinimumBet = -3, "
+         "MaintainMax = 7, MaintainMin = NULL, WinAddSub = -1, LoseAddSub = 1, WinBet = -2e9, "
+         "LoseBet = 'x'",
+            [](Seeded& s) {
+                s.variable = {1, "Default", 0.01, 1e9, 0.01, 1, 0, 0, 1, -1e9, 0};
+            },
+            {"the initial bet was 0.004 and is now 0.01",
+                "the maximum bet was 2000000000 and is now 1000000000",
+                "the minimum bet was -3 and is now 0.01",
+                "the choice on reaching the maximum bet was 7 and is now Use Initial Bet",
+                "the choice after a win was -1 and is now Add",
+                "the amount after a win was -2000000000 and is now -1000000000",
+                "the amount after a loss was \"x\" and is now 0"}},
+        {"UPDATE PlayingStrategies SET DoubleDown = 3, SplitsDoubleDown = 'yes', DealerSoft17 = "
+         "-1, InsuranceOn21 = 2; UPDATE PlayersHand SET DA = 9, D10 = -2, D9 = 2.6, D8 = '4', D7 "
+         "= NULL, Ins = 3 WHERE Ref_No = 16; DELETE FROM PlayersHand WHERE Ref_No >= 24; INSERT "
+         "INTO PlayersHand (Ref_No, PlayingStrategyRef_No, DA) VALUES (26, 1, 1)",
+            [](Seeded& s) {
+                s.playing.DoubleDown = 1;
+                s.playing.SplitsDoubleDown = s.playing.DealerSoft17 = 0;
+                s.playing.InsuranceOn21 = kPlayOutHand;
+                s.playing.Actions[16] = {kSplitOrDouble, kHit, kSplitOrHit, kSplitOrStand};
+                s.playing.Ins[16] = 1;
+                s.playing.Actions[24] = s.playing.Actions[25] = {};
+                s.playing.Ins[25] = 0;
+                s.playing.StoredRows = 24;
+            },
+            {"the dealer's soft 17 rule was -1 and is now Hit",
+                "the double down rule was 3 and is now 10 and 11 Only",
+                "doubling down after a split was \"yes\" and is now No",
+                "the action for 16 with the dealer showing A was 9 and is now Split or Double "
+                "Down",
+                "the action for 16 with the dealer showing 10 was -2 and is now Hit",
+                "the action for 16 with the dealer showing 9 was 2.6 and is now Split or Hit",
+                "the insurance for 16 was 3 and is now Yes",
+                "the rows for 2 of the 26 hands are missing"}}};
+    for (const auto& [damage, change, notes] : cases) {
+        SCOPED_TRACE(damage);
+        const std::string damaged = folder + "/" + std::to_string(++round) + ".mdb";
+        StrategyDb file = StrategyDb::Open(damaged);
+        RawDb(damaged).Exec(damage);
+        const std::string before = ReadFileBytes(damaged);
+        Seeded expected = seeded;
+        change(expected);
+        const Seeded loaded = load(file);
+        EXPECT_EQ(Fields(loaded.playing), Fields(expected.playing));
+        EXPECT_EQ(Fields(loaded.streak), Fields(expected.streak));
+        EXPECT_EQ(Fields(loaded.variable), Fields(expected.variable));
+        std::vector<std::string> noted = loaded.playing.Corrections;
+        for (const auto* more : {&loaded.streak.Corrections, &loaded.variable.Corrections})
+            noted.insert(noted.end(), more->begin(), more->end());
+        EXPECT_EQ(noted, notes);
+        EXPECT_EQ(ReadFileBytes(damaged), before);
+    }
 }
 
 TEST_F(Records, StreakStrategiesAppendListLoadUpdateAndDelete) {
@@ -129,6 +213,65 @@ TEST_F(Records, VariableStrategiesAppendLoadUpdateAndDeleteWithoutReusingNumbers
     EXPECT_FALSE(DeleteVariableStrategy(db, 2));
     EXPECT_FALSE(LoadVariableStrategy(db, 2).has_value());
     EXPECT_EQ(AppendVariableStrategy(db, VariableStrategy {.Name = "C"}), 3);
+}
+
+// Keys past the 32-bit range: the strategy after 2147483647 gets 2147483648, and every
+// operation reaches the strategy it names.
+TEST_F(Records, KeysPastThe32BitRangeReachTheStrategyTheyName) {
+    const std::int64_t old = 2147483647;
+    InsertPlayingStrategy(db, Sample("Old"));
+    raw.Exec("UPDATE PlayingStrategies SET Ref_No = 2147483647 WHERE Ref_No = 2; UPDATE "
+             "PlayersHand SET PlayingStrategyRef_No = 2147483647 WHERE PlayingStrategyRef_No = "
+             "2; INSERT INTO BettingStrategies (Ref_No, Name) VALUES (2147483647, 'Old'); INSERT "
+             "INTO VariableBet (Ref_No, Name) VALUES (2147483647, 'Old')");
+    struct Kind {
+        std::function<std::int64_t()> append;
+        std::function<std::vector<NamedRef>()> list;
+        std::function<std::string(std::int64_t)> name; // "-" when not stored
+        std::function<bool(std::int64_t)> rename, remove;
+    };
+    const Kind kinds[]
+        = {{[&] { return std::int64_t {InsertPlayingStrategy(db, Sample("New"))}; },
+               [&] { return ListPlayingStrategies(db); },
+               [&](std::int64_t r) {
+                   const auto s = LoadPlayingStrategyRecord(db, r);
+                   return s ? s->Name : "-";
+               },
+               [&](std::int64_t r) { return UpdatePlayingStrategy(db, Sample("Re", r)); },
+               [&](std::int64_t r) { return DeletePlayingStrategy(db, r) == 1; }},
+            {[&] { return std::int64_t {AppendStreakStrategy(db, ThreeUp("New"))}; },
+                [&] { return ListStreakStrategies(db); },
+                [&](std::int64_t r) {
+                    const auto s = LoadStreakStrategy(db, r);
+                    return s ? s->Name : "-";
+                },
+                [&](std::int64_t r) { return UpdateStreakStrategy(db, ThreeUp("Re", r)); },
+                [&](std::int64_t r) { return DeleteStreakStrategy(db, r); }},
+            {[&] {
+                 return std::int64_t {AppendVariableStrategy(db, VariableStrategy {.Name = "New"})};
+             },
+                [&] { return ListVariableStrategies(db); },
+                [&](std::int64_t r) {
+                    const auto s = LoadVariableStrategy(db, r);
+                    return s ? s->Name : "-";
+                },
+                [&](std::int64_t r) {
+                    return UpdateVariableStrategy(db, VariableStrategy {.RefNo = r, .Name = "Re"});
+                },
+                [&](std::int64_t r) { return DeleteVariableStrategy(db, r); }}};
+    for (const Kind& kind : kinds) {
+        const std::int64_t added = kind.append();
+        EXPECT_EQ(added, old + 1);
+        const auto entries = kind.list();
+        ASSERT_EQ(entries.size(), 3u);
+        EXPECT_EQ(std::tuple(entries[1].RefNo, entries[2].RefNo), std::tuple(old, added));
+        EXPECT_TRUE(kind.rename(added));
+        EXPECT_EQ(kind.name(added) + kind.name(old), "ReOld");
+        EXPECT_TRUE(kind.remove(added));
+        EXPECT_EQ(kind.name(added) + kind.name(old), "-Old");
+    }
+    ASSERT_TRUE(LoadPlayingStrategy(db, old, gs));
+    EXPECT_EQ(gs.PlayingStrategyRefNo, old);
 }
 
 // Ref_No 1 is protected whatever its name.

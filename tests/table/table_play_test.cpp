@@ -1,6 +1,8 @@
 #include "table_fixture.h"
 
+#include "engine/round.h"
 #include "engine/settlement.h"
+#include "shell/scripted_messages.h"
 #include "table/frm_advanced_stats.h"
 
 #include <QProgressBar>
@@ -116,6 +118,7 @@ private slots:
         });
         QTRY_COMPARE(t.window->RoundsPlayed(), 2LL);
         QVERIFY(!t.Timer()->isActive() && sessions->isEnabled() && deal->isEnabled());
+        QCOMPARE(deal->text(), QString("Deal")); // idle again
     }
 
     void closingDuringAPauseLetsTheRoundEndAndQuitsOnce() {
@@ -245,13 +248,52 @@ private slots:
         a.Expect({"lblTotalHandsWon=1", "lblSplitHandsWon=0"});
     }
 
+    // By its button, by its frame, or by Enter with another button focused.
+    void returnToGameGivesTheTableBack_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"button", "frame", "Enter"})
+            QTest::newRow(how) << QString(how);
+    }
     void returnToGameGivesTheTableBack() {
+        QFETCH(QString, how);
         Advanced a;
+        a.gs.StreakStopCounts[kWinning][3] = 1;
         a.stats.show();
-        a.stats.findChild<QPushButton*>("cmdReturnToGame")->click();
+        if (how == "button")
+            a.stats.findChild<QPushButton*>("cmdReturnToGame")->click();
+        else if (how == "frame")
+            QVERIFY(a.stats.close());
+        else
+            QTest::keyClick(a.stats.findChild<QPushButton*>("cmdResetStatistics"), Qt::Key_Return);
         QVERIFY(a.stats.isHidden());
         QCOMPARE(
             a.nav.calls, QStringList({"SetTableEnabled 1", "FocusTableDeal", "StopTableTimer"}));
+        QCOMPARE(a.gs.StreakStopCounts[kWinning][3], 1);
+    }
+
+    // Money past what the bankroll can hold stops play as a finished run does, and says why.
+    void overflowStopsPlayAndSaysWhy() {
+        Table t;
+        ScriptedMessages messages;
+        int rounds = 0;
+        t.window->SetRoundPlayer([&](GameState& gs, TableObserver& table) {
+            const int hands = PlayRound(gs, table);
+            if (++rounds == 3)
+                throw CurrencyOverflow("The bankroll has grown past 922,337,203,685,477.");
+            return hands;
+        });
+        t.Find<QSlider>("sldPlaySpeed")->setValue(10);
+        t.Find<QPushButton>("cmdDeal")->click();
+        QVERIFY(RunUntil([&] { return !messages.shown.empty(); }, 5000));
+        QCOMPARE(
+            messages.Texts(), QStringList {"The bankroll has grown past 922,337,203,685,477."});
+        QVERIFY(messages.shown[0].icon == MsgIcon::Information && rounds == 3);
+        QVERIFY(!t.Timer()->isActive() && !t.window->RoundInProgress());
+        auto* deal = t.Find<QPushButton>("cmdDeal");
+        QVERIFY(t.Find<QWidget>("cmdReset")->isEnabled() && deal->text() == "Deal");
+        t.window->cmdDeal_Click(); // play goes on
+        t.window->Timer1_Timer();
+        QCOMPARE(t.window->RoundsPlayed(), 3LL);
     }
 };
 

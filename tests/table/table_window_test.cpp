@@ -57,6 +57,25 @@ private slots:
         }
     }
 
+    // A disabled table greys its captions, the slider's muted note with them, but not its cards.
+    void disabledTableGreysItsCaptionsNotItsCards() {
+        Table t;
+        t.window->show();
+        t.PlayRound({10, 7, 1, 9});
+        QVERIFY(t.Find("lblFineAdjust"));
+        const auto look = [&] { // the card's picture and the darkest grey of the note
+            const QImage note = t.Find("lblFineAdjust")->grab().toImage();
+            int darkest = 255;
+            for (int i = 0; i < note.width() * note.height(); ++i)
+                darkest = std::min(darkest, qGray(note.pixel(i % note.width(), i / note.width())));
+            return std::pair {t.Find("imgPlayer_1")->grab().toImage(), darkest};
+        };
+        const auto enabled = look();
+        t.window->setEnabled(false);
+        const auto disabled = look();
+        QVERIFY(disabled.first == enabled.first && disabled.second > enabled.second + 32);
+    }
+
     void speedAndHandsSliders() {
         Table t;
         QList<int> intervals;

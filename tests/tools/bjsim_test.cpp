@@ -1,14 +1,18 @@
 #include "../store/store_test_support.h"
 #include "store/betting_strategies.h"
+#include "tools/bjsim/progress_bar.h"
+#include "tools/bjsim/safe_text.h"
 #include "tools/bjsim/sim_report.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <tuple>
 
 namespace bj::sim {
@@ -30,10 +34,11 @@ double Field(const std::string& json, const std::string& key) {
 // The store tests' fixture: a fresh folder, and `path` the database in it.
 class Bjsim : public test::StoreTest {
 protected:
-    // Exit status, standard output and standard error. The arguments are plain words.
+    // Exit status, standard output and standard error of a run in `folder`. The arguments are
+    // plain words.
     std::tuple<int, std::string, std::string> Program(
         const std::string& program, const std::vector<std::string>& args) {
-        std::string command = program + " >" + folder + "/out 2>" + folder + "/err";
+        std::string command = "cd " + folder + " && " + program + " >out 2>err";
         for (const std::string& arg : args)
             command += " " + arg;
         const int status = std::system(command.c_str());
@@ -60,15 +65,22 @@ TEST_F(Bjsim, CsvOfAFixedSeedRunIsPinned) {
     EXPECT_TRUE(Has(err, "Hands played:      54")) << err;
 }
 
+// Long enough for a progress bar, which a pipe must not get.
 TEST_F(Bjsim, JsonSummaryAddsUpAndWithoutStopRulesEverySessionPlaysThrough) {
     const auto [status, json, err]
-        = Run({"--sessions", "4", "--hands", "250", "--seed=18446744073709551615", "--json"});
+        = Run({"--sessions", "4", "--hands", "250000", "--seed=18446744073709551615", "--json"});
     ASSERT_EQ(status, 0) << err;
-    EXPECT_EQ(Field(json, "hands"), 1000);
-    EXPECT_EQ(Field(json, "won") + Field(json, "lost") + Field(json, "tied"), 1000);
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(Field(json, "hands"), 1e6);
+    EXPECT_EQ(Field(json, "won") + Field(json, "lost") + Field(json, "tied"), 1e6);
     EXPECT_EQ(Field(json, "bankroll_start"), 10000);
-    EXPECT_NEAR(Field(json, "return_per_hand") * 1000, Field(json, "bankroll_end") - 10000, 0.01);
+    EXPECT_NEAR(Field(json, "return_per_hand") * 1e6, Field(json, "bankroll_end") - 10000, 0.5);
     EXPECT_GT(Field(json, "return_stderr"), 0);
+    const double wagered = Field(json, "amount_wagered");
+    EXPECT_GE(wagered, 5 * 1e6) << "the smallest streak bet is 5";
+    EXPECT_NEAR(Field(json, "return_per_wagered") * wagered, Field(json, "bankroll_end") - 10000,
+        wagered * 1e-6); // six decimals
+    EXPECT_GT(Field(json, "insurance_wagered"), 0) << "the default strategy insures odd rows";
     for (const char* key : {"blackjacks", "seconds", "hands_per_second"})
         EXPECT_GE(Field(json, key), 0) << key;
     EXPECT_TRUE(
@@ -77,15 +89,31 @@ TEST_F(Bjsim, JsonSummaryAddsUpAndWithoutStopRulesEverySessionPlaysThrough) {
     EXPECT_FALSE(Has(json, "\"end\": \"win\"") || Has(json, "\"end\": \"loss\""));
 }
 
-TEST_F(Bjsim, UsesTheChosenStrategiesAndDecks) {
+// The name tries to clear the screen and forge a summary line.
+TEST_F(Bjsim, UsesTheChosenStrategiesAndDecksAndShowsTheirNamesAsInertText) {
     {
         StrategyDb store = StrategyDb::Open(path);
-        AppendStreakStrategy(store, StreakStrategy {2, "Flat \"25\"", 6, 1, 1, {25}, {25}});
+        AppendStreakStrategy(
+            store, StreakStrategy {2, "Flat \"25\"\x1b[2J\nDecks:   9\xff", 6, 1, 1, {25}, {25}});
         AppendVariableStrategy(store, VariableStrategy {.Name = "Var", .InitialBet = 10});
+        AppendStreakStrategy(store, StreakStrategy {3, "Rising", 1, 1, 1, {-5}, {-5}});
     }
     const auto [status, streak, err] = Run({"--streak", "2", "--hands", "10", "--json"});
-    EXPECT_TRUE(Has(streak, "\"betting_strategy\": \"Flat \\\"25\\\"\"")) << streak << err;
+    EXPECT_TRUE(
+        Has(streak, "\"betting_strategy\": \"Flat \\\"25\\\"\\u001b[2J\\u000aDecks:   9\uFFFD\""))
+        << streak << err;
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(std::get<2>(Run({"--streak", "3", "--hands", "10"})),
+        "bjsim: corrected for this run, the file is unchanged: the streak betting strategy "
+        "\"Rising\": winning bet 1 was -5 and is now 1; losing bet 1 was -5 and is now 1\n");
     EXPECT_EQ(Field(streak, "decks"), 6);
+    const auto table = std::get<1>(Run({"--streak", "2", "--hands", "10"}));
+    const auto csvSummary = std::get<2>(Run({"--streak", "2", "--hands", "10", "--csv"}));
+    for (const std::string& shown : {table, csvSummary}) {
+        EXPECT_TRUE(Has(shown, "Betting strategy:  Flat \"25\"\\x1b[2J\\nDecks:   9\\xff\n"))
+            << shown;
+        EXPECT_FALSE(Has(shown, "\x1b"));
+    }
     const auto variable
         = std::get<1>(Run({"--variable=2", "--decks", "2", "--hands", "10", "--json"}));
     EXPECT_TRUE(Has(variable, "\"betting_strategy\": \"Var\""));
@@ -102,9 +130,32 @@ TEST_F(Bjsim, DefaultsPlayAThousandHandsWithTheDatabaseBesideTheProgram) {
     EXPECT_EQ(out.rfind("Session  Max. Winning Amt", 0), 0u) << out;
     for (const char* line : {"Playing strategy:  Default\n", "Betting strategy:  Default\n",
              "Decks:             1\n", "Sessions:          1\n", "Hands played:      1000 ",
-             "Return per hand:", "hands per second"})
+             "Return per hand:", "Amount wagered:", "Return / wagered:", "hands per second"})
         EXPECT_TRUE(Has(out, line)) << line;
     EXPECT_TRUE(fs::exists(path)) << "no database beside the program";
+}
+
+// A program folder it may not write and that holds no database, as /usr/bin: the database goes
+// to the data folder the desktop program uses. Permission bits do not bind root, so root runs
+// the program as nobody.
+TEST_F(Bjsim, WithoutTheRightToItsFolderTheDefaultDatabaseGoesToTheDataFolder) {
+    using fs::perms;
+    const std::string bin = folder + "/bin", data = folder + "/data";
+    fs::create_directories(bin);
+    fs::copy_file(BJSIM_PATH, bin + "/bjsim");
+    fs::create_directories(data);
+    fs::permissions(data, perms::all);
+    fs::permissions(
+        bin, perms::all & ~(perms::owner_write | perms::group_write | perms::others_write));
+    fs::permissions(folder, perms::owner_all | perms::group_exec | perms::others_exec);
+    const std::string nobody
+        = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const auto [status, out, err]
+        = Program("XDG_DATA_HOME=" + data + " " + nobody + bin + "/bjsim", {"--hands", "10"});
+    fs::permissions(bin, perms::all);
+    EXPECT_EQ(status, 0) << err;
+    EXPECT_TRUE(fs::exists(data + "/Black Jack Strategy Tester/BlkJack.mdb"));
+    EXPECT_FALSE(fs::exists(bin + "/BlkJack.mdb"));
 }
 
 TEST_F(Bjsim, HelpDocumentsEveryOption) {
@@ -123,27 +174,65 @@ TEST_F(Bjsim, BadArgumentsGetAClearMessageAndCreateNothing) {
             {{"--sessions", "ten"}, "--sessions needs a whole number"},
             {{"--hands", "99999999999"}, "--hands must be between 0"},
             {{"--decks", "0"}, "--decks must be between 1 and 100"},
-            {{"--max-loss=-3"}, "--max-loss must be between"},
+            {{"--max-loss", "-3"}, "--max-loss must be between"},
             {{"--max-loss", "inf"}, "--max-loss needs an amount"},
+            {{"--max-win", "0.001"}, "--max-win must be in whole cents, not 0.001"},
             {{"--streak", "1", "--variable", "1"}, "either --streak or --variable"},
-            {{"--csv", "--json"}, "either --csv or --json"}};
+            {{"--csv", "--json"}, "either --csv or --json"},
+            {{"--hands", "--json"}, "--hands needs a value, not the option '--json'"},
+            {{"--seed", "-h"}, "--seed needs a value, not the option '-h'"},
+            {{"--db", "other"}, "--db is given more than once"},
+            {{"--csv", "--csv"}, "--csv is given more than once"},
+            {{"--hands=5", "--hands", "5"}, "--hands is given more than once"}};
     for (const auto& [args, message] : cases) {
         const auto [status, out, err] = Run(args);
         EXPECT_EQ(status, 2) << message;
         EXPECT_TRUE(Has(err, message)) << err;
         EXPECT_EQ(out, "");
     }
-    EXPECT_FALSE(fs::exists(path));
+    const auto [status, out, err] = Program(BJSIM_PATH, {"--db", "--json"});
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(Has(err, "--db needs a value, not the option '--json'")) << err;
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_TRUE(entry.path().filename() == "out" || entry.path().filename() == "err")
+            << entry.path();
 }
 
+// And writes nothing but its message: no header before the strategies are known good.
 TEST_F(Bjsim, AMissingStrategyOrABadFileEndsWithStatusOne) {
-    const auto [missing, out, why] = Run({"--playing", "9"});
-    EXPECT_EQ(missing, 1);
-    EXPECT_TRUE(Has(why, "no playing strategy with Ref_No 9")) << why;
+    for (const char* format : {"--hands=1", "--csv", "--json"}) {
+        const auto [missing, out, why] = Run({"--playing", "9", format});
+        EXPECT_EQ(missing, 1);
+        EXPECT_EQ(why, "bjsim: there is no playing strategy with Ref_No 9 in \"" + path + "\"\n");
+        EXPECT_EQ(out, "") << format;
+    }
     std::ofstream(path, std::ios::trunc) << "Standard Jet DB, honestly";
     const auto [foreign, none, err] = Run({});
     EXPECT_EQ(foreign, 1);
     EXPECT_TRUE(Has(err, "not a strategy database") && Has(err, path)) << err;
+    EXPECT_EQ(none, "");
+}
+
+// Bets of 1e9 without stop levels: no session may stop on a loss level nobody gave, and once
+// the money passes what can be counted the run stops with its message, keeping its rows.
+TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
+    {
+        StrategyDb store = StrategyDb::Open(path);
+        AppendVariableStrategy(store,
+            VariableStrategy {.Name = "Huge",
+                .InitialBet = 1e9,
+                .MaximumBet = 1e9,
+                .MinimumBet = 1e9,
+                .WinBet = 1e9,
+                .LoseBet = 1e9});
+    }
+    const auto [status, out, err]
+        = Run({"--variable", "2", "--hands", "420000", "--sessions", "3", "--seed", "1", "--csv"});
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.rfind("bjsim: The bankroll has grown past 922,337,203,685,477.58", 0), 0u) << err;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 3) << out; // the header and two rows
+    EXPECT_EQ(std::count(out.begin(), out.end(), ','), 3 * 8);
+    EXPECT_TRUE(Has(out, "\n1,") && Has(out, "\n2,") && !Has(out, "loss")) << out;
 }
 
 TEST(BjsimMoney, TwoDecimalsHalvesToEvenGroupedOnRequest) {
@@ -154,6 +243,79 @@ TEST(BjsimMoney, TwoDecimalsHalvesToEvenGroupedOnRequest) {
         EXPECT_EQ(MoneyText(Currency::FromUnits(units), false), plain);
         EXPECT_EQ(MoneyText(Currency::FromUnits(units), true), grouped);
     }
+}
+
+// Names as typed in the file, and as the table, CSV and JSON show them.
+TEST(BjsimNames, ControlCharactersAndBadBytesAreEscapedAndCsvIsQuoted) {
+    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
+        {"Plain ñ €😀", "Plain ñ €😀", "Plain ñ €😀", "\"Plain ñ €😀\""},
+        {"a\nb\tc\rd", "a\\nb\\tc\\rd", "a\\nb\\tc\\rd", "\"a\\u000ab\\u0009c\\u000dd\""},
+        {"\x1b[2J\x7f", "\\x1b[2J\\x7f", "\\x1b[2J\\x7f", "\"\\u001b[2J\\u007f\""},
+        {"\xc2\x9b"
+         "1m",
+            "\\xc2\\x9b1m", "\\xc2\\x9b1m", "\"\\u009b1m\""}, // C1 CSI
+        {"a\\b \"q\"", "a\\\\b \"q\"", "\"a\\\\b \"\"q\"\"\"", "\"a\\\\b \\\"q\\\"\""},
+        {"a,b", "a,b", "\"a,b\"", "\"a,b\""},
+        // stray, overlong, surrogate
+        {"\xff\xc0\xaf\xed\xa0\x80", "\\xff\\xc0\\xaf\\xed\\xa0\\x80",
+            "\\xff\\xc0\\xaf\\xed\\xa0\\x80", "\"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\""},
+        // past U+10FFFF, cut short
+        {"\xf4\x90\x80\x80"
+         "x\xe2\x82",
+            "\\xf4\\x90\\x80\\x80x\\xe2\\x82", "\\xf4\\x90\\x80\\x80x\\xe2\\x82",
+            "\"\uFFFD\uFFFD\uFFFD\uFFFDx\uFFFD\uFFFD\""},
+    };
+    for (const auto& [name, shown, csv, json] : cases) {
+        EXPECT_EQ(TerminalText(name), shown);
+        EXPECT_EQ(CsvField(name), csv);
+        EXPECT_EQ(JsonString(name), json);
+    }
+}
+
+TEST(BjsimProgress, LineShowsShareHandsRateAndTimeLeftWithinTheWidth) {
+    const std::tuple<double, std::int64_t, double, int, std::string> cases[] = {
+        {0.5, 1000000, 2.0, 80,
+            "[#############--------------]  50%  1,000,000 hands  500,000 hands/s  0:02 left"},
+        {0.0, 0, 0.0, 80, "[" + std::string(40, '-') + "]   0%  0 hands  0 hands/s  --:-- left"},
+        {0.25, 123456789, 3600.0, 200,
+            "[##########" + std::string(30, '-')
+                + "]  25%  123,456,789 hands  34,294 hands/s  3:00:00 left"},
+        {1.7, 10, 1.0, 80, "[" + std::string(39, '#') + "] 100%  10 hands  10 hands/s  0:00 left"},
+        {0.5, 1000000, 2.0, 30, " 50%  1,000,000 hands  500,00"}, // too narrow for a bar
+    };
+    for (const auto& [fraction, hands, seconds, columns, line] : cases)
+        EXPECT_EQ(ProgressLine(fraction, hands, seconds, columns), line);
+}
+
+// Four sessions of 100 hands; a stopped session counts whole, a split past 100 no more.
+TEST(BjsimProgress, RedrawsInPlaceByTheClockAndErasesItself) {
+    double now = 100;
+    std::ostringstream out;
+    std::string drawn;
+    {
+        ProgressBar bar(out, {[&now] { return now; }, [] { return 80; }}, 4, 100);
+        const auto at = [&](double time, const RunProgress& progress) {
+            now = time;
+            bar.Update(progress);
+            return out.str();
+        };
+        EXPECT_EQ(at(100.1, {0, 50, 50}), "");
+        bar.Hide();
+        bar.Show();
+        EXPECT_EQ(out.str(), "");
+        const std::string line = "\r" + ProgressLine(0.375, 150, 0.2, 80) + "\x1b[K";
+        EXPECT_EQ(at(100.2, {1, 150, 50}), line);
+        EXPECT_EQ(at(100.3, {1, 190, 90}), line);
+        bar.Hide();
+        bar.Hide();
+        bar.Show();
+        bar.Show();
+        drawn = line + "\r\x1b[K" + line;
+        EXPECT_EQ(out.str(), drawn);
+        drawn += "\r" + ProgressLine(0.75, 340, 0.4, 80) + "\x1b[K";
+        EXPECT_EQ(at(100.4, {2, 340, 120}), drawn);
+    }
+    EXPECT_EQ(out.str(), drawn + "\r\x1b[K");
 }
 
 } // namespace

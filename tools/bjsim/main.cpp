@@ -1,10 +1,17 @@
+#include "store/database_location.h"
 #include "store/strategy_db.h"
+#include "tools/bjsim/progress_bar.h"
 #include "tools/bjsim/sim_options.h"
 #include "tools/bjsim/sim_report.h"
 #include "tools/bjsim/sim_run.h"
 
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -14,13 +21,39 @@ std::string ProgramFolder() {
     return ec ? std::string(".") : exe.parent_path().string();
 }
 
+double SteadySeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+int StandardErrorColumns() {
+    winsize size {};
+    return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+}
+
 int Run(const bj::sim::SimOptions& options) {
     using namespace bj::sim;
-    bj::StrategyDb db = bj::StrategyDb::Open(
-        options.DbPath.empty() ? bj::DefaultDatabasePath(ProgramFolder()) : options.DbPath);
+    bj::StrategyDb db = bj::StrategyDb::Open(options.DbPath.empty()
+            ? bj::ChooseDatabasePath(ProgramFolder(), bj::UserDataFolder(BJ_APP_TITLE))
+            : options.DbPath);
     const auto writer = MakeReportWriter(options.Format, std::cout, std::cerr);
-    const SimResult result
-        = RunSimulation(db, options, [&writer](const bj::SessionRow& row) { writer->Row(row); });
+    // Only a person watching a terminal wants the bar; a pipe or a file gets none.
+    std::optional<ProgressBar> bar;
+    if (isatty(STDERR_FILENO))
+        bar.emplace(std::cerr, ProgressBar::Terminal {SteadySeconds, StandardErrorColumns},
+            options.Sessions, options.HandsPerSession);
+    const bool rowsOnTerminal = isatty(STDOUT_FILENO);
+    const auto rowDone = [&](const bj::SessionRow& row) {
+        if (bar && rowsOnTerminal)
+            bar->Hide();
+        writer->Row(row);
+        if (bar && rowsOnTerminal)
+            bar->Show();
+    };
+    const auto progress = [&bar](const RunProgress& done) { bar->Update(done); };
+    const SimResult result = RunSimulation(
+        db, options, rowDone, bar ? std::function<void(const RunProgress&)>(progress) : nullptr);
+    bar.reset();
     writer->Finish(result);
     return 0;
 }

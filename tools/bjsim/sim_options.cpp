@@ -1,10 +1,12 @@
 #include "tools/bjsim/sim_options.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <map>
+#include <set>
 
 namespace bj::sim {
 namespace {
@@ -32,7 +34,11 @@ Currency ParseAmount(const std::string& option, const std::string& text) {
         throw UsageError(option + " needs an amount such as 250 or 99.50, not '" + text + "'");
     if (value < 0 || value > kMaxAmount)
         throw UsageError(option + " must be between 0 and 1000000000000, not " + text);
-    return Currency::FromDouble(std::nearbyint(value * 100) / 100);
+    if (const auto point = text.find('.');
+        point != std::string::npos && text.find_first_not_of('0', point + 3) != std::string::npos)
+        throw UsageError(option + " must be in whole cents, not " + text);
+    // Whole cents below 1e14 are exact in a double.
+    return Currency::FromUnits(std::llround(value * 100) * (Currency::kScale / 100));
 }
 
 using Setter = std::function<void(SimOptions&, const std::string& option, const std::string&)>;
@@ -85,12 +91,20 @@ void SetFormat(SimOptions& options, OutputFormat format, bool& chosen) {
     chosen = true;
 }
 
+// The word after an option is its value unless it looks like an option itself; "-3" is a
+// value, so that the range message names it. "--db=--json" gives such a value.
+bool IsOption(const std::string& word) {
+    return word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]))
+        && word[1] != '.';
+}
+
 } // namespace
 
 SimOptions ParseOptions(const std::vector<std::string>& args) {
     SimOptions options;
     bool formatChosen = false;
     bool streakGiven = false, variableGiven = false;
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> value;
@@ -102,6 +116,9 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
             options.Help = true;
             continue;
         }
+        const bool known = name == "--csv" || name == "--json" || ValueOptions().contains(name);
+        if (known && !given.insert(name).second)
+            throw UsageError(name + " is given more than once");
         if (name == "--csv" || name == "--json") {
             if (value)
                 throw UsageError(name + " takes no value");
@@ -116,6 +133,8 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
         if (!value) {
             if (i + 1 >= args.size())
                 throw UsageError(name + " needs a value");
+            if (IsOption(args[i + 1]))
+                throw UsageError(name + " needs a value, not the option '" + args[i + 1] + "'");
             value = args[++i];
         }
         found->second(options, name, *value);
@@ -136,7 +155,11 @@ Plays blackjack sessions at full speed with stored strategies and prints one row
 session and a summary. The bankroll starts at 10000.00 and carries from session to session.
 
   --db FILE           strategy database; created with the default strategies when missing
-                      (default: BlkJack.mdb in the folder of this program)
+                      (default: BlkJack.mdb in the folder of this program if that folder
+                      holds one or is writable and not an installed copy, otherwise in the
+                      data folder shared with the desktop program:
+                      $XDG_DATA_HOME/Black Jack Strategy Tester,
+                      by default ~/.local/share/Black Jack Strategy Tester)
   --playing REF       Ref_No of the playing strategy (default 1)
   --streak REF        Ref_No of a streak betting strategy (default: streak strategy 1)
   --variable REF      Ref_No of a variable betting strategy instead
@@ -165,6 +188,10 @@ hand (net won / hands) with its standard error, elapsed seconds and hands per se
 The error is measured from the result of each round (a round with split hands counts
 once, as its hands are not independent): sqrt(rounds) x standard deviation per round
 / hands.
+
+While it plays, a progress bar with hands per second and the time left is shown on standard
+error when that is a terminal. Strategy names are shown with control characters escaped.
+Every option is given at most once; a value that begins with '-' follows '=' (--db=-file).
 
 Exit status: 0 done, 1 the database or a strategy could not be used, 2 bad arguments.
 )";

@@ -13,7 +13,7 @@ namespace bj::sim {
 enum class OutputFormat { Table, Csv, Json };
 
 struct SimOptions {
-    std::string DbPath; // empty: the program folder's database
+    std::string DbPath; // empty: the database the desktop program would use
     std::int32_t PlayingRef = 1;
     bool Variable = false; // betting kind; BettingRef names a streak strategy otherwise
     std::int32_t BettingRef = 1;

@@ -1,5 +1,7 @@
 #include "tools/bjsim/sim_report.h"
 
+#include "tools/bjsim/safe_text.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,23 +17,6 @@ std::string Fixed(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, std::isfinite(value) ? value : 0.0);
     return text;
-}
-
-std::string JsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (const unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            quoted += escaped;
-        } else {
-            quoted += static_cast<char>(c);
-        }
-    }
-    return quoted + "\"";
 }
 
 std::string Cell(const std::string& text, std::size_t width) {
@@ -79,8 +64,8 @@ namespace {
 constexpr std::size_t kWidths[] = {7, 16, 15, 12, 12, 13, 13, 14, 14};
 
 void PrintSummary(std::ostream& out, const SimResult& result) {
-    out << "Playing strategy:  " << result.PlayingName << '\n'
-        << "Betting strategy:  " << result.BettingName << '\n'
+    out << "Playing strategy:  " << TerminalText(result.PlayingName) << '\n'
+        << "Betting strategy:  " << TerminalText(result.BettingName) << '\n'
         << "Decks:             " << result.Decks << '\n'
         << "Seed:              " << (result.Seed ? std::to_string(*result.Seed) : "clock") << '\n'
         << "Sessions:          " << result.Sessions << '\n'
@@ -92,6 +77,9 @@ void PrintSummary(std::ostream& out, const SimResult& result) {
         << MoneyText(result.EndBank, true) << '\n'
         << "Return per hand:   " << Fixed(result.ReturnPerHand, 4) << " +/- "
         << Fixed(result.ReturnStdErr, 4) << '\n'
+        << "Amount wagered:    " << MoneyText(result.AmountWagered, true) << " (insurance "
+        << MoneyText(result.InsuranceWagered, true) << ")\n"
+        << "Return / wagered:  " << Fixed(result.ReturnPerWagered, 6) << '\n'
         << "Time:              " << Fixed(result.Seconds, 3) << " s, "
         << Fixed(result.HandsPerSecond, 0) << " hands per second\n";
 }
@@ -99,12 +87,15 @@ void PrintSummary(std::ostream& out, const SimResult& result) {
 class TableWriter : public ReportWriter {
 public:
     explicit TableWriter(std::ostream& out)
-        : out_(out) {
+        : out_(out) { }
+
+protected:
+    void WriteHeader() override {
         for (std::size_t c = 0; c < std::size(kColumns); ++c)
             out_ << (c ? "  " : "") << Cell(kColumns[c], kWidths[c]);
         out_ << '\n';
     }
-    void Row(const SessionRow& row) override {
+    void WriteRow(const SessionRow& row) override {
         const std::string cells[] = {std::to_string(row.Session), MoneyText(row.MaxWinning, true),
             MoneyText(row.MaxLosing, true), std::to_string(row.Hands), row.Time,
             MoneyText(row.EndBank, true), MoneyText(row.WonLost, true),
@@ -113,7 +104,7 @@ public:
             out_ << (c ? "  " : "") << Cell(cells[c], kWidths[c]);
         out_ << '\n';
     }
-    void Finish(const SimResult& result) override {
+    void WriteSummary(const SimResult& result) override {
         out_ << '\n';
         PrintSummary(out_, result);
     }
@@ -126,18 +117,21 @@ class CsvWriter : public ReportWriter {
 public:
     CsvWriter(std::ostream& out, std::ostream& err)
         : out_(out)
-        , err_(err) {
+        , err_(err) { }
+
+protected:
+    void WriteHeader() override {
         for (std::size_t c = 0; c < std::size(kColumns); ++c)
-            out_ << (c ? "," : "") << kColumns[c];
+            out_ << (c ? "," : "") << CsvField(kColumns[c]);
         out_ << '\n';
     }
-    void Row(const SessionRow& row) override {
+    void WriteRow(const SessionRow& row) override {
         out_ << row.Session << ',' << MoneyText(row.MaxWinning, false) << ','
-             << MoneyText(row.MaxLosing, false) << ',' << row.Hands << ',' << row.Time << ','
-             << MoneyText(row.EndBank, false) << ',' << MoneyText(row.WonLost, false) << ','
-             << MoneyText(row.RunningTotal, false) << ',' << EndText(row.End) << '\n';
+             << MoneyText(row.MaxLosing, false) << ',' << row.Hands << ',' << CsvField(row.Time)
+             << ',' << MoneyText(row.EndBank, false) << ',' << MoneyText(row.WonLost, false) << ','
+             << MoneyText(row.RunningTotal, false) << ',' << CsvField(EndText(row.End)) << '\n';
     }
-    void Finish(const SimResult& result) override { PrintSummary(err_, result); }
+    void WriteSummary(const SimResult& result) override { PrintSummary(err_, result); }
 
 private:
     std::ostream& out_;
@@ -148,10 +142,11 @@ private:
 class JsonWriter : public ReportWriter {
 public:
     explicit JsonWriter(std::ostream& out)
-        : out_(out) {
-        out_ << "{\n  \"sessions\": [";
-    }
-    void Row(const SessionRow& row) override {
+        : out_(out) { }
+
+protected:
+    void WriteHeader() override { out_ << "{\n  \"sessions\": ["; }
+    void WriteRow(const SessionRow& row) override {
         out_ << (rows_++ ? ",\n    " : "\n    ") << "{\"session\": " << row.Session
              << ", \"max_winning\": " << MoneyText(row.MaxWinning, false)
              << ", \"max_losing\": " << MoneyText(row.MaxLosing, false)
@@ -161,7 +156,7 @@ public:
              << ", \"running_total\": " << MoneyText(row.RunningTotal, false)
              << ", \"end\": " << JsonString(EndText(row.End)) << "}";
     }
-    void Finish(const SimResult& r) override {
+    void WriteSummary(const SimResult& r) override {
         out_ << (rows_ ? "\n  ],\n" : "],\n")
              << "  \"playing_strategy\": " << JsonString(r.PlayingName) << ",\n"
              << "  \"betting_strategy\": " << JsonString(r.BettingName) << ",\n"
@@ -177,6 +172,9 @@ public:
              << "  \"bankroll_end\": " << MoneyText(r.EndBank, false) << ",\n"
              << "  \"return_per_hand\": " << Fixed(r.ReturnPerHand, 6) << ",\n"
              << "  \"return_stderr\": " << Fixed(r.ReturnStdErr, 6) << ",\n"
+             << "  \"amount_wagered\": " << MoneyText(r.AmountWagered, false) << ",\n"
+             << "  \"insurance_wagered\": " << MoneyText(r.InsuranceWagered, false) << ",\n"
+             << "  \"return_per_wagered\": " << Fixed(r.ReturnPerWagered, 6) << ",\n"
              << "  \"seconds\": " << Fixed(r.Seconds, 6) << ",\n"
              << "  \"hands_per_second\": " << Fixed(r.HandsPerSecond, 1) << "\n"
              << "}\n";

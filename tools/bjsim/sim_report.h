@@ -15,12 +15,32 @@ std::string MoneyText(Currency amount, bool grouped);
 const char* EndText(SessionEnd end);
 
 // Writes each row as its session ends, so a long run needs no memory for its rows, then the
-// summary.
+// summary. The header comes with the first of them: a run that fails before (a bad file or
+// strategy) writes nothing.
 class ReportWriter {
 public:
     virtual ~ReportWriter() = default;
-    virtual void Row(const SessionRow& row) = 0;
-    virtual void Finish(const SimResult& result) = 0;
+    void Row(const SessionRow& row) {
+        Start();
+        WriteRow(row);
+    }
+    void Finish(const SimResult& result) {
+        Start();
+        WriteSummary(result);
+    }
+
+protected:
+    virtual void WriteHeader() = 0;
+    virtual void WriteRow(const SessionRow& row) = 0;
+    virtual void WriteSummary(const SimResult& result) = 0;
+
+private:
+    void Start() {
+        if (!started_)
+            WriteHeader();
+        started_ = true;
+    }
+    bool started_ = false;
 };
 
 // Table and JSON go to `out`; CSV puts its rows on `out` and the summary on `err`.

@@ -2,11 +2,14 @@
 
 #include "engine/shoe.h"
 #include "store/betting_strategies.h"
+#include "store/loaded_values.h"
 #include "store/playing_strategies.h"
 #include "tools/bjsim/round_results.h"
+#include "tools/bjsim/safe_text.h"
 
 #include <chrono>
 #include <cmath>
+#include <iostream>
 
 namespace bj::sim {
 namespace {
@@ -16,15 +19,26 @@ std::string Describe(const char* kind, std::int32_t refNo, const StrategyDb& db)
         + db.Path() + "\"";
 }
 
+void NoteCorrections(std::string& notice, const char* kind, const std::string& name,
+    const std::vector<std::string>& corrections) {
+    if (!corrections.empty())
+        notice += std::string(notice.empty() ? "" : "; ") + "the " + kind + " \""
+            + TerminalText(name) + "\": " + CorrectionsText(corrections, "; ");
+}
+
 // Puts the chosen strategies in force; returns the betting strategy's name.
 std::string LoadStrategies(StrategyDb& db, const SimOptions& options, GameState& gs) {
-    if (!LoadPlayingStrategy(db, options.PlayingRef, gs))
+    const auto playing = LoadPlayingStrategy(db, options.PlayingRef, gs);
+    if (!playing)
         throw MissingStrategy(Describe("playing strategy", options.PlayingRef, db));
+    std::string notice;
+    NoteCorrections(notice, "playing strategy", playing->Name, playing->Corrections);
     std::string name;
     if (options.Variable) {
         const auto variable = LoadVariableStrategy(db, options.BettingRef);
         if (!variable)
             throw MissingStrategy(Describe("variable betting strategy", options.BettingRef, db));
+        NoteCorrections(notice, "variable betting strategy", variable->Name, variable->Corrections);
         ApplyVariableStrategy(*variable, gs);
         gs.BettingType = kVariableBetting;
         name = variable->Name;
@@ -32,12 +46,16 @@ std::string LoadStrategies(StrategyDb& db, const SimOptions& options, GameState&
         const auto streak = LoadStreakStrategy(db, options.BettingRef);
         if (!streak)
             throw MissingStrategy(Describe("streak betting strategy", options.BettingRef, db));
+        NoteCorrections(notice, "streak betting strategy", streak->Name, streak->Corrections);
         ApplyStreakStrategy(*streak, gs);
         gs.BettingType = kStreakBetting;
         name = streak->Name;
     }
     if (options.Decks)
         gs.DecksInShoe = *options.Decks;
+    // The run goes on with the corrected values; the file keeps its own.
+    if (!notice.empty())
+        std::cerr << "bjsim: corrected for this run, the file is unchanged: " << notice << '\n';
     return name;
 }
 
@@ -54,7 +72,8 @@ MultiSessionInputs Inputs(const SimOptions& options) {
 } // namespace
 
 SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
-    const std::function<void(const SessionRow&)>& rowDone) {
+    const std::function<void(const SessionRow&)>& rowDone,
+    const std::function<void(const RunProgress&)>& progress) {
     GameState gs;
     ResetStatistics(gs);
     SimResult result;
@@ -69,12 +88,18 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
 
     RoundResults rounds(gs);
     MultiSessionHooks hooks;
-    hooks.Cancelled = [&rounds] {
+    std::int64_t sessionsDone = 0, handsDone = 0;
+    std::uint32_t calls = 0;
+    hooks.Cancelled = [&] {
         rounds.Observe();
+        if (progress && ++calls % kProgressRounds == 0)
+            progress({sessionsDone, handsDone + gs.SessionHandsPlayed, gs.SessionHandsPlayed});
         return false;
     };
     hooks.RowDone = [&](const SessionRow& row) {
         rounds.SessionDone();
+        ++sessionsDone;
+        handsDone += row.Hands;
         if (rowDone)
             rowDone(row);
     };
@@ -93,6 +118,11 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     result.Blackjacks = gs.BlackjacksWon;
     result.StartBank = summary.StartBank;
     result.EndBank = summary.EndBank;
+    result.AmountWagered = gs.AmountWagered;
+    result.InsuranceWagered = gs.InsuranceWagered;
+    if (gs.AmountWagered > Currency {})
+        result.ReturnPerWagered
+            = (summary.EndBank - summary.StartBank).ToDouble() / gs.AmountWagered.ToDouble();
     if (result.Hands > 0) {
         const double hands = static_cast<double>(result.Hands);
         result.ReturnPerHand = (summary.EndBank - summary.StartBank).ToDouble() / hands;

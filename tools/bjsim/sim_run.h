@@ -25,14 +25,28 @@ struct SimResult {
     std::int64_t Sessions = 0;
     std::int64_t Hands = 0, Rounds = 0, Won = 0, Lost = 0, Tied = 0, Blackjacks = 0;
     Currency StartBank, EndBank;
+    Currency AmountWagered, InsuranceWagered;
     double ReturnPerHand = 0;
+    double ReturnPerWagered = 0; // per unit of main bets; insurance stakes are counted apart
     double ReturnStdErr = 0;
     double Seconds = 0;
     double HandsPerSecond = 0;
 };
 
-// Plays the run; `rowDone` receives each session's row as it ends.
+// How far a run has come.
+struct RunProgress {
+    std::int64_t SessionsDone = 0;
+    std::int64_t Hands = 0; // in all sessions, the current one included
+    std::int64_t SessionHands = 0; // in the current session
+};
+
+// Rounds between two calls of the progress callback, so the run does not slow down.
+inline constexpr std::uint32_t kProgressRounds = 1024;
+
+// Plays the run; `rowDone` receives each session's row as it ends, `progress` (optional) is
+// called every kProgressRounds rounds.
 SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
-    const std::function<void(const SessionRow&)>& rowDone);
+    const std::function<void(const SessionRow&)>& rowDone,
+    const std::function<void(const RunProgress&)>& progress = {});
 
 } // namespace bj::sim

@@ -1,0 +1,41 @@
+#include "store/loaded_values.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace bj {
+namespace {
+
+std::string Shown(double value, const Limits& limits) {
+    const double index = value - limits.Low;
+    if (limits.Whole && index >= 0 && index < static_cast<double>(limits.Names.size()))
+        return std::string(limits.Names[static_cast<std::size_t>(index)]);
+    return ShortestText(value);
+}
+
+} // namespace
+
+double CheckedRow::Number(int column, const Limits& limits, const std::string& what) {
+    const std::optional<double> stored = row_.NumberIfAny(column);
+    double value = stored.value_or(0.0);
+    if (limits.Whole)
+        value = std::nearbyint(value);
+    value = std::clamp(value, limits.Low, limits.High);
+    const bool quietNull = row_.IsNull(column) && value == 0.0;
+    if (stored ? value != *stored : !quietNull)
+        Note(what + " was " + row_.Shown(column) + " and is now " + Shown(value, limits));
+    return value;
+}
+
+std::string CorrectionsText(
+    const std::vector<std::string>& corrections, std::string_view separator, std::size_t shown) {
+    std::string text;
+    for (std::size_t i = 0; i < std::min(shown, corrections.size()); ++i)
+        text += (i ? std::string(separator) : std::string()) + corrections[i];
+    if (corrections.size() > shown)
+        text += std::string(separator) + "and " + std::to_string(corrections.size() - shown)
+            + " more";
+    return text;
+}
+
+} // namespace bj

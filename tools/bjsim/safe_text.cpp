@@ -1,0 +1,126 @@
+#include "tools/bjsim/safe_text.h"
+
+#include <cstdio>
+
+namespace bj::sim {
+namespace {
+
+// The lead bytes of well-formed UTF-8 and the range of the byte after each.
+struct Lead {
+    std::size_t Length;
+    unsigned char Low, High;
+};
+
+Lead LeadOf(unsigned char b) {
+    if (b < 0x80)
+        return {1, 0, 0};
+    if (b >= 0xC2 && b <= 0xDF)
+        return {2, 0x80, 0xBF};
+    if (b == 0xE0)
+        return {3, 0xA0, 0xBF}; // no overlong forms
+    if (b == 0xED)
+        return {3, 0x80, 0x9F}; // no surrogates
+    if (b >= 0xE1 && b <= 0xEF)
+        return {3, 0x80, 0xBF};
+    if (b == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (b >= 0xF1 && b <= 0xF3)
+        return {4, 0x80, 0xBF};
+    if (b == 0xF4)
+        return {4, 0x80, 0x8F}; // nothing past U+10FFFF
+    return {0, 0, 0};
+}
+
+// Length of the well-formed UTF-8 sequence at `at`, 0 when none starts there.
+std::size_t SequenceLength(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const Lead lead = LeadOf(byte(at));
+    if (lead.Length <= 1)
+        return lead.Length;
+    if (at + lead.Length > text.size() || byte(at + 1) < lead.Low || byte(at + 1) > lead.High)
+        return 0;
+    for (std::size_t i = 2; i < lead.Length; ++i)
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF)
+            return 0;
+    return lead.Length;
+}
+
+// C0, DEL and C1 (U+0080..U+009F, lead byte C2).
+bool IsControl(std::string_view sequence) {
+    const auto lead = static_cast<unsigned char>(sequence[0]);
+    return lead < 0x20 || lead == 0x7F
+        || (lead == 0xC2 && static_cast<unsigned char>(sequence[1]) < 0xA0);
+}
+
+std::string Hex(const char* format, unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// The code point of a control sequence (one or two bytes).
+unsigned ControlCodePoint(std::string_view sequence) {
+    return sequence.size() == 1 ? static_cast<unsigned char>(sequence[0])
+                                : static_cast<unsigned char>(sequence[1]);
+}
+
+std::string CEscape(std::string_view bytes) {
+    if (bytes == "\n")
+        return "\\n";
+    if (bytes == "\r")
+        return "\\r";
+    if (bytes == "\t")
+        return "\\t";
+    std::string escaped;
+    for (const unsigned char c : bytes)
+        escaped += Hex("\\x%02x", c);
+    return escaped;
+}
+
+} // namespace
+
+std::string TerminalText(std::string_view text) {
+    std::string shown;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = SequenceLength(text, at);
+        const std::string_view sequence = text.substr(at, length ? length : 1);
+        if (length == 0 || IsControl(sequence))
+            shown += CEscape(sequence);
+        else if (sequence == "\\")
+            shown += "\\\\";
+        else
+            shown += sequence;
+        at += sequence.size();
+    }
+    return shown;
+}
+
+std::string CsvField(std::string_view text) {
+    const std::string shown = TerminalText(text);
+    if (shown.find_first_of(",\"") == std::string::npos)
+        return shown;
+    std::string quoted = "\"";
+    for (const char c : shown)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string JsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = SequenceLength(text, at);
+        const std::string_view sequence = text.substr(at, length ? length : 1);
+        if (length == 0)
+            quoted += "\xEF\xBF\xBD";
+        else if (IsControl(sequence))
+            quoted += Hex("\\u%04x", ControlCodePoint(sequence));
+        else if (sequence == "\"" || sequence == "\\")
+            quoted += "\\" + std::string(sequence);
+        else
+            quoted += sequence;
+        at += sequence.size();
+    }
+    return quoted + "\"";
+}
+
+} // namespace bj::sim
