@@ -1,6 +1,7 @@
 #include "simulator_fixture.h"
 
 #include "app/guarded_application.h"
+#include "simulator/amount_text.h"
 #include "simulator/run_summary.h"
 #include "store/store_error.h"
 
@@ -388,6 +389,13 @@ private slots:
         const RunSummary* summary = s.w->summary;
         QCOMPARE(summary->lblEndedWin->text(),
             QString("%1 (%2 %)").arg(ends[1]).arg(ends[1] / 2.0, 0, 'f', 1));
+        // Settlement's own count of the stakes, and the return on them beside the return per hand.
+        QCOMPARE(summary->lblAmountWagered->text(),
+            GridAmount(s.gs.AmountWagered) + " (insurance " + GridAmount(s.gs.InsuranceWagered)
+                + ")");
+        QVERIFY(s.gs.AmountWagered > Currency {});
+        QVERIFY(summary->lblReturnPerWagered->text().startsWith(
+            QString::number(100 * total / s.gs.AmountWagered.ToDouble(), 'f', 2) + " % \u00b1 "));
         QVERIFY(summary->lblMeanPerSession->text().startsWith(
             QLocale(QLocale::English, QLocale::UnitedStates).toString(total / 200, 'f', 2)));
     }
