@@ -319,9 +319,14 @@ private slots:
 
         s.gs.BettingType = kStreakBetting;
         s.w->strStrategy = "Streaky";
-        s.w->cmdPlayingConfig_Click();
+        s.w->cmdInfo_Click();
         QCOMPARE(s.w->txtStrategy->text(), QString("Streaky"));
+        s.Enter("5", "6", "7", "8", "9");
+        s.gs.PlayingStrategyName = "Edited";
+        s.w->cmdPlayingConfig_Click();
         QVERIFY(s.nav.calls.contains("playing editor"));
+        QCOMPARE(s.w->txtPlayingStrategy->text(), QString("Edited"));
+        QCOMPARE(s.w->txtSeq->text(), QString("9")); // a message is no window handing back
     }
 
     // A failure inside the engine, or in a handler that runs while the run processes events,
