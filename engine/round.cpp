@@ -206,6 +206,7 @@ private:
         for (int h = 0; h <= splitCount_; ++h) {
             PlaySplitHand(h);
             const int total = splitHands_[h].total;
+            table_.SplitHandPlayed(h, total);
             if (total < 22 && total > bestTotal)
                 bestTotal = total;
         }

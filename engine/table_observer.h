@@ -15,6 +15,8 @@ public:
     virtual void DoubledDown() { }
     virtual void SplitStarted() { }
     virtual void SplitHandDoubled() { }
+    // A split hand has been played out; its cards are still on the player's places.
+    virtual void SplitHandPlayed(int /*handIndex*/, int /*playerTotal*/) { }
     virtual void SplitHandsPlayed() { }
     virtual void BetChanged() { }
     virtual void HandSettled() { }
@@ -33,6 +35,7 @@ struct NullTable {
     void DoubledDown() { }
     void SplitStarted() { }
     void SplitHandDoubled() { }
+    void SplitHandPlayed(int, int) { }
     void SplitHandsPlayed() { }
     void BetChanged() { }
     void HandSettled() { }

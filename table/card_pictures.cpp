@@ -115,4 +115,28 @@ QPixmap SuitPicture(int suit, QSize size, qreal devicePixelRatio) {
     return picture;
 }
 
+void PaintCard(QPainter& painter, const QRectF& face, int rank, int suit) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const qreal w = face.width(), h = face.height();
+    painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 1.0));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(face.adjusted(0.5, 0.5, -0.5, -0.5), w * 0.1, w * 0.1);
+    QFont rankFont(QStringLiteral("Times New Roman"));
+    rankFont.setBold(true);
+    rankFont.setPixelSize(std::max(6, qRound(h * 0.3)));
+    painter.setFont(rankFont);
+    painter.setPen(SuitColor(suit));
+    const QRectF corner(face.left() + w * 0.06, face.top() + h * 0.02, w * 0.6, h * 0.32);
+    painter.drawText(corner, Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(FaceText(rank)));
+    const qreal small = w * 0.26;
+    PaintSuit(painter, suit, QRectF(face.left() + w * 0.08, corner.bottom(), small, small));
+    const qreal side = w * 0.5;
+    PaintSuit(painter, suit,
+        QRectF(
+            face.left() + (w - side) / 2 + w * 0.1, face.top() + h * 0.62 - side / 2, side, side));
+    painter.restore();
+}
+
 } // namespace bj

@@ -16,5 +16,8 @@ void PaintSuit(QPainter& painter, int suit, const QRectF& box);
 // A white card face with rounded corners and one large suit symbol, low enough to leave
 // the top-left corner free for the rank.
 QPixmap SuitPicture(int suit, QSize size, qreal devicePixelRatio = 1.0);
+// A whole card drawn at the size of `face`: the rank and a small suit in the top-left corner,
+// which stay readable where cards overlap, and the suit large in the middle.
+void PaintCard(QPainter& painter, const QRectF& face, int rank, int suit);
 
 } // namespace bj

@@ -3,9 +3,11 @@
 #include "engine/bet_sizing.h"
 #include "engine/game_state.h"
 #include "engine/shoe.h"
+#include "shell/card_logo.h"
 #include "shell/input_helpers.h"
 #include "shell/window_services.h"
 #include "table/frm_advanced_stats.h"
+#include "table/tray_icon.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -17,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <algorithm>
@@ -29,6 +30,8 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
     , ctx_(ctx) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Black Jack"));
+    if (windowIcon().isNull())
+        setWindowIcon(ProgramIcon());
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);
@@ -68,6 +71,9 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
     connect(cmdMultipleSessions_, &QPushButton::clicked, this, &frmMain::cmdMultipleSessions_Click);
     connect(cmdQuit_, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(chkSysTray_, &QCheckBox::clicked, this, &frmMain::chkSysTray_Click);
+    connect(&TrayArea(), &NotificationArea::MouseMessage, this, &frmMain::Form_MouseMove);
+    connect(&TrayArea(), &NotificationArea::AvailabilityChanged, this,
+        &frmMain::TrayAvailabilityChanged);
     connect(sldHandsToPlay_, &QSlider::valueChanged, this, &frmMain::sldHandsToPlay_Change);
     connect(sldPlaySpeed_, &QSlider::valueChanged, this, &frmMain::sldPlaySpeed_Change);
     for (int i = 0; i < 2; ++i)
@@ -77,7 +83,10 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    if (ctx_.gs.TrayIconOn)
+        RemoveTrayIcon(*this);
+}
 
 double frmMain::dblInsBet() const {
     return ctx_.gs.InsuranceResult.ToDouble();
@@ -114,10 +123,7 @@ void frmMain::Form_Load() {
 
     chkSysTray_->setChecked(false);
     gs.TrayIconOn = false;
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        chkSysTray_->setEnabled(false);
-        chkSysTray_->setToolTip(QStringLiteral("This desktop has no notification area."));
-    }
+    ShowTrayAvailability(TrayArea().Available());
 }
 
 void frmMain::frmMainReset() {
@@ -177,8 +183,8 @@ bool frmMain::event(QEvent* e) {
 }
 
 void frmMain::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::WindowStateChange && ctx_.gs.TrayIconOn && isMinimized())
-        QTimer::singleShot(0, this, &QWidget::hide);
+    if (e->type() == QEvent::WindowStateChange)
+        Form_Resize();
     QMainWindow::changeEvent(e);
 }
 
@@ -194,30 +200,13 @@ void frmMain::Unload() {
     unloading_ = true;
     Timer1_->stop();
     cmdNext_->hide();
-    if (trayIcon_)
-        trayIcon_->hide();
-    ctx_.gs.TrayIconOn = false;
+    if (ctx_.gs.TrayIconOn) {
+        RemoveTrayIcon(*this);
+        ctx_.gs.TrayIconOn = false;
+    }
     if (ctx_.gs.BettingType == kStreakBetting)
         ctx_.nav.UnloadStreakEditor();
     ctx_.nav.QuitProgram();
-}
-
-void frmMain::chkSysTray_Click() {
-    const bool on = chkSysTray_->isChecked() && QSystemTrayIcon::isSystemTrayAvailable();
-    ctx_.gs.TrayIconOn = on;
-    if (on && !trayIcon_) {
-        trayIcon_ = new QSystemTrayIcon(QIcon(cardFaces_[kSpades]), this);
-        trayIcon_->setToolTip(windowTitle());
-        trayIcon_->setContextMenu(mnuPopUp_);
-        connect(trayIcon_, &QSystemTrayIcon::activated, this, [this](auto reason) {
-            if (reason == QSystemTrayIcon::DoubleClick)
-                mnuShowWar_Click();
-        });
-    }
-    if (trayIcon_)
-        trayIcon_->setVisible(on);
-    if (!on)
-        chkSysTray_->setChecked(false);
 }
 
 void frmMain::cmdConfiguration_Click() {
@@ -261,12 +250,6 @@ void frmMain::mnupopExit_Click() {
     Unload();
 }
 void frmMain::mnuAbout_Click() {
-}
-
-void frmMain::mnuShowWar_Click() {
-    showNormal();
-    raise();
-    activateWindow();
 }
 
 } // namespace bj

@@ -3,6 +3,7 @@
 #include "engine/table_observer.h"
 #include "shell/navigation.h"
 #include "table/stat_text.h"
+#include "table/table_geometry.h"
 
 #include <QMainWindow>
 
@@ -21,13 +22,13 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class QSystemTrayIcon;
 class QTabWidget;
 class QTimer;
 
 namespace bj {
 
 class frmAdvancedStats;
+class SplitHandsRow;
 
 // The table: plays one round per tick of Timer1 through the engine and shows it.
 class frmMain final : public QMainWindow, private TableObserver {
@@ -58,6 +59,9 @@ public:
     void Timer1_Timer();
     void chkSysTray_Click();
     void Form_Activate();
+    void Form_Resize();
+    // The notification-area icon's mouse messages (TrayMouseMessage numbers).
+    void Form_MouseMove(int message);
 
     void cmdConfiguration_Click();
     void mnuBet_Click();
@@ -82,7 +86,10 @@ private:
     void BuildMenus();
     void BuildSuitPictures();
     QWidget* BuildTable();
-    QWidget* BuildCardRow(int who, std::array<QLabel*, 12>& images, std::array<QLabel*, 12>& faces);
+    void BuildCardPlaces(QWidget* felt, int who, std::array<QWidget*, 12>& places,
+        std::array<QLabel*, 12>& images, std::array<QLabel*, 12>& faces);
+    void LayOutTable();
+    void ScaleCards(const TableGeometry& geometry);
     QWidget* BuildRunningStats();
     QWidget* BuildHandTotals();
     QWidget* BuildPlayControls();
@@ -107,6 +114,11 @@ private:
     void StopOnOverflow(const std::overflow_error& overflow);
     void Unload();
 
+    // Notification area.
+    void ShowTrayAvailability(bool available);
+    void TrayAvailabilityChanged(bool available);
+    void HideToTray();
+
     // What the round shows.
     void TableCleared() override;
     void CardShown(int who, int position) override;
@@ -115,17 +127,26 @@ private:
     void DoubledDown() override;
     void SplitStarted() override;
     void SplitHandDoubled() override;
+    void SplitHandPlayed(int handIndex, int playerTotal) override;
     void SplitHandsPlayed() override;
     void BetChanged() override;
     void HandSettled() override;
     void HandPushed() override;
     void HandEnded(int handIndex, int playerTotal) override;
     void SplitRoundEnded(int hands) override;
+    void ShowSplitHandResult(int handIndex);
     void WaitForContinue() override;
 
     AppContext& ctx_;
 
-    // Card places, index 1..11; picCard_ 1..4 are the suit pictures.
+    // Card places, index 1..11; picCard_ 1..4 are the suit pictures, cardFaces_ the same at
+    // the size the cards are shown.
+    QWidget* felt_ = nullptr;
+    TableTexts tableTexts_ {};
+    int cardStep_ = kSmallestCardStep;
+    std::array<QWidget*, 12> dealerPlaces_ {};
+    std::array<QWidget*, 12> playerPlaces_ {};
+    std::array<std::array<int, 12>, 3> shownSuits_ {}; // [who][position]
     std::array<QLabel*, 12> imgDealer_ {};
     std::array<QLabel*, 12> lblDealer_ {};
     std::array<QLabel*, 12> imgPlayer_ {};
@@ -138,6 +159,12 @@ private:
     QLabel* Label10_ = nullptr;
     QLabel* lblDealersHand_ = nullptr;
     QLabel* lblPlayersHand_ = nullptr;
+    SplitHandsRow* splitRow_ = nullptr;
+    // The split round's counters before its next hand is settled, and whether the hand
+    // being played has been doubled.
+    std::int64_t splitWonBefore_ = 0;
+    std::int64_t splitLostBefore_ = 0;
+    bool splitHandDoubled_ = false;
 
     // Statistics.
     QLabel* lblCurrentBankRoll_ = nullptr;
@@ -220,7 +247,6 @@ private:
     QPushButton* cmdQuit_ = nullptr;
     QCheckBox* chkSysTray_ = nullptr;
     QTimer* Timer1_ = nullptr;
-    QSystemTrayIcon* trayIcon_ = nullptr;
 
     // Menus.
     QMenu* mnuGame_ = nullptr;
@@ -231,6 +257,7 @@ private:
     bool roundInProgress_ = false;
     bool stopDuringRound_ = false;
     bool unloading_ = false;
+    bool hiddenToTray_ = false;
     long long roundsPlayed_ = 0;
 };
 

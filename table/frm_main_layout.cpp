@@ -1,5 +1,6 @@
 #include "table/card_pictures.h"
 #include "table/frm_main.h"
+#include "table/split_hands_row.h"
 #include "table/value_cell.h"
 
 #include "engine/cards.h"
@@ -21,19 +22,31 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace bj {
 namespace {
 
-constexpr QSize kCardSize(36, 56);
 constexpr int kPlaceMargin = 1; // room for the up-card frame around the card
 constexpr int kValueWidth = 66;
+constexpr int kCaptionHeight = 30;
 
-// The green cloth the cards lie on.
+// The green cloth the cards lie on; what lies on it is placed by hand at every size.
 class Felt final : public QWidget {
 public:
     Felt() { setAttribute(Qt::WA_OpaquePaintEvent, false); }
 
+    QSize minimum;
+    std::function<void()> layOut;
+
+    QSize minimumSizeHint() const override { return minimum; }
+    QSize sizeHint() const override { return minimum; }
+
 protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (layOut)
+            layOut();
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -122,58 +135,43 @@ void frmMain::BuildSuitPictures() {
         picture->setPixmap(SuitPicture(suit, QSize(101, 158)));
         picture->hide();
         picCard_[suit] = picture;
-        cardFaces_[suit] = SuitPicture(suit, kCardSize, devicePixelRatioF());
     }
 }
 
-QWidget* frmMain::BuildCardRow(
-    int who, std::array<QLabel*, 12>& images, std::array<QLabel*, 12>& faces) {
+void frmMain::BuildCardPlaces(QWidget* felt, int who, std::array<QWidget*, 12>& places,
+    std::array<QLabel*, 12>& images, std::array<QLabel*, 12>& faces) {
     const char* prefix = who == kDealer ? "Dealer" : "Player";
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(1);
     QFont faceFont(QStringLiteral("Times New Roman"));
-    faceFont.setPixelSize(15);
     faceFont.setBold(true);
-    const QSize place = kCardSize + QSize(2 * kPlaceMargin, 2 * kPlaceMargin);
     for (int position = 1; position <= kMaxCardsInHand; ++position) {
-        auto* holder = new QWidget;
-        holder->setFixedSize(place);
+        auto* holder = new QWidget(felt);
         if (who == kDealer && position == 2) {
             shpUp_ = new QFrame(holder);
             shpUp_->setObjectName(QStringLiteral("shpUp"));
-            shpUp_->setGeometry(0, 0, place.width(), place.height());
             shpUp_->setStyleSheet(QStringLiteral("#shpUp { border: 2px solid #ffd54a; }"));
             shpUp_->hide();
         }
         auto* image = new CardImage(holder);
         image->setObjectName(QStringLiteral("img%1_%2").arg(QLatin1String(prefix)).arg(position));
-        image->setGeometry(kPlaceMargin, kPlaceMargin, kCardSize.width(), kCardSize.height());
         auto* face = new QLabel(image);
         face->setObjectName(QStringLiteral("lbl%1_%2").arg(QLatin1String(prefix)).arg(position));
         face->setFont(faceFont);
-        face->setGeometry(3, 1, kCardSize.width() - 4, 18);
         face->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         image->hide();
         face->hide();
+        places[position] = holder;
         images[position] = image;
         faces[position] = face;
-        layout->addWidget(holder);
     }
-    layout->addStretch(1);
-    return row;
 }
 
 QWidget* frmMain::BuildTable() {
     auto* felt = new Felt;
     felt->setObjectName(QStringLiteral("tableFelt"));
+    felt_ = felt;
     QPalette cloth = felt->palette();
     cloth.setColor(QPalette::WindowText, Qt::white);
     felt->setPalette(cloth);
-    auto* layout = new QVBoxLayout(felt);
-    layout->setContentsMargins(8, 6, 8, 6);
-    layout->setSpacing(3);
 
     QFont heading = font();
     heading.setBold(true);
@@ -181,40 +179,80 @@ QWidget* frmMain::BuildTable() {
     QFont total(QStringLiteral("Arial"));
     total.setBold(true);
     total.setPointSize(18);
-
-    auto captionRow = [&](QLabel* caption, QLabel* handTotal) {
-        auto* row = new QHBoxLayout;
-        caption->setFont(heading);
-        caption->setFixedHeight(30);
-        handTotal->setFont(total);
-        handTotal->setFixedSize(180, 30);
-        handTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row->addWidget(caption, 1);
-        row->addWidget(handTotal);
-        return row;
+    auto caption = [felt](const QString& text, const char* name, const QFont& type) {
+        QLabel* label = Named(Caption(text, felt), name);
+        label->setFont(type);
+        return label;
     };
-
-    Label9_ = Named(Caption(QStringLiteral("Dealer")), "Label9");
-    lblDealersHand_ = Named(Caption(QString()), "lblDealersHand");
-    layout->addLayout(captionRow(Label9_, lblDealersHand_));
-    layout->addWidget(BuildCardRow(kDealer, imgDealer_, lblDealer_));
-
-    lblUpCard_ = Named(Caption(QStringLiteral("Up Card")), "lblUpCard");
+    auto handTotal = [&](const char* name) {
+        QLabel* label = caption(QString(), name, total);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return label;
+    };
+    Label9_ = caption(QStringLiteral("Dealer"), "Label9", heading);
+    lblDealersHand_ = handTotal("lblDealersHand");
+    lblUpCard_ = caption(QStringLiteral("Up Card"), "lblUpCard", font());
+    lblUpCard_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette gold = cloth;
     gold.setColor(QPalette::WindowText, QColor(0xff, 0xd5, 0x4a));
     lblUpCard_->setPalette(gold);
-    auto* upRow = new QHBoxLayout;
-    upRow->addSpacing(kCardSize.width() + 2 * kPlaceMargin - 3);
-    upRow->addWidget(lblUpCard_);
-    upRow->addStretch(1);
-    layout->addLayout(upRow);
-    layout->addStretch(1);
+    Label10_ = caption(QStringLiteral("Player"), "Label10", heading);
+    lblPlayersHand_ = handTotal("lblPlayersHand");
+    BuildCardPlaces(felt, kDealer, dealerPlaces_, imgDealer_, lblDealer_);
+    BuildCardPlaces(felt, kPlayer, playerPlaces_, imgPlayer_, lblPlayer_);
+    splitRow_ = new SplitHandsRow(felt);
+    splitRow_->setPalette(cloth);
 
-    Label10_ = Named(Caption(QStringLiteral("Player")), "Label10");
-    lblPlayersHand_ = Named(Caption(QString()), "lblPlayersHand");
-    layout->addLayout(captionRow(Label10_, lblPlayersHand_));
-    layout->addWidget(BuildCardRow(kPlayer, imgPlayer_, lblPlayer_));
+    const QSize up = lblUpCard_->sizeHint();
+    tableTexts_ = {kCaptionHeight, up.height(), up.width()};
+    felt->minimum = TableMinimumSize(tableTexts_);
+    felt->layOut = [this] { LayOutTable(); };
+    felt->resize(felt->minimum);
+    cardStep_ = 0;
+    LayOutTable();
     return felt;
+}
+
+// Everything on the table is placed for the current size; the cards are drawn again only
+// when their size changes.
+void frmMain::LayOutTable() {
+    const TableGeometry g = LayTable(felt_->size(), tableTexts_);
+    Label9_->setGeometry(g.dealerCaption);
+    lblDealersHand_->setGeometry(g.dealerTotal);
+    lblUpCard_->setGeometry(g.upCaption);
+    Label10_->setGeometry(g.playerCaption);
+    lblPlayersHand_->setGeometry(g.playerTotal);
+    splitRow_->setGeometry(g.splitRow);
+    splitRow_->SetCardSize(g.miniCard);
+    for (int position = 1; position <= kMaxCardsInHand; ++position) {
+        dealerPlaces_[position]->setGeometry(g.dealerPlaces[position]);
+        playerPlaces_[position]->setGeometry(g.playerPlaces[position]);
+    }
+    shpUp_->setGeometry(QRect(QPoint(0, 0), g.dealerPlaces[2].size()));
+    if (g.step != cardStep_)
+        ScaleCards(g);
+}
+
+void frmMain::ScaleCards(const TableGeometry& g) {
+    cardStep_ = g.step;
+    for (int suit = kHearts; suit <= kSpades; ++suit)
+        cardFaces_[suit] = SuitPicture(suit, g.card, devicePixelRatioF());
+    // The rank grows with the card: 15 pixels on the smallest, whose width is 4 steps.
+    const auto scaled = [&](int pixels) { return (pixels * g.step + 2) / kSmallestCardStep; };
+    QFont faceFont = lblDealer_[1]->font();
+    faceFont.setPixelSize(scaled(15));
+    const QRect faceBox(scaled(3), scaled(1), g.card.width() - scaled(4), scaled(18));
+    for (int who : {kDealer, kPlayer}) {
+        for (int position = 1; position <= kMaxCardsInHand; ++position) {
+            QLabel* image = (who == kDealer ? imgDealer_ : imgPlayer_)[position];
+            QLabel* face = (who == kDealer ? lblDealer_ : lblPlayer_)[position];
+            image->setGeometry(QRect(QPoint(kPlaceMargin, kPlaceMargin), g.card));
+            face->setFont(faceFont);
+            face->setGeometry(faceBox);
+            if (!image->isHidden())
+                image->setPixmap(cardFaces_[shownSuits_[who][position]]);
+        }
+    }
 }
 
 QLabel* frmMain::ValueLabel(const char* name, const QString& text) {

@@ -7,6 +7,7 @@
 #include "shell/message_box.h"
 #include "table/card_pictures.h"
 #include "table/play_speed.h"
+#include "table/split_hands_row.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -177,6 +178,7 @@ void frmMain::HideCards() {
                  lblPlayer_[position]})
             card->hide();
     }
+    splitRow_->Clear();
 }
 
 void frmMain::ShowCard(int who, int position) {
@@ -185,6 +187,7 @@ void frmMain::ShowCard(int who, int position) {
     QLabel* face = (who == kDealer ? lblDealer_ : lblPlayer_)[position];
     const int suit = (slot.suit >= kHearts && slot.suit <= kSpades) ? int(slot.suit) : int(kSpades);
     image->setPixmap(cardFaces_[suit]);
+    shownSuits_[who][position] = suit;
     QPalette ink = face->palette();
     ink.setColor(QPalette::WindowText, SuitColor(suit));
     face->setPalette(ink);
@@ -224,10 +227,28 @@ void frmMain::DoubledDown() {
 
 void frmMain::SplitStarted() {
     Label10_->setText(QStringLiteral("Player - Split"));
+    splitWonBefore_ = ctx_.gs.SplitHandsWon;
+    splitLostBefore_ = ctx_.gs.SplitHandsLost;
+    splitHandDoubled_ = false;
 }
 
 void frmMain::SplitHandDoubled() {
     Label10_->setText(Label10_->text() + kDoubleDownSuffix);
+    splitHandDoubled_ = true;
+}
+
+// The hand goes into the row under the player's cards before the next hand takes its places.
+void frmMain::SplitHandPlayed(int, int playerTotal) {
+    SplitHandsRow::Hand hand;
+    for (int position = 1; position <= kMaxCardsInHand; ++position) {
+        const CardSlot& slot = ctx_.gs.CardSlots[kPlayer][position];
+        if (slot.present)
+            hand.cards.emplace_back(slot.rank, shownSuits_[kPlayer][position]);
+    }
+    hand.total = playerTotal;
+    hand.doubled = splitHandDoubled_;
+    splitHandDoubled_ = false;
+    splitRow_->AddHand(std::move(hand));
 }
 
 void frmMain::SplitHandsPlayed() {
@@ -257,6 +278,7 @@ void frmMain::HandPushed() {
 void frmMain::HandEnded(int handIndex, int playerTotal) {
     QFont type = lblPlayersHand_->font();
     if (handIndex >= 0) {
+        ShowSplitHandResult(handIndex);
         type.setPointSize(10);
         lblPlayersHand_->setFont(type);
         lblPlayersHand_->setText(
@@ -268,6 +290,19 @@ void frmMain::HandEnded(int handIndex, int playerTotal) {
     }
     lblDealersHand_->setText(WholeText(HandValue(ctx_.gs, kDealer)));
     ShowStatistics();
+}
+
+// Settlement has just counted the hand as won or as lost, or as neither: a push.
+void frmMain::ShowSplitHandResult(int handIndex) {
+    const GameState& gs = ctx_.gs;
+    auto result = SplitHandsRow::Result::Push;
+    if (gs.SplitHandsWon > splitWonBefore_)
+        result = SplitHandsRow::Result::Won;
+    else if (gs.SplitHandsLost > splitLostBefore_)
+        result = SplitHandsRow::Result::Lost;
+    splitWonBefore_ = gs.SplitHandsWon;
+    splitLostBefore_ = gs.SplitHandsLost;
+    splitRow_->SetResult(handIndex, result);
 }
 
 void frmMain::SplitRoundEnded(int hands) {

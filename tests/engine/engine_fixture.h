@@ -46,6 +46,9 @@ public:
     void DoubledDown() override { events.push_back("double"); }
     void SplitStarted() override { events.push_back("split"); }
     void SplitHandDoubled() override { events.push_back("split-double"); }
+    void SplitHandPlayed(int index, int total) override {
+        events.push_back("played " + std::to_string(index) + ":" + std::to_string(total));
+    }
     void SplitHandsPlayed() override { events.push_back("split-played"); }
     void HandSettled() override { events.push_back("settled"); }
     void HandPushed() override { events.push_back("push"); }

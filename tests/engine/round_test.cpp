@@ -225,13 +225,30 @@ TEST(Round, InsuranceStakeShowsInTheHandAndTheInsuranceTotals) {
         table.events, (std::vector<std::string> {"insurance", "pause", "settled", "end -1:20"}));
 }
 
+// Each split hand is reported played while its cards are still on the player's places.
 TEST(Round, SplitRoundPausesAndEndsEachHand) {
-    test::RecordingTable table;
-    GameState gs = PlayStacked(
-        [](GameState& s) { SetRow(s, kHard16, kSplitOrHit); }, {10, 7, 8, 8, 8, 10, 3, 9}, table);
-    const std::vector<std::string> expected {"split", "pause", "pause", "pause", "split-played",
-        "settled", "end 0:18", "settled", "end 1:11", "push", "end 2:17", "split-end 3"};
+    struct HandWatcher : test::RecordingTable {
+        GameState* gs = nullptr;
+        std::vector<std::string> hands;
+        void SplitHandPlayed(int index, int total) override {
+            RecordingTable::SplitHandPlayed(index, total);
+            std::string ranks;
+            for (int position = 1; position <= kMaxCardsInHand; ++position)
+                if (gs->CardSlots[kPlayer][position].present)
+                    ranks += std::to_string(gs->CardSlots[kPlayer][position].rank) + " ";
+            hands.push_back(ranks);
+        }
+    } table;
+    GameState gs = test::FlatTable();
+    table.gs = &gs;
+    SetRow(gs, kHard16, kSplitOrHit);
+    StackShoeRanks(gs, {10, 7, 8, 8, 8, 10, 3, 9});
+    PlayRound(gs, table);
+    const std::vector<std::string> expected {"split", "pause", "pause", "played 0:18",
+        "played 1:11", "played 2:17", "pause", "split-played", "settled", "end 0:18", "settled",
+        "end 1:11", "push", "end 2:17", "split-end 3"};
     EXPECT_EQ(table.events, expected);
+    EXPECT_EQ(table.hands, (std::vector<std::string> {"8 10 ", "8 3 ", "8 9 "}));
     EXPECT_EQ(gs.PushStreak, 1);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/game_state.h"
+#include "fake_tray.h"
 #include "shell/navigation.h"
 #include "table/frm_main.h"
 
@@ -23,6 +24,7 @@ public:
     QStringList calls;
     bool streakEditorLoaded = false;
     QString winning[10], losing[10], decks;
+    std::function<void()> onQuit;
 
     void ShowBettingEditorModal() override { calls << "ShowBettingEditorModal"; }
     void ShowStreakEditorModeless() override { calls << "ShowStreakEditorModeless"; }
@@ -30,7 +32,11 @@ public:
     void ShowAdvancedStatistics() override { calls << "ShowAdvancedStatistics"; }
     void ShowMultipleSessions() override { calls << "ShowMultipleSessions"; }
     void UnloadStreakEditor() override { calls << "UnloadStreakEditor"; }
-    void QuitProgram() override { calls << "QuitProgram"; }
+    void QuitProgram() override {
+        calls << "QuitProgram";
+        if (onQuit)
+            onQuit();
+    }
     bool ReadStreakEditorTexts(QString w[10], QString l[10], QString& d) override {
         std::copy(winning, winning + 10, w);
         std::copy(losing, losing + 10, l);
@@ -86,6 +92,7 @@ template <class Predicate> bool RunUntil(Predicate done, int timeoutMs = 30000) 
 
 // A table window over its own game state.
 struct Table {
+    FakeTray tray; // a desktop without a notification area until a test says otherwise
     GameState gs;
     StubNavigation nav;
     AppContext ctx {gs, nullptr, nav};

@@ -121,6 +121,34 @@ private slots:
         QCOMPARE(deal->text(), QString("Deal")); // idle again
     }
 
+    // Under the player's cards each played split hand stays in small with its total, and
+    // with its result once settled, until the next round clears the table.
+    void splitRowKeepsEachFinishedHand() {
+        Table t;
+        t.gs.DoubleOnSplits = true;
+        auto row = [&] { return t.Find<QWidget>("splitHands")->toolTip(); };
+        QStringList atPauses;
+        QTimer poll;
+        // Eights split, the first hand splits again, doubles on 8 3 into 20; then 14 and 17.
+        t.PlayPaused(poll, {13, 7, 8, 8, 8, 3, 9, 6, 9}, [&] {
+            atPauses << row();
+            t.Find<QPushButton>("cmdNext")->click();
+        });
+        QVERIFY(RunUntil([&] { return t.window->RoundsPlayed() == 1; }, 5000));
+        QCOMPARE(atPauses, QStringList({"", "", "8 3 9: 20, doubled\n8 6: 14\n8 9: 17"}));
+        QCOMPARE(row(), QString("8 3 9: 20, doubled, won\n8 6: 14, lost\n8 9: 17, push"));
+        t.Expect({"Label10=Player split hand. 3 hands played", "lblPlayersHand=20 14 17 "});
+        poll.stop();
+        t.window->optContinuousPlay_Click(0); // no more pauses
+        t.window->cmdStop_Click();
+        t.PlayRound({10, 7, 10, 9});
+        QCOMPARE(row(), QString());
+        t.PlayRound(kSplitOfEights);
+        QCOMPARE(row(), QString("8 10: 18, won\n8 10: 18, won"));
+        t.window->frmMainReset();
+        QCOMPARE(row(), QString());
+    }
+
     void closingDuringAPauseLetsTheRoundEndAndQuitsOnce() {
         Table t;
         QTimer poll;

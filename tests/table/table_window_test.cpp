@@ -2,14 +2,15 @@
 
 #include "table/play_speed.h"
 #include "table/stat_text.h"
+#include "table/tray_icon.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QSystemTrayIcon>
 #include <QTest>
 
 using namespace bj;
@@ -74,6 +75,35 @@ private slots:
         t.window->setEnabled(false);
         const auto disabled = look();
         QVERIFY(disabled.first == enabled.first && disabled.second > enabled.second + 32);
+    }
+
+    // The cards grow with the window in steps that keep their proportions, drawn afresh at
+    // each size rather than stretched; the starting size is the smallest.
+    void cardsGrowWithTheWindow() {
+        Table t;
+        t.window->show();
+        t.PlayRound({10, 7, 10, 9});
+        auto card = [&] {
+            const QLabel* image = t.Find("imgDealer_2");
+            const QPixmap picture = image->pixmap();
+            return QString("%1x%2 picture %3x%4 rank %5px")
+                .arg(image->width())
+                .arg(image->height())
+                .arg(picture.deviceIndependentSize().width())
+                .arg(picture.deviceIndependentSize().height())
+                .arg(t.Find("lblDealer_2")->font().pixelSize());
+        };
+        QCOMPARE(card(), QString("36x56 picture 36x56 rank 15px"));
+        t.window->resize(1280, 1000);
+        QCoreApplication::processEvents();
+        QCOMPARE(card(), QString("81x126 picture 81x126 rank 34px"));
+        const QRect player = t.Find<QWidget>("imgPlayer_1")->parentWidget()->geometry();
+        const QRect row = t.Find<QWidget>("splitHands")->geometry();
+        QVERIFY(row.top() > player.bottom() && row.left() == player.left());
+        t.window->resize(400, 300); // no smaller than the starting layout
+        QCoreApplication::processEvents();
+        QCOMPARE(card(), QString("36x56 picture 36x56 rank 15px"));
+        QCOMPARE(t.window->size(), t.window->minimumSize());
     }
 
     void speedAndHandsSliders() {
@@ -161,16 +191,95 @@ private slots:
         QCOMPARE(t.gs.DecksInShoe, 6);
     }
 
-    void trayBoxDoesNoHarmWithoutANotificationArea() {
-        if (QSystemTrayIcon::isSystemTrayAvailable())
-            QSKIP("a notification area is present");
+    void trayMouseNames() {
+        QStringList names;
+        for (int message = 512; message <= 519; ++message)
+            names << TrayMouseName(message);
+        QCOMPARE(names,
+            QStringList({"", "LeftDown", "LeftUp", "LeftDouble", "RightDown", "RightUp",
+                "RightDouble", ""}));
+    }
+
+    // The box adds and removes the one icon; without a notification area it says why it
+    // cannot be ticked, except that a ticked box can always be cleared.
+    void trayBoxFollowsTheNotificationArea() {
         Table t;
         auto* box = t.Find<QCheckBox>("chkSysTray");
-        box->setChecked(true);
-        t.window->chkSysTray_Click();
-        QVERIFY(!t.gs.TrayIconOn && !box->isChecked());
+        QVERIFY(!box->isEnabled() && !box->toolTip().isEmpty());
+        t.tray.SetAvailable(true);
+        QVERIFY(box->isEnabled() && box->toolTip().isEmpty());
+        QStringList icons;
+        auto tick = [&] {
+            box->click();
+            icons << QString("%1 %2").arg(t.tray.icons.size()).arg(t.gs.TrayIconOn);
+        };
+        tick();
+        tick();
+        tick();
+        QCOMPARE(icons, QStringList({"1 1", "0 0", "1 1"}));
+        QCOMPARE(t.tray.icons.at(1).tip, QString("Black Jack"));
+        QVERIFY(!t.tray.icons.at(1).icon.isNull());
+        t.tray.SetAvailable(false);
+        QVERIFY(box->isEnabled() && !box->toolTip().isEmpty());
+        tick();
+        QCOMPARE(icons.last(), QString("0 0"));
+        QVERIFY(!box->isEnabled());
+    }
+
+    // Minimised with the icon on, the window waits in the notification area until a double
+    // click or "Show Black Jack"; it comes back by itself when the area goes away.
+    void minimisedToTheIconAndBack() {
+        Table t;
+        auto* menu = t.Find<QMenu>("mnuPopUp");
+        auto state = [&] {
+            QCoreApplication::processEvents();
+            QString shown = t.window->isHidden() ? "hidden"
+                : t.window->isMinimized()        ? "on the task bar"
+                                                 : "shown";
+            if (menu->isVisible())
+                shown += " with the menu";
+            menu->hide();
+            return shown;
+        };
+        auto minimise = [&] { t.window->showMinimized(); };
+        t.tray.SetAvailable(true);
+        t.window->show();
+        const std::pair<std::function<void()>, const char*> steps[] = {
+            {minimise, "on the task bar"}, // the box is cleared
+            {[&] { t.tray.Mouse(kTrayLeftDouble); }, "on the task bar"}, // and has no icon
+            {[&] { t.window->showNormal(); }, "shown"},
+            {[&] { t.Find<QCheckBox>("chkSysTray")->click(); }, "shown"}, {minimise, "hidden"},
+            {[&] { t.tray.Mouse(kTrayLeftDown), t.tray.Mouse(kTrayLeftUp); }, "hidden"},
+            {[&] { t.tray.Mouse(kTrayRightUp); }, "hidden with the menu"},
+            {[&] { t.tray.Mouse(kTrayLeftDouble); }, "shown"}, {minimise, "hidden"},
+            {[&] { t.Find<QAction>("mnuShowWar")->trigger(); }, "shown"}, {minimise, "hidden"},
+            {[&] { t.tray.SetAvailable(false); }, "shown"},
+            {minimise, "on the task bar"}, // no area to come back from
+        };
+        for (int n = 0; n < int(std::size(steps)); ++n) {
+            steps[n].first();
+            QCOMPARE(QString("%1: %2").arg(n).arg(state()),
+                QString("%1: %2").arg(n).arg(steps[n].second));
+        }
+        t.tray.SetAvailable(true);
+        t.Find<QAction>("mnupopExit")->trigger();
+        QVERIFY(t.tray.icons.empty() && !t.gs.TrayIconOn);
+        QCOMPARE(t.nav.calls, QStringList {"QuitProgram"});
+    }
+
+    // Play goes on in the notification area, and its end leaves the focus where it was.
+    void playGoesOnWhileHidden() {
+        Table t;
+        t.tray.SetAvailable(true);
+        t.window->show();
+        t.Find<QCheckBox>("chkSysTray")->click();
+        t.Find<QSlider>("sldHandsToPlay")->setValue(1);
+        t.Find<QSlider>("sldPlaySpeed")->setValue(10);
+        t.window->cmdDeal_Click();
         t.window->showMinimized();
-        QVERIFY(!t.window->isHidden());
+        QVERIFY(RunUntil([&] { return !t.Timer()->isActive(); }));
+        QVERIFY(t.window->isHidden() && t.gs.HandsToPlay < 1 && t.window->RoundsPlayed() > 0);
+        QVERIFY(t.window->focusWidget() != t.Find<QWidget>("cmdDeal"));
     }
 
 private:

@@ -235,6 +235,55 @@ TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
     EXPECT_TRUE(Has(out, "\n1,") && Has(out, "\n2,") && !Has(out, "loss")) << out;
 }
 
+TEST_F(Bjsim, ExactOnlyPrintsTheAnalysisWithoutPlaying) {
+    const auto [status, json, err] = Run({"--exact-only", "--json", "--table", "best"});
+    ASSERT_EQ(status, 0) << err;
+    EXPECT_NEAR(
+        Field(json, "exact_win") + Field(json, "exact_push") + Field(json, "exact_loss"), 1, 1e-7);
+    EXPECT_TRUE(Has(json, "\"playing_strategy\": \"Best table\"")) << json;
+    EXPECT_TRUE(Has(json, "{\"hand\": \"Soft 20\", \"returns\": [")) << json;
+    EXPECT_FALSE(Has(json, "\"sessions\"")) << "nothing simulated";
+    const auto basic = std::get<1>(Run({"--exact-only", "--json", "--table=basic"}));
+    EXPECT_GE(Field(json, "exact_return"), Field(basic, "exact_return"));
+
+    const auto [textStatus, text, textErr] = Run({"--exact-only", "--soft17", "hit"});
+    ASSERT_EQ(textStatus, 0) << textErr;
+    for (const char* line :
+        {"Playing strategy:  Default\n", "Rules:             dealer hits soft 17",
+            "Exact return:      -0.58", "\nSoft 12  ", "\n20       "})
+        EXPECT_TRUE(Has(text, line)) << line << text;
+}
+
+TEST_F(Bjsim, SimulatedReturnPerRoundStandsBesideTheExactOne) {
+    const auto [status, json, err] = Run({"--hands", "20000", "--seed", "5", "--json", "--table",
+        "basic", "--double", "10-11", "--double-splits", "no", "--on21", "play-out"});
+    ASSERT_EQ(status, 0) << err;
+    const double se = Field(json, "return_per_round_stderr");
+    ASSERT_GT(se, 0);
+    EXPECT_NEAR((Field(json, "return_per_round") - Field(json, "exact_return")) / se,
+        Field(json, "exact_distance_se"), 1e-3);
+    EXPECT_EQ(Field(json, "rounds_won") + Field(json, "rounds_pushed") + Field(json, "rounds_lost"),
+        Field(json, "rounds"));
+    const auto text = std::get<1>(Run({"--hands", "100"}));
+    for (const char* line :
+        {"Return per round:  ", "Exact return:      -0.582839 bets", "Simulated - exact: "})
+        EXPECT_TRUE(Has(text, line)) << line << text;
+
+    const std::pair<std::vector<std::string>, std::string> refused[]
+        = {{{"--table", "worst"}, "--table takes one of stored, basic, best, not 'worst'"},
+            {{"--exact-only", "--csv"}, "--exact-only prints text or --json, not --csv"},
+            {{"--exact-only=yes"}, "--exact-only takes no value"}};
+    for (const auto& [args, message] : refused) {
+        const auto [code, out, why] = Run(args);
+        EXPECT_EQ(code, 2);
+        EXPECT_TRUE(Has(why, message)) << why;
+    }
+    const auto help = std::get<1>(Program(BJSIM_PATH, {"--help"}));
+    for (const char* option :
+        {"--exact-only", "--table", "--soft17", "--double ", "--double-splits", "--on21"})
+        EXPECT_TRUE(Has(help, option)) << option;
+}
+
 TEST(BjsimMoney, TwoDecimalsHalvesToEvenGroupedOnRequest) {
     const std::tuple<std::int64_t, std::string, std::string> cases[]
         = {{25, "0.00", "0.00"}, {150, "0.02", "0.02"}, {-50, "0.00", "0.00"},

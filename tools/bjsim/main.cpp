@@ -1,6 +1,7 @@
 #include "store/database_location.h"
 #include "store/strategy_db.h"
 #include "tools/bjsim/progress_bar.h"
+#include "tools/bjsim/sim_exact.h"
 #include "tools/bjsim/sim_options.h"
 #include "tools/bjsim/sim_report.h"
 #include "tools/bjsim/sim_run.h"
@@ -36,6 +37,10 @@ int Run(const bj::sim::SimOptions& options) {
     bj::StrategyDb db = bj::StrategyDb::Open(options.DbPath.empty()
             ? bj::ChooseDatabasePath(ProgramFolder(), bj::UserDataFolder(BJ_APP_TITLE))
             : options.DbPath);
+    if (options.Exact.Only) {
+        RunExactOnly(db, options, std::cout);
+        return 0;
+    }
     const auto writer = MakeReportWriter(options.Format, std::cout, std::cerr);
     // Only a person watching a terminal wants the bar; a pipe or a file gets none.
     std::optional<ProgressBar> bar;

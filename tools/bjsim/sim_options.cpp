@@ -1,5 +1,7 @@
 #include "tools/bjsim/sim_options.h"
 
+#include "tools/bjsim/exact_options.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -126,8 +128,15 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
                 options, name == "--csv" ? OutputFormat::Csv : OutputFormat::Json, formatChosen);
             continue;
         }
+        if (name == "--exact-only") {
+            if (value)
+                throw UsageError(name + " takes no value");
+            options.Exact.Only = true;
+            continue;
+        }
         const auto found = ValueOptions().find(name);
-        if (found == ValueOptions().end())
+        const bool exact = IsExactValueOption(name);
+        if (found == ValueOptions().end() && !exact)
             throw UsageError(name.rfind("-", 0) == 0 ? "unknown option '" + name + "'"
                                                      : "unexpected argument '" + name + "'");
         if (!value) {
@@ -137,12 +146,17 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
                 throw UsageError(name + " needs a value, not the option '" + args[i + 1] + "'");
             value = args[++i];
         }
-        found->second(options, name, *value);
+        if (exact)
+            SetExactOption(options.Exact, name, *value);
+        else
+            found->second(options, name, *value);
         streakGiven = streakGiven || name == "--streak";
         variableGiven = variableGiven || name == "--variable";
     }
     if (streakGiven && variableGiven)
         throw UsageError("choose either --streak or --variable, not both");
+    if (options.Exact.Only && options.Format == OutputFormat::Csv)
+        throw UsageError("--exact-only prints text or --json, not --csv");
     return options;
 }
 
@@ -194,7 +208,7 @@ error when that is a terminal. Strategy names are shown with control characters 
 Every option is given at most once; a value that begins with '-' follows '=' (--db=-file).
 
 Exit status: 0 done, 1 the database or a strategy could not be used, 2 bad arguments.
-)";
+)" + ExactHelpText();
 }
 
 } // namespace bj::sim

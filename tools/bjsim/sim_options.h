@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/currency.h"
+#include "tools/bjsim/exact_options.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,6 +27,7 @@ struct SimOptions {
     std::optional<std::uint64_t> Seed; // none: seeded from the clock
     OutputFormat Format = OutputFormat::Table;
     bool Help = false;
+    ExactOptions Exact;
 
     bool StopRules() const { return MaxWin || MaxLoss || BailOutPercent; }
 };

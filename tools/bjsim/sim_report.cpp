@@ -1,6 +1,7 @@
 #include "tools/bjsim/sim_report.h"
 
 #include "tools/bjsim/safe_text.h"
+#include "tools/bjsim/sim_exact.h"
 
 #include <cmath>
 #include <cstdio>
@@ -82,6 +83,7 @@ void PrintSummary(std::ostream& out, const SimResult& result) {
         << "Return / wagered:  " << Fixed(result.ReturnPerWagered, 6) << '\n'
         << "Time:              " << Fixed(result.Seconds, 3) << " s, "
         << Fixed(result.HandsPerSecond, 0) << " hands per second\n";
+    PrintExactComparison(out, result);
 }
 
 class TableWriter : public ReportWriter {
@@ -174,8 +176,9 @@ protected:
              << "  \"return_stderr\": " << Fixed(r.ReturnStdErr, 6) << ",\n"
              << "  \"amount_wagered\": " << MoneyText(r.AmountWagered, false) << ",\n"
              << "  \"insurance_wagered\": " << MoneyText(r.InsuranceWagered, false) << ",\n"
-             << "  \"return_per_wagered\": " << Fixed(r.ReturnPerWagered, 6) << ",\n"
-             << "  \"seconds\": " << Fixed(r.Seconds, 6) << ",\n"
+             << "  \"return_per_wagered\": " << Fixed(r.ReturnPerWagered, 6) << ",\n";
+        WriteExactJsonFields(out_, r);
+        out_ << "  \"seconds\": " << Fixed(r.Seconds, 6) << ",\n"
              << "  \"hands_per_second\": " << Fixed(r.HandsPerSecond, 1) << "\n"
              << "}\n";
     }

@@ -6,6 +6,7 @@
 #include "store/playing_strategies.h"
 #include "tools/bjsim/round_results.h"
 #include "tools/bjsim/safe_text.h"
+#include "tools/bjsim/sim_exact.h"
 
 #include <chrono>
 #include <cmath>
@@ -78,6 +79,7 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     ResetStatistics(gs);
     SimResult result;
     result.BettingName = LoadStrategies(db, options, gs);
+    result.Exact = AnalyseInForce(gs, ApplyExactOptions(options.Exact, gs));
     result.PlayingName = gs.PlayingStrategyName;
     result.Decks = gs.DecksInShoe;
     result.Seed = options.Seed;
@@ -129,6 +131,14 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
         result.ReturnStdErr
             = std::sqrt(static_cast<double>(result.Rounds)) * rounds.StdDev() / hands;
     }
+    const RunningSpread& inBets = rounds.InBets();
+    result.ReturnPerRound = inBets.Mean();
+    if (inBets.Count() > 0)
+        result.ReturnPerRoundStdErr
+            = inBets.StdDev() / std::sqrt(static_cast<double>(inBets.Count()));
+    result.RoundsWon = rounds.Won();
+    result.RoundsPushed = rounds.Pushed();
+    result.RoundsLost = rounds.Lost();
     result.HandsPerSecond
         = result.Seconds > 0 ? static_cast<double>(result.Hands) / result.Seconds : 0;
     return result;

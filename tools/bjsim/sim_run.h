@@ -2,6 +2,7 @@
 
 #include "engine/multi_session.h"
 #include "store/strategy_db.h"
+#include "tools/bjsim/exact_options.h"
 #include "tools/bjsim/sim_options.h"
 
 #include <cstdint>
@@ -29,6 +30,10 @@ struct SimResult {
     double ReturnPerHand = 0;
     double ReturnPerWagered = 0; // per unit of main bets; insurance stakes are counted apart
     double ReturnStdErr = 0;
+    // Per round in units of the round's first bet, to set beside the exact analysis.
+    double ReturnPerRound = 0, ReturnPerRoundStdErr = 0;
+    std::int64_t RoundsWon = 0, RoundsPushed = 0, RoundsLost = 0;
+    std::optional<ExactSummary> Exact;
     double Seconds = 0;
     double HandsPerSecond = 0;
 };

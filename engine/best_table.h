@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/exact_analysis.h"
+
+#include <vector>
+
+namespace bj {
+
+// The action codes the strategy editor offers on a row: Hit, Stand and Double Down
+// everywhere, the split codes on pairs, and only "Split & Take 1 Card" on Soft 12.
+const std::vector<int>& OfferedActions(int row);
+
+// A basic strategy for an infinite shoe and the given rules (dealer peeks, no surrender);
+// nothing insured.
+PlayingTable BasicStrategy(const HouseRules& rules);
+
+// Improves one cell or insurance row at a time, each change judged by the whole round's
+// exact return, until no offered change raises it. Starts from `start`.
+PlayingTable ImproveTable(PlayingTable start);
+
+// The best table for the rules: ImproveTable from the basic strategy.
+PlayingTable BestTable(const HouseRules& rules);
+
+} // namespace bj

@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# The table's notification-area icon on a real X desktop: its own Xvfb, openbox as the window
+# manager and trayer as the notification area, driven with xdotool.
+#   tray_check.sh <tray_check program>
+# TRAY_CHECK_DISPLAY picks the display number; by default the first free one from 90 on.
+set -uo pipefail
+program=$1
+for tool in Xvfb openbox trayer xdotool xprop xwininfo; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing (scripts/install-deps.sh)"; exit 77; }
+done
+
+work=$(mktemp -d)
+log=$work/program.log
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- program output:"
+  cat "$log" 2>/dev/null
+  exit 1
+}
+# wait_for <seconds> <what should happen> <command...>: polls the command until it succeeds.
+wait_for() {
+  local deadline=$((SECONDS + $1)) what=$2
+  shift 2
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "$what"
+    sleep 0.1
+  done
+}
+step() { echo "ok: $*"; }
+
+display=${TRAY_CHECK_DISPLAY:-}
+if [ -z "$display" ]; then
+  display=90
+  while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+    display=$((display + 1))
+  done
+fi
+[ -e "/tmp/.X$display-lock" ] && { echo "FAIL: display :$display is in use"; exit 1; }
+export DISPLAY=:$display
+unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS # the icon goes to the X notification area
+export QT_QPA_PLATFORM=xcb
+
+server_up() { xprop -root >/dev/null 2>&1; }
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+said() { grep -q -- "$1" "$log"; }
+said_times() { [ "$(grep -c -- "$1" "$log")" -ge "$2" ]; }
+start_trayer() {
+  trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 26 \
+    >>"$work/trayer.log" 2>&1 &
+  trayer_pid=$!
+  pids+=("$trayer_pid")
+}
+
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 10 "Xvfb starts on $DISPLAY" server_up
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_for 10 "openbox starts" wm_up
+
+# Without a notification area the box cannot be ticked.
+"$program" >"$log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+wait_for 20 "the table window is shown" said '^box '
+read -r _ box_x box_y box_enabled < <(grep '^box ' "$log")
+[ "$box_enabled" = 0 ] || fail "the box is usable although there is no notification area"
+step "no notification area: the box is disabled"
+
+start_trayer
+wait_for 10 "the program sees the notification area arrive" said '^area 1'
+step "the notification area arrives: the box is usable"
+
+window=$(xdotool search --sync --onlyvisible --name '^Black Jack$' | head -1)
+window_hex=$(printf '0x%x' "$window")
+in_task_bar() { xprop -root _NET_CLIENT_LIST | grep -qiE "$window_hex(,|$)"; }
+shown() { xwininfo -id "$window" | grep -q IsViewable && in_task_bar \
+  && ! xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
+hidden() { ! xwininfo -id "$window" | grep -q IsViewable && ! in_task_bar; }
+minimised_on_task_bar() { in_task_bar && xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
+# The program's windows inside trayer's panel at the top right: its icons.
+icon_windows() {
+  local id X Y WIDTH HEIGHT SCREEN WINDOW
+  for id in $(xdotool search --onlyvisible --classname '^tray_check$' 2>/dev/null); do
+    [ "$id" = "$window" ] && continue
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    ((Y < 26 && X >= 1280 - 120)) && echo "$id $((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
+  done
+}
+icon_docked() {
+  local icon
+  icon=$(icon_windows | head -1)
+  [ -n "$icon" ] || return 1
+  read -r _ icon_x icon_y <<<"$icon"
+}
+
+wait_for 5 "the table is on the task bar" shown
+xdotool windowminimize "$window"
+wait_for 5 "minimising with the box cleared keeps the window on the task bar" minimised_on_task_bar
+sleep 0.5
+minimised_on_task_bar || fail "the window left the task bar with the box cleared"
+[ -z "$(icon_windows)" ] || fail "an icon is shown before the box is ticked"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowmap "$window"
+wait_for 5 "the window comes back from the task bar" shown
+sleep 1
+step "minimised with the box cleared: the window stays on the task bar"
+
+xdotool mousemove --window "$window" "$box_x" "$box_y" click 1
+wait_for 10 "ticking the box puts an icon in the notification area" icon_docked
+[ "$(icon_windows | wc -l)" = 1 ] || fail "more than one icon"
+step "ticked: one icon in the notification area"
+
+xdotool windowminimize "$window"
+wait_for 5 "minimising hides the window from the task bar" hidden
+step "minimised: the window has left the task bar"
+
+xdotool mousemove "$icon_x" "$icon_y" click 1
+sleep 1
+hidden || fail "a single click on the icon brought the window back"
+said '^menu ' && fail "a single click opened the menu"
+step "a single click on the icon does nothing"
+
+xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
+wait_for 5 "a double click on the icon restores the window" shown
+step "a double click restores the window"
+
+xdotool windowminimize "$window"
+wait_for 5 "minimising hides the window again" hidden
+xdotool mousemove "$icon_x" "$icon_y" click 3
+wait_for 5 "a right click opens the menu" said '^menu '
+grep -q '^menu Show Black Jack|-|Exit$' "$log" || fail "the menu is not Show Black Jack, a separator, Exit"
+read -r _ _ _ _ show_x show_y < <(grep '^item Show Black Jack ' "$log" | tail -1)
+xdotool mousemove "$show_x" "$show_y" click 1
+wait_for 5 "\"Show Black Jack\" shows the window" shown
+step "the right-click menu holds Show Black Jack, a separator and Exit; Show Black Jack shows the window"
+
+xdotool windowminimize "$window"
+wait_for 5 "minimising hides the window before the area goes" hidden
+kill "$trayer_pid"
+wait_for 10 "the window comes back when the notification area goes" shown
+step "the notification area ends: the hidden window is shown again"
+
+start_trayer
+wait_for 10 "the icon returns with the notification area" icon_docked
+xdotool windowminimize "$window"
+wait_for 5 "minimising hides the window with the new area" hidden
+xdotool mousemove "$icon_x" "$icon_y" click 3
+wait_for 5 "a right click opens the menu again" said_times '^menu ' 2
+read -r _ _ exit_x exit_y < <(grep '^item Exit ' "$log" | tail -1)
+xdotool mousemove "$exit_x" "$exit_y" click 1
+for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null && fail "Exit did not end the program"
+wait "$program_pid"
+status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status"
+[ -z "$(icon_windows)" ] || fail "the icon is still in the notification area"
+step "Exit ends the program and the icon is gone"
