@@ -17,6 +17,8 @@ namespace bj {
 class Configuration;
 class frmAdvancedStats;
 class frmMain;
+class frmMultipleSessions;
+class frmPlayingStrategiesInstr;
 class frmSelectBettingStrat;
 class frmSplash;
 class frmVariableConfig;
@@ -74,6 +76,11 @@ public:
     bool MultiSessionOpen() const override;
     void SwitchBettingEditor() override;
     void RefreshTable() override;
+    void ResetTable() override;
+    void ShowPlayingStrategiesInstr(bool fromMulti) override;
+    void SetMultiSessionStrategyName(const QString& name) override;
+    // The multi-session window while it is open, else null.
+    frmMultipleSessions* MultipleSessions() { return multiSessions_.get(); }
 
 private:
     bool OpenDatabase();
@@ -98,6 +105,9 @@ private:
     std::unique_ptr<frmVariableConfig> variableEditor_;
     std::unique_ptr<frmMain> table_;
     std::unique_ptr<frmAdvancedStats> advancedStats_;
+    std::unique_ptr<frmMultipleSessions> multiSessions_;
+    std::unique_ptr<frmPlayingStrategiesInstr> instructions_;
+    QString multiSessionStrategy_; // strStrategy, kept while the window is closed
 };
 
 } // namespace bj

@@ -2,8 +2,10 @@
 
 #include "editors/configuration.h"
 #include "editors/frm_variable_config.h"
+#include "editors/instructions.h"
 #include "shell/message_box.h"
 #include "shell/window_services.h"
+#include "simulator/frm_multiple_sessions.h"
 #include "table/frm_advanced_stats.h"
 #include "table/frm_main.h"
 
@@ -44,12 +46,32 @@ void Application::ShowAdvancedStatistics() {
     ShowModal(OverTable(&AdvancedStatistics()));
 }
 
+// Each opening loads the window afresh; it is discarded once it has unloaded.
 void Application::ShowMultipleSessions() {
-    FeatureNotAvailable(
-        QStringLiteral("The multiple session simulator"), QStringLiteral("Multiple Sessions"));
-    // What the simulator's own unload would do, so the table is usable again.
-    gs_.MultiSessionMode = false;
-    SetTableEnabled(true);
+    if (multiSessions_)
+        return;
+    multiSessions_ = std::make_unique<frmMultipleSessions>(ctx_);
+    multiSessions_->strStrategy = multiSessionStrategy_;
+    ShowModal(OverTable(multiSessions_.get()));
+    multiSessions_.release()->deleteLater();
+}
+
+void Application::SetMultiSessionStrategyName(const QString& name) {
+    multiSessionStrategy_ = name;
+    if (multiSessions_)
+        multiSessions_->strStrategy = name;
+}
+
+// The window is discarded when it unloads, so every opening starts from its load step.
+void Application::ShowPlayingStrategiesInstr(bool fromMulti) {
+    if (!instructions_)
+        instructions_ = std::make_unique<frmPlayingStrategiesInstr>();
+    if (fromMulti)
+        instructions_->bolFromMulti = true;
+    KeepInFrontOf(instructions_.get(),
+        multiSessions_ ? static_cast<QWidget*>(multiSessions_.get()) : table_.get());
+    ShowModal(instructions_.get());
+    instructions_.release()->deleteLater();
 }
 
 void Application::UnloadStreakEditor() {
@@ -108,11 +130,16 @@ int Application::TableProgress() const {
 }
 
 bool Application::MultiSessionOpen() const {
-    return false;
+    return multiSessions_ && multiSessions_->bVisible;
 }
 
 void Application::SwitchBettingEditor() {
     ShowBettingEditorModal();
+}
+
+void Application::ResetTable() {
+    if (table_)
+        table_->frmMainReset();
 }
 
 void Application::RefreshTable() {

@@ -1,5 +1,7 @@
 #include "app/guarded_application.h"
 
+#include "shell/failure_catcher.h"
+
 #include <stdexcept>
 
 namespace bj {
@@ -12,6 +14,8 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
+        if (HandOverFailure(std::current_exception()))
+            return false;
         if (onFailure)
             onFailure(failure);
     } catch (...) {

@@ -206,6 +206,7 @@ void Configuration::cmdReturntoGame_Click() {
     gs.WinStreakLength = CountFromText(cmbLengthWinningBetSeq->currentText(), 1, kSequenceBoxes);
     gs.LoseStreakLength = CountFromText(cmbLengthLosingBetSeq->currentText(), 1, kSequenceBoxes);
     gs.StreakListIndex = cboNames->currentIndex();
+    ctx_.nav.SetMultiSessionStrategyName(SelectedStrategyName());
     hide();
     if (ctx_.nav.MultiSessionOpen())
         return;

@@ -70,6 +70,7 @@ void frmVariableConfig::cboStartegy_Click() {
         ShowUnsavedValues();
     ctx_.gs.VariableListIndex = position;
     variableBetName_ = cboStartegy->itemText(position);
+    ctx_.gs.VariableBetName = variableBetName_.toStdString();
     ctx_.gs.VariableBetRefNo = refNo;
     bLoading = false;
 }

@@ -89,6 +89,7 @@ struct GameState {
     std::int32_t LoseStreakLength = 5;
     std::int32_t DecksInShoe = 1;
     std::int64_t VariableBetRefNo = 0;
+    std::string VariableBetName;
     double InitialBet = 0, MaximumBet = 0, MinimumBet = 0, WinBet = 0, LoseBet = 0;
     std::uint8_t MaintainMax = 0, MaintainMin = 0, WinAddSub = 0, LoseAddSub = 0;
     Currency StartingBet = Currency::FromWhole(5);

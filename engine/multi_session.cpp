@@ -42,23 +42,38 @@ private:
 } // namespace
 
 MultiSessionSummary RunMultiSession(
-    GameState& gs, const MultiSessionInputs& inputs, const MultiSessionHooks& hooks) {
+    GameState& gs, const MultiSessionInputs& runInputs, const MultiSessionHooks& hooks) {
     const MultiSessionModeOn mode(gs);
+    MultiSessionInputs inputs = runInputs;
     gs.HandsToPlay = inputs.HandsPerSession;
     gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
+
+    RunPacer pacer(hooks.YieldEvery, hooks.Clock, hooks.RoundsPerClockRead);
+    const auto yieldWhenDue = [&] {
+        if (hooks.ProcessEvents && pacer.SliceOver()) {
+            hooks.ProcessEvents();
+            pacer.StartSlice();
+        }
+    };
+    const CancelCheck pacedCheck = [&] {
+        yieldWhenDue();
+        return hooks.Cancelled && hooks.Cancelled();
+    };
+    const CancelCheck& beforeRound = hooks.ProcessEvents ? pacedCheck : hooks.Cancelled;
 
     MultiSessionSummary summary;
     summary.StartBank = gs.Bankroll;
     Currency runningTotal;
     for (std::int64_t session = 1; session <= inputs.Sessions; ++session) {
+        yieldWhenDue();
+        if (hooks.BeforeSession)
+            hooks.BeforeSession(inputs);
         const Currency start = gs.Bankroll;
         BeginSession(gs, inputs.MaxWin, inputs.MaxLoss);
         const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
-        if (hooks.ProcessEvents)
-            hooks.ProcessEvents();
         if (inputs.Seed)
             SeedRandom(gs, SessionSeed(*inputs.Seed, session));
-        PlayBatchSession(gs, hooks.Cancelled);
+        PlayBatchSession(gs, beforeRound);
 
         SessionRow row = MakeRow(gs, session, start, startLoseLevel);
         runningTotal += row.WonLost;
@@ -68,8 +83,6 @@ MultiSessionSummary RunMultiSession(
         if (hooks.RowDone)
             hooks.RowDone(row);
         gs.SessionHandsPlayed = 0;
-        if (hooks.ProcessEvents)
-            hooks.ProcessEvents();
         if (hooks.Cancelled && hooks.Cancelled())
             break;
     }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/batch_session.h"
+#include "engine/run_pacer.h"
 #include "engine/session_stops.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -38,7 +40,15 @@ struct SessionRow {
 struct MultiSessionHooks {
     CancelCheck Cancelled; // asked before every round and after every row
     std::function<void(const SessionRow&)> RowDone;
-    std::function<void()> ProcessEvents; // the window yields here; tools leave it empty
+    // Before every session: a live window puts in the stop amounts it shows now, so a change
+    // typed during a run applies from the next session on.
+    std::function<void(MultiSessionInputs&)> BeforeSession;
+    // A live window yields here once every YieldEvery of play, between rounds or sessions;
+    // tools leave it empty and pay nothing for it.
+    std::function<void()> ProcessEvents;
+    std::chrono::nanoseconds YieldEvery = std::chrono::milliseconds(15);
+    RunClock Clock; // empty: the steady clock
+    int RoundsPerClockRead = 64;
 };
 
 struct MultiSessionSummary {

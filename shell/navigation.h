@@ -39,6 +39,13 @@ public:
     virtual void SwitchBettingEditor() = 0;
     // A refreshed statistics display after the advanced window's reset or similar.
     virtual void RefreshTable() = 0;
+
+    // The multi-session window's wants; a program without that window has none of them.
+    virtual void ResetTable() { } // frmMainReset
+    // The instructions window, in its multi-session mode or the playing strategy mode.
+    virtual void ShowPlayingStrategiesInstr(bool fromMulti) { (void)fromMulti; }
+    // The streak editor's return names its strategy to the multi-session window.
+    virtual void SetMultiSessionStrategyName(const QString& name) { (void)name; }
 };
 
 // What every window is built with.

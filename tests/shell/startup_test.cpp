@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -180,14 +181,35 @@ private slots:
         QVERIFY(app_->Start());
         Click(Visible("Configuration"), "cmdReturntoGame");
         frmMain& table = app_->Table();
-        // Windows still to come say so and give the table back.
+        // The editor still to come says so and gives the table back.
         Click(&table, "cmdPlayingStrat");
+        QCOMPARE(
+            messages_->Texts(), QStringList({"The playing strategy editor is not available yet."}));
+        QCOMPARE(messages_->shown[0].icon, MsgIcon::Information);
+        QVERIFY(table.isEnabled());
+
+        // The simulator opens over the disabled table, names the strategies in force, shows
+        // its information and hands the table back.
+        script_->When([] { return Visible("frmMultipleSessions"); },
+            [this] {
+                QWidget* simulator = Visible("frmMultipleSessions");
+                QVERIFY(!app_->Table().isEnabled() && app_->State().MultiSessionMode);
+                QVERIFY(app_->MultiSessionOpen());
+                QCOMPARE(
+                    simulator->findChild<QLineEdit*>("txtStrategy")->text(), QString("Default"));
+                script_->When([] { return Visible("frmPlayingStrategiesInstr"); },
+                    [] {
+                        QWidget* info = Visible("frmPlayingStrategiesInstr");
+                        QCOMPARE(
+                            info->windowTitle(), QString("Information on Multiple Session..."));
+                        Click(info, "Command1");
+                    });
+                Click(simulator, "cmdInfo");
+                Click(simulator, "cmdReturnToGame");
+            });
         Click(&table, "cmdMultipleSessions");
-        QCOMPARE(messages_->Texts(),
-            QStringList({"The playing strategy editor is not available yet.",
-                "The multiple session simulator is not available yet."}));
-        QCOMPARE(messages_->shown[1].icon, MsgIcon::Information);
-        QVERIFY(table.isEnabled() && !app_->State().MultiSessionMode);
+        QVERIFY(script_->Done());
+        QVERIFY(table.isEnabled() && !app_->State().MultiSessionMode && !app_->MultiSessionOpen());
 
         // Every window the table opens stays in front of it; a click on the disabled table
         // hands the focus back to that window.

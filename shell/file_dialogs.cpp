@@ -1,0 +1,29 @@
+#include "shell/file_dialogs.h"
+
+#include <QFileDialog>
+
+namespace bj {
+namespace {
+
+class QtFileDialogs final : public FileDialogService {
+public:
+    QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+        const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    }
+};
+
+FileDialogService* installed = nullptr;
+
+} // namespace
+
+FileDialogService& FileDialogs() {
+    static QtFileDialogs real;
+    return installed ? *installed : real;
+}
+
+void SetFileDialogs(FileDialogService* service) {
+    installed = service;
+}
+
+} // namespace bj

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace bj {
+
+// Every file name the program asks the user for goes through here, so tests can answer.
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // The file to write, or the empty text when the user cancelled. `suggested` is the name
+    // (and folder) the dialog starts with; `filter` as Qt's file dialogs take it.
+    virtual QString SaveFileName(
+        QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)
+        = 0;
+};
+
+// The service in force: the real dialogs unless a test has installed its own.
+FileDialogService& FileDialogs();
+void SetFileDialogs(FileDialogService* service); // nullptr restores the real dialogs
+
+} // namespace bj

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "shell/file_dialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace bj {
+
+// Test double for file dialogs. While it lives it is the service in force. It records the
+// caption of every dialog and answers from `answers`, front first; once they are used up
+// the user cancels.
+class ScriptedFileDialogs final : public FileDialogService {
+public:
+    ScriptedFileDialogs()
+        : previous_(&FileDialogs()) {
+        SetFileDialogs(this);
+    }
+    ~ScriptedFileDialogs() override { SetFileDialogs(previous_); }
+    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
+    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
+
+    QString SaveFileName(
+        QWidget*, const QString& caption, const QString& suggested, const QString&) override {
+        asked << caption + " | " + suggested;
+        if (answers.empty())
+            return {};
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    QStringList asked;
+    std::deque<QString> answers;
+
+private:
+    FileDialogService* previous_;
+};
+
+} // namespace bj

@@ -1,0 +1,61 @@
+#include "simulator/amount_text.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace bj {
+namespace {
+
+const QLocale& Grouping() {
+    static const QLocale grouping(QLocale::English, QLocale::UnitedStates);
+    return grouping;
+}
+
+// Whole cents, halves to even, without passing through floating point.
+std::int64_t Cents(Currency amount) {
+    constexpr std::int64_t step = Currency::kScale / 100;
+    const std::int64_t units = amount.Units();
+    std::int64_t cents = units / step;
+    const std::int64_t rest = units % step;
+    if (std::llabs(rest) * 2 > step || (std::llabs(rest) * 2 == step && cents % 2 != 0))
+        cents += rest > 0 ? 1 : -1;
+    return cents;
+}
+
+QString Money(Currency amount, const char* sign, bool grouped = true) {
+    const std::int64_t cents = Cents(amount);
+    const std::uint64_t magnitude = cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : cents;
+    const auto whole = static_cast<qulonglong>(magnitude / 100);
+    return QString(cents < 0 ? "-" : "") + sign
+        + (grouped ? Grouping().toString(whole) : QString::number(whole)) + '.'
+        + QString::number(magnitude % 100).rightJustified(2, '0');
+}
+
+} // namespace
+
+QString GridAmount(Currency amount) {
+    return Money(amount, "");
+}
+
+QString PlainAmount(Currency amount) {
+    return Money(amount, "", false);
+}
+
+QString DollarAmount(Currency amount) {
+    return Money(amount, "$");
+}
+
+QString GroupedFigure(double value) {
+    if (!std::isfinite(value) || std::abs(value) < 0.005)
+        value = 0;
+    return Grouping().toString(value, 'f', 2);
+}
+
+QString DollarFigure(double value) {
+    const QString figure = GroupedFigure(value);
+    return figure.startsWith('-') ? "-$" + figure.mid(1) : "$" + figure;
+}
+
+} // namespace bj

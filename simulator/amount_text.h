@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/currency.h"
+
+#include <QString>
+
+namespace bj {
+
+// Money in the grid's form "###,##0.00": grouped thousands, two decimals, "-" when negative.
+QString GridAmount(Currency amount);
+// Money as a spreadsheet reads it: "-1234.50", no grouping.
+QString PlainAmount(Currency amount);
+// The same with a dollar sign, "$##,##0.00": "$10,000.00", "-$5.00".
+QString DollarAmount(Currency amount);
+// A figure that is not whole money (an hourly average) in the form "#,##0.00".
+QString GroupedFigure(double value);
+QString DollarFigure(double value);
+
+} // namespace bj

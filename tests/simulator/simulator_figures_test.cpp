@@ -1,0 +1,243 @@
+#include "simulator_fixture.h"
+
+#include "shell/scripted_file_dialogs.h"
+#include "simulator/amount_text.h"
+#include "simulator/chart_data.h"
+#include "simulator/frm_hourly_stats.h"
+#include "simulator/hourly_model.h"
+#include "simulator/wager_tally.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <random>
+
+using namespace bj;
+using namespace bj::test;
+
+namespace {
+
+// Results made directly from (hands, won or lost) pairs, from a start of 10,000.00.
+SessionResults Made(const QList<QPair<int, double>>& sessions) {
+    SessionResults results;
+    results.Clear(Currency::FromWhole(10000));
+    Currency bank = results.StartBank();
+    std::int64_t n = 0;
+    for (const auto& [hands, wonLost] : sessions) {
+        SessionRow row;
+        row.Session = ++n;
+        row.Hands = hands;
+        bank += Currency::FromDouble(wonLost);
+        row.EndBank = bank;
+        results.Add(row);
+    }
+    return results;
+}
+
+QString HourlyCell(frmHourlyStats& hourly, int row, int column) {
+    return hourly.grdHourlyStats->model()->index(row, column).data().toString();
+}
+
+QStringList Lines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {"<unreadable>"};
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class SimulatorFiguresTest : public QObject {
+    Q_OBJECT
+private slots:
+    void hourlyFigurePerSession_data() {
+        QTest::addColumn<int>("hands");
+        QTest::addColumn<double>("wonLost");
+        QTest::addColumn<QString>("shown"); // time | per hour
+        QTest::newRow("20 hands won 35.00") << 20 << 35.0 << "00:07 | 300.00";
+        QTest::newRow("an hour won 50.00") << 180 << 50.0 << "01:00 | 50.00";
+        QTest::newRow("one hand") << 1 << 7.5 << "00:01 | 450.00";
+        QTest::newRow("no hands") << 0 << 0.0 << "00:01 | 0.00";
+        QTest::newRow("past 100 hours") << 30000 << -100.0 << "166:40 | -0.60";
+        QTest::newRow("grouped") << 3 << 1000.0 << "00:01 | 60,000.00";
+    }
+    void hourlyFigurePerSession() {
+        QFETCH(int, hands);
+        QFETCH(double, wonLost);
+        QFETCH(QString, shown);
+        const SessionResults results = Made({{hands, wonLost}});
+        frmHourlyStats hourly(results, "00:07", "35.00");
+        QCOMPARE(hourly.grdHourlyStats->model()->rowCount(), 1);
+        QCOMPARE(HourlyCell(hourly, 0, 0), QString("1"));
+        QCOMPARE(HourlyCell(hourly, 0, 1) + " | " + HourlyCell(hourly, 0, 2), shown);
+    }
+
+    void hourlyFigureOfTheRun_data() {
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("bank");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("before any run") << ""
+                                        << ""
+                                        << "0.00";
+        QTest::newRow("after Reset") << "00:00"
+                                     << "0.00"
+                                     << "$0.00";
+        QTest::newRow("no sessions") << "00:01"
+                                     << "$0.00"
+                                     << "$0.00";
+        QTest::newRow("minutes only") << "00:07"
+                                      << "35.00"
+                                      << "$300.00";
+        QTest::newRow("an hour") << "01:00"
+                                 << "50.00"
+                                 << "$50.00";
+        QTest::newRow("past 100 hours, lost") << "123:05"
+                                              << "-1,234.00"
+                                              << "-$10.03";
+    }
+    void hourlyFigureOfTheRun() {
+        QFETCH(QString, time);
+        QFETCH(QString, bank);
+        QFETCH(QString, shown);
+        const SessionResults results = Made({});
+        frmHourlyStats hourly(results, time, bank);
+        QCOMPARE(hourly.Label1->text(), shown);
+        QCOMPARE(hourly.grdHourlyStats->model()->rowCount(), 0);
+        QCOMPARE(hourly.windowTitle(), QString("Hourly Statistics"));
+    }
+
+    // The hourly window opened from a run shows what the results grid's own texts give.
+    void hourlyWindowAgreesWithTheGridTexts() {
+        Simulator s;
+        s.Run("40", "60", "50", "60", "200");
+        QStringList expected, shown;
+        for (int r = 0; r < s.Rows(); ++r) {
+            const QStringList time = s.Cell(r, kColTime).split(':');
+            const double minutes = time[0].toInt() * 60 + time[1].toInt();
+            expected << s.Cell(r, kColTime) + " "
+                    + GroupedFigure(AmountValue(s.Cell(r, kColWonLost)) * 60 / minutes);
+        }
+        const QStringList total = s.w->lblTotalTime->text().split(':');
+        const double hours = total[0].toInt() + total[1].toInt() / 60.0;
+        expected << DollarFigure(AmountValue(s.w->lblTotalBank->text()) / hours);
+        QTimer::singleShot(0, [&shown] {
+            auto* hourly = qobject_cast<frmHourlyStats*>(QApplication::activeModalWidget());
+            QVERIFY(hourly);
+            for (int r = 0; r < hourly->grdHourlyStats->model()->rowCount(); ++r)
+                shown << HourlyCell(*hourly, r, 1) + " " + HourlyCell(*hourly, r, 2);
+            shown << hourly->Label1->text();
+            hourly->cmdReturn->click();
+        });
+        s.w->cmdHourlyStats_Click();
+        QCOMPARE(shown, expected);
+    }
+
+    void exportsThroughTheSaveDialog() {
+        QTemporaryDir dir;
+        Simulator s;
+        ScriptedFileDialogs dialogs;
+        s.Run("10", "10", "0", "30", "3");
+        dialogs.answers = {dir.filePath("runs.csv")};
+        s.w->cmdExport_Click();
+        const QStringList lines = Lines(dir.filePath("runs.csv"));
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0],
+            QString("Session,Max. Winning Amt,Max. Losing Amt,Hands Played,Time (HH:MM),Total,"
+                    "Won/Lost,Total Won/Lost,Ended"));
+        for (int r = 0; r < 3; ++r)
+            QCOMPARE(lines[r + 1],
+                s.RowTexts(r).replaceInStrings(",", "").join(',') + ","
+                    + EndName(s.w->Results()[r].End));
+
+        frmHourlyStats hourly(s.w->Results(), s.w->lblTotalTime->text(), s.w->lblTotalBank->text());
+        dialogs.answers = {dir.filePath("hourly.csv")};
+        hourly.cmdExport_Click();
+        const QStringList hourlyLines = Lines(dir.filePath("hourly.csv"));
+        QCOMPARE(hourlyLines.size(), 5);
+        QCOMPARE(hourlyLines[1],
+            "1," + HourlyCell(hourly, 0, 1) + "," + HourlyCell(hourly, 0, 2).remove(','));
+        QCOMPARE(hourlyLines[4],
+            "Total Won / Lost Per Hour,," + FormatAmount(AmountValue(hourly.Label1->text())));
+
+        s.w->cmdExport_Click(); // the user cancels: nothing written, nothing said
+        dialogs.answers = {dir.filePath("no such folder/runs.csv")};
+        s.w->cmdExport_Click();
+        QCOMPARE(dialogs.asked.size(), 4);
+        QVERIFY(dialogs.asked[0].startsWith("Export Results | "));
+        QCOMPARE(s.messages.shown.size(), size_t(1));
+        QVERIFY2(s.messages.shown[0].text.startsWith("The file \""
+                     + dir.filePath("no such folder/runs.csv") + "\" could not be written: "),
+            qPrintable(s.messages.shown[0].text));
+    }
+
+    void bankrollLineKeepsEverySwing() {
+        const SessionResults few = Made({{10, 5}, {10, -20}, {10, 7.5}});
+        const QList<QPointF> points = BankrollPoints(few);
+        QCOMPARE(points, QList<QPointF>({{0, 10000}, {1, 10005}, {2, 9985}, {3, 9992.5}}));
+
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> step(-40, 39);
+        QList<QPair<int, double>> walk;
+        for (int i = 0; i < 100000; ++i)
+            walk.append({10, step(random) * 2.5});
+        const SessionResults many = Made(walk);
+        const QList<QPointF> drawn = BankrollPoints(many);
+        QVERIFY(drawn.size() <= 4001);
+        double low = 1e18, high = -1e18, lowDrawn = 1e18, highDrawn = -1e18;
+        for (std::int64_t i = 0; i < many.Count(); ++i) {
+            low = std::min(low, many[i].EndBank.ToDouble());
+            high = std::max(high, many[i].EndBank.ToDouble());
+        }
+        for (int i = 1; i < drawn.size(); ++i) {
+            QVERIFY(drawn[i].x() > drawn[i - 1].x());
+            QCOMPARE(drawn[i].y(), many[std::int64_t(drawn[i].x()) - 1].EndBank.ToDouble());
+            lowDrawn = std::min(lowDrawn, drawn[i].y());
+            highDrawn = std::max(highDrawn, drawn[i].y());
+        }
+        QCOMPARE(lowDrawn, low);
+        QCOMPARE(highDrawn, high);
+    }
+
+    void histogramCountsEverySessionByItsEnd() {
+        Simulator s;
+        s.Run("40", "60", "50", "60", "200");
+        const Histogram h = SessionHistogram(s.w->Results());
+        QCOMPARE(int(h.Counts.size()), 15); // the square root of 200, rounded up
+        std::int64_t byEnd[3] = {};
+        for (const auto& bin : h.Counts)
+            for (int e = 0; e < 3; ++e)
+                byEnd[e] += bin[e];
+        for (int e = 0; e < 3; ++e)
+            QCOMPARE(byEnd[e], s.w->Results().Ended(SessionEnd(e)));
+        QCOMPARE(SessionHistogram(Made({{5, 10}, {5, 10}})).Counts.size(), size_t(1));
+    }
+
+    // Known answers: stakes of 10 won or lost evenly have no edge and an error of
+    // 1/sqrt(rounds); a constant share lost has no error at all.
+    void returnPerAmountWagered() {
+        GameState gs;
+        const auto play = [&gs](WagerTally& tally, double stake, double net) {
+            gs.AmountWagered += Currency::FromDouble(stake);
+            gs.Bankroll += Currency::FromDouble(net);
+            ++gs.SessionHandsPlayed;
+            tally.Observe(gs);
+        };
+        WagerTally even, steady;
+        even.Start(gs);
+        for (int i = 0; i < 400; ++i)
+            play(even, 10, i % 2 ? 10 : -10);
+        even.SessionDone(gs);
+        QCOMPARE(even.Rounds(), 400);
+        QCOMPARE(even.Wagered(), Currency::FromWhole(4000));
+        QCOMPARE(even.ReturnPerWagered(), 0.0);
+        QVERIFY(qAbs(even.ReturnPerWageredError() - 1 / std::sqrt(399.0)) < 1e-12);
+        steady.Start(gs);
+        for (int i = 0; i < 50; ++i)
+            play(steady, 10 * (1 + i % 3), -0.5 * (1 + i % 3));
+        QCOMPARE(steady.ReturnPerWagered(), -0.05);
+        QVERIFY(steady.ReturnPerWageredError() < 1e-9);
+    }
+};
+
+QTEST_MAIN(SimulatorFiguresTest)
+#include "simulator_figures_test.moc"

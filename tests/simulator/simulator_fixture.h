@@ -1,0 +1,166 @@
+#pragma once
+
+#include "editors/instructions.h"
+#include "engine/bet_sizing.h"
+#include "engine/game_state.h"
+#include "engine/shoe.h"
+#include "shell/input_helpers.h"
+#include "shell/navigation.h"
+#include "shell/scripted_messages.h"
+#include "shell/window_services.h"
+#include "simulator/frm_multiple_sessions.h"
+#include "simulator/result_columns.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace bj::test {
+
+// The table window and application as the simulator sees them: what it asks is recorded,
+// and the instructions window is the real one, one instance discarded on unload.
+class StubNavigation final : public Navigation {
+public:
+    explicit StubNavigation(GameState& gs)
+        : gs_(gs) { }
+
+    void ShowBettingEditorModal() override {
+        calls << "betting editor";
+        if (onBettingEditor)
+            onBettingEditor();
+    }
+    void ShowStreakEditorModeless() override { }
+    void ShowPlayingStrategyEditor() override { calls << "playing editor"; }
+    void ShowAdvancedStatistics() override { }
+    void ShowMultipleSessions() override { }
+    void UnloadStreakEditor() override { }
+    void QuitProgram() override { }
+    bool ReadStreakEditorTexts(QString[10], QString[10], QString&) override { return false; }
+    void SetTableEnabled(bool enabled) override {
+        calls << QString("table enabled %1").arg(enabled);
+    }
+    void ShowTableBet(int bet) override { calls << QString("table bet %1").arg(bet); }
+    void FocusTableDeal() override { }
+    void StopTableTimer() override { calls << "table timer stopped"; }
+    int TableProgress() const override { return 0; }
+    bool MultiSessionOpen() const override { return false; }
+    void SwitchBettingEditor() override { }
+    void RefreshTable() override { }
+    // What the table's reset does to the game state.
+    void ResetTable() override {
+        calls << "table reset";
+        ResetStatistics(gs_);
+        gs_.CurrentBet = ResetBet(gs_);
+        gs_.HandsToPlay = gs_.TableHandsToPlay;
+        BuildShoe(gs_);
+    }
+    void ShowPlayingStrategiesInstr(bool fromMulti) override {
+        if (!instructions)
+            instructions = std::make_unique<frmPlayingStrategiesInstr>();
+        if (fromMulti)
+            instructions->bolFromMulti = true;
+        if (leaveInstructionsOpen)
+            return ShowModal(instructions.get());
+        QTimer::singleShot(0, instructions.get(), [this] {
+            shownInstructions << instructions->windowTitle() + " | " + instructions->Label1->text()
+                    + " | " + instructions->Command1->text();
+            instructions->Command1->click();
+        });
+        ShowModal(instructions.get());
+    }
+
+    QStringList calls;
+    QStringList shownInstructions;
+    std::function<void()> onBettingEditor;
+    bool leaveInstructionsOpen = false; // else recorded and closed as soon as shown
+    std::unique_ptr<frmPlayingStrategiesInstr> instructions;
+
+private:
+    GameState& gs_;
+};
+
+// Stands on everything, never insures, a flat bet of 10 that never steps, one deck.
+inline void FlatStrategy(GameState& gs) {
+    for (auto& row : gs.StrategyMatrix)
+        row.fill(kStand);
+    gs.InsuranceByRow.fill(false);
+    gs.InsuranceOn21 = kPlayOutHand;
+    gs.DealerSoft17 = 1;
+    gs.BettingType = kVariableBetting;
+    gs.InitialBet = 10;
+    gs.MinimumBet = 1;
+    gs.MaximumBet = 1000;
+    gs.WinBet = gs.LoseBet = 0;
+    gs.CurrentBet = 10;
+    gs.DecksInShoe = 1;
+    gs.VariableBetName = "Flat Ten";
+    gs.PlayingStrategyName = "Stand Always";
+    BuildShoe(gs);
+    SeedRandom(gs, 42);
+}
+
+// A simulator window as the table opens it, over its own game state.
+struct Simulator {
+    GameState gs;
+    StubNavigation nav {gs};
+    AppContext ctx {gs, nullptr, nav};
+    ScriptedMessages messages;
+    std::unique_ptr<frmMultipleSessions> w;
+
+    Simulator() {
+        FlatStrategy(gs);
+        gs.MultiSessionMode = true;
+        w = std::make_unique<frmMultipleSessions>(ctx);
+        w->show();
+    }
+
+    // Types the entries key by key, as a user would, leaving each box as a user does.
+    void Enter(const QString& win, const QString& loss, const QString& percent,
+        const QString& hands, const QString& sessions) {
+        const std::pair<QLineEdit*, QString> entries[]
+            = {{w->txtWinBetAmt, win}, {w->txtLseBetAmt, loss}, {w->txtPercent, percent},
+                {w->txtNoHands, hands}, {w->txtSeq, sessions}};
+        for (const auto& [box, text] : entries) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QTest::keyClicks(box, text);
+            QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(box, &leave);
+        }
+    }
+    void Run(const QString& win, const QString& loss, const QString& percent, const QString& hands,
+        const QString& sessions) {
+        Enter(win, loss, percent, hands, sessions);
+        w->cmdRun_Click();
+    }
+    // Cards dealt in this order (suits all spades) from the top of the shoe.
+    void Stack(const QList<int>& ranks) {
+        gs.StackedCards.clear();
+        for (auto it = ranks.rbegin(); it != ranks.rend(); ++it)
+            gs.StackedCards.push_back({static_cast<std::uint8_t>(*it), kSpades});
+    }
+
+    int Rows() const { return w->grdMain->model()->rowCount(); }
+    QString Cell(int row, int column) const {
+        return w->grdMain->model()->index(row, column).data().toString();
+    }
+    QStringList RowTexts(int row) const {
+        QStringList texts;
+        for (int c = 0; c < kResultColumns; ++c)
+            texts << Cell(row, c);
+        return texts;
+    }
+    QColor Colour(int row, int column) const {
+        return w->grdMain->model()->index(row, column).data(Qt::ForegroundRole).value<QColor>();
+    }
+    QString Text(const QLabel* label) const { return label->text(); }
+};
+
+} // namespace bj::test

@@ -1,0 +1,460 @@
+#include "simulator_fixture.h"
+
+#include "app/guarded_application.h"
+#include "simulator/amount_text.h"
+#include "simulator/run_summary.h"
+#include "store/store_error.h"
+
+#include <QProgressBar>
+
+#include <chrono>
+#include <stdexcept>
+
+using namespace bj;
+using namespace bj::test;
+
+namespace {
+
+const QList<int> kWin {10, 7, 10, 9}, kLoss {10, 9, 10, 7}, kPush {10, 8, 10, 8};
+
+QList<int> Rounds(std::initializer_list<QList<int>> rounds) {
+    QList<int> cards;
+    for (const auto& round : rounds)
+        cards += round;
+    return cards;
+}
+
+QString ColourName(const QColor& c) {
+    if (c == QColor(0, 0, 0))
+        return "black";
+    if (c == QColor(0, 0, 255))
+        return "blue";
+    if (c == QColor(255, 0, 0))
+        return "red";
+    return c.name();
+}
+
+// A row as "cell|cell|..." with the colours of columns 5, 6 and 7 after it.
+QString RowWithColours(const Simulator& s, int row) {
+    return s.RowTexts(row).mid(1).join('|') + " " + ColourName(s.Colour(row, kColTotal)) + "/"
+        + ColourName(s.Colour(row, kColWonLost)) + "/"
+        + ColourName(s.Colour(row, kColTotalWonLost));
+}
+
+} // namespace
+
+class SimulatorWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithZeroEntriesAndDealReady() {
+        Simulator s;
+        QCOMPARE(s.w->windowTitle(), QString("Multiple Session Simulation"));
+        const QStringList texts {s.w->txtWinBetAmt->text(), s.w->txtLseBetAmt->text(),
+            s.w->txtPercent->text(), s.w->txtNoHands->text(), s.w->txtSeq->text()};
+        QCOMPARE(texts, QStringList({"0.00", "0.00", "0", "0", "0"}));
+        QCOMPARE(s.w->lblStartingBank->text(), QString("$10,000.00"));
+        QCOMPARE(s.w->txtStrategy->text(), QString("Flat Ten"));
+        QCOMPARE(s.w->txtPlayingStrategy->text(), QString("Stand Always"));
+        QVERIFY(s.w->cmdRun->isEnabled() && !s.w->cmdCancel->isEnabled());
+        QCOMPARE(s.gs.HandsToPlay, 0);
+        QStringList headers;
+        for (int c = 0; c < kResultColumns; ++c)
+            headers << s.w->grdMain->model()->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(headers,
+            QStringList({"", "Max. Winning Amt", "Max. Losing Amt", "Hands Played", "Time (HH:MM)",
+                "Total", "Won/Lost", "Total Won/Lost"}));
+    }
+
+    void runEdgeCases_data() {
+        QTest::addColumn<QStringList>("entries"); // win, loss, percent, hands, sessions
+        QTest::addColumn<QList<int>>("cards");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("totals");
+        QTest::newRow("no sessions") << QStringList {"0", "0", "0", "10", "0"} << QList<int> {}
+                                     << QStringList {} << QStringList {"$0.00", "00:01"};
+        QTest::newRow("max losing 0 stops below the start, as a loss")
+            << QStringList {"1000", "0", "0", "9", "1"} << Rounds({kWin, kLoss, kPush, kLoss})
+            << QStringList {"10.00|-10.00|4|00:01|9,990.00|-10.00|-10.00 red/red/red"}
+            << QStringList {"-10.00", "00:01"};
+        QTest::newRow("max winning 0, bail-out 0: a first win stops, as a win")
+            << QStringList {"0", "1000", "0", "9", "1"} << Rounds({kPush, kWin})
+            << QStringList {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 blue/blue/blue"}
+            << QStringList {"10.00", "00:01"};
+        QTest::newRow("max winning 0: a first loss gives it all back, as a win")
+            << QStringList {"0", "1000", "0", "9", "1"} << Rounds({kLoss})
+            << QStringList {"0.00|-10.00|1|00:01|9,990.00|-10.00|-10.00 blue/red/red"}
+            << QStringList {"-10.00", "00:01"};
+        QTest::newRow("bail-out 100 stops back at the start")
+            << QStringList {"10", "1000", "100", "9", "1"} << Rounds({kWin, kWin, kLoss, kLoss})
+            << QStringList {"20.00|0.00|4|00:01|10,000.00|0.00|0.00 blue/blue/blue"}
+            << QStringList {"0.00", "00:01"};
+        QTest::newRow("no hands per session")
+            << QStringList {"1000", "1000", "0", "0", "2"} << QList<int> {}
+            << QStringList {"0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue",
+                   "0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue"}
+            << QStringList {"0.00", "00:01"};
+        QTest::newRow("played through, then a loss in the next session")
+            << QStringList {"1000", "5", "0", "2", "2"} << Rounds({kWin, kPush, kLoss, kLoss})
+            << QStringList {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 black/blue/blue",
+                   "0.00|-10.00|1|00:01|10,000.00|-10.00|0.00 red/red/blue"}
+            << QStringList {"0.00", "00:01"};
+    }
+    void runEdgeCases() {
+        QFETCH(QStringList, entries);
+        QFETCH(QList<int>, cards);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, totals);
+        Simulator s;
+        s.Stack(cards);
+        s.Run(entries[0], entries[1], entries[2], entries[3], entries[4]);
+        QStringList shown;
+        for (int r = 0; r < s.Rows(); ++r)
+            shown << RowWithColours(s, r);
+        QCOMPARE(shown, rows);
+        QCOMPARE(QStringList({s.w->lblTotalBank->text(), s.w->lblTotalTime->text()}), totals);
+        QCOMPARE(s.w->lblStartingBank->text(),
+            s.Rows() ? "$" + s.Cell(s.Rows() - 1, kColTotal) : QString("$10,000.00"));
+        QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled());
+        QVERIFY(s.w->cmdReturnToGame->isEnabled() && !s.w->cmdCancel->isEnabled());
+        QCOMPARE(s.w->prbHandsPlayed->value(), 0);
+        QVERIFY(s.messages.shown.empty());
+        QVERIFY(s.nav.calls.contains("table bet 10"));
+    }
+
+    // Nothing is played and nothing shown so far is lost.
+    void refusedEntries_data() {
+        QTest::addColumn<int>("box"); // 0 win, 1 loss, 2 percent, 3 hands, 4 sessions
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bail-out 101") << 2 << "101"
+                                      << "Bail Out Percent | Please enter a Bail Out Percent "
+                                         "between 0 and 100";
+        QTest::newRow("32,768 hands") << 3 << "32768"
+                                      << "Hands to Play | Please enter a number of hands to play "
+                                         "between 0 and 32,767";
+        QTest::newRow("2,147,483,648 sessions")
+            << 4 << "2147483648"
+            << "Times to Play | Please enter a number of times to play between 0 and "
+               "2,147,483,647";
+        QTest::newRow("more sessions than the list holds")
+            << 4 << "20000001"
+            << "Times to Play | The results list holds at most 20,000,000 sessions. Please "
+               "enter a number of times to play between 0 and 20,000,000";
+        QTest::newRow("a winning amount too large")
+            << 0 << "10000000000000"
+            << "Max Winning Amount | Please enter a Max Winning Amount between 0.00 and "
+               "1,000,000,000,000.00";
+    }
+    void refusedEntries() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        Simulator s;
+        s.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.w.get()));
+        s.Run("1000", "1000", "0", "5", "1");
+        const QStringList before = s.RowTexts(0);
+        const Currency bank = s.gs.Bankroll;
+        QStringList entries {"1000", "1000", "0", "5", "1"};
+        entries[box] = typed;
+        s.Run(entries[0], entries[1], entries[2], entries[3], entries[4]);
+        QCOMPARE(s.messages.shown.size(), size_t(1));
+        QCOMPARE(s.messages.shown[0].title + " | " + s.messages.shown[0].text, message);
+        QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
+        QLineEdit* boxes[]
+            = {s.w->txtWinBetAmt, s.w->txtLseBetAmt, s.w->txtPercent, s.w->txtNoHands, s.w->txtSeq};
+        QCOMPARE(QApplication::focusWidget(), boxes[box]);
+        QVERIFY(s.Rows() == 1 && s.RowTexts(0) == before && s.gs.Bankroll == bank);
+        QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled());
+    }
+
+    void keysThatPassAndFormats_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("leaving");
+        QTest::newRow("winning amount") << 0 << "12.5a-,"
+                                        << "12.5"
+                                        << "12.50";
+        QTest::newRow("grouped on leaving") << 0 << "1234.5"
+                                            << "1234.5"
+                                            << "1,234.50";
+        QTest::newRow("losing amount") << 1 << "x3.25"
+                                       << "3.25"
+                                       << "3.25";
+        QTest::newRow("percent") << 2 << "1.0%"
+                                 << "10"
+                                 << "10.00";
+        QTest::newRow("hands") << 3 << "-5e0"
+                               << "50"
+                               << "50";
+        QTest::newRow("sessions") << 4 << "1,000"
+                                  << "1000"
+                                  << "1000";
+    }
+    void keysThatPassAndFormats() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, leaving);
+        Simulator s;
+        QLineEdit* boxes[]
+            = {s.w->txtWinBetAmt, s.w->txtLseBetAmt, s.w->txtPercent, s.w->txtNoHands, s.w->txtSeq};
+        QLineEdit* b = boxes[box];
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Backspace);
+        QTest::keyClicks(b, typed);
+        QCOMPARE(b->text(), kept);
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(b, &leave);
+        QCOMPARE(b->text(), leaving);
+        if (box == 3)
+            QCOMPARE(s.gs.HandsToPlay, 50);
+    }
+
+    void helpTexts_data() {
+        QTest::addColumn<QString>("help");
+        QTest::newRow("txtWinBetAmt")
+            << "This is the Winning Amount when you wish to stop.\nIf you enter a Bail Out "
+               "Percent, then the game\nwill continue to play until you have lost the\n"
+               "percentage of your winnings that you indicated.";
+        QTest::newRow("txtLseBetAmt") << "This is the Losing Amount when you wish to stop.";
+        QTest::newRow("txtPercent")
+            << "This is the percentage where if you hit your\nMax Winning Amount, you wish to "
+               "keep playing\nuntil you have lost the specified percentage\nof your winnings.\n"
+               "i.e.\nMax Winning Amount = $100.00\nBail Out Percent = 10%\nIf your Winning "
+               "Amount climbs to $110.00, then\nyou will stop playing after you lose $11.00";
+        QTest::newRow("txtNoHands") << "Number of Hands to Play per session.";
+        QTest::newRow("txtSeq") << "Number of sessions to play.";
+    }
+    void helpTexts() {
+        QFETCH(QString, help);
+        Simulator s;
+        QTest::keyClick(s.w->findChild<QLineEdit*>(QTest::currentDataTag()), Qt::Key_F1);
+        QCOMPARE(s.messages.shown.size(), size_t(1));
+        QCOMPARE(s.messages.shown[0].text, help);
+        QVERIFY(s.messages.shown[0].icon == MsgIcon::None
+            && s.messages.shown[0].buttons == MsgButtons::Ok);
+    }
+
+    // The engine finishes the round under way; a push leaves the session unsettled, which
+    // counts as stopped.
+    void cancelDuringTheFirstRound_data() {
+        QTest::addColumn<QList<int>>("round");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("won") << kWin << "10.00|0.00|1|00:01|10,010.00|10.00|10.00 black/blue/blue";
+        QTest::newRow("pushed") << kPush << "0.00|0.00|1|00:01|10,000.00|0.00|0.00 blue/blue/blue";
+    }
+    void cancelDuringTheFirstRound() {
+        QFETCH(QList<int>, round);
+        QFETCH(QString, row);
+        Simulator s;
+        using namespace std::chrono_literals;
+        s.w->SetRunClock([&s] { return s.gs.SessionHandsPlayed >= 1 ? 1s : 0s; }, 1);
+        s.Stack(round);
+        s.Enter("1000", "1000", "0", "500", "5");
+        QTimer::singleShot(0, s.w->cmdCancel, &QPushButton::click);
+        s.w->cmdRun_Click();
+        QCOMPARE(s.Rows(), 1);
+        QCOMPARE(RowWithColours(s, 0), row);
+        QVERIFY(!s.w->Running() && s.w->cmdReset->isEnabled());
+    }
+
+    // Deal stays off, the count of sessions stays, the hands and stop amounts apply at once
+    // or from the next session.
+    void typingDuringARun() {
+        Simulator s;
+        std::int64_t clock = 0;
+        s.w->SetRunClock([&clock] { return std::chrono::milliseconds(clock += 20); }, 1);
+        s.Enter("1000", "1000", "0", "100", "4");
+        bool dealDuringRun = false;
+        QTimer::singleShot(0, s.w.get(), [&] {
+            s.Enter("1000", "1000", "0", "2", "9");
+            dealDuringRun = s.w->cmdRun->isEnabled();
+        });
+        s.w->cmdRun_Click();
+        QVERIFY(!dealDuringRun);
+        QCOMPARE(s.Rows(), 4);
+        QVERIFY(s.Cell(0, kColHands).toInt() <= 3 && s.Cell(3, kColHands).toInt() <= 3);
+    }
+
+    void twoRunsInARowThenReset() {
+        Simulator s;
+        s.Run("100", "100", "0", "50", "3");
+        const QString firstEnd = s.Cell(2, kColTotal);
+        QCOMPARE(s.w->lblStartingBank->text(), "$" + firstEnd);
+        s.Run("100", "100", "0", "50", "2");
+        const double start
+            = AmountValue(s.Cell(0, kColTotal)) - AmountValue(s.Cell(0, kColWonLost));
+        QCOMPARE(start, AmountValue(firstEnd));
+        QCOMPARE(s.Cell(0, kColWonLost), s.Cell(0, kColTotalWonLost));
+
+        s.w->cmdReset_Click();
+        QVERIFY(s.nav.calls.contains("table reset"));
+        QCOMPARE(s.Rows(), 0);
+        QCOMPARE(QStringList({s.w->lblStartingBank->text(), s.w->lblTotalBank->text(),
+                     s.w->lblTotalTime->text(), s.w->txtSeq->text()}),
+            QStringList({"$10,000.00", "0.00", "00:00", "0"}));
+        QCOMPARE(s.gs.HandsToPlay, 0);
+    }
+
+    void editorHandsBackWithZeroEntriesAndTheGridKept() {
+        Simulator s;
+        s.Run("100", "100", "0", "50", "3");
+        QStringList rows;
+        for (int r = 0; r < 3; ++r)
+            rows << s.RowTexts(r).join('|');
+        s.Enter("5", "6", "7", "8", "9");
+        s.nav.onBettingEditor = [&s] { s.gs.VariableBetName = "Other"; };
+        s.w->cmdConfig_Click();
+        QCOMPARE(QStringList({s.w->txtWinBetAmt->text(), s.w->txtLseBetAmt->text(),
+                     s.w->txtPercent->text(), s.w->txtNoHands->text(), s.w->txtSeq->text()}),
+            QStringList({"0.00", "0.00", "0", "0", "0"}));
+        QCOMPARE(s.w->txtStrategy->text(), QString("Other"));
+        QStringList after;
+        for (int r = 0; r < s.Rows(); ++r)
+            after << s.RowTexts(r).join('|');
+        QCOMPARE(after, rows);
+        QCOMPARE(s.gs.HandsToPlay, 0);
+
+        s.gs.BettingType = kStreakBetting;
+        s.w->strStrategy = "Streaky";
+        s.w->cmdInfo_Click();
+        QCOMPARE(s.w->txtStrategy->text(), QString("Streaky"));
+        s.Enter("5", "6", "7", "8", "9");
+        s.gs.PlayingStrategyName = "Edited";
+        s.w->cmdPlayingConfig_Click();
+        QVERIFY(s.nav.calls.contains("playing editor"));
+        QCOMPARE(s.w->txtPlayingStrategy->text(), QString("Edited"));
+        QCOMPARE(s.w->txtSeq->text(), QString("9")); // a message is no window handing back
+    }
+
+    // A failure inside the engine, or in a handler that runs while the run processes events,
+    // keeps the rows so far and brings the buttons back, Reset only once a run completes.
+    void failureInsideARun_data() {
+        QTest::addColumn<bool>("inHandler");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bankroll overflow in the engine")
+            << false << "Error # 6, The bankroll has grown past 922,337,203,685,477.58.";
+        QTest::newRow("database error in a handler")
+            << true << "Error # 4, Cannot read the strategy database: the file is locked.";
+    }
+    void failureInsideARun() {
+        QFETCH(bool, inHandler);
+        QFETCH(QString, message);
+        Simulator s;
+        bool thrown = false;
+        s.w->SetRunClock(
+            [&] {
+                if (s.w->Results().Count() < 2 || thrown)
+                    return std::chrono::nanoseconds(0);
+                thrown = true;
+                if (!inHandler)
+                    throw CurrencyOverflow("The bankroll has grown past 922,337,203,685,477.58.");
+                QTimer::singleShot(0, [] {
+                    throw StoreError(StoreProblem::Locked, "BlkJack.mdb",
+                        "Cannot read the strategy database: the file is locked.");
+                });
+                return std::chrono::nanoseconds(std::chrono::seconds(1));
+            },
+            1);
+        s.Run("1000", "1000", "0", "20", "5");
+        QCOMPARE(s.Rows(), 2);
+        QCOMPARE(s.messages.Texts(), QStringList {message});
+        QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
+        QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReturnToGame->isEnabled());
+        QVERIFY(!s.w->cmdCancel->isEnabled() && !s.w->cmdReset->isEnabled());
+        QVERIFY(!s.w->Running() && s.w->prbHandsPlayed->value() == 0);
+    }
+
+    // Every text colour follows the row's end and sign, the totals and the summary agree with
+    // what the grid's own texts give.
+    void colouredRowsAndTotalsOfA200SessionRun() {
+        Simulator s;
+        s.Run("40", "60", "50", "60", "200");
+        QCOMPARE(s.Rows(), 200);
+        int ends[3] = {};
+        std::int64_t hands = 0;
+        double total = 0;
+        for (int r = 0; r < 200; ++r) {
+            const SessionEnd end = s.w->Results()[r].End;
+            ++ends[static_cast<int>(end)];
+            QCOMPARE(s.Colour(r, kColTotal), EndColour(end));
+            for (int c : {kColWonLost, kColTotalWonLost})
+                QCOMPARE(s.Colour(r, c), AmountColour(s.Cell(r, c).startsWith('-')));
+            QCOMPARE(s.Cell(r, kColTime),
+                QString::fromStdString(HandsToTime(s.Cell(r, kColHands).toInt())));
+            hands += s.Cell(r, kColHands).toInt();
+            total += AmountValue(s.Cell(r, kColWonLost));
+        }
+        QVERIFY2(ends[0] && ends[1] && ends[2], "all three ends in a run of 200");
+        QCOMPARE(s.w->lblTotalBank->text(), s.Cell(199, kColTotalWonLost));
+        QCOMPARE(AmountValue(s.w->lblTotalBank->text()), total);
+        QCOMPARE(s.w->lblTotalTime->text(), QString::fromStdString(HandsToTime(hands)));
+        const RunSummary* summary = s.w->summary;
+        QCOMPARE(summary->lblEndedWin->text(),
+            QString("%1 (%2 %)").arg(ends[1]).arg(ends[1] / 2.0, 0, 'f', 1));
+        // Settlement's own count of the stakes, and the return on them beside the return per hand.
+        QCOMPARE(summary->lblAmountWagered->text(),
+            GridAmount(s.gs.AmountWagered) + " (insurance " + GridAmount(s.gs.InsuranceWagered)
+                + ")");
+        QVERIFY(s.gs.AmountWagered > Currency {});
+        QVERIFY(summary->lblReturnPerWagered->text().startsWith(
+            QString::number(100 * total / s.gs.AmountWagered.ToDouble(), 'f', 2) + " % \u00b1 "));
+        QVERIFY(summary->lblMeanPerSession->text().startsWith(
+            QLocale(QLocale::English, QLocale::UnitedStates).toString(total / 200, 'f', 2)));
+    }
+
+    void returnToGameAndClosingDuringARun() {
+        Simulator s;
+        s.gs.TableHandsToPlay = 700;
+        s.w->cmdReturntoGame_Click();
+        QVERIFY(!s.w->isVisible() && !s.w->bVisible && !s.gs.MultiSessionMode);
+        QCOMPARE(s.gs.HandsToPlay, 700);
+        QVERIFY(
+            s.nav.calls.contains("table enabled 1") && s.nav.calls.contains("table timer stopped"));
+
+        Simulator t;
+        t.Enter("100000", "100000", "0", "30000", "1000");
+        QTimer::singleShot(0, t.w.get(), [&t] { t.w->close(); });
+        t.w->cmdRun_Click();
+        QVERIFY(t.Rows() >= 1 && t.Rows() < 1000);
+        QVERIFY(!t.w->isVisible() && !t.gs.MultiSessionMode);
+        QCOMPARE(t.gs.HandsToPlay, t.gs.TableHandsToPlay);
+    }
+
+    // The multi-session text, then the playing-strategy text for the editor that opens the
+    // window next, as its unload clears the mode.
+    void informationThenTheEditorsInstructions() {
+        Simulator s;
+        s.w->cmdInfo_Click();
+        QVERIFY(!s.nav.instructions->bolFromMulti);
+        s.nav.ShowPlayingStrategiesInstr(false);
+        QCOMPARE(s.nav.shownInstructions.size(), 2);
+        QCOMPARE(s.nav.shownInstructions[0],
+            "Information on Multiple Session... | " + MultipleSessionInformation()
+                + " | &Return to Multiple Session screen...");
+        QCOMPARE(s.nav.shownInstructions[1],
+            "Instructions for setting Playing Strategy | " + PlayingStrategyInstructions()
+                + " | &Return to Playing Strategies screen...");
+        const QStringList lines = PlayingStrategyInstructions().split('\n');
+        QCOMPARE(lines.size(), 30); // 29 lines, each ending in a line break
+        QCOMPARE(lines[7],
+            QString("       Displays the selected ACTION for if the DEALER has that specific card "
+                    "showing."));
+        QVERIFY(!PlayingStrategyInstructions().contains("Split or Double Down")
+            && !PlayingStrategyInstructions().contains("Take 1 Card"));
+        QVERIFY(MultipleSessionInformation().startsWith(
+                    "The Multiple Session screen is implemented for speed. The game")
+            && MultipleSessionInformation().endsWith("then the time would be 1 hour."));
+    }
+};
+
+// The program's own event guard, which hands a handler's failure to the run under way.
+int main(int argc, char** argv) {
+    GuardedApplication app(argc, argv);
+    SimulatorWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "simulator_window_test.moc"
