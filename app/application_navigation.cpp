@@ -54,6 +54,8 @@ void Application::ShowMultipleSessions() {
     multiSessions_->strStrategy = multiSessionStrategy_;
     ShowModal(OverTable(multiSessions_.get()));
     multiSessions_.release()->deleteLater();
+    // The simulator plays without drawing the table, so its labels catch up on the way back.
+    table_->ShowGameState();
 }
 
 void Application::SetMultiSessionStrategyName(const QString& name) {

@@ -39,6 +39,8 @@ public:
     ~frmMain() override;
 
     void frmMainReset();
+    // The statistics and the bet as the game state holds them, after another window played.
+    void ShowGameState();
     // The round's insurance or even-money result.
     double dblInsBet() const;
     // Rounds played since the window was loaded.

@@ -106,6 +106,11 @@ void frmMain::RestartStatistics() {
     }
 }
 
+void frmMain::ShowGameState() {
+    ShowStatistics();
+    ShowBet();
+}
+
 void frmMain::ShowAmountOnHand() {
     lblAmountWonOnHand_->setText(CurrencyText(ctx_.gs.AmountWonOnHand));
 }

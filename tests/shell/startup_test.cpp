@@ -4,6 +4,7 @@
 #include "shell/scripted_messages.h"
 #include "shell/window_services.h"
 #include "table/frm_main.h"
+#include "table/stat_text.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -205,10 +206,16 @@ private slots:
                         Click(info, "Command1");
                     });
                 Click(simulator, "cmdInfo");
+                simulator->findChild<QLineEdit*>("txtNoHands")->setText("20");
+                simulator->findChild<QLineEdit*>("txtSeq")->setText("3");
+                Click(simulator, "cmdRun");
                 Click(simulator, "cmdReturnToGame");
             });
         Click(&table, "cmdMultipleSessions");
         QVERIFY(script_->Done());
+        QVERIFY(app_->State().Bankroll != Currency::FromWhole(kStartingBankroll));
+        QCOMPARE(table.findChild<QLabel*>("lblCurrentBankRoll")->text(),
+            CurrencyText(app_->State().Bankroll));
         QVERIFY(table.isEnabled() && !app_->State().MultiSessionMode && !app_->MultiSessionOpen());
 
         // Every window the table opens stays in front of it; a click on the disabled table
