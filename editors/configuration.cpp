@@ -19,12 +19,6 @@
 
 namespace bj {
 
-namespace {
-
-constexpr int kMostDecks = 8;
-
-} // namespace
-
 Configuration::Configuration(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Dialog)
     , ctx_(ctx) {
@@ -96,7 +90,7 @@ void Configuration::cmbLengthLosingBetSeq_Change() {
 }
 
 void Configuration::cmbDecksInShoe_LostFocus() {
-    const int decks = CountFromText(cmbDecksInShoe->currentText(), 1, kMostDecks);
+    const int decks = CountFromText(cmbDecksInShoe->currentText(), 1, kMostDecksInShoe);
     if (cmbDecksInShoe->currentText() != QString::number(decks))
         cmbDecksInShoe->setCurrentText(QString::number(decks));
     ctx_.gs.DecksInShoe = decks;
@@ -191,7 +185,7 @@ void Configuration::LeadToBox(bool winning, int index) {
 void Configuration::cmdReturntoGame_Click() {
     GameState& gs = ctx_.gs;
     gs.ReturnButtonCaption = "Return to Game";
-    if (CountFromText(cmbDecksInShoe->currentText(), 1, kMostDecks) != gs.DecksInShoe
+    if (CountFromText(cmbDecksInShoe->currentText(), 1, kMostDecksInShoe) != gs.DecksInShoe
         || cmbDecksInShoe->currentText() != QString::number(gs.DecksInShoe))
         cmbDecksInShoe_LostFocus();
     if (!NormalizeBets())

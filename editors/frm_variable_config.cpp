@@ -189,8 +189,8 @@ void frmVariableConfig::cmdReturn_Click() {
     if (!ctx_.nav.MultiSessionOpen())
         ctx_.nav.SetTableEnabled(true);
     if (ctx_.nav.TableProgress() == 0) {
-        const double first
-            = std::clamp(LeadingNumber(txtInitialBet->text()), -kLargestAmount, kLargestAmount);
+        const double first = std::clamp(
+            LeadingNumber(txtInitialBet->text()), -kLargestVariableAmount, kLargestVariableAmount);
         gs.StartingBet = Currency::FromDouble(first);
         gs.CurrentBet = static_cast<std::int32_t>(RoundHalfEven(gs.StartingBet.ToDouble()));
         ctx_.nav.ShowTableBet(gs.CurrentBet);

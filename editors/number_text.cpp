@@ -20,7 +20,8 @@ QString ShortestNumber(double value) {
 }
 
 double BoxAmount(const QString& text) {
-    return std::clamp(AmountValue(FormatAmount(text)), -kLargestAmount, kLargestAmount);
+    return std::clamp(
+        AmountValue(FormatAmount(text)), -kLargestVariableAmount, kLargestVariableAmount);
 }
 
 int CountFromText(const QString& text, int low, int high) {

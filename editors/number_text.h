@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/betting_limits.h"
+
 #include <QString>
 
 namespace bj {
@@ -11,12 +13,8 @@ double LeadingNumber(const QString& text);
 // The number in its shortest decimal form: 25 for 25.00, 12.5 for 12.50.
 QString ShortestNumber(double value);
 
-// Amounts the editors put in force stay within this, so every bet fits the table's
-// whole-number bet.
-constexpr double kLargestAmount = 1e9;
-
 // The amount a box's text stands for as FormatAmount reads it (0 when it is no number),
-// held to [-kLargestAmount, kLargestAmount].
+// held to [-kLargestVariableAmount, kLargestVariableAmount].
 double BoxAmount(const QString& text);
 
 // A 16-bit count from its text as the user typed it, rounded half to even and held to

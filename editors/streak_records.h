@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/navigation.h"
+#include "store/betting_limits.h"
 
 #include <QString>
 #include <cstdint>
@@ -26,8 +27,6 @@ bool DeleteStreakStrategy(AppContext& ctx, std::int64_t refNo, const QString& na
 // failure.
 std::int64_t SaveStreakStrategy(AppContext& ctx, Configuration& window);
 
-// The stored bet columns hold 16-bit whole numbers, so no streak bet may pass this.
-constexpr int kLargestStreakBet = 32767;
 // The refusal of a bet above kLargestStreakBet.
 QString StreakBetTooLargeText();
 

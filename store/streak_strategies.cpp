@@ -1,3 +1,4 @@
+#include "store/betting_limits.h"
 #include "store/betting_strategies.h"
 
 #include "store/loaded_values.h"
@@ -44,9 +45,9 @@ void BindStreak(Statement& statement, const StreakStrategy& strategy) {
 }
 
 // What the streak editor can show and save.
-const Limits kDecks {1, 8};
+const Limits kDecks {1, kMostDecksInShoe};
 const Limits kLength {1, kBetSteps};
-const Limits kBet {1, 32767};
+const Limits kBet {1, kLargestStreakBet};
 
 // Bets past the sequence may be empty; every other one must be a bet the editor accepts.
 void ReadBets(const Statement& load, CheckedRow& row, int first, int length,

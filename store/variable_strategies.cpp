@@ -1,3 +1,4 @@
+#include "store/betting_limits.h"
 #include "store/betting_strategies.h"
 
 #include "store/loaded_values.h"
@@ -28,8 +29,8 @@ void BindVariable(Statement& statement, const VariableStrategy& strategy) {
 }
 
 // What the variable editor can show and save.
-const Limits kBet {0.01, 1e9, false};
-const Limits kAmount {-1e9, 1e9, false};
+const Limits kBet {0.01, kLargestVariableAmount, false};
+const Limits kAmount {-kLargestVariableAmount, kLargestVariableAmount, false};
 const Limits kOnMaximum {0, 1, true, {"Maintain Max Bet", "Use Initial Bet"}};
 const Limits kOnMinimum {0, 1, true, {"Maintain Min Bet", "Use Initial Bet"}};
 const Limits kAddSub {0, 1, true, {"Add", "Subtract"}};
