@@ -1,10 +1,10 @@
 #include "app/application.h"
 
-#include "editors/configuration.h"
-#include "editors/frm_select_betting_strat.h"
-#include "editors/frm_variable_config.h"
+#include "editors/betting_type_chooser.h"
 #include "editors/instructions.h"
 #include "editors/strategy_corrections.h"
+#include "editors/streak_editor.h"
+#include "editors/variable_editor.h"
 #include "shell/frmSplash.h"
 #include "shell/message_box.h"
 #include "shell/window_services.h"

@@ -1,8 +1,8 @@
 #include "app/application.h"
 
-#include "editors/configuration.h"
-#include "editors/frm_variable_config.h"
 #include "editors/instructions.h"
+#include "editors/streak_editor.h"
+#include "editors/variable_editor.h"
 #include "shell/message_box.h"
 #include "shell/window_services.h"
 #include "simulator/frm_multiple_sessions.h"

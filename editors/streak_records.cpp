@@ -1,8 +1,8 @@
 #include "editors/streak_records.h"
 
-#include "editors/configuration.h"
 #include "editors/number_text.h"
 #include "editors/strategy_corrections.h"
+#include "editors/streak_editor.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
 #include "store/betting_strategies.h"

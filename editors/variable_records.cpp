@@ -1,8 +1,8 @@
 #include "editors/variable_records.h"
 
-#include "editors/frm_variable_config.h"
 #include "editors/strategy_corrections.h"
 #include "editors/streak_records.h"
+#include "editors/variable_editor.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
 #include "store/betting_strategies.h"

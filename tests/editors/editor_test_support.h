@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/frm_select_betting_strat.h"
+#include "editors/betting_type_chooser.h"
 #include "engine/game_state.h"
 #include "shell/navigation.h"
 #include "shell/scripted_messages.h"

@@ -1,5 +1,5 @@
 #include "editor_test_support.h"
-#include "editors/configuration.h"
+#include "editors/streak_editor.h"
 #include "store/betting_strategies.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "editor_test_support.h"
-#include "editors/frm_variable_config.h"
+#include "editors/variable_editor.h"
 #include "store/betting_strategies.h"
 
 #include <QComboBox>

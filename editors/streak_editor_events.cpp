@@ -1,4 +1,4 @@
-#include "editors/configuration.h"
+#include "editors/streak_editor.h"
 
 #include "editors/number_text.h"
 #include "editors/streak_records.h"

@@ -1,4 +1,4 @@
-#include "editors/frm_variable_config.h"
+#include "editors/variable_editor.h"
 
 #include "shell/control_hooks.h"
 

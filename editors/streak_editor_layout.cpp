@@ -1,4 +1,4 @@
-#include "editors/configuration.h"
+#include "editors/streak_editor.h"
 
 #include "shell/control_hooks.h"
 

@@ -1,6 +1,6 @@
-#include "editors/frm_variable_config.h"
+#include "editors/variable_editor.h"
 
-#include "editors/frm_select_betting_strat.h"
+#include "editors/betting_type_chooser.h"
 #include "editors/number_text.h"
 #include "editors/variable_records.h"
 #include "engine/game_state.h"

@@ -1,4 +1,4 @@
-#include "editors/frm_select_betting_strat.h"
+#include "editors/betting_type_chooser.h"
 
 #include "editors/help_message.h"
 #include "engine/game_state.h"
