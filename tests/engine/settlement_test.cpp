@@ -1,6 +1,7 @@
 #include "engine/settlement.h"
 #include "engine_fixture.h"
 
+#include "engine/session_merge.h"
 #include "engine/session_stops.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,37 @@ TEST(Settlement, MoneyPastTheLimitThrowsAndNothingWraps) {
         gs.*c.total = Currency::FromUnits(c.units);
         EXPECT_THROW(c.settle(gs), CurrencyOverflow) << c.what;
         EXPECT_EQ((gs.*c.total).Units(), c.units) << c.what;
+    }
+}
+
+// An overflow names the total that grew, whether a hand or a merged session carried it over.
+TEST(Settlement, AnOverflowNamesTheTotalThatGrew) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    SessionTotals wagered;
+    wagered.AmountWagered = wagered.InsuranceWagered = Currency::FromWhole(1);
+    const struct {
+        Currency GameState::*total;
+        std::function<void(GameState&)> settle;
+        std::string named;
+    } cases[] = {
+        {&GameState::Bankroll, [](GameState& gs) { SettleWin(gs, false, false); }, "bankroll"},
+        {&GameState::AmountWagered, &SettlePush, "amount wagered"},
+        {&GameState::InsuranceWagered, &SettleInsuranceWon, "amount of insurance wagered"},
+        {&GameState::AmountWagered, [&](GameState& gs) { MergeSession(gs, wagered, 1); },
+            "amount wagered"},
+        {&GameState::InsuranceWagered, [&](GameState& gs) { MergeSession(gs, wagered, 1); },
+            "amount of insurance wagered"},
+    };
+    for (const auto& c : cases) {
+        GameState gs = test::FlatTable();
+        gs.*c.total = Currency::FromUnits(kMax - 5);
+        try {
+            c.settle(gs);
+            ADD_FAILURE() << c.named << " did not overflow";
+        } catch (const CurrencyOverflow& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("The " + c.named + " has grown past 922,", 0), 0u)
+                << e.what();
+        }
     }
 }
 

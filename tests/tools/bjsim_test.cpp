@@ -255,7 +255,8 @@ TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
     const auto [status, out, err]
         = Run({"--variable", "2", "--hands", "420000", "--sessions", "3", "--seed", "1", "--csv"});
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(err.rfind("bjsim: The bankroll has grown past 922,337,203,685,477.58", 0), 0u) << err;
+    EXPECT_EQ(err.rfind("bjsim: The amount wagered has grown past 922,337,203,685,477.58", 0), 0u)
+        << err;
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 3) << out; // the header and two rows
     EXPECT_EQ(std::count(out.begin(), out.end(), ','), 3 * 8);
     EXPECT_TRUE(Has(out, "\n1,") && Has(out, "\n2,") && !Has(out, "loss")) << out;
