@@ -262,6 +262,40 @@ TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
     EXPECT_TRUE(Has(out, "\n1,") && Has(out, "\n2,") && !Has(out, "loss")) << out;
 }
 
+// A run stopped by an overflow after its first row still prints one whole JSON object, with
+// the error as its last member; the message and the status stay as they were.
+TEST_F(Bjsim, JsonOfARunStoppedByAnOverflowIsClosedWithTheError) {
+    {
+        StrategyDb store = StrategyDb::Open(path);
+        AppendVariableStrategy(
+            store, {.Name = "Huge", .InitialBet = 1e9, .MaximumBet = 1e9, .MinimumBet = 1e9});
+    }
+    const auto [status, out, err]
+        = Run({"--variable", "2", "--hands", "500000", "--sessions", "2", "--seed", "1", "--json"});
+    EXPECT_EQ(status, 1);
+    const std::string message = "The amount wagered has grown past 922,337,203,685,477.58";
+    EXPECT_EQ(err.rfind("bjsim: " + message, 0), 0u) << err;
+    EXPECT_TRUE(Has(out, "\"end\": \"played through\"}\n  ],\n  \"error\": \"" + message)) << out;
+    EXPECT_EQ(out.substr(out.size() - 5), ".\"\n}\n") << out;
+}
+
+TEST(BjsimReport, JsonClosesOnAFailureOnceItHasBegun) {
+    std::ostringstream out, err;
+    const auto writer = MakeReportWriter(OutputFormat::Json, out, err);
+    writer->Fail("before any row");
+    EXPECT_EQ(out.str(), "");
+    SessionRow row;
+    row.Session = 1;
+    row.Time = "00:01";
+    writer->Row(row);
+    writer->Fail("a \"quoted\" stop");
+    EXPECT_EQ(out.str(),
+        "{\n  \"sessions\": [\n    {\"session\": 1, \"max_winning\": 0.00, \"max_losing\": 0.00, "
+        "\"hands\": 0, \"time\": \"00:01\", \"bankroll_end\": 0.00, \"won_lost\": 0.00, "
+        "\"running_total\": 0.00, \"end\": \"played through\"}\n  ],\n"
+        "  \"error\": \"a \\\"quoted\\\" stop\"\n}\n");
+}
+
 TEST_F(Bjsim, ExactOnlyPrintsTheAnalysisWithoutPlaying) {
     const auto [status, json, err] = Run({"--exact-only", "--json", "--table", "best"});
     ASSERT_EQ(status, 0) << err;
