@@ -30,6 +30,13 @@ inline GameState FlatTable(int decks = 8) {
     return gs;
 }
 
+// Cards dealt in this order (suits all spades) from the top of the shoe.
+template <class Ranks> void StackRanks(GameState& gs, const Ranks& ranks) {
+    gs.StackedCards.clear();
+    for (auto it = ranks.rbegin(); it != ranks.rend(); ++it)
+        gs.StackedCards.push_back(Card {static_cast<std::uint8_t>(*it), kSpades});
+}
+
 inline void SetRow(GameState& gs, int row, int action) {
     gs.StrategyMatrix[row].fill(static_cast<std::int8_t>(action));
 }

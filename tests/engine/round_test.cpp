@@ -168,9 +168,7 @@ TEST_P(RoundTest, SettlesAsTheRulesSay) {
     const RoundCase& c = GetParam();
     GameState gs = test::FlatTable();
     c.setup(gs);
-    gs.StackedCards.clear();
-    for (auto it = c.cards.rbegin(); it != c.cards.rend(); ++it)
-        gs.StackedCards.push_back(Card {static_cast<std::uint8_t>(*it), kSpades});
+    test::StackRanks(gs, c.cards);
     test::RecordingTable table;
     const int hands = PlayRound(gs, table);
     EXPECT_TRUE(gs.StackedCards.empty()) << "every stacked card is dealt";
