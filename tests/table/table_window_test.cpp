@@ -240,6 +240,8 @@ private slots:
             {[&] { t.window->showNormal(); }, "shown"},
             {[&] { t.Find<QCheckBox>("chkSysTray")->click(); }, "shown"}, {minimise, "hidden"},
             {[&] { t.tray.Mouse(kTrayLeftDown), t.tray.Mouse(kTrayLeftUp); }, "hidden"},
+            {[&] { t.tray.Mouse(kTrayLeftDown - 1), t.tray.Mouse(kTrayRightDouble + 1); },
+                "hidden"},
             {[&] { t.tray.Mouse(kTrayRightUp); }, "hidden with the menu"},
             {[&] { t.tray.Mouse(kTrayLeftDouble); }, "shown"}, {minimise, "hidden"},
             {[&] { t.Find<QAction>("mnuShowWar")->trigger(); }, "shown"}, {minimise, "hidden"},
