@@ -193,12 +193,18 @@ private slots:
             QCOMPARE(s.gs.HandsToPlay, 50);
     }
 
-    // Each box's own text, told by its first line; the F1 mechanism is the shell's.
     void helpTexts_data() {
         QTest::addColumn<QString>("help");
-        QTest::newRow("txtWinBetAmt") << "This is the Winning Amount when you wish to stop.\n";
+        QTest::newRow("txtWinBetAmt")
+            << "This is the Winning Amount when you wish to stop.\nIf you enter a Bail Out "
+               "Percent, then the game\nwill continue to play until you have lost the\n"
+               "percentage of your winnings that you indicated.";
         QTest::newRow("txtLseBetAmt") << "This is the Losing Amount when you wish to stop.";
-        QTest::newRow("txtPercent") << "This is the percentage where if you hit your\n";
+        QTest::newRow("txtPercent")
+            << "This is the percentage where if you hit your\nMax Winning Amount, you wish to "
+               "keep playing\nuntil you have lost the specified percentage\nof your winnings.\n"
+               "i.e.\nMax Winning Amount = $100.00\nBail Out Percent = 10%\nIf your Winning "
+               "Amount climbs to $110.00, then\nyou will stop playing after you lose $11.00";
         QTest::newRow("txtNoHands") << "Number of Hands to Play per session.";
         QTest::newRow("txtSeq") << "Number of sessions to play.";
     }
@@ -207,7 +213,7 @@ private slots:
         Simulator s;
         QTest::keyClick(s.w->findChild<QLineEdit*>(QTest::currentDataTag()), Qt::Key_F1);
         QCOMPARE(s.messages.shown.size(), size_t(1));
-        QVERIFY2(s.messages.shown[0].text.startsWith(help), qPrintable(s.messages.shown[0].text));
+        QCOMPARE(s.messages.shown[0].text, help);
         QVERIFY(s.messages.shown[0].icon == MsgIcon::None
             && s.messages.shown[0].buttons == MsgButtons::Ok);
     }
@@ -412,11 +418,16 @@ private slots:
         QCOMPARE(s.nav.shownInstructions[1],
             "Instructions for setting Playing Strategy | " + PlayingStrategyInstructions()
                 + " | &Return to Playing Strategies screen...");
-        // 29 lines, each ending in a line break.
-        QCOMPARE(PlayingStrategyInstructions().split('\n').size(), 30);
+        const QStringList lines = PlayingStrategyInstructions().split('\n');
+        QCOMPARE(lines.size(), 30); // 29 lines, each ending in a line break
+        QCOMPARE(lines[7],
+            QString("       Displays the selected ACTION for if the DEALER has that specific card "
+                    "showing."));
         QVERIFY(!PlayingStrategyInstructions().contains("Split or Double Down")
             && !PlayingStrategyInstructions().contains("Take 1 Card"));
-        QVERIFY(MultipleSessionInformation().startsWith("The Multiple Session screen is"));
+        QVERIFY(MultipleSessionInformation().startsWith(
+                    "The Multiple Session screen is implemented for speed. The game")
+            && MultipleSessionInformation().endsWith("then the time would be 1 hour."));
     }
 };
 
