@@ -30,8 +30,32 @@ inline GameState FlatTable(int decks = 8) {
     return gs;
 }
 
+// Cards dealt in this order (suits all spades) from the top of the shoe.
+template <class Ranks> void StackRanks(GameState& gs, const Ranks& ranks) {
+    gs.StackedCards.clear();
+    for (auto it = ranks.rbegin(); it != ranks.rend(); ++it)
+        gs.StackedCards.push_back(Card {static_cast<std::uint8_t>(*it), kSpades});
+}
+
 inline void SetRow(GameState& gs, int row, int action) {
     gs.StrategyMatrix[row].fill(static_cast<std::int8_t>(action));
+}
+
+// The strategies a new database starts with: hit even rows, stand and insure odd rows,
+// streak bets 5, 10, 20, 30, 40.
+inline GameState DefaultStrategies(int decks) {
+    GameState gs = FlatTable(decks);
+    for (int row = 0; row < kPlayerRows; ++row) {
+        SetRow(gs, row, row % 2);
+        gs.InsuranceByRow[row] = row % 2 == 1;
+    }
+    gs.InsuranceOn21 = kTakeEvenMoney;
+    gs.BettingType = kStreakBetting;
+    const double bets[] = {0, 5, 10, 20, 30, 40, 5, 5, 5, 5, 5};
+    for (int i = 1; i <= kBetSteps; ++i)
+        gs.WinningHandBets[i] = gs.LosingHandBets[i] = bets[i];
+    gs.WinStreakLength = gs.LoseStreakLength = 5;
+    return gs;
 }
 
 inline double BankrollChange(const GameState& gs) {

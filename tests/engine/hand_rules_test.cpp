@@ -18,43 +18,31 @@ void Hold(GameState& gs, int who, const std::vector<int>& ranks) {
     RecountHand(gs, who, static_cast<int>(ranks.size()));
 }
 
-TEST(HandRules, HandValueDemotesAcesOnlyAsFarAsNeeded) {
+// The value demotes aces only as far as needed, and the demotions stay; the row of the first
+// two cards and of the whole hand.
+TEST(HandRules, ValuesAndRowsOfThePlayersHand) {
     const struct {
         std::vector<int> ranks;
-        int value;
-    } cases[] = {{{1, 1}, 12}, {{1, 1, 9}, 21}, {{1, 6}, 17}, {{1, 6, 4}, 21}, {{1, 1, 1, 1}, 14},
-        {{10, 6, 9}, 25}, {{13, 1}, 21}};
+        int value, firstTwo, whole; // -1: not checked
+    } cases[] = {
+        {{1, 1}, 12, 9, 9}, // "Soft 12": the first ace demoted
+        {{1, 1, 9}, 21, -1, -1}, {{1, 6, 4}, 21, -1, -1}, {{1, 1, 1, 1}, 14, -1, -1},
+        {{10, 6, 9}, 25, -1, -1}, {{13, 1}, 21, 0, 0}, // 21: no row
+        {{2, 2}, 4, 0, 0}, // hard 4
+        {{5, 6}, 11, 7, 7}, {{1, 6}, 17, 19, 19}, // soft 17
+        {{1, 6, 2}, 19, 19, 22}, // three-card 19 uses the hard row
+        {{10, 10}, 20, 24, 24}, {{1, 9}, 20, 25, 25}, // soft 20
+    };
     for (const auto& c : cases) {
         GameState gs;
         Hold(gs, kPlayer, c.ranks);
         EXPECT_EQ(HandValue(gs, kPlayer), c.value);
         EXPECT_EQ(HandTotal(gs, kPlayer), c.value) << "demotions stay";
+        if (c.firstTwo >= 0) {
+            EXPECT_EQ(PlayerRowFirstTwo(gs), c.firstTwo);
+            EXPECT_EQ(PlayerRow(gs), c.whole);
+        }
     }
-}
-
-TEST(HandRules, RowsOfThePlayersHand) {
-    const struct {
-        std::vector<int> ranks;
-        int firstTwo, whole;
-    } cases[] = {
-        {{2, 2}, 0, 0}, // hard 4
-        {{5, 6}, 7, 7}, // 11
-        {{1, 6}, 19, 19}, // soft 17
-        {{1, 6, 2}, 19, 22}, // three-card 19 uses the hard row
-        {{10, 10}, 24, 24}, // 20
-        {{1, 9}, 25, 25}, // soft 20
-        {{10, 1}, 0, 0}, // 21: no row
-    };
-    for (const auto& c : cases) {
-        GameState gs;
-        Hold(gs, kPlayer, c.ranks);
-        EXPECT_EQ(PlayerRowFirstTwo(gs), c.firstTwo);
-        EXPECT_EQ(PlayerRow(gs), c.whole);
-    }
-    GameState aces; // the first ace demoted by HandValue: "Soft 12"
-    Hold(aces, kPlayer, {1, 1});
-    HandValue(aces, kPlayer);
-    EXPECT_EQ(PlayerRowFirstTwo(aces), 9);
 }
 
 TEST(HandRules, DealerColumnsAndSoft17) {

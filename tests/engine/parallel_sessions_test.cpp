@@ -44,27 +44,17 @@ GameState BasicTable(int decks, bool variable) {
 // Every figure a run leaves in the game state, one per line, so a difference names itself.
 std::string Figures(const GameState& g) {
     std::ostringstream out;
-    const auto money
-        = [&](const char* name, Currency c) { out << name << ' ' << c.Units() << '\n'; };
-    const auto whole = [&](const char* name, std::int64_t n) { out << name << ' ' << n << '\n'; };
-    money("Bankroll", g.Bankroll);
-    money("MaxBankroll", g.MaxBankroll);
-    money("MinBankroll", g.MinBankroll);
-    money("SessionEndBank", g.SessionEndBank);
-    money("SessionPeakBank", g.SessionPeakBank);
-    money("SessionLowBank", g.SessionLowBank);
-    money("BlackjackAmountWon", g.BlackjackAmountWon);
-    money("DoubledAmountWon", g.DoubledAmountWon);
-    money("DoubledAmountLost", g.DoubledAmountLost);
-    money("SplitAmountWon", g.SplitAmountWon);
-    money("SplitAmountLost", g.SplitAmountLost);
-    money("InsuranceAmountWon", g.InsuranceAmountWon);
-    money("InsuranceAmountLost", g.InsuranceAmountLost);
-    money("EvenMoneyAmountWon", g.EvenMoneyAmountWon);
-    money("AmountWagered", g.AmountWagered);
-    money("InsuranceWagered", g.InsuranceWagered);
-    money("InsuranceResult", g.InsuranceResult);
-    money("AmountWonOnHand", g.AmountWonOnHand);
+    for (auto [name, c] : {std::pair {"Bankroll", g.Bankroll}, {"MaxBankroll", g.MaxBankroll},
+             {"MinBankroll", g.MinBankroll}, {"SessionEndBank", g.SessionEndBank},
+             {"SessionPeakBank", g.SessionPeakBank}, {"SessionLowBank", g.SessionLowBank},
+             {"BlackjackAmountWon", g.BlackjackAmountWon}, {"DoubledAmountWon", g.DoubledAmountWon},
+             {"DoubledAmountLost", g.DoubledAmountLost}, {"SplitAmountWon", g.SplitAmountWon},
+             {"SplitAmountLost", g.SplitAmountLost}, {"InsuranceAmountWon", g.InsuranceAmountWon},
+             {"InsuranceAmountLost", g.InsuranceAmountLost},
+             {"EvenMoneyAmountWon", g.EvenMoneyAmountWon}, {"AmountWagered", g.AmountWagered},
+             {"InsuranceWagered", g.InsuranceWagered}, {"InsuranceResult", g.InsuranceResult},
+             {"AmountWonOnHand", g.AmountWonOnHand}})
+        out << name << ' ' << c.Units() << '\n';
     for (auto [name, n] : {std::pair {"HandsWon", g.HandsWon}, {"HandsLost", g.HandsLost},
              {"BlackjacksWon", g.BlackjacksWon}, {"TiedHands", g.TiedHands},
              {"PushStreak", g.PushStreak}, {"DoubledHandsWon", g.DoubledHandsWon},
@@ -78,7 +68,7 @@ std::string Figures(const GameState& g) {
              {"SplitThisHand", g.SplitThisHand}, {"DoubledThisHand", g.DoubledThisHand},
              {"Rounds", g.Rounds.Rounds}, {"RoundSum", g.Rounds.Sum},
              {"RoundSquares", static_cast<std::int64_t>(g.Rounds.SumOfSquares % 1000000007)}})
-        whole(name, n);
+        out << name << ' ' << n << '\n';
     for (int kind : {kWinning, kLosing})
         for (int length = 1; length <= kStreakLengths; ++length)
             out << "StreakStopCounts " << kind << ' ' << length << ' '

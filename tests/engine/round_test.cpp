@@ -25,6 +25,8 @@ struct RoundCase {
     double change;
     int won, lost, tied, hands;
     double wagered, insuranceWagered;
+    // The tallies by kind and the table's events that only some rounds show.
+    std::function<void(const GameState&, const test::RecordingTable&)> also = nullptr;
 };
 
 void NoSetup(GameState&) {
@@ -32,13 +34,21 @@ void NoSetup(GameState&) {
 void SplitAces(GameState& gs) {
     SetRow(gs, kSoft12, kSplitOrHit);
 }
+void EvenMoneyWon(const GameState& gs, const test::RecordingTable&) {
+    EXPECT_EQ(gs.EvenMoneyAmountWon, Currency::FromWhole(10));
+    EXPECT_EQ(gs.BlackjacksWon, 0);
+}
 
 const RoundCase kRounds[] = {
     {"dealer ten up, ace in the hole: player loses before deciding", NoSetup, {1, 10, 10, 8}, -10,
         0, 1, 0, 1, 10, 0},
     {"dealer blackjack against player blackjack pushes", NoSetup, {1, 10, 1, 13}, 0, 0, 0, 1, 1, 10,
         0},
-    {"player blackjack is paid 3 to 2", NoSetup, {10, 7, 1, 13}, 15, 1, 0, 0, 1, 10, 0},
+    {"player blackjack is paid 3 to 2", NoSetup, {10, 7, 1, 13}, 15, 1, 0, 0, 1, 10, 0,
+        [](const GameState& gs, const auto&) {
+            EXPECT_EQ(gs.BlackjacksWon, 1);
+            EXPECT_EQ(gs.BlackjackAmountWon, Currency::FromWhole(15));
+        }},
     {"insurance bought, dealer blackjack: net zero, counted lost",
         [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {10, 1, 10, 10}, 0, 0, 1, 0, 1,
         10, 5},
@@ -46,16 +56,29 @@ const RoundCase kRounds[] = {
         [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {9, 1, 10, 10}, -5, 0, 0, 1, 1,
         10, 5},
     {"insurance lost, then the hand won", [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; },
-        {8, 1, 10, 10}, 5, 1, 0, 0, 1, 10, 5},
+        {8, 1, 10, 10}, 5, 1, 0, 0, 1, 10, 5,
+        [](const GameState& gs, const test::RecordingTable& table) {
+            EXPECT_EQ(gs.AmountWonOnHand, Currency::FromWhole(5));
+            EXPECT_EQ(gs.InsuranceResult, Currency::FromWhole(-5));
+            EXPECT_EQ(gs.InsuredHandsWon, 1);
+            EXPECT_EQ(gs.InsuranceAmountWon, Currency::FromWhole(5));
+            EXPECT_EQ(gs.InsuranceAmountLost, Currency::FromWhole(5));
+            EXPECT_EQ(table.events,
+                (std::vector<std::string> {"insurance", "pause", "settled", "end -1:20"}));
+        }},
     {"even money against a dealer blackjack pays one bet",
         [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1,
-        10, 0},
+        10, 0, EvenMoneyWon},
     {"even money without a dealer blackjack pays one bet",
         [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10,
-        0},
+        0, EvenMoneyWon},
     {"insured blackjack against a dealer blackjack: push plus insurance 2 to 1",
         [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1,
-        10, 5},
+        10, 5,
+        [](const GameState& gs, const auto&) {
+            EXPECT_EQ(gs.InsuredHandsWon, 1);
+            EXPECT_EQ(gs.InsuranceAmountWon, Currency::FromWhole(10));
+        }},
     {"insured blackjack without a dealer blackjack: 3 to 2 less the stake",
         [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10,
         5},
@@ -82,9 +105,13 @@ const RoundCase kRounds[] = {
     {"eights split three ways count three hands",
         [](GameState& gs) { SetRow(gs, kHard16, kSplitOrHit); }, {10, 7, 8, 8, 8, 10, 3, 9}, 0, 1,
         1, 1, 3, 30, 0},
-    {"split aces take one card each, re-split, and 21 is no blackjack",
-        [](GameState& gs) { SetRow(gs, kSoft12, kSplitOrHit); }, {10, 7, 1, 1, 13, 1, 5, 9}, 10, 2,
-        1, 0, 3, 30, 0},
+    {"split aces take one card each, re-split, and 21 is no blackjack", SplitAces,
+        {10, 7, 1, 1, 13, 1, 5, 9}, 10, 2, 1, 0, 3, 30, 0,
+        [](const GameState& gs, const auto&) {
+            EXPECT_EQ(gs.BlackjacksWon, 0);
+            EXPECT_EQ(gs.SplitHandsWon, 2);
+            EXPECT_EQ(gs.SplitHandsLost, 1);
+        }},
     // Each case below turns on a card's count value: with the wrong value the result differs.
     {"re-split aces: the ace kept first counts 11 again and draws a ten", SplitAces,
         {10, 7, 1, 1, 1, 13, 9, 9}, 30, 3, 0, 0, 3, 30, 0},
@@ -117,7 +144,12 @@ const RoundCase kRounds[] = {
             SetRow(gs, kHard16, kSplitOrHit);
             SetRow(gs, kHard11, kDoubleDown);
         },
-        {10, 7, 8, 8, 3, 10, 10}, 30, 2, 0, 0, 2, 30, 0},
+        {10, 7, 8, 8, 3, 10, 10}, 30, 2, 0, 0, 2, 30, 0,
+        [](const GameState& gs, const auto&) {
+            EXPECT_EQ(gs.DoubledHandsWon, 1);
+            EXPECT_EQ(gs.DoubledAmountWon, Currency::FromWhole(20));
+            EXPECT_EQ(gs.SplitAmountWon, Currency::FromWhole(30));
+        }},
     {"a player hand of eleven cards stands",
         [](GameState& gs) {
             for (int row = 0; row < kPlayerRows; ++row)
@@ -136,9 +168,7 @@ TEST_P(RoundTest, SettlesAsTheRulesSay) {
     const RoundCase& c = GetParam();
     GameState gs = test::FlatTable();
     c.setup(gs);
-    gs.StackedCards.clear();
-    for (auto it = c.cards.rbegin(); it != c.cards.rend(); ++it)
-        gs.StackedCards.push_back(Card {static_cast<std::uint8_t>(*it), kSpades});
+    test::StackRanks(gs, c.cards);
     test::RecordingTable table;
     const int hands = PlayRound(gs, table);
     EXPECT_TRUE(gs.StackedCards.empty()) << "every stacked card is dealt";
@@ -151,55 +181,12 @@ TEST_P(RoundTest, SettlesAsTheRulesSay) {
     EXPECT_EQ(gs.InsuranceWagered, Currency::FromDouble(c.insuranceWagered));
     EXPECT_EQ(gs.CurrentBet, 10) << "a flat bet comes back after doubles";
     EXPECT_FALSE(gs.SplitThisHand);
+    if (c.also)
+        c.also(gs, table);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounds, RoundTest, ::testing::ValuesIn(kRounds),
     [](const auto& info) { return "case" + std::to_string(info.index); });
-
-GameState PlayStacked(std::function<void(GameState&)> setup, std::initializer_list<int> cards,
-    test::RecordingTable& table) {
-    GameState gs = test::FlatTable();
-    setup(gs);
-    StackShoeRanks(gs, cards);
-    PlayRound(gs, table);
-    return gs;
-}
-
-TEST(Round, CountsBlackjacksAndDoublesAndSplitsByKind) {
-    test::RecordingTable table;
-    GameState bj = PlayStacked(NoSetup, {10, 7, 1, 13}, table);
-    EXPECT_EQ(bj.BlackjacksWon, 1);
-    EXPECT_EQ(bj.BlackjackAmountWon, Currency::FromWhole(15));
-
-    GameState even = PlayStacked(
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, table);
-    EXPECT_EQ(even.EvenMoneyAmountWon, Currency::FromWhole(10));
-    EXPECT_EQ(even.BlackjacksWon, 0);
-    GameState evenAgainst21 = PlayStacked(
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {10, 1, 1, 13}, table);
-    EXPECT_EQ(evenAgainst21.EvenMoneyAmountWon, Currency::FromWhole(10));
-
-    GameState insured = PlayStacked(
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, table);
-    EXPECT_EQ(insured.InsuredHandsWon, 1);
-    EXPECT_EQ(insured.InsuranceAmountWon, Currency::FromWhole(10));
-
-    GameState aces = PlayStacked(
-        [](GameState& gs) { SetRow(gs, kSoft12, kSplitOrHit); }, {10, 7, 1, 1, 13, 1, 5, 9}, table);
-    EXPECT_EQ(aces.BlackjacksWon, 0);
-    EXPECT_EQ(aces.SplitHandsWon, 2);
-    EXPECT_EQ(aces.SplitHandsLost, 1);
-
-    GameState doubled = PlayStacked(
-        [](GameState& gs) {
-            SetRow(gs, kHard16, kSplitOrHit);
-            SetRow(gs, kHard11, kDoubleDown);
-        },
-        {10, 7, 8, 8, 3, 10, 10}, table);
-    EXPECT_EQ(doubled.DoubledHandsWon, 1);
-    EXPECT_EQ(doubled.DoubledAmountWon, Currency::FromWhole(20));
-    EXPECT_EQ(doubled.SplitAmountWon, Currency::FromWhole(30));
-}
 
 // Only the first two cards make a soft 17: ace-2 drawing a 4 stands even where soft 17 hits.
 TEST(Round, DealerStandsOnAThreeCardSoft17) {
@@ -210,19 +197,6 @@ TEST(Round, DealerStandsOnAThreeCardSoft17) {
     PlayRound(gs, table);
     EXPECT_DOUBLE_EQ(test::BankrollChange(gs), 10);
     EXPECT_EQ(gs.StackedCards.size(), 1u) << "the dealer drew past a three-card 17";
-}
-
-TEST(Round, InsuranceStakeShowsInTheHandAndTheInsuranceTotals) {
-    test::RecordingTable table;
-    GameState gs = PlayStacked(
-        [](GameState& s) { s.InsuranceByRow[kHard20] = true; }, {8, 1, 10, 10}, table);
-    EXPECT_EQ(gs.AmountWonOnHand, Currency::FromWhole(5));
-    EXPECT_EQ(gs.InsuranceResult, Currency::FromWhole(-5));
-    EXPECT_EQ(gs.InsuredHandsWon, 1);
-    EXPECT_EQ(gs.InsuranceAmountWon, Currency::FromWhole(5));
-    EXPECT_EQ(gs.InsuranceAmountLost, Currency::FromWhole(5));
-    EXPECT_EQ(
-        table.events, (std::vector<std::string> {"insurance", "pause", "settled", "end -1:20"}));
 }
 
 // Each split hand is reported played while its cards are still on the player's places.

@@ -76,24 +76,16 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("bank");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("before any run") << ""
-                                        << ""
-                                        << "0.00";
-        QTest::newRow("after Reset") << "00:00"
-                                     << "0.00"
-                                     << "$0.00";
-        QTest::newRow("no sessions") << "00:01"
-                                     << "$0.00"
-                                     << "$0.00";
-        QTest::newRow("minutes only") << "00:07"
-                                      << "35.00"
-                                      << "$300.00";
-        QTest::newRow("an hour") << "01:00"
-                                 << "50.00"
-                                 << "$50.00";
-        QTest::newRow("past 100 hours, lost") << "123:05"
-                                              << "-1,234.00"
-                                              << "-$10.03";
+        const auto row
+            = [](const char* name, const char* time, const char* bank, const char* shown) {
+                  QTest::newRow(name) << QString(time) << QString(bank) << QString(shown);
+              };
+        row("before any run", "", "", "0.00");
+        row("after Reset", "00:00", "0.00", "$0.00");
+        row("no sessions", "00:01", "$0.00", "$0.00");
+        row("minutes only", "00:07", "35.00", "$300.00");
+        row("an hour", "01:00", "50.00", "$50.00");
+        row("past 100 hours, lost", "123:05", "-1,234.00", "-$10.03");
     }
     void hourlyFigureOfTheRun() {
         QFETCH(QString, time);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../engine/engine_fixture.h"
 #include "editors/instructions.h"
 #include "engine/bet_sizing.h"
 #include "engine/game_state.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -85,26 +87,6 @@ private:
     GameState& gs_;
 };
 
-// Stands on everything, never insures, a flat bet of 10 that never steps, one deck.
-inline void FlatStrategy(GameState& gs) {
-    for (auto& row : gs.StrategyMatrix)
-        row.fill(kStand);
-    gs.InsuranceByRow.fill(false);
-    gs.InsuranceOn21 = kPlayOutHand;
-    gs.DealerSoft17 = 1;
-    gs.BettingType = kVariableBetting;
-    gs.InitialBet = 10;
-    gs.MinimumBet = 1;
-    gs.MaximumBet = 1000;
-    gs.WinBet = gs.LoseBet = 0;
-    gs.CurrentBet = 10;
-    gs.DecksInShoe = 1;
-    gs.VariableBetName = "Flat Ten";
-    gs.PlayingStrategyName = "Stand Always";
-    BuildShoe(gs);
-    SeedRandom(gs, 42);
-}
-
 // A simulator window as the table opens it, over its own game state.
 struct Simulator {
     GameState gs;
@@ -113,20 +95,27 @@ struct Simulator {
     ScriptedMessages messages;
     std::unique_ptr<frmMultipleSessions> w;
 
+    // Stands on everything, never insures, a flat bet of 10 that never steps, one deck.
     Simulator() {
-        FlatStrategy(gs);
+        gs = FlatTable(1);
+        SeedRandom(gs, 42);
+        gs.VariableBetName = "Flat Ten";
+        gs.PlayingStrategyName = "Stand Always";
         gs.MultiSessionMode = true;
         w = std::make_unique<frmMultipleSessions>(ctx);
         w->show();
     }
 
+    std::array<QLineEdit*, 5> Boxes() const {
+        return {w->txtWinBetAmt, w->txtLseBetAmt, w->txtPercent, w->txtNoHands, w->txtSeq};
+    }
     // Types the entries key by key, as a user would, leaving each box as a user does.
     void Enter(const QString& win, const QString& loss, const QString& percent,
         const QString& hands, const QString& sessions) {
-        const std::pair<QLineEdit*, QString> entries[]
-            = {{w->txtWinBetAmt, win}, {w->txtLseBetAmt, loss}, {w->txtPercent, percent},
-                {w->txtNoHands, hands}, {w->txtSeq, sessions}};
-        for (const auto& [box, text] : entries) {
+        const QString texts[] = {win, loss, percent, hands, sessions};
+        for (int i = 0; i < 5; ++i) {
+            QLineEdit* box = Boxes()[i];
+            const QString& text = texts[i];
             box->setFocus();
             box->selectAll();
             QTest::keyClick(box, Qt::Key_Backspace);
@@ -140,12 +129,7 @@ struct Simulator {
         Enter(win, loss, percent, hands, sessions);
         w->cmdRun_Click();
     }
-    // Cards dealt in this order (suits all spades) from the top of the shoe.
-    void Stack(const QList<int>& ranks) {
-        gs.StackedCards.clear();
-        for (auto it = ranks.rbegin(); it != ranks.rend(); ++it)
-            gs.StackedCards.push_back({static_cast<std::uint8_t>(*it), kSpades});
-    }
+    void Stack(const QList<int>& ranks) { StackRanks(gs, ranks); }
 
     int Rows() const { return w->grdMain->model()->rowCount(); }
     QString Cell(int row, int column) const {

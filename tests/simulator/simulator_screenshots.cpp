@@ -28,24 +28,6 @@ void Picture(QWidget* window, const QString& name) {
         window->grab().save(path);
 }
 
-// The strategies a new database starts with: hit even rows, stand and insure odd rows,
-// streak bets 5, 10, 20, 30, 40.
-void DefaultStrategies(GameState& gs) {
-    for (int row = 0; row < kPlayerRows; ++row) {
-        gs.StrategyMatrix[row].fill(static_cast<std::int8_t>(row % 2));
-        gs.InsuranceByRow[row] = row % 2 == 1;
-    }
-    gs.InsuranceOn21 = kTakeEvenMoney;
-    gs.DoubleOnSplits = true;
-    gs.DealerSoft17 = 1;
-    gs.BettingType = kStreakBetting;
-    const double bets[] = {0, 5, 10, 20, 30, 40, 5, 5, 5, 5, 5};
-    for (int i = 1; i <= kBetSteps; ++i)
-        gs.WinningHandBets[i] = gs.LosingHandBets[i] = bets[i];
-    gs.WinStreakLength = gs.LoseStreakLength = 5;
-    gs.PlayingStrategyName = "Default";
-}
-
 // Shows a modal window of the simulator's, pictures it and closes it.
 void WhenShown(const QString& objectName, const QString& picture) {
     QTimer::singleShot(50, [objectName, picture] {
@@ -67,7 +49,9 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
 
     Simulator s;
-    DefaultStrategies(s.gs);
+    s.gs = DefaultStrategies(1);
+    s.gs.MultiSessionMode = true;
+    s.gs.PlayingStrategyName = "Default";
     SeedRandom(s.gs, 20261206);
     s.w->strStrategy = "Default";
     s.w->Form_Activate();

@@ -70,34 +70,30 @@ private slots:
         QTest::addColumn<QList<int>>("cards");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QStringList>("totals");
-        QTest::newRow("no sessions") << QStringList {"0", "0", "0", "10", "0"} << QList<int> {}
-                                     << QStringList {} << QStringList {"$0.00", "00:01"};
-        QTest::newRow("max losing 0 stops below the start, as a loss")
-            << QStringList {"1000", "0", "0", "9", "1"} << Rounds({kWin, kLoss, kPush, kLoss})
-            << QStringList {"10.00|-10.00|4|00:01|9,990.00|-10.00|-10.00 red/red/red"}
-            << QStringList {"-10.00", "00:01"};
-        QTest::newRow("max winning 0, bail-out 0: a first win stops, as a win")
-            << QStringList {"0", "1000", "0", "9", "1"} << Rounds({kPush, kWin})
-            << QStringList {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 blue/blue/blue"}
-            << QStringList {"10.00", "00:01"};
-        QTest::newRow("max winning 0: a first loss gives it all back, as a win")
-            << QStringList {"0", "1000", "0", "9", "1"} << Rounds({kLoss})
-            << QStringList {"0.00|-10.00|1|00:01|9,990.00|-10.00|-10.00 blue/red/red"}
-            << QStringList {"-10.00", "00:01"};
-        QTest::newRow("bail-out 100 stops back at the start")
-            << QStringList {"10", "1000", "100", "9", "1"} << Rounds({kWin, kWin, kLoss, kLoss})
-            << QStringList {"20.00|0.00|4|00:01|10,000.00|0.00|0.00 blue/blue/blue"}
-            << QStringList {"0.00", "00:01"};
-        QTest::newRow("no hands per session")
-            << QStringList {"1000", "1000", "0", "0", "2"} << QList<int> {}
-            << QStringList {"0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue",
-                   "0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue"}
-            << QStringList {"0.00", "00:01"};
-        QTest::newRow("played through, then a loss in the next session")
-            << QStringList {"1000", "5", "0", "2", "2"} << Rounds({kWin, kPush, kLoss, kLoss})
-            << QStringList {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 black/blue/blue",
-                   "0.00|-10.00|1|00:01|10,000.00|-10.00|0.00 red/red/blue"}
-            << QStringList {"0.00", "00:01"};
+        const auto row = [](const char* name, const char* entries, const QList<int>& cards,
+                             const QStringList& rows, const char* total) {
+            QTest::newRow(name) << QString(entries).split(' ') << cards << rows
+                                << QStringList {total, "00:01"};
+        };
+        row("no sessions", "0 0 0 10 0", {}, {}, "$0.00");
+        row("max losing 0 stops below the start, as a loss", "1000 0 0 9 1",
+            Rounds({kWin, kLoss, kPush, kLoss}),
+            {"10.00|-10.00|4|00:01|9,990.00|-10.00|-10.00 red/red/red"}, "-10.00");
+        row("max winning 0, bail-out 0: a first win stops, as a win", "0 1000 0 9 1",
+            Rounds({kPush, kWin}), {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 blue/blue/blue"},
+            "10.00");
+        row("max winning 0: a first loss gives it all back, as a win", "0 1000 0 9 1",
+            Rounds({kLoss}), {"0.00|-10.00|1|00:01|9,990.00|-10.00|-10.00 blue/red/red"}, "-10.00");
+        row("bail-out 100 stops back at the start", "10 1000 100 9 1",
+            Rounds({kWin, kWin, kLoss, kLoss}),
+            {"20.00|0.00|4|00:01|10,000.00|0.00|0.00 blue/blue/blue"}, "0.00");
+        row("no hands per session", "1000 1000 0 0 2", {},
+            QStringList(2, "0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue"), "0.00");
+        row("played through, then a loss in the next session", "1000 5 0 2 2",
+            Rounds({kWin, kPush, kLoss, kLoss}),
+            {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 black/blue/blue",
+                "0.00|-10.00|1|00:01|10,000.00|-10.00|0.00 red/red/blue"},
+            "0.00");
     }
     void runEdgeCases() {
         QFETCH(QStringList, entries);
@@ -126,24 +122,21 @@ private slots:
         QTest::addColumn<int>("box"); // 0 win, 1 loss, 2 percent, 3 hands, 4 sessions
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("bail-out 101") << 2 << "101"
-                                      << "Bail Out Percent | Please enter a Bail Out Percent "
-                                         "between 0 and 100";
-        QTest::newRow("32,768 hands") << 3 << "32768"
-                                      << "Hands to Play | Please enter a number of hands to play "
-                                         "between 0 and 32,767";
-        QTest::newRow("2,147,483,648 sessions")
-            << 4 << "2147483648"
-            << "Times to Play | Please enter a number of times to play between 0 and "
-               "2,147,483,647";
-        QTest::newRow("more sessions than the list holds")
-            << 4 << "20000001"
-            << "Times to Play | The results list holds at most 20,000,000 sessions. Please "
-               "enter a number of times to play between 0 and 20,000,000";
-        QTest::newRow("a winning amount too large")
-            << 0 << "10000000000000"
-            << "Max Winning Amount | Please enter a Max Winning Amount between 0.00 and "
-               "1,000,000,000,000.00";
+        const auto row = [](const char* name, int box, const char* typed, const char* message) {
+            QTest::newRow(name) << box << QString(typed) << QString(message);
+        };
+        row("bail-out 101", 2, "101",
+            "Bail Out Percent | Please enter a Bail Out Percent between 0 and 100");
+        row("32,768 hands", 3, "32768",
+            "Hands to Play | Please enter a number of hands to play between 0 and 32,767");
+        row("2,147,483,648 sessions", 4, "2147483648",
+            "Times to Play | Please enter a number of times to play between 0 and 2,147,483,647");
+        row("more sessions than the list holds", 4, "20000001",
+            "Times to Play | The results list holds at most 20,000,000 sessions. Please enter a "
+            "number of times to play between 0 and 20,000,000");
+        row("a winning amount too large", 0, "10000000000000",
+            "Max Winning Amount | Please enter a Max Winning Amount between 0.00 and "
+            "1,000,000,000,000.00");
     }
     void refusedEntries() {
         QFETCH(int, box);
@@ -161,9 +154,7 @@ private slots:
         QCOMPARE(s.messages.shown.size(), size_t(1));
         QCOMPARE(s.messages.shown[0].title + " | " + s.messages.shown[0].text, message);
         QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
-        QLineEdit* boxes[]
-            = {s.w->txtWinBetAmt, s.w->txtLseBetAmt, s.w->txtPercent, s.w->txtNoHands, s.w->txtSeq};
-        QCOMPARE(QApplication::focusWidget(), boxes[box]);
+        QCOMPARE(QApplication::focusWidget(), s.Boxes()[box]);
         QVERIFY(s.Rows() == 1 && s.RowTexts(0) == before && s.gs.Bankroll == bank);
         QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled());
     }
@@ -173,24 +164,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<QString>("leaving");
-        QTest::newRow("winning amount") << 0 << "12.5a-,"
-                                        << "12.5"
-                                        << "12.50";
-        QTest::newRow("grouped on leaving") << 0 << "1234.5"
-                                            << "1234.5"
-                                            << "1,234.50";
-        QTest::newRow("losing amount") << 1 << "x3.25"
-                                       << "3.25"
-                                       << "3.25";
-        QTest::newRow("percent") << 2 << "1.0%"
-                                 << "10"
-                                 << "10.00";
-        QTest::newRow("hands") << 3 << "-5e0"
-                               << "50"
-                               << "50";
-        QTest::newRow("sessions") << 4 << "1,000"
-                                  << "1000"
-                                  << "1000";
+        const auto row = [](const char* name, int box, const char* typed, const char* kept,
+                             const char* leaving) {
+            QTest::newRow(name) << box << QString(typed) << QString(kept) << QString(leaving);
+        };
+        row("winning amount", 0, "12.5a-,", "12.5", "12.50");
+        row("grouped on leaving", 0, "1234.5", "1234.5", "1,234.50");
+        row("losing amount", 1, "x3.25", "3.25", "3.25");
+        row("percent", 2, "1.0%", "10", "10.00");
+        row("hands", 3, "-5e0", "50", "50");
+        row("sessions", 4, "1,000", "1000", "1000");
     }
     void keysThatPassAndFormats() {
         QFETCH(int, box);
@@ -198,9 +181,7 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(QString, leaving);
         Simulator s;
-        QLineEdit* boxes[]
-            = {s.w->txtWinBetAmt, s.w->txtLseBetAmt, s.w->txtPercent, s.w->txtNoHands, s.w->txtSeq};
-        QLineEdit* b = boxes[box];
+        QLineEdit* b = s.Boxes()[box];
         b->selectAll();
         QTest::keyClick(b, Qt::Key_Backspace);
         QTest::keyClicks(b, typed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../engine/engine_fixture.h"
 #include "engine/game_state.h"
 #include "fake_tray.h"
 #include "shell/navigation.h"
@@ -119,17 +120,11 @@ struct Table {
         }
     }
 
-    // Cards dealt in this order (suits all spades) from the top of the shoe.
-    void Stack(const QList<int>& ranks) {
-        gs.StackedCards.clear();
-        for (auto it = ranks.rbegin(); it != ranks.rend(); ++it)
-            gs.StackedCards.push_back({static_cast<std::uint8_t>(*it), kSpades});
-    }
     // Deals in single-hand mode; `onPause` runs while the round waits at "&Continue".
     void PlayPaused(QTimer& poll, const QList<int>& ranks, std::function<void()> onPause) {
         window->show();
         window->optContinuousPlay_Click(1);
-        Stack(ranks);
+        StackRanks(gs, ranks);
         QObject::connect(&poll, &QTimer::timeout, [next = Find<QWidget>("cmdNext"), onPause] {
             if (!next->isHidden())
                 onPause();
@@ -139,7 +134,7 @@ struct Table {
     }
     // One round through the window's own Deal, tick and Stop, without waiting for the timer.
     void PlayRound(const QList<int>& ranks) {
-        Stack(ranks);
+        StackRanks(gs, ranks);
         window->cmdDeal_Click();
         window->Timer1_Timer();
         window->cmdStop_Click();
