@@ -60,13 +60,16 @@ private:
         table_.CardShown(who, position);
     }
 
+    void DealTwo(int who) {
+        Deal(who, 1);
+        Deal(who, 2);
+        if (gs_.CardsLeft == 0)
+            BuildShoe(gs_);
+    }
+
     void DealOpeningCards() {
-        for (int who : {kDealer, kPlayer}) {
-            Deal(who, 1);
-            Deal(who, 2);
-            if (gs_.CardsLeft == 0)
-                BuildShoe(gs_);
-        }
+        DealTwo(kDealer);
+        DealTwo(kPlayer);
         gs_.CurrentHand = kPlayer;
     }
 
