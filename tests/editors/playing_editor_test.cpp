@@ -1,0 +1,348 @@
+#include "../table/fake_tray.h"
+#include "editor_test_support.h"
+#include "editors/playing_editor.h"
+#include "engine/shoe.h"
+#include "store/playing_strategies.h"
+#include "table/frm_main.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <sqlite3.h>
+
+using namespace bj;
+using namespace bj::test;
+
+namespace {
+
+constexpr int kHard20 = 24;
+constexpr int kSeven = 4; // the dealer's 7: column 11 - 7
+
+// Every strategy stored, as its name, Ref_No and action for a hard 20 against a 7.
+QString Stored(StrategyDb& db) {
+    QStringList stored;
+    for (const NamedRef& entry : ListPlayingStrategies(db)) {
+        const auto s = LoadPlayingStrategyRecord(db, entry.RefNo);
+        stored << QString("%1#%2=%3")
+                      .arg(QString::fromStdString(entry.Name))
+                      .arg(entry.RefNo)
+                      .arg(s->Actions[kHard20][kSeven]);
+    }
+    return stored.join(", ");
+}
+
+// The entry shown; the game state's Ref_No, name, that cell and whether it is marked changed;
+// Save, Cancel, Create and Delete enabled (1) or not; the name box while it is shown.
+QString Screen(const frmConfiguration& w, const GameState& gs) {
+    QString buttons;
+    for (const QPushButton* b : {w.cmdSave, w.cmdCancel, w.cmdAdd, w.cmdDelete})
+        buttons += b->isEnabled() ? '1' : '0';
+    return QStringList {w.cboStrategy->currentText(), QString("ref%1").arg(gs.PlayingStrategyRefNo),
+        "'" + QString::fromStdString(gs.PlayingStrategyName) + "'",
+        QString("cell%1%2")
+            .arg(gs.StrategyMatrix[kHard20][kSeven])
+            .arg(gs.PlayingStrategyChanged ? "*" : ""),
+        buttons, w.txtName->isHidden() ? "" : "naming:" + w.txtName->text()}
+        .join(' ')
+        .trimmed();
+}
+
+QStringList Entries(const QComboBox* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->itemText(i);
+    return entries;
+}
+
+// The user picks the entry with this text.
+void Pick(QComboBox* list, const QString& text) {
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->setCurrentIndex(index);
+}
+
+// Steps as a user takes them: "edit" makes a hard 20 stand against a 7, "new" presses Create
+// New, "name:X" types X into the name box, "pick:X" chooses strategy X, "save", "cancel",
+// "delete", "close" and "open" do what they say; "fail" makes the database refuse to write
+// a strategy's last row, after the edited one, "lock" lets another connection hold the file,
+// "damage" stores an action no list offers.
+void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& other) {
+    for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
+        const QString arg = step.section(':', 1);
+        if (step == "edit") {
+            w.cboPlayer->setCurrentIndex(kHard20);
+            Pick(w.cboDealer[kSeven], "Stand");
+        } else if (step == "new") {
+            w.cmdAdd_Click();
+        } else if (step.startsWith("name:")) {
+            TypeInto(w.txtName, arg);
+        } else if (step.startsWith("pick:")) {
+            Pick(w.cboStrategy, arg);
+        } else if (step == "save") {
+            w.cmdSave_Click();
+        } else if (step == "cancel") {
+            w.cmdCancel_Click();
+        } else if (step == "delete") {
+            w.cmdDelete_Click();
+        } else if (step == "close") {
+            w.close();
+        } else if (step == "open") {
+            w.show();
+        } else if (step == "fail") {
+            sqlite3_exec(f.db.Handle(),
+                "CREATE TRIGGER refuse BEFORE UPDATE ON PlayersHand WHEN NEW.Ref_No = 25 "
+                "BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                nullptr, nullptr, nullptr);
+        } else if (step == "lock") {
+            sqlite3_open(f.db.Path().c_str(), &other);
+            sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        } else {
+            QCOMPARE(step, QString("damage"));
+            sqlite3_exec(f.db.Handle(),
+                "UPDATE PlayersHand SET D7 = 9 WHERE Ref_No = 24 AND PlayingStrategyRef_No = 2",
+                nullptr, nullptr, nullptr);
+        }
+    }
+}
+
+const QString kAskReplaceOther
+    = Msg("Do you wish to replace Other?", "Replace Other", MsgIcon::Question, MsgButtons::YesNo);
+const QString kProtected = Msg("You may not save changes to the Default Playing Strategy.\nDo "
+                               "you want to create another strategy to save you settings.",
+    QString(), MsgIcon::Information, MsgButtons::YesNo);
+const QString kEnterName
+    = Msg("Please enter a playing strategy name.", "Enter Name", MsgIcon::Information);
+const QString kSaveOther
+    = Msg("Do you wish to save changes to Other?", "Other", MsgIcon::None, MsgButtons::YesNo);
+const QString kDatabaseError = Msg("The playing strategy*", "Database Error", MsgIcon::Information);
+// A second strategy "Other", stored from the default and shown.
+const QString kMakeOther = "new|name:Other|save|";
+
+// Steps, answers, messages, stored strategies, the window afterwards.
+using Scenario = std::tuple<QString, QList<MsgAnswer>, QStringList, QString, QString>;
+
+// Hand, example, actions offered.
+using HandRow = std::tuple<QString, QString, QStringList>;
+
+const QStringList kPlain {"Hit", "Stand", "Double Down"};
+const QStringList kPair
+    = kPlain + QStringList {"Split or Hit", "Split or Stand", "Split or Double Down"};
+const QStringList kAces = kPlain + QStringList {"Split & Take 1 Card"};
+
+} // namespace
+
+class PlayingEditorTest : public QObject, FreshWindow<frmConfiguration> {
+    Q_OBJECT
+private slots:
+    void init() {
+        Renew();
+        LoadPlayingStrategy(f->db, 1, f->gs); // as start-up does
+    }
+
+    void listsEveryHandWithItsExampleAndActions() {
+        const std::vector<HandRow> rows {{"4", "2 - 2", kPair}, {"5", "2 - 3", kPlain},
+            {"6", "3 - 3 or 2 - 4", kPair}, {"7", "2 - 5", kPlain}, {"8", "4 - 4 or 3 - 5", kPair},
+            {"9", "3 - 6", kPlain}, {"10", "5 - 5 or 4 - 6", kPair}, {"11", "5 - 6", kPlain},
+            {"12", "6 - 6 or 5 - 4 - 3", kPair}, {"Soft 12", "A - A", kAces},
+            {"13", "J - 3", kPlain}, {"Soft 13", "A - 2", kPlain}, {"14", "7 - 7 or K - 4", kPair},
+            {"Soft 14", "A - 3", kPlain}, {"15", "7 - 8 or 3 - 2 - Q", kPlain},
+            {"Soft 15", "A - 4", kPlain}, {"16", "8 - 8 or K - 4 - 2", kPair},
+            {"Soft 16", "A - 5", kPlain}, {"17", "J - 7 or 6 - 5 - 6", kPlain},
+            {"Soft 17", "A - 6", kPlain}, {"18", "9 - 9 or K - 8", kPair},
+            {"Soft 18", "A - 7", kPlain}, {"19", "9 - J or 3 - 5 - A", kPlain},
+            {"Soft 19", "A - 8", kPlain}, {"20", "K - K or A - 4 - 5", kPair},
+            {"Soft 20", "A - 9", kPlain}};
+        w->show();
+        QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
+        QCOMPARE(w->cboPlayer->count(), kPlayerRows);
+        for (int row = 0; row < kPlayerRows; ++row) {
+            const auto& [hand, example, actions] = rows[row];
+            w->cboPlayer->setCurrentIndex(row);
+            QCOMPARE(w->cboPlayer->currentText(), hand);
+            QCOMPARE(w->lblExample[1]->text(), example);
+            for (QComboBox* list : w->cboDealer) {
+                QCOMPARE(Entries(list), actions);
+                // The seeded strategy hits even rows and stands on odd ones.
+                QCOMPARE(list->currentData().toInt(), row % 2);
+            }
+        }
+        QCOMPARE(
+            w->findChild<QLabel*>("lblDealer_12")->text(), QString("Dealer has a 2 Showing :"));
+        QCOMPARE(w->findChild<QLabel*>("lblDealer_5")->text(), QString("Dealer has a 9 Showing :"));
+        QVERIFY(f->Shown().isEmpty() && w->cmdAdd->isEnabled() && !w->cmdDelete->isEnabled());
+    }
+
+    void aStoredCodeNoListOffersShowsTheLastEntryAndStaysInForce() {
+        f->gs.StrategyMatrix[1][0] = kSplitOrStand; // hard 5 cannot be split
+        w->show();
+        w->cboPlayer->setCurrentIndex(1);
+        QCOMPARE(w->cboDealer[0]->currentText(), QString("Double Down"));
+        QCOMPARE(int(f->gs.StrategyMatrix[1][0]), int(kSplitOrStand));
+        QVERIFY(!w->cmdSave->isEnabled());
+        Pick(w->cboDealer[0], "Hit");
+        QCOMPARE(int(f->gs.StrategyMatrix[1][0]), int(kHit));
+        QVERIFY(w->cmdSave->isEnabled());
+    }
+
+    void everyEditIsInForceAtOnce() {
+        w->show();
+        w->cboPlayer->setCurrentIndex(9);
+        Pick(w->cboDealer[0], "Split & Take 1 Card");
+        w->chkInsurance->setChecked(true);
+        w->optSoft17[0]->setChecked(true);
+        w->optDDHands[1]->setChecked(true);
+        w->optPlayer21[2]->setChecked(true);
+        w->chkDoubleOnSplit->setChecked(false);
+        const GameState& gs = f->gs;
+        QCOMPARE(int(gs.StrategyMatrix[9][0]), int(kSplitOrHit));
+        QVERIFY(gs.InsuranceByRow[9] && !gs.DoubleOnSplits);
+        QCOMPARE(QList<int>({gs.DealerSoft17, gs.DoubleDownRule, gs.InsuranceOn21}),
+            QList<int>({0, 1, kPlayOutHand}));
+        QCOMPARE(Screen(*w, gs), QString("Default ref1 'Default' cell0 1100"));
+    }
+
+    void editsAreSavedRefusedOrKept_data() {
+        const QString first = "Default#1=0";
+        const QString other = "Other#2=0";
+        CaseRows<Scenario>({
+            {"a new strategy under a taken name is a second one",
+                {"new|name:Default|edit|save", {}, {}, first + ", Default#2=1",
+                    "Default ref2 'Default' cell1 0011"}},
+            {"a name is asked for",
+                {"new|edit|save", {}, {kEnterName}, first, "Default ref0 '' cell1 1100 naming:"}},
+            {"the default refuses and offers a new one",
+                {"edit|save|name:Mine|save", {MsgAnswer::Yes}, {kProtected}, first + ", Mine#2=1",
+                    "Mine ref2 'Mine' cell1 0011"}},
+            {"the default refuses and keeps the edits unmarked",
+                {"edit|save", {MsgAnswer::No}, {kProtected}, first,
+                    "Default ref1 'Default' cell1 0010"}},
+            {"replacing",
+                {kMakeOther + "edit|save", {MsgAnswer::Yes}, {kAskReplaceOther},
+                    first + ", Other#2=1", "Other ref2 'Other' cell1 0011"}},
+            {"not replacing asks for a name and inserts",
+                {kMakeOther + "edit|save|name:Copy|save", {MsgAnswer::No},
+                    {kAskReplaceOther,
+                        Msg("Please enter the new name for this strategy.", "New Name",
+                            MsgIcon::Information)},
+                    first + ", " + other + ", Copy#3=1", "Copy ref3 'Copy' cell1 0011"}},
+            {"a quote is stored and read back",
+                {"new|name:O'Brien's|edit|save|cancel|pick:O'Brien's", {}, {},
+                    first + ", O'Brien's#2=1", "O'Brien's ref2 'O'Brien's' cell1 0011"}},
+            {"brackets cannot be typed",
+                {"new|name:[DEFAULT]|save", {}, {}, first + ", DEFAULT#2=0",
+                    "DEFAULT ref2 'DEFAULT' cell0 0011"}},
+            {"delete on the first entry does nothing",
+                {"delete", {}, {}, first, "Default ref1 'Default' cell0 0010"}},
+            {"delete asks nothing",
+                {kMakeOther + "delete", {},
+                    {Msg("Other was successfully deleted.", "Success", MsgIcon::Information)},
+                    first, "Default ref1 'Default' cell0 0010"}},
+            {"cancel returns to the default",
+                {kMakeOther + "edit|cancel", {}, {}, first + ", " + other,
+                    "Default ref1 'Default' cell0 0010"}},
+            {"picking another saves first on yes",
+                {kMakeOther + "edit|pick:Default", {MsgAnswer::Yes, MsgAnswer::Yes},
+                    {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
+                    "Default ref1 'Default' cell0 0010"}},
+            {"picking another keeps the edits when the save is declined",
+                {kMakeOther + "edit|pick:Default", {MsgAnswer::Yes, MsgAnswer::No},
+                    {kSaveOther, kAskReplaceOther, "New Name*"}, first + ", " + other,
+                    "Other ref0 'Other' cell1 1100 naming:Other"}},
+            {"closing on the first entry asks nothing",
+                {"edit|close|open", {}, {}, first, "Default ref1 'Default' cell1 0010"}},
+            {"closing with no keeps the edits marked",
+                {kMakeOther + "edit|close|open", {MsgAnswer::No}, {kSaveOther},
+                    first + ", " + other, "Other ref2 'Other' cell1* 1100"}},
+            {"closing with yes saves",
+                {kMakeOther + "edit|close", {MsgAnswer::Yes, MsgAnswer::Yes},
+                    {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
+                    "Other ref2 'Other' cell1 0011"}},
+            {"a refused row leaves the stored strategy whole",
+                {kMakeOther + "fail|edit|save", {MsgAnswer::Yes},
+                    {kAskReplaceOther, kDatabaseError}, first + ", " + other,
+                    "Other ref2 'Other' cell1 1100"}},
+            {"a failed save on closing keeps the mark",
+                {kMakeOther + "fail|edit|close|open", {MsgAnswer::Yes, MsgAnswer::Yes},
+                    {kSaveOther, kAskReplaceOther, kDatabaseError}, first + ", " + other,
+                    "Other ref2 'Other' cell1* 1100"}},
+            {"a locked file loses nothing",
+                {"new|name:Mine|edit|lock|save", {}, {kDatabaseError}, first,
+                    "Default ref0 'Mine' cell1 1100 naming:Mine"}},
+            {"a locked file keeps a strategy from deletion",
+                {kMakeOther + "lock|delete", {}, {kDatabaseError}, first + ", " + other,
+                    "Other ref2 'Other' cell0 0011"}},
+            {"a corrected load is told",
+                {kMakeOther + "damage|cancel|pick:Other", {},
+                    {Msg("The playing strategy \"Other\"*", "Strategy Corrected",
+                        MsgIcon::Information)},
+                    first + ", Other#2=5", "Other ref2 'Other' cell5 0011"}},
+        });
+    }
+    void editsAreSavedRefusedOrKept() {
+        const auto [steps, answers, messages, stored, screen] = Case<Scenario>();
+        w->show();
+        sqlite3* other = nullptr;
+        f->messages.answers.assign(answers.begin(), answers.end());
+        Run(*f, *w, steps, other);
+        QCOMPARE(f->Shown(messages), messages);
+        if (other)
+            sqlite3_close(other);
+        QCOMPARE(Stored(f->db), stored);
+        QCOMPARE(Screen(*w, f->gs), screen);
+    }
+
+    void bracketsArePastedAway() {
+        w->show();
+        w->cmdAdd_Click();
+        w->txtName->setText("[a]b");
+        QCOMPARE(w->txtName->text() + "/" + QString::fromStdString(f->gs.PlayingStrategyName),
+            QString("ab/ab"));
+    }
+
+    void helpOnF1_data() {
+        CaseRows<QString>({
+            {"cboStrategy", Msg("Name of the selected Playing Strategy.")},
+            {"cboPlayer",
+                Msg("The value for the PLAYER'S Total Hand. This \nvalue is for all the "
+                    "cards that the player \nhas on the table.")},
+            {"cboDealer_7",
+                Msg("Select an option to use based on the \nPLAYERS Selected HAnd "
+                    "Value, and the\nDEALERS Up Card [Indicated to the Left].\nFor "
+                    "more details on the options, click on\nthe Playing Strategy "
+                    "Instructions below.")},
+            {"chkInsurance", Msg("Take insurance for the Selected PLAYERS Hand.")},
+            {"chkDoubleOnSplit", Msg("Select the House Rules for Doubling Down.")},
+            {"optDDHands_1", Msg("Select the House Rules for Doubling Down.")},
+            {"optPlayer21_2",
+                Msg("Select the option to use if \nPLAYER has a Black Jack, and "
+                    "\nDEALER has an Ace Up Card.")},
+            {"optSoft17_0",
+                Msg("Select the House Rules for the DEALERS action\nwhen he has a "
+                    "Soft 17.")},
+        });
+    }
+    void helpOnF1() { CheckHelp(*f, *w); }
+
+    // Hard 20 against a 7 stands once edited, so it wins instead of hitting a 5 and busting.
+    void theTablePlaysAnEditAtOnce() {
+        FakeTray tray;
+        f->gs.BettingType = kVariableBetting;
+        f->gs.InitialBet = f->gs.MinimumBet = 5;
+        f->gs.MaximumBet = 1000;
+        frmMain table(f->ctx);
+        w->show();
+        w->cboPlayer->setCurrentIndex(kHard20);
+        Pick(w->cboDealer[kSeven], "Stand");
+        StackShoeRanks(f->gs, {10, 7, 10, 10, 5});
+        table.cmdDeal_Click();
+        table.Timer1_Timer();
+        table.cmdStop_Click();
+        QCOMPARE(QList<qint64>({f->gs.HandsWon, f->gs.HandsLost}), QList<qint64>({1, 0}));
+    }
+};
+
+QTEST_MAIN(PlayingEditorTest)
+#include "playing_editor_test.moc"
