@@ -68,7 +68,7 @@ void Pick(QComboBox* list, const QString& text) {
 // New, "name:X" types X into the name box, "pick:X" chooses strategy X, "save", "cancel",
 // "delete", "close" and "open" do what they say; "fail" makes the database refuse to write
 // a strategy's last row, after the edited one, "lock" lets another connection hold the file,
-// "damage" stores an action no list offers.
+// "damage" stores an action no list offers, "bracket" names strategy 2 "[default] copy".
 void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& other) {
     for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
         const QString arg = step.section(':', 1);
@@ -99,6 +99,10 @@ void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& 
         } else if (step == "lock") {
             sqlite3_open(f.db.Path().c_str(), &other);
             sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        } else if (step == "bracket") {
+            sqlite3_exec(f.db.Handle(),
+                "UPDATE PlayingStrategies SET Name = '[default] copy' WHERE Ref_No = 2", nullptr,
+                nullptr, nullptr);
         } else {
             QCOMPARE(step, QString("damage"));
             sqlite3_exec(f.db.Handle(),
@@ -274,6 +278,10 @@ private slots:
             {"a locked file keeps a strategy from deletion",
                 {kMakeOther + "lock|delete", {}, {kDatabaseError}, first + ", " + other,
                     "Other ref2 'Other' cell0 0011"}},
+            {"a bracketed default can be neither deleted nor saved over",
+                {kMakeOther + "bracket|cancel|pick:[default] copy|delete|edit|save",
+                    {MsgAnswer::No}, {kProtected}, first + ", [default] copy#2=0",
+                    "[default] copy ref2 '[default] copy' cell1 0010"}},
             {"a corrected load is told",
                 {kMakeOther + "damage|cancel|pick:Other", {},
                     {Msg("The playing strategy \"Other\"*", "Strategy Corrected",
