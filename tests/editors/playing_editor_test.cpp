@@ -302,6 +302,38 @@ private slots:
         QCOMPARE(Screen(*w, f->gs), screen);
     }
 
+    void everyCaptionIsAsWritten() {
+        const std::vector<std::pair<const char*, const char*>> captions {
+            {"frmConfiguration", "Configuration for Black Jack"},
+            {"Label1", "Select the Playing Strategy to view :"},
+            {"lblPlayerHand", "Select the Player's Hand to view settings:"},
+            {"lblExample_0", "Example :"}, {"fraDealer", "Dealer's Face Card Values"},
+            {"lblDealer_0", "Dealer has an Ace Showing :"},
+            {"lblDealer_1", "Dealer has a 10 - King Showing :"},
+            {"lblDealer_8", "Dealer has a 6 Showing :"}, {"chkInsurance", "Insurance :"},
+            {"frameHouseRules", "House Rules"},
+            {"fraPlayer21", "If Player has 21 and Dealer has an Ace Up"},
+            {"optPlayer21_0", "Take Even Money"}, {"optPlayer21_1", "Take Insurance"},
+            {"optPlayer21_2", "Play Out Hand"}, {"frameDoubleDown", "Double Down"},
+            {"frameDDHands", "Player can Double Down on"}, {"optDDHands_0", "Any Hand"},
+            {"optDDHands_1", "10 and 11 Only"},
+            {"chkDoubleOnSplit", "Player may Double Down on Splits."}, {"Frame3", "Soft 17"},
+            {"optSoft17_0", "Dealer must Hit on Soft 17."},
+            {"optSoft17_1", "Dealer must Stand on Soft 17."}, {"cmdAdd", "&Create New Strategy"},
+            {"cmdDelete", "&Delete"}, {"cmdSave", "&Save"}, {"cmdCancel", "&Cancel"},
+            {"cmdReturn", "&Return to Game"}, {"Command1", "Playing Strategy &Instructions"}};
+        for (const auto& [name, caption] : captions) {
+            QObject* control
+                = QString(name) == w->objectName() ? w.get() : w->findChild<QObject*>(name);
+            QVERIFY2(control, name);
+            QString shown;
+            for (const char* property : {"text", "title", "windowTitle"})
+                if (shown.isEmpty())
+                    shown = control->property(property).toString();
+            QCOMPARE(name + QString(": ") + shown, name + QString(": ") + caption);
+        }
+    }
+
     void bracketsArePastedAway() {
         w->show();
         w->cmdAdd_Click();
