@@ -1,6 +1,9 @@
 #include "editors/playing_editor.h"
 
 #include "editors/strategy_corrections.h"
+#include "editors/strategy_grid.h"
+#include "editors/strategy_value.h"
+#include "engine/exact_analysis.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
 #include "store/playing_strategies.h"
@@ -59,6 +62,7 @@ void frmConfiguration::Form_Load() {
     SetEditButtons(gs.PlayingStrategyChanged, false);
     bNamingNew = false;
     shownRefNo_ = gs.PlayingStrategyRefNo;
+    ShowWholeStrategy();
     loaded_ = true;
 }
 
@@ -159,6 +163,30 @@ void frmConfiguration::cboPlayer_Click() {
         cboDealer[i]->setCurrentIndex(FindItemData(cboDealer[i], gs.StrategyMatrix[row][i]));
     chkInsurance->setChecked(gs.InsuranceByRow[row]);
     bShowingRow = false;
+    grdStrategy->SetCurrent(row, shownColumn_);
+}
+
+// The chart picks through the lists, which then make the edits.
+void frmConfiguration::grdStrategy_CellPicked(int row, int column) {
+    shownColumn_ = column;
+    if (cboPlayer->currentIndex() != row)
+        cboPlayer->setCurrentIndex(row);
+    grdStrategy->SetCurrent(row, column);
+    if (column < kDealerColumns)
+        cboDealer[column]->setFocus();
+    else
+        chkInsurance->setFocus();
+}
+
+void frmConfiguration::ShowValue() {
+    lblExpectedReturn->setText(ExpectedReturnText(ctx_.gs));
+    const ExactResult values = AnalyseStrategy(PlayingTableOf(ctx_.gs));
+    grdStrategy->SetRowValues(&values);
+}
+
+void frmConfiguration::ShowWholeStrategy() {
+    grdStrategy->RefreshAll();
+    ShowValue();
 }
 
 // Showing a row writes nothing: a stored code the list does not offer stays in force (and
@@ -173,6 +201,10 @@ void frmConfiguration::cboDealer_Click(int index) {
     const QComboBox* list = cboDealer[index];
     ctx_.gs.StrategyMatrix[row][index]
         = static_cast<std::int8_t>(list->currentIndex() < 0 ? 0 : list->currentData().toInt());
+    shownColumn_ = index;
+    grdStrategy->RefreshCell(row, index);
+    grdStrategy->SetCurrent(row, index);
+    ShowValue();
 }
 
 void frmConfiguration::chkInsurance_Click() {
@@ -181,30 +213,35 @@ void frmConfiguration::chkInsurance_Click() {
         return;
     MarkChanged();
     ctx_.gs.InsuranceByRow[row] = chkInsurance->isChecked();
+    grdStrategy->RefreshCell(row, kDealerColumns);
+    ShowValue();
 }
 
 void frmConfiguration::chkDoubleOnSplit_Click() {
     ctx_.gs.DoubleOnSplits = chkDoubleOnSplit->isChecked();
-    if (!bLoadingRules)
-        MarkChanged();
+    RulesChanged();
 }
 
 void frmConfiguration::optDDHands_Click(int index) {
     ctx_.gs.DoubleDownRule = index;
-    if (!bLoadingRules)
-        MarkChanged();
+    RulesChanged();
 }
 
 void frmConfiguration::optPlayer21_Click(int index) {
     ctx_.gs.InsuranceOn21 = index;
-    if (!bLoadingRules)
-        MarkChanged();
+    RulesChanged();
 }
 
 void frmConfiguration::optSoft17_Click(int index) {
     ctx_.gs.DealerSoft17 = index;
-    if (!bLoadingRules)
-        MarkChanged();
+    RulesChanged();
+}
+
+void frmConfiguration::RulesChanged() {
+    if (bLoadingRules)
+        return;
+    MarkChanged();
+    ShowValue();
 }
 
 // Brackets are refused when pasted too: only the program names a protected "[DEFAULT]".
@@ -242,6 +279,7 @@ void frmConfiguration::ShowPlayingStrategy(std::int64_t refNo) {
         cboPlayer_Click();
     else
         cboPlayer->setCurrentIndex(0);
+    ShowWholeStrategy();
     ReportCorrections(ctx_, "playing strategy", refNo, loaded->Name, loaded->Corrections);
 }
 
@@ -259,6 +297,7 @@ void frmConfiguration::ClearPlayingStrategy() {
     gs.InsuranceByRow.fill(false);
     ShowHouseRules();
     cboPlayer_Click();
+    ShowWholeStrategy();
 }
 
 void frmConfiguration::cboStrategy_Click() {

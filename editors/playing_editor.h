@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace bj {
 
+class StrategyGrid;
 struct StoreError;
 
 // The playing strategy editor, caption "Configuration for Black Jack". It edits the strategy
@@ -47,6 +48,10 @@ public:
     void cmdDelete_Click();
     void cmdReturn_Click();
     void Command1_Click();
+    void cmdBest_Click();
+    void cmdImport_Click();
+    void cmdExport_Click();
+    void grdStrategy_CellPicked(int row, int column);
 
     void ShowPlayingStrategy(std::int64_t refNo);
     void ClearPlayingStrategy();
@@ -81,6 +86,11 @@ public:
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdReturn = nullptr;
     QPushButton* Command1 = nullptr;
+    StrategyGrid* grdStrategy = nullptr;
+    QLabel* lblExpectedReturn = nullptr;
+    QPushButton* cmdBest = nullptr;
+    QPushButton* cmdImport = nullptr;
+    QPushButton* cmdExport = nullptr;
 
     std::array<QString, kPlayerRows> HandExamples;
     bool bFillingLists = false;
@@ -99,6 +109,7 @@ private:
     QGroupBox* BuildDealerFrame();
     QGroupBox* BuildHouseRules();
     QWidget* BuildButtonRow();
+    QWidget* BuildChart();
     void HookEvents();
     void HookHelp();
 
@@ -110,14 +121,19 @@ private:
     void AfterSave(std::int64_t refNo);
     void AskForNewName();
     void MarkChanged();
+    void RulesChanged();
     void ShowHouseRules();
     void SelectStrategyEntry(int index);
     void SetNameBox(const QString& text);
+    void ShowValue();
+    void ShowWholeStrategy();
+    void BecomeUnsavedNew(const QString& name);
     static void ReportStoreFailure(const QString& what, const StoreError& error);
 
     AppContext& ctx_;
     bool loaded_ = false;
     std::int64_t shownRefNo_ = 0; // the list entry the window shows, to go back to
+    int shownColumn_ = 0; // the dealer's card last picked in the chart
 };
 
 } // namespace bj

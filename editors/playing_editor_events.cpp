@@ -1,5 +1,7 @@
 #include "editors/playing_editor.h"
 
+#include "editors/strategy_grid.h"
+
 #include "shell/control_hooks.h"
 
 #include <QCheckBox>
@@ -54,6 +56,11 @@ void frmConfiguration::HookEvents() {
     connect(cmdDelete, &QPushButton::clicked, this, &frmConfiguration::cmdDelete_Click);
     connect(cmdReturn, &QPushButton::clicked, this, &frmConfiguration::cmdReturn_Click);
     connect(Command1, &QPushButton::clicked, this, &frmConfiguration::Command1_Click);
+    connect(cmdBest, &QPushButton::clicked, this, &frmConfiguration::cmdBest_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmConfiguration::cmdImport_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmConfiguration::cmdExport_Click);
+    connect(
+        grdStrategy, &StrategyGrid::CellPicked, this, &frmConfiguration::grdStrategy_CellPicked);
     HookHelp();
 }
 

@@ -1,5 +1,7 @@
 #include "editors/playing_editor.h"
 
+#include "editors/strategy_grid.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -66,6 +68,7 @@ void frmConfiguration::BuildControls() {
     lists->addWidget(BuildHouseRules());
     lists->addStretch(1);
     body->addLayout(lists);
+    body->addWidget(BuildChart(), 1);
     main->addLayout(body, 1);
     main->addWidget(BuildButtonRow());
 }
@@ -159,6 +162,26 @@ QGroupBox* frmConfiguration::BuildHouseRules() {
     layout->addWidget(fraPlayer21, 0, 1);
     layout->addWidget(Frame3, 1, 1);
     return frameHouseRules;
+}
+
+QWidget* frmConfiguration::BuildChart() {
+    auto* chart = new QWidget(this);
+    auto* layout = new QVBoxLayout(chart);
+    layout->setContentsMargins(0, 0, 0, 0);
+    grdStrategy = new StrategyGrid(ctx_.gs, chart);
+    grdStrategy->setObjectName("grdStrategy");
+    lblExpectedReturn = new QLabel(chart);
+    lblExpectedReturn->setObjectName("lblExpectedReturn");
+    auto* files = new QHBoxLayout;
+    cmdBest = MakeButton(chart, "cmdBest", "Best for these rules");
+    cmdImport = MakeButton(chart, "cmdImport", "&Import...");
+    cmdExport = MakeButton(chart, "cmdExport", "E&xport...");
+    for (QPushButton* button : {cmdBest, cmdImport, cmdExport})
+        files->addWidget(button);
+    layout->addWidget(grdStrategy, 1);
+    layout->addWidget(lblExpectedReturn);
+    layout->addLayout(files);
+    return chart;
 }
 
 QWidget* frmConfiguration::BuildButtonRow() {

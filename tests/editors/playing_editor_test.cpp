@@ -1,8 +1,12 @@
 #include "../table/fake_tray.h"
 #include "editor_test_support.h"
 #include "editors/playing_editor.h"
+#include "editors/strategy_grid.h"
+#include "editors/strategy_value.h"
 #include "engine/shoe.h"
+#include "shell/scripted_file_dialogs.h"
 #include "store/playing_strategies.h"
+#include "store/playing_strategy_csv.h"
 #include "table/frm_main.h"
 
 #include <QCheckBox>
@@ -11,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <sqlite3.h>
 
 using namespace bj;
@@ -48,6 +53,17 @@ QString Screen(const frmConfiguration& w, const GameState& gs) {
         buttons, w.txtName->isHidden() ? "" : "naming:" + w.txtName->text()}
         .join(' ')
         .trimmed();
+}
+
+// The chart's cell for a hand against a DealerColumn (kDealerColumns: insurance).
+QTableWidgetItem* Cell(const frmConfiguration& w, int row, int column) {
+    auto* cells = w.grdStrategy->findChild<QTableWidget*>();
+    return cells->item(row, column == kDealerColumns ? column : kDealerColumns - 1 - column);
+}
+
+// The strategy in force as the file would hold it.
+std::string InForce(const GameState& gs) {
+    return PlayingStrategyToCsv(PlayingStrategyFromGameState(gs));
 }
 
 QStringList Entries(const QComboBox* list) {
@@ -121,7 +137,12 @@ const QString kEnterName
     = Msg("Please enter a playing strategy name.", "Enter Name", MsgIcon::Information);
 const QString kSaveOther
     = Msg("Do you wish to save changes to Other?", "Other", MsgIcon::None, MsgButtons::YesNo);
-const QString kDatabaseError = Msg("The playing strategy*", "Database Error", MsgIcon::Information);
+// A database failure: the program's words, then the database's.
+QString DatabaseError(const QString& what) {
+    return Msg("The playing strategy " + what + "\n*", "Database Error", MsgIcon::Information);
+}
+const QString kNewName
+    = Msg("Please enter the new name for this strategy.", "New Name", MsgIcon::Information);
 // A second strategy "Other", stored from the default and shown.
 const QString kMakeOther = "new|name:Other|save|";
 
@@ -228,9 +249,7 @@ private slots:
                     first + ", Other#2=1", "Other ref2 'Other' cell1 0011"}},
             {"not replacing asks for a name and inserts",
                 {kMakeOther + "edit|save|name:Copy|save", {MsgAnswer::No},
-                    {kAskReplaceOther,
-                        Msg("Please enter the new name for this strategy.", "New Name",
-                            MsgIcon::Information)},
+                    {kAskReplaceOther, kNewName},
                     first + ", " + other + ", Copy#3=1", "Copy ref3 'Copy' cell1 0011"}},
             {"a quote is stored and read back",
                 {"new|name:O'Brien's|edit|save|cancel|pick:O'Brien's", {}, {},
@@ -253,7 +272,7 @@ private slots:
                     "Default ref1 'Default' cell0 0010"}},
             {"picking another keeps the edits when the save is declined",
                 {kMakeOther + "edit|pick:Default", {MsgAnswer::Yes, MsgAnswer::No},
-                    {kSaveOther, kAskReplaceOther, "New Name*"}, first + ", " + other,
+                    {kSaveOther, kAskReplaceOther, kNewName}, first + ", " + other,
                     "Other ref0 'Other' cell1 1100 naming:Other"}},
             {"closing on the first entry asks nothing",
                 {"edit|close|open", {}, {}, first, "Default ref1 'Default' cell1 0010"}},
@@ -266,17 +285,17 @@ private slots:
                     "Other ref2 'Other' cell1 0011"}},
             {"a refused row leaves the stored strategy whole",
                 {kMakeOther + "fail|edit|save", {MsgAnswer::Yes},
-                    {kAskReplaceOther, kDatabaseError}, first + ", " + other,
+                    {kAskReplaceOther, DatabaseError("Other could not be saved.")}, first + ", " + other,
                     "Other ref2 'Other' cell1 1100"}},
             {"a failed save on closing keeps the mark",
                 {kMakeOther + "fail|edit|close|open", {MsgAnswer::Yes, MsgAnswer::Yes},
-                    {kSaveOther, kAskReplaceOther, kDatabaseError}, first + ", " + other,
+                    {kSaveOther, kAskReplaceOther, DatabaseError("Other could not be saved.")}, first + ", " + other,
                     "Other ref2 'Other' cell1* 1100"}},
             {"a locked file loses nothing",
-                {"new|name:Mine|edit|lock|save", {}, {kDatabaseError}, first,
+                {"new|name:Mine|edit|lock|save", {}, {DatabaseError("could not be saved.")}, first,
                     "Default ref0 'Mine' cell1 1100 naming:Mine"}},
             {"a locked file keeps a strategy from deletion",
-                {kMakeOther + "lock|delete", {}, {kDatabaseError}, first + ", " + other,
+                {kMakeOther + "lock|delete", {}, {DatabaseError("Other could not be deleted.")}, first + ", " + other,
                     "Other ref2 'Other' cell0 0011"}},
             {"a bracketed default can be neither deleted nor saved over",
                 {kMakeOther + "bracket|cancel|pick:[default] copy|delete|edit|save",
@@ -284,8 +303,11 @@ private slots:
                     "[default] copy ref2 '[default] copy' cell1 0010"}},
             {"a corrected load is told",
                 {kMakeOther + "damage|cancel|pick:Other", {},
-                    {Msg("The playing strategy \"Other\"*", "Strategy Corrected",
-                        MsgIcon::Information)},
+                    {Msg("The playing strategy \"Other\" holds values the program cannot use, so they "
+                        "were corrected:\n\nthe action for 20 with the dealer showing 7 was 9 "
+                        "and is now Split or Double Down\n\nThe file keeps the stored values "
+                        "until you save the strategy.",
+                        "Strategy Corrected", MsgIcon::Information)},
                     first + ", Other#2=5", "Other ref2 'Other' cell5 0011"}},
         });
     }
@@ -365,6 +387,85 @@ private slots:
         });
     }
     void helpOnF1() { CheckHelp(*f, *w); }
+
+    void theChartAndTheListsMoveTogether() {
+        QVERIFY(ShowActive(w.get()));
+        QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
+        const QString seeded = w->lblExpectedReturn->text();
+        QCOMPARE(seeded, ExpectedReturnText(f->gs));
+        emit w->grdStrategy->CellPicked(kHard20, kSeven);
+        QCOMPARE(w->cboPlayer->currentIndex(), kHard20);
+        QTRY_COMPARE(QApplication::focusWidget(), w->cboDealer[kSeven]);
+        QCOMPARE(Cell(*w, kHard20, kSeven)->text(), QString("H"));
+        Pick(w->cboDealer[kSeven], "Stand");
+        QCOMPARE(Cell(*w, kHard20, kSeven)->text(), QString("S"));
+        QVERIFY(Cell(*w, kHard20, kSeven)->toolTip().startsWith("Hard 20 against 7: "));
+        QVERIFY(w->lblExpectedReturn->text() != seeded);
+        emit w->grdStrategy->CellPicked(3, kDealerColumns);
+        QTRY_COMPARE(QApplication::focusWidget(), w->chkInsurance);
+        w->chkInsurance->setChecked(true);
+        QCOMPARE(Cell(*w, 3, kDealerColumns)->text(), QString("Y"));
+        const QString edited = w->lblExpectedReturn->text();
+        w->optSoft17[0]->setChecked(true);
+        QCOMPARE(w->lblExpectedReturn->text(), ExpectedReturnText(f->gs));
+        QVERIFY(w->lblExpectedReturn->text() != edited);
+        w->cmdCancel_Click();
+        QCOMPARE(
+            Cell(*w, kHard20, kSeven)->text() + Cell(*w, 3, kDealerColumns)->text(), QString("H"));
+        QCOMPARE(w->lblExpectedReturn->text(), seeded);
+    }
+
+    void theBestTableIsANewStrategyToName() {
+        w->show();
+        GameState best = f->gs;
+        FillBestTable(best);
+        w->cmdBest_Click();
+        QVERIFY(f->gs.StrategyMatrix == best.StrategyMatrix);
+        QVERIFY(f->gs.InsuranceByRow == best.InsuranceByRow);
+        QCOMPARE(w->lblExpectedReturn->text(), ExpectedReturnText(best));
+        QCOMPARE(Screen(*w, f->gs), QString("Default ref0 '' cell1 1100 naming:"));
+        sqlite3* none = nullptr;
+        Run(*f, *w, "name:Best|save", none);
+        QCOMPARE(Stored(f->db), QString("Default#1=0, Best#2=1"));
+    }
+
+    void importRefusesADamagedFileAndTakesAnExportedOne() {
+        ScriptedFileDialogs dialogs;
+        QTemporaryDir folder;
+        const QString file = folder.filePath("mine.csv");
+        w->show();
+        sqlite3* none = nullptr;
+        Run(*f, *w, "new|name:[Mine]|edit", none);
+        dialogs.answers = {file, folder.filePath("missing/x.csv"), file};
+        w->cmdExport_Click();
+        w->cmdExport_Click();
+        const std::string exported = InForce(f->gs);
+        w->cmdCancel_Click();
+        QFile damaged(folder.filePath("damaged.csv"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray::fromStdString(exported).replace("\n20,", "\n20,9"));
+        damaged.close();
+        dialogs.answers = {damaged.fileName(), file};
+        const std::string before = InForce(f->gs);
+        w->cmdImport_Click();
+        QCOMPARE(InForce(f->gs), before);
+        QCOMPARE(Screen(*w, f->gs), QString("Default ref1 'Default' cell0 0010"));
+        w->cmdImport_Click();
+        QCOMPARE(InForce(f->gs), exported);
+        QCOMPARE(Screen(*w, f->gs), QString("Default ref0 'Mine' cell1 1100 naming:Mine"));
+        QCOMPARE(dialogs.asked,
+            QStringList({"Export Playing Strategy | Mine.csv", "Export Playing Strategy | Mine.csv",
+                "Import Playing Strategy", "Import Playing Strategy"}));
+        const QStringList told {
+            Msg("The playing strategy could not be written to " + folder.filePath("missing/x.csv")
+                    + ":\n*",
+                "Export Playing Strategy", MsgIcon::Information),
+            Msg("The file " + damaged.fileName() + " was not imported:\nLine 26: *",
+                "Import Playing Strategy", MsgIcon::Information)};
+        QCOMPARE(f->Shown(told), told);
+        w->cmdSave_Click();
+        QCOMPARE(Stored(f->db), QString("Default#1=0, Mine#2=1"));
+    }
 
     // Hard 20 against a 7 stands once edited, so it wins instead of hitting a 5 and busting.
     void theTablePlaysAnEditAtOnce() {
