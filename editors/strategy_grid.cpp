@@ -1,5 +1,6 @@
 #include "editors/strategy_grid.h"
 
+#include "editors/number_text.h"
 #include "engine/hand_rules.h"
 
 #include <QEvent>
@@ -52,13 +53,6 @@ int ShownColumn(int column) {
 QString HandInWords(int row) {
     const QString hand = QString::fromStdString(PlayerHandText(row));
     return hand.startsWith("Soft") ? hand : "Hard " + hand;
-}
-
-QString SignedNumber(double value) {
-    QString number = QString::number(value, 'f', 2);
-    if (number == "-0.00")
-        number = "0.00";
-    return number.replace('-', QChar(0x2212));
 }
 
 QString LegendText() {
@@ -196,7 +190,7 @@ void StrategyGrid::ShowCell(int row, int column) {
     else if (values_)
         tip = QString("%1 against %2: %3 bets per round")
                   .arg(HandInWords(row), DealerCardText(column),
-                      SignedNumber(values_->RowReturn[row][column]));
+                      SignedTwoDecimals(values_->RowReturn[row][column]));
     item->setToolTip(tip);
 }
 
