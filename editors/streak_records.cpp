@@ -33,6 +33,18 @@ void ShowBetsInBoxes(const std::array<std::optional<double>, kBetSteps>& bets, i
     }
 }
 
+// Why a box's text cannot be saved as a bet the strategy loads back unchanged; empty when
+// it can.
+QString BetRefusal(const QString& text, qlonglong& bet) {
+    bool whole = false;
+    bet = text.trimmed().toLongLong(&whole);
+    if (!whole || bet < 0)
+        return "Please enter a whole dollar bet in every box of the sequence before you save.";
+    if (bet == 0)
+        return "Cannot have a zero dollar bet.";
+    return bet > kLargestStreakBet ? StreakBetTooLargeText() : QString();
+}
+
 // The bets of the boxes in use; a box whose text the column cannot hold is reported and
 // focused, and nothing is read.
 bool ReadBetsFromBoxes(const std::array<QLineEdit*, kSequenceBoxes>& boxes,
@@ -40,14 +52,9 @@ bool ReadBetsFromBoxes(const std::array<QLineEdit*, kSequenceBoxes>& boxes,
     for (int i = 0; i < kSequenceBoxes; ++i) {
         if (boxes[i]->isHidden())
             continue;
-        bool whole = false;
-        const qlonglong bet = boxes[i]->text().trimmed().toLongLong(&whole);
-        const bool tooLarge = whole && bet > kLargestStreakBet;
-        if (!whole || bet < 0 || tooLarge) {
-            Messages().Show(tooLarge ? StreakBetTooLargeText()
-                                     : "Please enter a whole dollar bet in every box of the "
-                                       "sequence before you save.",
-                "Save Strategy", MsgIcon::Information, MsgButtons::Ok);
+        qlonglong bet = 0;
+        if (const QString refusal = BetRefusal(boxes[i]->text(), bet); !refusal.isEmpty()) {
+            Messages().Show(refusal, "Save Strategy", MsgIcon::Information, MsgButtons::Ok);
             boxes[i]->setFocus();
             return false;
         }

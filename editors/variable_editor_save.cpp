@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 
 namespace bj {
@@ -45,6 +46,23 @@ VariableStrategy StrategyFromWindow(const frmVariableConfig& w) {
     return s;
 }
 
+// A bet the store would raise to the smallest bet when it is next loaded is refused, and its
+// box gets the focus; true then.
+bool RefuseTooSmallBet(const frmVariableConfig& w) {
+    const std::pair<QLineEdit*, const char*> bets[]
+        = {{w.txtInitialBet, "an initial"}, {w.txtMinBet, "a minimum"}, {w.txtMaxBet, "a maximum"}};
+    for (const auto& [box, what] : bets) {
+        if (Amount(box) >= kSmallestVariableBet)
+            continue;
+        Messages().Show(QString("Cannot have %1 bet below %2.")
+                            .arg(what, QLocale(QLocale::English).toString(kSmallestVariableBet)),
+            "Save Strategy", MsgIcon::Information, MsgButtons::Ok);
+        box->setFocus();
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void frmVariableConfig::cmdSave_Click() {
@@ -61,6 +79,8 @@ void frmVariableConfig::cmdSave_Click() {
                 txtStrategy->setFocus();
                 return;
             }
+            if (RefuseTooSmallBet(*this))
+                return;
             strategy.Name = name.toStdString();
             refNo = AppendVariableStrategy(*ctx_.db, strategy);
         } else if (IsProtectedDefault(refNo)) {
@@ -76,6 +96,8 @@ void frmVariableConfig::cmdSave_Click() {
         } else if (!LoadVariableStrategy(*ctx_.db, refNo)) {
             Messages().Show("The strategy doesn't exist. Would you like to create it?", "No Match",
                 MsgIcon::Information, MsgButtons::Ok);
+        } else if (RefuseTooSmallBet(*this)) {
+            return;
         } else {
             const MsgAnswer answer = Messages().Show("Do you wish to replace " + selectedName + "?",
                 "Replace " + selectedName, MsgIcon::Question, MsgButtons::YesNo);

@@ -4,12 +4,25 @@
 
 namespace bj {
 
+namespace {
+
+// The limits of 64-bit ten-thousandths, to two decimals.
+std::string Limit(bool negative) {
+    return negative ? "-922,337,203,685,477.58" : "922,337,203,685,477.58";
+}
+
+} // namespace
+
 void ThrowCurrencyOverflow(bool negative) {
-    // The limits of 64-bit ten-thousandths, to two decimals.
-    const std::string limit = negative ? "-922,337,203,685,477.58" : "922,337,203,685,477.58";
+    const std::string limit = Limit(negative);
     throw CurrencyOverflow("The bankroll has grown past " + limit
         + ", the limit of what the bankroll and its totals (such as the amount wagered) can "
           "hold; the run stops.");
+}
+
+void ThrowTotalOverflow(const char* name, bool negative) {
+    throw CurrencyOverflow(std::string("The ") + name + " has grown past " + Limit(negative)
+        + ", the limit of what it can hold; the run stops.");
 }
 
 } // namespace bj

@@ -15,6 +15,7 @@ public:
 
 // Out of line and cold, so every checked sum costs one rarely taken branch.
 [[noreturn]] void ThrowCurrencyOverflow(bool negative);
+[[noreturn]] void ThrowTotalOverflow(const char* name, bool negative);
 
 // Rounds to the nearest whole number, halves to the even neighbour (the default rounding
 // mode); one instruction where errno is not kept for math functions.
@@ -85,6 +86,15 @@ private:
         : units_(units) { }
     std::int64_t units_ = 0;
 };
+
+// Adds to a running total other than the bankroll; an overflow names that total, since it is
+// not the bankroll that grew.
+inline void AddToTotal(Currency& total, Currency amount, const char* name) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(total.Units(), amount.Units(), &sum)) [[unlikely]]
+        ThrowTotalOverflow(name, amount < Currency {});
+    total = Currency::FromUnits(sum);
+}
 
 // Whole-unit bets and their halves and one-and-a-halves, computed exactly.
 constexpr Currency Bet(std::int64_t bet) {

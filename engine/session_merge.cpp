@@ -1,6 +1,7 @@
 #include "engine/session_merge.h"
 
 #include "engine/bet_sizing.h"
+#include "engine/settlement.h"
 
 #include <algorithm>
 
@@ -84,8 +85,8 @@ void AddCounts(GameState& gs, const SessionTotals& s) {
     gs.InsuranceAmountWon += s.InsuranceAmountWon;
     gs.InsuranceAmountLost += s.InsuranceAmountLost;
     gs.EvenMoneyAmountWon += s.EvenMoneyAmountWon;
-    gs.AmountWagered += s.AmountWagered;
-    gs.InsuranceWagered += s.InsuranceWagered;
+    AddAmountWagered(gs, s.AmountWagered);
+    AddInsuranceWagered(gs, s.InsuranceWagered);
     gs.Rounds.Add(s.Rounds);
     for (int kind : {kWinning, kLosing})
         for (int length = 1; length <= kStreakLengths; ++length)

@@ -42,13 +42,13 @@ void KeepStreaks(GameState& gs, bool won) {
 }
 
 void CountInsuranceStake(GameState& gs) {
-    gs.InsuranceWagered += HalfBet(gs.CurrentBet);
+    AddInsuranceWagered(gs, HalfBet(gs.CurrentBet));
 }
 
 // Money side of a won hand: the bet placed, bankroll, the hand's shown amount, extremes and
 // stop checks.
 void Credit(GameState& gs, Currency amount) {
-    gs.AmountWagered += Bet(gs.CurrentBet);
+    AddAmountWagered(gs, Bet(gs.CurrentBet));
     gs.Bankroll += amount;
     gs.AmountWonOnHand = gs.InsuranceResult + amount;
     gs.SessionEndBank = gs.Bankroll;
@@ -58,7 +58,7 @@ void Credit(GameState& gs, Currency amount) {
 }
 
 void Debit(GameState& gs, Currency amount) {
-    gs.AmountWagered += Bet(gs.CurrentBet);
+    AddAmountWagered(gs, Bet(gs.CurrentBet));
     gs.Bankroll -= amount;
     gs.AmountWonOnHand = gs.InsuranceResult - amount;
     gs.SessionEndBank = gs.Bankroll;
@@ -154,9 +154,17 @@ void LoseInsuranceStake(GameState& gs) {
 }
 
 void SettlePush(GameState& gs) {
-    gs.AmountWagered += Bet(gs.CurrentBet);
+    AddAmountWagered(gs, Bet(gs.CurrentBet));
     ++gs.TiedHands;
     gs.AmountWonOnHand = gs.InsuranceResult;
+}
+
+void AddAmountWagered(GameState& gs, Currency amount) {
+    AddToTotal(gs.AmountWagered, amount, "amount wagered");
+}
+
+void AddInsuranceWagered(GameState& gs, Currency amount) {
+    AddToTotal(gs.InsuranceWagered, amount, "amount of insurance wagered");
 }
 
 } // namespace bj

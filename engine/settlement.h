@@ -21,4 +21,8 @@ void LoseInsuranceStake(GameState& gs);
 // A push: only the tie count moves.
 void SettlePush(GameState& gs);
 
+// Add to the wagered totals; an overflow is reported as theirs, not as the bankroll's.
+void AddAmountWagered(GameState& gs, Currency amount);
+void AddInsuranceWagered(GameState& gs, Currency amount);
+
 } // namespace bj

@@ -51,4 +51,38 @@ Histogram SessionHistogram(const SessionResults& results, int mostBins) {
     return h;
 }
 
+AxisScale WholeNumberAxis(double low, double high, int mostTicks) {
+    if (!std::isfinite(low) || !std::isfinite(high))
+        return {};
+    if (low > high)
+        std::swap(low, high);
+    mostTicks = std::max(mostTicks, 3);
+    const double wanted = std::max((high - low) / (mostTicks - 1), 1.0);
+    double power = std::pow(10.0, std::floor(std::log10(wanted)));
+    AxisScale axis;
+    for (int multiple = 0;; multiple = (multiple + 1) % 3) {
+        const double step = power * (multiple == 0 ? 1 : multiple == 1 ? 2 : 5);
+        if (multiple == 2)
+            power *= 10;
+        if (step < wanted)
+            continue;
+        axis.Low = std::floor(low / step) * step;
+        axis.High = std::ceil(high / step) * step;
+        if (axis.High == axis.Low) {
+            axis.Low -= step;
+            axis.High += step;
+        }
+        axis.Ticks = static_cast<int>(std::lround((axis.High - axis.Low) / step)) + 1;
+        if (axis.Ticks <= mostTicks)
+            return axis;
+    }
+}
+
+int EdgeDecimals(double low, double spacing) {
+    const auto whole = [](double v) { return std::abs(v - std::round(v)) < 1e-9; };
+    if ((whole(low) && whole(spacing)) || spacing >= 10)
+        return 0;
+    return spacing >= 0.01 ? 2 : 4;
+}
+
 } // namespace bj

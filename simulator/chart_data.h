@@ -24,4 +24,17 @@ struct Histogram {
 };
 Histogram SessionHistogram(const SessionResults& results, int mostBins = 40);
 
+// An axis over [low, high] whose ticks stand on whole numbers a whole nice step (1, 2 or 5
+// times a power of ten) apart, at most `mostTicks` of them, so no two labels read the same;
+// a single value gets one step on each side of it.
+struct AxisScale {
+    double Low = 0, High = 1;
+    int Ticks = 2;
+};
+AxisScale WholeNumberAxis(double low, double high, int mostTicks = 6);
+
+// Decimals for amounts labelled from `low` on, `spacing` apart: none when they are whole or
+// far apart, else enough that neighbours read differently and near their value.
+int EdgeDecimals(double low, double spacing);
+
 } // namespace bj

@@ -19,7 +19,8 @@ namespace {
 QChartView* MakeView(const char* name, const QString& title, QWidget* parent) {
     auto* chart = new QChart;
     chart->setTitle(title);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    // Room on the right for a label centred on the last edge.
+    chart->setMargins(QMargins(4, 4, 20, 4));
     chart->legend()->setVisible(false);
     chart->setAnimationOptions(QChart::NoAnimation);
     auto* view = new QChartView(chart, parent);
@@ -29,10 +30,17 @@ QChartView* MakeView(const char* name, const QString& title, QWidget* parent) {
     return view;
 }
 
-// Whole amounts unless the bins are narrower than one unit.
-QString EdgeText(double amount, double binWidth) {
-    return QLocale(QLocale::English, QLocale::UnitedStates)
-        .toString(amount, 'f', binWidth >= 1 ? 0 : 2);
+QString EdgeText(double amount, int decimals) {
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(amount, 'f', decimals);
+}
+
+QValueAxis* WholeNumberValueAxis(double low, double high) {
+    const AxisScale scale = WholeNumberAxis(low, high);
+    auto* axis = new QValueAxis;
+    axis->setRange(scale.Low, scale.High);
+    axis->setTickCount(scale.Ticks);
+    axis->setLabelFormat("%.0f");
+    return axis;
 }
 
 void ClearChart(QChart* chart) {
@@ -75,15 +83,10 @@ void RunChart::ShowBankroll(const SessionResults& results) {
         low = std::min(low, p.y());
         high = std::max(high, p.y());
     }
-    const double pad = std::max((high - low) * 0.05, 1.0);
-    auto* x = new QValueAxis;
-    x->setRange(0, std::max<double>(1, static_cast<double>(results.Count())));
-    x->setLabelFormat("%.0f");
+    const double pad = (high - low) * 0.05;
+    auto* x = WholeNumberValueAxis(0, std::max<double>(1, static_cast<double>(results.Count())));
     x->setTitleText("Session");
-    auto* y = new QValueAxis;
-    y->setRange(low - pad, high + pad);
-    y->setLabelFormat("%.0f");
-    y->applyNiceNumbers();
+    auto* y = WholeNumberValueAxis(low - pad, high + pad);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     line->attachAxis(x);
@@ -126,12 +129,10 @@ void RunChart::ShowHistogram(const SessionResults& results) {
     x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     x->setRange(-0.5, std::max(bins, 1) - 0.5);
     const int step = std::max(1, (bins + 3) / 4);
+    const int decimals = EdgeDecimals(h.Low, h.Width * step);
     for (int edge = 0; edge <= bins; edge += step)
-        x->append(EdgeText(h.Low + edge * h.Width, h.Width), edge - 0.5);
-    auto* y = new QValueAxis;
-    y->setRange(0, static_cast<double>(tallest));
-    y->setLabelFormat("%.0f");
-    y->applyNiceNumbers();
+        x->append(EdgeText(h.Low + edge * h.Width, decimals), edge - 0.5);
+    auto* y = WholeNumberValueAxis(0, static_cast<double>(tallest));
     y->setTitleText("Sessions");
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

@@ -9,5 +9,7 @@ constexpr int kMostDecksInShoe = 8;
 // Every variable amount stays within this either way, so every bet fits the table's
 // whole-number bet.
 constexpr double kLargestVariableAmount = 1e9;
+// The variable bets are amounts with two decimals, so none may be zero or less.
+constexpr double kSmallestVariableBet = 0.01;
 
 } // namespace bj

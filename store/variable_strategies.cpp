@@ -29,7 +29,7 @@ void BindVariable(Statement& statement, const VariableStrategy& strategy) {
 }
 
 // What the variable editor can show and save.
-const Limits kBet {0.01, kLargestVariableAmount, false};
+const Limits kBet {kSmallestVariableBet, kLargestVariableAmount, false};
 const Limits kAmount {-kLargestVariableAmount, kLargestVariableAmount, false};
 const Limits kOnMaximum {0, 1, true, {"Maintain Max Bet", "Use Initial Bet"}};
 const Limits kOnMinimum {0, 1, true, {"Maintain Min Bet", "Use Initial Bet"}};

@@ -193,6 +193,9 @@ private slots:
                 "Save Strategy", MsgIcon::Information);
         CaseRows<Refusal>({{"no name", {"", "5", noName}}, {"blank name", {"   ", "5", noName}},
             {"empty bet", {"Mine", "", badBet}},
+            {"zero bet",
+                {"Mine", "00",
+                    Msg("Cannot have a zero dollar bet.", "Save Strategy", MsgIcon::Information)}},
             {"bet too large",
                 {"Mine", "32768", Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}}});
     }

@@ -1,6 +1,7 @@
 #include "engine/settlement.h"
 #include "engine_fixture.h"
 
+#include "engine/session_merge.h"
 #include "engine/session_stops.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,42 @@ TEST(Settlement, MoneyPastTheLimitThrowsAndNothingWraps) {
         gs.*c.total = Currency::FromUnits(c.units);
         EXPECT_THROW(c.settle(gs), CurrencyOverflow) << c.what;
         EXPECT_EQ((gs.*c.total).Units(), c.units) << c.what;
+    }
+}
+
+// An overflow names the total that grew, whether a hand or a merged session carried it over.
+TEST(Settlement, AnOverflowNamesTheTotalThatGrew) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    const auto total = [](const std::string& name) {
+        return "The " + name
+            + " has grown past 922,337,203,685,477.58, the limit of what it can hold; the run "
+              "stops.";
+    };
+    SessionTotals wagered;
+    wagered.AmountWagered = wagered.InsuranceWagered = Currency::FromWhole(1);
+    const auto merge = [&](GameState& gs) { MergeSession(gs, wagered, 1); };
+    const struct {
+        Currency GameState::*total;
+        std::function<void(GameState&)> settle;
+        std::string message;
+    } cases[] = {
+        {&GameState::Bankroll, [](GameState& gs) { SettleWin(gs, false, false); },
+            "The bankroll has grown past 922,337,203,685,477.58, the limit of what the bankroll "
+            "and its totals (such as the amount wagered) can hold; the run stops."},
+        {&GameState::AmountWagered, &SettlePush, total("amount wagered")},
+        {&GameState::InsuranceWagered, &SettleInsuranceWon, total("amount of insurance wagered")},
+        {&GameState::AmountWagered, merge, total("amount wagered")},
+        {&GameState::InsuranceWagered, merge, total("amount of insurance wagered")},
+    };
+    for (const auto& c : cases) {
+        GameState gs = test::FlatTable();
+        gs.*c.total = Currency::FromUnits(kMax - 5);
+        try {
+            c.settle(gs);
+            ADD_FAILURE() << c.message << " not shown";
+        } catch (const CurrencyOverflow& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
     }
 }
 

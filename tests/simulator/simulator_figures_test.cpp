@@ -212,6 +212,38 @@ private slots:
         QCOMPARE(SessionHistogram(Made({{5, 10}, {5, 10}})).Counts.size(), size_t(1));
     }
 
+    // An empty run, one session, a few and many: ticks on whole numbers, no label twice.
+    void axisTicksReadDifferently_data() {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<QString>("axis");
+        QTest::newRow("no sessions yet") << 0.0 << 1.0 << "0 1 2";
+        QTest::newRow("one bankroll") << 10000.0 << 10000.0 << "9999 10001 3";
+        QTest::newRow("a fractional bankroll") << 9992.5 << 9992.5 << "9992 9993 2";
+        QTest::newRow("three sessions") << 0.0 << 3.0 << "0 3 4";
+        QTest::newRow("twelve hundred sessions") << 0.0 << 1200.0 << "0 1500 4";
+        QTest::newRow("a tall bar") << 0.0 << 37.0 << "0 40 5";
+        QTest::newRow("a swing") << 9812.0 << 10311.0 << "9800 10400 4";
+        QTest::newRow("reversed") << 5.0 << -5.0 << "-5 5 3";
+        QTest::newRow("not a number") << std::nan("") << 1.0 << "0 1 2";
+    }
+    void axisTicksReadDifferently() {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(QString, axis);
+        const AxisScale scale = WholeNumberAxis(low, high);
+        QCOMPARE(QString("%1 %2 %3").arg(scale.Low).arg(scale.High).arg(scale.Ticks), axis);
+    }
+
+    void binEdgesReadNearTheirValue() {
+        const struct {
+            double low, spacing;
+            int decimals;
+        } cases[] = {{-20, 5, 0}, {-22.5, 1, 2}, {-61.3, 12.4, 0}, {3, 0.5, 2}, {0, 0.0025, 4}};
+        for (const auto& c : cases)
+            QCOMPARE(EdgeDecimals(c.low, c.spacing), c.decimals);
+    }
+
     // Known answers: stakes of 10 won or lost evenly have no edge and an error of
     // 1/sqrt(rounds); a constant share lost has no error at all.
     void returnPerAmountWagered() {

@@ -1,5 +1,6 @@
-// Pictures of the simulator for a person to look at: after a 200-session run, the hourly
-// window, and the instructions in both modes. simulator_screenshots <folder>
+// Pictures of the simulator for a person to look at: before a run, after one session and after
+// a 200-session run, the hourly window, and the instructions in both modes.
+// simulator_screenshots <folder>
 // Under a real display with a window manager each picture is of the whole screen (ImageMagick's
 // import), so the frames show; offscreen each is the window alone.
 #include "simulator_fixture.h"
@@ -71,6 +72,10 @@ int main(int argc, char** argv) {
     s.w->strStrategy = "Default";
     s.w->Form_Activate();
     s.w->activateWindow();
+    // Empty charts and charts of a single point must still show a sane axis.
+    Picture(s.w.get(), "simulator_before_a_run");
+    s.Run("20", "100", "50", "20", "1");
+    Picture(s.w.get(), "simulator_after_1_session");
     s.Run("20", "100", "50", "20", "200");
     s.w->grdMain->scrollTo(s.w->grdMain->model()->index(0, 0));
     Picture(s.w.get(), "simulator_after_200_sessions");

@@ -255,10 +255,47 @@ TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
     const auto [status, out, err]
         = Run({"--variable", "2", "--hands", "420000", "--sessions", "3", "--seed", "1", "--csv"});
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(err.rfind("bjsim: The bankroll has grown past 922,337,203,685,477.58", 0), 0u) << err;
+    EXPECT_EQ(err.rfind("bjsim: The amount wagered has grown past 922,337,203,685,477.58", 0), 0u)
+        << err;
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 3) << out; // the header and two rows
     EXPECT_EQ(std::count(out.begin(), out.end(), ','), 3 * 8);
     EXPECT_TRUE(Has(out, "\n1,") && Has(out, "\n2,") && !Has(out, "loss")) << out;
+}
+
+// A run stopped by an overflow after its first row still prints one whole JSON object, with
+// the error as its last member; the message and the status stay as they were.
+TEST_F(Bjsim, JsonOfARunStoppedByAnOverflowIsClosedWithTheError) {
+    {
+        StrategyDb store = StrategyDb::Open(path);
+        AppendVariableStrategy(
+            store, {.Name = "Huge", .InitialBet = 1e9, .MaximumBet = 1e9, .MinimumBet = 1e9});
+    }
+    const auto [status, out, err]
+        = Run({"--variable", "2", "--hands", "500000", "--sessions", "2", "--seed", "1", "--json"});
+    EXPECT_EQ(status, 1);
+    const std::string message = "The amount wagered has grown past 922,337,203,685,477.58, the "
+                                "limit of what it can hold; the run stops.";
+    EXPECT_EQ(err, "bjsim: " + message + "\n");
+    const std::string end
+        = "\"end\": \"played through\"}\n  ],\n  \"error\": \"" + message + "\"\n}\n";
+    EXPECT_EQ(out.substr(out.size() - std::min(out.size(), end.size())), end) << out;
+}
+
+TEST(BjsimReport, JsonClosesOnAFailureOnceItHasBegun) {
+    std::ostringstream out, err;
+    const auto writer = MakeReportWriter(OutputFormat::Json, out, err);
+    writer->Fail("before any row");
+    EXPECT_EQ(out.str(), "");
+    SessionRow row;
+    row.Session = 1;
+    row.Time = "00:01";
+    writer->Row(row);
+    writer->Fail("a \"quoted\" stop");
+    EXPECT_EQ(out.str(),
+        "{\n  \"sessions\": [\n    {\"session\": 1, \"max_winning\": 0.00, \"max_losing\": 0.00, "
+        "\"hands\": 0, \"time\": \"00:01\", \"bankroll_end\": 0.00, \"won_lost\": 0.00, "
+        "\"running_total\": 0.00, \"end\": \"played through\"}\n  ],\n"
+        "  \"error\": \"a \\\"quoted\\\" stop\"\n}\n");
 }
 
 TEST_F(Bjsim, ExactOnlyPrintsTheAnalysisWithoutPlaying) {

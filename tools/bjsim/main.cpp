@@ -56,8 +56,15 @@ int Run(const bj::sim::SimOptions& options) {
             bar->Show();
     };
     const auto progress = [&bar](const RunProgress& done) { bar->Update(done); };
-    const SimResult result = RunSimulation(
-        db, options, rowDone, bar ? std::function<void(const RunProgress&)>(progress) : nullptr);
+    SimResult result;
+    try {
+        result = RunSimulation(db, options, rowDone,
+            bar ? std::function<void(const RunProgress&)>(progress) : nullptr);
+    } catch (const std::exception& e) {
+        bar.reset();
+        writer->Fail(e.what());
+        throw;
+    }
     bar.reset();
     writer->Finish(result);
     return 0;

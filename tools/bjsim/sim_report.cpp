@@ -199,9 +199,13 @@ protected:
         line_ += '}';
         out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
     }
+    void WriteFailure(const std::string& message) override {
+        CloseRows();
+        out_ << "  \"error\": " << JsonString(message) << "\n}\n";
+    }
     void WriteSummary(const SimResult& r) override {
-        out_ << (rows_ ? "\n  ],\n" : "],\n")
-             << "  \"playing_strategy\": " << JsonString(r.PlayingName) << ",\n"
+        CloseRows();
+        out_ << "  \"playing_strategy\": " << JsonString(r.PlayingName) << ",\n"
              << "  \"betting_strategy\": " << JsonString(r.BettingName) << ",\n"
              << "  \"decks\": " << r.Decks << ",\n"
              << "  \"seed\": " << (r.Seed ? std::to_string(*r.Seed) : "null") << ",\n"
@@ -225,6 +229,8 @@ protected:
     }
 
 private:
+    void CloseRows() { out_ << (rows_ ? "\n  ],\n" : "],\n"); }
+
     std::ostream& out_;
     std::int64_t rows_ = 0;
     std::string line_;

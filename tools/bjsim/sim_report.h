@@ -29,11 +29,18 @@ public:
         Start();
         WriteSummary(result);
     }
+    // A run that stops on an error after its first row leaves its output whole; the message
+    // itself is the caller's to show.
+    void Fail(const std::string& message) {
+        if (started_)
+            WriteFailure(message);
+    }
 
 protected:
     virtual void WriteHeader() = 0;
     virtual void WriteRow(const SessionRow& row) = 0;
     virtual void WriteSummary(const SimResult& result) = 0;
+    virtual void WriteFailure(const std::string&) { }
 
 private:
     void Start() {
