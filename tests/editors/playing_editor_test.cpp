@@ -88,7 +88,8 @@ void Pick(QComboBox* list, const QString& text) {
 // New, "name:X" types X into the name box, "pick:X" chooses strategy X, "save", "cancel",
 // "delete", "close" and "open" do what they say; "fail" makes the database refuse to write
 // a strategy's last row, after the edited one, "lock" lets another connection hold the file,
-// "damage" stores an action no list offers, "bracket" names strategy 2 "[default] copy".
+// "damage" stores an action no list offers, "bracket" names strategy 2 "[default] copy",
+// "vanish" deletes strategy 2 behind the window's back.
 void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& other) {
     for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
         const QString arg = step.section(':', 1);
@@ -119,6 +120,8 @@ void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& 
         } else if (step == "lock") {
             sqlite3_open(f.db.Path().c_str(), &other);
             sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        } else if (step == "vanish") {
+            DeletePlayingStrategy(f.db, 2);
         } else if (step == "bracket") {
             sqlite3_exec(f.db.Handle(),
                 "UPDATE PlayingStrategies SET Name = '[default] copy' WHERE Ref_No = 2", nullptr,
@@ -301,6 +304,13 @@ private slots:
             {"a locked file keeps a strategy from deletion",
                 {kMakeOther + "lock|delete", {}, {DatabaseError("Other could not be deleted.")},
                     first + ", " + other, "Other ref2 'Other' cell0 0011"}},
+            {"a strategy gone from the file is saved anew",
+                {kMakeOther + "vanish|edit|save|name:Again|save", {MsgAnswer::Yes},
+                    {kAskReplaceOther,
+                        Msg("Other is no longer in the database. Please enter a name to save "
+                            "these settings as a new strategy.",
+                            "New Name", MsgIcon::Information)},
+                    first + ", Again#3=1", "Again ref3 'Again' cell1 0011"}},
             {"a bracketed default can be neither deleted nor saved over",
                 {kMakeOther + "bracket|cancel|pick:[default] copy|delete|edit|save",
                     {MsgAnswer::No}, {kProtected}, first + ", [default] copy#2=0",
