@@ -2,6 +2,7 @@
 
 #include "editors/betting_type_chooser.h"
 #include "editors/instructions.h"
+#include "editors/playing_editor.h"
 #include "editors/strategy_corrections.h"
 #include "editors/streak_editor.h"
 #include "editors/variable_editor.h"
@@ -180,6 +181,12 @@ frmAdvancedStats& Application::AdvancedStatistics() {
     if (!advancedStats_)
         advancedStats_ = std::make_unique<frmAdvancedStats>(ctx_);
     return *advancedStats_;
+}
+
+frmConfiguration& Application::PlayingEditor() {
+    if (!playingEditor_)
+        playingEditor_ = std::make_unique<frmConfiguration>(ctx_);
+    return *playingEditor_;
 }
 
 } // namespace bj

@@ -16,6 +16,7 @@ namespace bj {
 
 class Configuration;
 class frmAdvancedStats;
+class frmConfiguration;
 class frmMain;
 class frmMultipleSessions;
 class frmPlayingStrategiesInstr;
@@ -54,6 +55,7 @@ public:
     frmVariableConfig& VariableEditor();
     frmMain& Table();
     frmAdvancedStats& AdvancedStatistics();
+    frmConfiguration& PlayingEditor();
     // Whether the window is loaded now, without loading it.
     bool StreakEditorLoaded() const { return streakEditor_ != nullptr; }
     bool VariableEditorLoaded() const { return variableEditor_ != nullptr; }
@@ -88,7 +90,6 @@ private:
     void LoadWindowsAndTable();
     void EnterBettingEditor();
     void EndProgram(int exitCode);
-    void FeatureNotAvailable(const QString& feature, const QString& title);
     // Every window the table opens stays in front of it.
     QWidget* OverTable(QWidget* window);
 
@@ -106,6 +107,7 @@ private:
     std::unique_ptr<frmMain> table_;
     std::unique_ptr<frmAdvancedStats> advancedStats_;
     std::unique_ptr<frmMultipleSessions> multiSessions_;
+    std::unique_ptr<frmConfiguration> playingEditor_;
     std::unique_ptr<frmPlayingStrategiesInstr> instructions_;
     QString multiSessionStrategy_; // strStrategy, kept while the window is closed
 };

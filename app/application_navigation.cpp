@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "editors/instructions.h"
+#include "editors/playing_editor.h"
 #include "editors/streak_editor.h"
 #include "editors/variable_editor.h"
 #include "shell/message_box.h"
@@ -32,14 +33,13 @@ void Application::ShowStreakEditorModeless() {
     ShowModeless(OverTable(&StreakEditor()));
 }
 
-void Application::FeatureNotAvailable(const QString& feature, const QString& title) {
-    Messages().Show(feature + QStringLiteral(" is not available yet."), title, MsgIcon::Information,
-        MsgButtons::Ok);
-}
-
+// The table stays enabled behind it; opened from the multi-session window it stays in front of
+// that one.
 void Application::ShowPlayingStrategyEditor() {
-    FeatureNotAvailable(
-        QStringLiteral("The playing strategy editor"), QStringLiteral("Playing Strategies"));
+    frmConfiguration& editor = PlayingEditor();
+    KeepInFrontOf(
+        &editor, multiSessions_ ? static_cast<QWidget*>(multiSessions_.get()) : table_.get());
+    ShowModal(&editor);
 }
 
 void Application::ShowAdvancedStatistics() {
@@ -70,8 +70,12 @@ void Application::ShowPlayingStrategiesInstr(bool fromMulti) {
         instructions_ = std::make_unique<frmPlayingStrategiesInstr>();
     if (fromMulti)
         instructions_->bolFromMulti = true;
-    KeepInFrontOf(instructions_.get(),
-        multiSessions_ ? static_cast<QWidget*>(multiSessions_.get()) : table_.get());
+    QWidget* owner = table_.get();
+    if (playingEditor_ && playingEditor_->isVisible())
+        owner = playingEditor_.get();
+    else if (multiSessions_)
+        owner = multiSessions_.get();
+    KeepInFrontOf(instructions_.get(), owner);
     ShowModal(instructions_.get());
     instructions_.release()->deleteLater();
 }

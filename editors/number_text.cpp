@@ -33,4 +33,11 @@ int CountFromText(const QString& text, int low, int high) {
     return static_cast<int>(std::clamp<std::int64_t>(RoundHalfEven(value), low, high));
 }
 
+QString SignedTwoDecimals(double value) {
+    QString number = QString::number(value, 'f', 2);
+    if (number == "-0.00")
+        number = "0.00";
+    return number.replace('-', QChar(0x2212));
+}
+
 } // namespace bj

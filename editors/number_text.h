@@ -13,6 +13,9 @@ double LeadingNumber(const QString& text);
 // The number in its shortest decimal form: 25 for 25.00, 12.5 for 12.50.
 QString ShortestNumber(double value);
 
+// Two decimals with a true minus sign (U+2212); a value that rounds to zero has no sign.
+QString SignedTwoDecimals(double value);
+
 // The amount a box's text stands for as FormatAmount reads it (0 when it is no number),
 // held to [-kLargestVariableAmount, kLargestVariableAmount].
 double BoxAmount(const QString& text);

@@ -25,4 +25,17 @@ void DemoteAces(GameState& gs, int who) {
     }
 }
 
+std::string PlayerHandText(int row) {
+    if (row < 8)
+        return std::to_string(row + 4);
+    const std::string total = std::to_string(12 + (row - 8) / 2);
+    return (row - 8) % 2 ? "Soft " + total : total;
+}
+
+const char* DealerCardText(int column) {
+    static constexpr const char* kCards[kDealerColumns]
+        = {"A", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
+    return kCards[column];
+}
+
 } // namespace bj

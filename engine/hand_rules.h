@@ -33,6 +33,12 @@ inline int CardCount(const GameState& gs, int who) {
     return gs.Hands[who].Cards;
 }
 
+// The hand of a strategy row as the editor lists it: "4" .. "11", then from 12 on each hard
+// total followed by its soft one, "Soft 12" .. "Soft 20".
+std::string PlayerHandText(int row);
+// The dealer's card of a strategy column: "A", "10", "9" .. "2".
+const char* DealerCardText(int column);
+
 inline int RowOfTotal(int total, bool soft) {
     if (total >= 4 && total <= 11)
         return total - 4;

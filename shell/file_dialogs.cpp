@@ -11,6 +11,9 @@ public:
         const QString& filter) override {
         return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
     }
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    }
 };
 
 FileDialogService* installed = nullptr;

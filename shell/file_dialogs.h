@@ -15,6 +15,9 @@ public:
     virtual QString SaveFileName(
         QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)
         = 0;
+    // The file to read, or the empty text when the user cancelled.
+    virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter)
+        = 0;
 };
 
 // The service in force: the real dialogs unless a test has installed its own.

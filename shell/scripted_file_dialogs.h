@@ -9,8 +9,8 @@
 namespace bj {
 
 // Test double for file dialogs. While it lives it is the service in force. It records the
-// caption of every dialog and answers from `answers`, front first; once they are used up
-// the user cancels.
+// caption of every dialog (and a save dialog's suggested name) and answers from `answers`, front
+// first; once they are used up the user cancels.
 class ScriptedFileDialogs final : public FileDialogService {
 public:
     ScriptedFileDialogs()
@@ -24,6 +24,18 @@ public:
     QString SaveFileName(
         QWidget*, const QString& caption, const QString& suggested, const QString&) override {
         asked << caption + " | " + suggested;
+        return Answer();
+    }
+    QString OpenFileName(QWidget*, const QString& caption, const QString&) override {
+        asked << caption;
+        return Answer();
+    }
+
+    QStringList asked;
+    std::deque<QString> answers;
+
+private:
+    QString Answer() {
         if (answers.empty())
             return {};
         const QString answer = answers.front();
@@ -31,10 +43,6 @@ public:
         return answer;
     }
 
-    QStringList asked;
-    std::deque<QString> answers;
-
-private:
     FileDialogService* previous_;
 };
 

@@ -1,5 +1,6 @@
 #include "store/playing_strategies.h"
 
+#include "engine/hand_rules.h"
 #include "store/loaded_values.h"
 #include "store/statement.h"
 
@@ -18,17 +19,6 @@ const Limits kDoubleDown {0, 1, true, {"Any Hand", "10 and 11 Only"}};
 const Limits kInsuranceOn21 {
     kTakeEvenMoney, kPlayOutHand, true, {"Take Even Money", "Take Insurance", "Play Out Hand"}};
 
-constexpr const char* kDealerCards[kDealerColumns]
-    = {"A", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
-
-// Hard totals 4 to 11, then from 12 each hard total followed by its soft one.
-std::string HandName(int row) {
-    if (row < 8)
-        return std::to_string(row + 4);
-    const std::string total = std::to_string(12 + (row - 8) / 2);
-    return (row - 8) % 2 ? "Soft " + total : total;
-}
-
 int WholeIn(CheckedRow& row, int column, const Limits& limits, const std::string& what) {
     return static_cast<int>(row.Number(column, limits, what));
 }
@@ -46,10 +36,10 @@ int ReadRows(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy) {
         const std::int32_t row = rows.Whole(0);
         if (row < 0 || row >= kPlayerRows)
             continue;
-        const std::string hand = HandName(row);
+        const std::string hand = PlayerHandText(row);
         for (int col = 0; col < kDealerColumns; ++col)
             strategy.Actions[row][col] = WholeIn(checked, 1 + col, kAction,
-                "the action for " + hand + " with the dealer showing " + kDealerCards[col]);
+                "the action for " + hand + " with the dealer showing " + DealerCardText(col));
         strategy.Ins[row]
             = WholeIn(checked, 1 + kDealerColumns, kYesNo, "the insurance for " + hand);
         ++found;
@@ -139,19 +129,23 @@ std::optional<PlayingStrategy> LoadPlayingStrategy(
     PlayingStrategy merged = PlayingStrategyFromGameState(gs);
     if (!ReadStrategy(db, refNo, merged))
         return std::nullopt;
-    gs.PlayingStrategyName = merged.Name;
-    gs.PlayingStrategyRefNo = refNo;
-    gs.DealerSoft17 = merged.DealerSoft17;
-    gs.DoubleDownRule = merged.DoubleDown;
+    PutPlayingStrategy(merged, gs);
+    return merged;
+}
+
+void PutPlayingStrategy(const PlayingStrategy& strategy, GameState& gs) {
+    gs.PlayingStrategyName = strategy.Name;
+    gs.PlayingStrategyRefNo = strategy.RefNo;
+    gs.DealerSoft17 = strategy.DealerSoft17;
+    gs.DoubleDownRule = strategy.DoubleDown;
     gs.PlayingStrategyChanged = false;
-    gs.DoubleOnSplits = merged.SplitsDoubleDown != 0;
-    gs.InsuranceOn21 = merged.InsuranceOn21;
+    gs.DoubleOnSplits = strategy.SplitsDoubleDown != 0;
+    gs.InsuranceOn21 = strategy.InsuranceOn21;
     for (int row = 0; row < kPlayerRows; ++row) {
         for (int col = 0; col < kDealerColumns; ++col)
-            gs.StrategyMatrix[row][col] = static_cast<std::int8_t>(merged.Actions[row][col]);
-        gs.InsuranceByRow[row] = merged.Ins[row] != 0;
+            gs.StrategyMatrix[row][col] = static_cast<std::int8_t>(strategy.Actions[row][col]);
+        gs.InsuranceByRow[row] = strategy.Ins[row] != 0;
     }
-    return merged;
 }
 
 PlayingStrategy PlayingStrategyFromGameState(const GameState& gs) {

@@ -19,6 +19,9 @@ std::optional<PlayingStrategy> LoadPlayingStrategyRecord(StrategyDb& db, std::in
 std::optional<PlayingStrategy> LoadPlayingStrategy(
     StrategyDb& db, std::int64_t refNo, GameState& gs);
 
+// Puts a strategy in force as it is (name, Ref_No, house rules, all 26 rows), marked unchanged.
+void PutPlayingStrategy(const PlayingStrategy& strategy, GameState& gs);
+
 // The strategy in force, ready to save.
 PlayingStrategy PlayingStrategyFromGameState(const GameState& gs);
 

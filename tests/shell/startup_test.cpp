@@ -182,12 +182,26 @@ private slots:
         QVERIFY(app_->Start());
         Click(Visible("Configuration"), "cmdReturntoGame");
         frmMain& table = app_->Table();
-        // The editor still to come says so and gives the table back.
+        // The playing strategy editor opens in front of the table, which stays enabled; its
+        // instructions open in front of it, in the playing strategy mode.
+        script_->When([] { return Visible("frmConfiguration"); },
+            [this, &table] {
+                QWidget* editor = Visible("frmConfiguration");
+                QVERIFY(InFrontOfTable(editor) && table.isEnabled());
+                script_->When([] { return Visible("frmPlayingStrategiesInstr"); },
+                    [editor] {
+                        QWidget* info = Visible("frmPlayingStrategiesInstr");
+                        QCOMPARE(info->windowTitle(),
+                            QString("Instructions for setting Playing Strategy"));
+                        QVERIFY(info->windowHandle()->transientParent() == editor->windowHandle());
+                        Click(info, "Command1");
+                    });
+                Click(editor, "Command1");
+                Click(editor, "cmdReturn");
+            });
         Click(&table, "cmdPlayingStrat");
-        QCOMPARE(
-            messages_->Texts(), QStringList({"The playing strategy editor is not available yet."}));
-        QCOMPARE(messages_->shown[0].icon, MsgIcon::Information);
-        QVERIFY(table.isEnabled());
+        QVERIFY(script_->Done() && messages_->Texts().isEmpty());
+        QVERIFY(table.isEnabled() && !Visible("frmConfiguration"));
 
         // The simulator opens over the disabled table, names the strategies in force, shows
         // its information and hands the table back.
@@ -206,6 +220,14 @@ private slots:
                         Click(info, "Command1");
                     });
                 Click(simulator, "cmdInfo");
+                script_->When([] { return Visible("frmConfiguration"); },
+                    [simulator] {
+                        QWidget* editor = Visible("frmConfiguration");
+                        QVERIFY(
+                            editor->windowHandle()->transientParent() == simulator->windowHandle());
+                        Click(editor, "cmdReturn");
+                    });
+                Click(simulator, "cmdPlayingConfig");
                 simulator->findChild<QLineEdit*>("txtNoHands")->setText("20");
                 simulator->findChild<QLineEdit*>("txtSeq")->setText("3");
                 Click(simulator, "cmdRun");

@@ -1,5 +1,7 @@
 #include "tools/bjsim/safe_text.h"
 
+#include "store/csv_text.h"
+
 #include <cstdio>
 
 namespace bj::sim {
@@ -96,13 +98,7 @@ std::string TerminalText(std::string_view text) {
 }
 
 std::string CsvField(std::string_view text) {
-    const std::string shown = TerminalText(text);
-    if (shown.find_first_of(",\"") == std::string::npos)
-        return shown;
-    std::string quoted = "\"";
-    for (const char c : shown)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+    return CsvQuoted(TerminalText(text));
 }
 
 std::string JsonString(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "tools/bjsim/sim_exact.h"
 
 #include "engine/best_table.h"
+#include "engine/hand_rules.h"
 #include "store/loaded_values.h"
 #include "store/playing_strategies.h"
 #include "tools/bjsim/safe_text.h"
@@ -14,20 +15,10 @@
 namespace bj::sim {
 namespace {
 
-constexpr const char* kColumnNames[kDealerColumns]
-    = {"A", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
-
 std::string Number(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, std::isfinite(value) ? value : 0.0);
     return text;
-}
-
-std::string HandName(int row) {
-    if (row <= 7)
-        return std::to_string(row + 4);
-    const std::string total = std::to_string(12 + (row - 8) / 2);
-    return row % 2 == 1 ? "Soft " + total : total;
 }
 
 const char* On21Text(std::int32_t choice) {
@@ -61,11 +52,13 @@ void PrintAnalysis(std::ostream& out, const std::string& name, const ExactSummar
         << "\n\n"
         << "Return of a round by the player's first two cards and the dealer's card:\n"
         << "Hand    ";
-    for (const char* column : kColumnNames)
-        out << std::string(8 - std::string(column).size(), ' ') << column;
+    for (int column = 0; column < kDealerColumns; ++column) {
+        const std::string card = DealerCardText(column);
+        out << std::string(8 - card.size(), ' ') << card;
+    }
     out << '\n';
     for (int row = 0; row < kPlayerRows; ++row) {
-        const std::string hand = HandName(row);
+        const std::string hand = PlayerHandText(row);
         out << hand << std::string(8 - hand.size(), ' ');
         for (int column = 0; column < kDealerColumns; ++column) {
             const std::string cell = Number(exact.Result.RowReturn[row][column], 4);
@@ -90,10 +83,11 @@ void WriteAnalysisJson(std::ostream& out, const std::string& name, const ExactSu
         << "  \"table_search_seconds\": " << Number(exact.SearchSeconds, 6) << ",\n"
         << "  \"columns\": [";
     for (int column = 0; column < kDealerColumns; ++column)
-        out << (column ? ", \"" : "\"") << kColumnNames[column] << '"';
+        out << (column ? ", \"" : "\"") << DealerCardText(column) << '"';
     out << "],\n  \"rows\": [";
     for (int row = 0; row < kPlayerRows; ++row) {
-        out << (row ? ",\n" : "\n") << "    {\"hand\": \"" << HandName(row) << "\", \"returns\": [";
+        out << (row ? ",\n" : "\n") << "    {\"hand\": \"" << PlayerHandText(row)
+            << "\", \"returns\": [";
         for (int column = 0; column < kDealerColumns; ++column)
             out << (column ? ", " : "") << Number(exact.Result.RowReturn[row][column], 8);
         out << "]}";

@@ -1,0 +1,206 @@
+#include "editors/playing_editor.h"
+
+#include "editors/strategy_grid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace bj {
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* title) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(name);
+    return frame;
+}
+
+template <std::size_t N>
+void MakeOptions(QGroupBox* frame, const char* name, const std::array<const char*, N>& captions,
+    std::array<QRadioButton*, N>& options) {
+    auto* layout = new QVBoxLayout(frame);
+    for (std::size_t i = 0; i < N; ++i) {
+        options[i] = new QRadioButton(captions[i], frame);
+        options[i]->setObjectName(QString("%1_%2").arg(name).arg(i));
+        layout->addWidget(options[i]);
+    }
+}
+
+QString DealerCaption(int column) {
+    if (column == 0)
+        return "Dealer has an Ace Showing :";
+    if (column == 1)
+        return "Dealer has a 10 - King Showing :";
+    return QString("Dealer has a %1 Showing :").arg(11 - column);
+}
+
+// The label's own index: 0 for the ace, 1 for ten to king, 14 - v for a pip v.
+int DealerLabelIndex(int column) {
+    return column < 2 ? column : 14 - (11 - column);
+}
+
+// Ace, ten to king, then the pips from 2 up, as the frame lists them.
+constexpr std::array<int, kDealerColumns> kShownColumns {0, 1, 9, 8, 7, 6, 5, 4, 3, 2};
+
+} // namespace
+
+void frmConfiguration::BuildControls() {
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(BuildStrategyRow());
+    auto* body = new QHBoxLayout;
+    auto* lists = new QVBoxLayout;
+    lists->addWidget(BuildHandRow());
+    lists->addWidget(BuildDealerFrame());
+    lists->addWidget(BuildHouseRules());
+    lists->addStretch(1);
+    body->addLayout(lists);
+    body->addWidget(BuildChart(), 1);
+    main->addLayout(body, 1);
+    main->addWidget(BuildButtonRow());
+}
+
+QWidget* frmConfiguration::BuildStrategyRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QGridLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Label1 = new QLabel("Select the Playing Strategy to view :", row);
+    Label1->setObjectName("Label1");
+    cboStrategy = new QComboBox(row);
+    cboStrategy->setObjectName("cboStrategy");
+    cboStrategy->setMinimumContentsLength(30);
+    cboStrategy->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // The name of a new strategy is typed over the list.
+    txtName = new QLineEdit(row);
+    txtName->setObjectName("txtName");
+    txtName->setMaxLength(50);
+    txtName->setVisible(false);
+    Label1->setBuddy(cboStrategy);
+    layout->addWidget(Label1, 0, 0);
+    layout->addWidget(cboStrategy, 0, 1);
+    layout->addWidget(txtName, 0, 1);
+    layout->setColumnStretch(2, 1);
+    return row;
+}
+
+QWidget* frmConfiguration::BuildHandRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QGridLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lblPlayerHand = new QLabel("Select the Player's Hand to view settings:", row);
+    lblPlayerHand->setObjectName("lblPlayerHand");
+    cboPlayer = new QComboBox(row);
+    cboPlayer->setObjectName("cboPlayer");
+    cboPlayer->setMinimumContentsLength(8);
+    lblPlayerHand->setBuddy(cboPlayer);
+    for (int i = 0; i < 2; ++i) {
+        lblExample[i] = new QLabel(i == 0 ? "Example :" : "", row);
+        lblExample[i]->setObjectName(QString("lblExample_%1").arg(i));
+    }
+    layout->addWidget(lblPlayerHand, 0, 0);
+    layout->addWidget(cboPlayer, 0, 1);
+    layout->addWidget(lblExample[0], 1, 0, Qt::AlignRight);
+    layout->addWidget(lblExample[1], 1, 1);
+    layout->setColumnStretch(2, 1);
+    return row;
+}
+
+QGroupBox* frmConfiguration::BuildDealerFrame() {
+    fraDealer = MakeFrame(this, "fraDealer", "Dealer's Face Card Values");
+    auto* grid = new QGridLayout(fraDealer);
+    int line = 0;
+    for (const int column : kShownColumns) {
+        lblDealer[column] = new QLabel(DealerCaption(column), fraDealer);
+        lblDealer[column]->setObjectName(QString("lblDealer_%1").arg(DealerLabelIndex(column)));
+        cboDealer[column] = new QComboBox(fraDealer);
+        cboDealer[column]->setObjectName(QString("cboDealer_%1").arg(column));
+        cboDealer[column]->setMinimumContentsLength(18);
+        lblDealer[column]->setBuddy(cboDealer[column]);
+        grid->addWidget(lblDealer[column], line, 0);
+        grid->addWidget(cboDealer[column], line, 1);
+        ++line;
+    }
+    chkInsurance = new QCheckBox("Insurance :", fraDealer);
+    chkInsurance->setObjectName("chkInsurance");
+    chkInsurance->setLayoutDirection(Qt::RightToLeft); // the caption left of the box
+    grid->addWidget(chkInsurance, line, 0);
+    return fraDealer;
+}
+
+QGroupBox* frmConfiguration::BuildHouseRules() {
+    frameHouseRules = MakeFrame(this, "frameHouseRules", "House Rules");
+    auto* layout = new QGridLayout(frameHouseRules);
+    fraPlayer21
+        = MakeFrame(frameHouseRules, "fraPlayer21", "If Player has 21 and Dealer has an Ace Up");
+    MakeOptions<3>(fraPlayer21, "optPlayer21",
+        {"Take Even Money", "Take Insurance", "Play Out Hand"}, optPlayer21);
+    frameDoubleDown = MakeFrame(frameHouseRules, "frameDoubleDown", "Double Down");
+    auto* doubling = new QVBoxLayout(frameDoubleDown);
+    frameDDHands = MakeFrame(frameDoubleDown, "frameDDHands", "Player can Double Down on");
+    MakeOptions<2>(frameDDHands, "optDDHands", {"Any Hand", "10 and 11 Only"}, optDDHands);
+    chkDoubleOnSplit = new QCheckBox("Player may Double Down on Splits.", frameDoubleDown);
+    chkDoubleOnSplit->setObjectName("chkDoubleOnSplit");
+    doubling->addWidget(frameDDHands);
+    doubling->addWidget(chkDoubleOnSplit);
+    Frame3 = MakeFrame(frameHouseRules, "Frame3", "Soft 17");
+    MakeOptions<2>(Frame3, "optSoft17",
+        {"Dealer must Hit on Soft 17.", "Dealer must Stand on Soft 17."}, optSoft17);
+    layout->addWidget(frameDoubleDown, 0, 0, 2, 1);
+    layout->addWidget(fraPlayer21, 0, 1);
+    layout->addWidget(Frame3, 1, 1);
+    return frameHouseRules;
+}
+
+QWidget* frmConfiguration::BuildChart() {
+    auto* chart = new QWidget(this);
+    auto* layout = new QVBoxLayout(chart);
+    layout->setContentsMargins(0, 0, 0, 0);
+    grdStrategy = new StrategyGrid(ctx_.gs, chart);
+    grdStrategy->setObjectName("grdStrategy");
+    lblExpectedReturn = new QLabel(chart);
+    lblExpectedReturn->setObjectName("lblExpectedReturn");
+    auto* files = new QHBoxLayout;
+    cmdBest = MakeButton(chart, "cmdBest", "Best for these rules");
+    cmdImport = MakeButton(chart, "cmdImport", "&Import...");
+    cmdExport = MakeButton(chart, "cmdExport", "E&xport...");
+    for (QPushButton* button : {cmdBest, cmdImport, cmdExport})
+        files->addWidget(button);
+    layout->addWidget(grdStrategy, 1);
+    layout->addWidget(lblExpectedReturn);
+    layout->addLayout(files);
+    return chart;
+}
+
+QWidget* frmConfiguration::BuildButtonRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QGridLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    cmdAdd = MakeButton(row, "cmdAdd", "&Create New Strategy");
+    cmdDelete = MakeButton(row, "cmdDelete", "&Delete");
+    cmdSave = MakeButton(row, "cmdSave", "&Save");
+    cmdCancel = MakeButton(row, "cmdCancel", "&Cancel");
+    cmdReturn = MakeButton(row, "cmdReturn", "&Return to Game");
+    Command1 = MakeButton(row, "Command1", "Playing Strategy &Instructions");
+    layout->addWidget(cmdAdd, 0, 0);
+    layout->addWidget(cmdDelete, 0, 1);
+    layout->addWidget(cmdSave, 0, 2);
+    layout->addWidget(cmdCancel, 0, 3);
+    layout->addWidget(Command1, 1, 0, 1, 2);
+    layout->addWidget(cmdReturn, 1, 3);
+    return row;
+}
+
+} // namespace bj

@@ -1,0 +1,303 @@
+#include "store/playing_strategy_csv.h"
+
+#include "engine/best_table.h"
+#include "engine/hand_rules.h"
+#include "store/csv_text.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace bj {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t kNameCharacters = 50;
+constexpr int kHeaderRecord = 0, kFirstRowRecord = 1, kFirstRuleRecord = 1 + kPlayerRows;
+
+const std::vector<std::string> kHeader {
+    "Hand", "A", "10", "9", "8", "7", "6", "5", "4", "3", "2", "Insurance"};
+
+struct Rule {
+    const char* Key;
+    int PlayingStrategy::*Field;
+    int Highest;
+};
+
+const Rule kRules[] = {
+    {"DoubleDownRule", &PlayingStrategy::DoubleDown, 1},
+    {"DoubleOnSplits", &PlayingStrategy::SplitsDoubleDown, 1},
+    {"DealerSoft17", &PlayingStrategy::DealerSoft17, 1},
+    {"InsuranceOn21", &PlayingStrategy::InsuranceOn21, kPlayOutHand},
+};
+constexpr const char* kNameKey = "Name";
+
+struct LineError {
+    int Line;
+    std::string What;
+};
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+bool IsOffered(int row, int code) {
+    const std::vector<int>& offered = OfferedActions(row);
+    return std::find(offered.begin(), offered.end(), code) != offered.end();
+}
+
+// Codes 3 to 5 fall back to hit, stand and double on a hand that cannot split; every split
+// code splits a pair of aces.
+int OfferedCodePlayedAlike(int row, int code) {
+    if (code < kSplitOrHit || code > kSplitOrDouble || IsOffered(row, code))
+        return code;
+    return row == 9 ? kSplitOrHit : code - kSplitOrHit;
+}
+
+std::string ActionText(int row, int code) {
+    static const char* const kTexts[]
+        = {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand", "Split or Double Down"};
+    return row == 9 && code == kSplitOrHit ? "Split & Take 1 Card" : kTexts[code];
+}
+
+std::string OfferedCodesText(int row) {
+    std::string text;
+    const std::vector<int>& offered = OfferedActions(row);
+    for (std::size_t i = 0; i < offered.size(); ++i)
+        text += (i == 0                           ? ""
+                        : i + 1 == offered.size() ? " or "
+                                                  : ", ")
+            + std::to_string(offered[i]) + " " + ActionText(row, offered[i]);
+    return text;
+}
+
+// A one-digit number from 0 to highest.
+std::optional<int> Digit(const std::string& text, int highest) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '0' + highest)
+        return std::nullopt;
+    return text[0] - '0';
+}
+
+std::string HeaderLine() {
+    std::string line;
+    for (const std::string& name : kHeader)
+        line += (line.empty() ? "" : ",") + name;
+    return line;
+}
+
+// Bytes of the UTF-8 sequence a lead byte begins; 0 for a byte that begins none.
+int SequenceLength(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if (lead >> 5 == 0x6)
+        return 2;
+    if (lead >> 4 == 0xE)
+        return 3;
+    return lead >> 3 == 0x1E ? 4 : 0;
+}
+
+// Characters of well-formed UTF-8, none when it is not.
+std::optional<std::size_t> Utf8Characters(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++characters) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const int length = SequenceLength(lead);
+        if (length == 0 || at + length > text.size())
+            return std::nullopt;
+        std::uint32_t point = length == 1 ? lead : lead & (0x7F >> length);
+        for (int i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text[at + i]);
+            if (next >> 6 != 2)
+                return std::nullopt;
+            point = point << 6 | (next & 0x3F);
+        }
+        constexpr std::uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (point < kLeast[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+            return std::nullopt;
+        at += length;
+    }
+    return characters;
+}
+
+int RowOfHandText(const std::string& text) {
+    for (int row = 0; row < kPlayerRows; ++row)
+        if (PlayerHandText(row) == text)
+            return row;
+    return -1;
+}
+
+bool IsRuleKey(const std::string& text) {
+    return text == kNameKey
+        || std::any_of(std::begin(kRules), std::end(kRules),
+            [&](const Rule& rule) { return text == rule.Key; });
+}
+
+class CsvReader {
+public:
+    explicit CsvReader(std::vector<CsvRecord> records)
+        : records_(std::move(records)) {
+        while (!records_.empty() && records_.back().Fields == std::vector<std::string> {""})
+            records_.pop_back();
+        endLine_ = records_.empty() ? 1 : records_.back().Line + 1;
+    }
+
+    PlayingStrategy Read() {
+        ReadHeader();
+        for (int row = 0; row < kPlayerRows; ++row)
+            ReadRow(row, kFirstRowRecord + row);
+        int record = kFirstRuleRecord;
+        for (const Rule& rule : kRules)
+            strategy_.*rule.Field = ReadRule(rule, record++);
+        ReadName(record++);
+        if (record < static_cast<int>(records_.size()))
+            throw LineError {records_[record].Line, "nothing may follow the name"};
+        return strategy_;
+    }
+
+private:
+    // The record at `index`, or a refusal naming what is missing there.
+    const CsvRecord& At(int index, const std::string& missing) const {
+        if (index >= static_cast<int>(records_.size()))
+            throw LineError {endLine_, missing};
+        return records_[index];
+    }
+
+    void ReadHeader() const {
+        const std::string wanted = "the first line must be the header " + HeaderLine();
+        if (At(kHeaderRecord, wanted).Fields != kHeader)
+            throw LineError {records_[kHeaderRecord].Line, wanted};
+    }
+
+    void ReadRow(int row, int index) {
+        const std::string hand = PlayerHandText(row);
+        const std::string missing
+            = "the row for hand " + hand + " is missing; a strategy has 26 rows";
+        const CsvRecord& record = At(index, missing);
+        const std::vector<std::string>& fields = record.Fields;
+        CheckHand(row, fields[0], record.Line, missing);
+        if (fields.size() != kHeader.size())
+            throw LineError {record.Line,
+                "hand " + hand + " has " + std::to_string(fields.size() - 1)
+                    + " values; it needs 11, ten action codes and the insurance flag"};
+        for (int column = 0; column < kDealerColumns; ++column)
+            strategy_.Actions[row][column] = ReadCode(row, column, fields[1 + column], record.Line);
+        const std::optional<int> insured = Digit(fields.back(), 1);
+        if (!insured)
+            throw LineError {record.Line,
+                "the insurance flag of hand " + hand + " is " + Quoted(fields.back())
+                    + "; it must be 0 or 1"};
+        strategy_.Ins[row] = *insured;
+    }
+
+    static void CheckHand(int row, const std::string& text, int line, const std::string& missing) {
+        const int found = RowOfHandText(text);
+        if (found == row)
+            return;
+        const std::string hand = PlayerHandText(row);
+        if (found > row)
+            throw LineError {
+                line, "the row for hand " + hand + " is missing (this line is hand " + text + ")"};
+        if (found >= 0)
+            throw LineError {line,
+                "hand " + text + " comes again or out of order; hand " + hand + " belongs here"};
+        if (IsRuleKey(text))
+            throw LineError {line, missing};
+        throw LineError {line, Quoted(text) + " is not a hand; hand " + hand + " belongs here"};
+    }
+
+    static int ReadCode(int row, int column, const std::string& text, int line) {
+        const std::string where
+            = "hand " + PlayerHandText(row) + " against " + DealerCardText(column);
+        const std::optional<int> code = Digit(text, kSplitOrDouble);
+        if (!code)
+            throw LineError {line,
+                "the action of " + where + " is " + Quoted(text)
+                    + "; it must be an action code from 0 to 5"};
+        if (!IsOffered(row, *code))
+            throw LineError {line,
+                where + " cannot take " + std::to_string(*code) + " " + ActionText(row, *code)
+                    + "; it takes " + OfferedCodesText(row)};
+        return *code;
+    }
+
+    const CsvRecord& RuleRecord(const char* key, int index) const {
+        const std::string what
+            = std::string_view(key) == kNameKey ? "the name" : std::string("the rule ") + key;
+        const CsvRecord& record = At(index, what + " is missing");
+        const std::string& found = record.Fields[0];
+        if (found == key)
+            return record;
+        if (RowOfHandText(found) >= 0)
+            throw LineError {record.Line,
+                "there is a row too many (hand " + found + "); a strategy has 26 rows"};
+        if (IsRuleKey(found))
+            throw LineError {record.Line, what + " is missing"};
+        throw LineError {record.Line, what + " belongs here, not " + Quoted(found)};
+    }
+
+    int ReadRule(const Rule& rule, int index) const {
+        const CsvRecord& record = RuleRecord(rule.Key, index);
+        const std::optional<int> value
+            = record.Fields.size() == 2 ? Digit(record.Fields[1], rule.Highest) : std::nullopt;
+        if (!value)
+            throw LineError {record.Line,
+                std::string(rule.Key) + " needs one value, "
+                    + (rule.Highest == 1 ? "0 or 1" : "0, 1 or 2")};
+        return *value;
+    }
+
+    void ReadName(int index) {
+        const CsvRecord& record = RuleRecord(kNameKey, index);
+        if (record.Fields.size() != 2)
+            throw LineError {record.Line,
+                record.Fields.size() == 1
+                    ? "the name must follow \"Name,\""
+                    : "the name holds a comma, so it must stand in double quotes"};
+        const std::string& name = record.Fields[1];
+        const std::optional<std::size_t> characters = Utf8Characters(name);
+        if (!characters)
+            throw LineError {record.Line, "the name is not UTF-8 text"};
+        if (*characters > kNameCharacters)
+            throw LineError {record.Line,
+                "the name has " + std::to_string(*characters)
+                    + " characters; at most 50 are allowed"};
+        if (name.find_first_of("[]") != std::string::npos)
+            throw LineError {record.Line,
+                "the name may not hold \"[\" or \"]\", which mark the program's own strategies"};
+        strategy_.Name = name;
+    }
+
+    std::vector<CsvRecord> records_;
+    int endLine_ = 1;
+    PlayingStrategy strategy_;
+};
+
+} // namespace
+
+std::string PlayingStrategyToCsv(const PlayingStrategy& strategy) {
+    constexpr const char* kEnd = "\r\n";
+    std::string csv = HeaderLine() + kEnd;
+    for (int row = 0; row < kPlayerRows; ++row) {
+        csv += PlayerHandText(row);
+        for (int column = 0; column < kDealerColumns; ++column)
+            csv += "," + std::to_string(OfferedCodePlayedAlike(row, strategy.Actions[row][column]));
+        csv += std::string(",") + (strategy.Ins[row] ? "1" : "0") + kEnd;
+    }
+    for (const Rule& rule : kRules)
+        csv += std::string(rule.Key) + "," + std::to_string(strategy.*rule.Field) + kEnd;
+    return csv + kNameKey + "," + CsvQuoted(strategy.Name) + kEnd;
+}
+
+PlayingStrategyCsv PlayingStrategyFromCsv(std::string_view text) {
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    CsvRecords split = SplitCsvRecords(text);
+    if (!split.Error.empty())
+        return {std::nullopt, split.Error};
+    try {
+        return {CsvReader(std::move(split.Records)).Read(), {}};
+    } catch (const LineError& refusal) {
+        return {std::nullopt, "Line " + std::to_string(refusal.Line) + ": " + refusal.What + "."};
+    }
+}
+
+} // namespace bj

@@ -1,0 +1,505 @@
+#include "../table/fake_tray.h"
+#include "editor_test_support.h"
+#include "editors/playing_editor.h"
+#include "editors/strategy_grid.h"
+#include "editors/strategy_value.h"
+#include "engine/shoe.h"
+#include "shell/scripted_file_dialogs.h"
+#include "store/playing_strategies.h"
+#include "store/playing_strategy_csv.h"
+#include "table/frm_main.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <sqlite3.h>
+
+using namespace bj;
+using namespace bj::test;
+
+namespace {
+
+constexpr int kHard20 = 24;
+constexpr int kSeven = 4; // the dealer's 7: column 11 - 7
+
+// Every strategy stored, as its name, Ref_No and action for a hard 20 against a 7.
+QString Stored(StrategyDb& db) {
+    QStringList stored;
+    for (const NamedRef& entry : ListPlayingStrategies(db)) {
+        const auto s = LoadPlayingStrategyRecord(db, entry.RefNo);
+        stored << QString("%1#%2=%3")
+                      .arg(QString::fromStdString(entry.Name))
+                      .arg(entry.RefNo)
+                      .arg(s->Actions[kHard20][kSeven]);
+    }
+    return stored.join(", ");
+}
+
+// The entry shown; the game state's Ref_No, name, that cell and whether it is marked changed;
+// Save, Cancel, Create and Delete enabled (1) or not; the name box while it is shown.
+QString Screen(const frmConfiguration& w, const GameState& gs) {
+    QString buttons;
+    for (const QPushButton* b : {w.cmdSave, w.cmdCancel, w.cmdAdd, w.cmdDelete})
+        buttons += b->isEnabled() ? '1' : '0';
+    return QStringList {w.cboStrategy->currentText(), QString("ref%1").arg(gs.PlayingStrategyRefNo),
+        "'" + QString::fromStdString(gs.PlayingStrategyName) + "'",
+        QString("cell%1%2")
+            .arg(gs.StrategyMatrix[kHard20][kSeven])
+            .arg(gs.PlayingStrategyChanged ? "*" : ""),
+        buttons, w.txtName->isHidden() ? "" : "naming:" + w.txtName->text()}
+        .join(' ')
+        .trimmed();
+}
+
+// The chart's cell for a hand against a DealerColumn (kDealerColumns: insurance).
+QTableWidgetItem* Cell(const frmConfiguration& w, int row, int column) {
+    auto* cells = w.grdStrategy->findChild<QTableWidget*>();
+    return cells->item(row, column == kDealerColumns ? column : kDealerColumns - 1 - column);
+}
+
+// At its default size on a 1280 x 1024 screen, title bar and task bar included.
+bool FitsTheSmallestScreen(const QWidget& w) {
+    return w.frameGeometry().width() <= 1280 && w.frameGeometry().height() <= 1024 - 48;
+}
+
+// The strategy in force as the file would hold it.
+std::string InForce(const GameState& gs) {
+    return PlayingStrategyToCsv(PlayingStrategyFromGameState(gs));
+}
+
+QStringList Entries(const QComboBox* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->itemText(i);
+    return entries;
+}
+
+// The user picks the entry with this text.
+void Pick(QComboBox* list, const QString& text) {
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->setCurrentIndex(index);
+}
+
+// Steps as a user takes them: "edit" makes a hard 20 stand against a 7, "new" presses Create
+// New, "name:X" types X into the name box, "pick:X" chooses strategy X, "save", "cancel",
+// "delete", "close" and "open" do what they say; "fail" makes the database refuse to write
+// a strategy's last row, after the edited one, "lock" lets another connection hold the file,
+// "damage" stores an action no list offers, "bracket" names strategy 2 "[default] copy",
+// "vanish" deletes strategy 2 behind the window's back.
+void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& other) {
+    for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
+        const QString arg = step.section(':', 1);
+        if (step == "edit") {
+            w.cboPlayer->setCurrentIndex(kHard20);
+            Pick(w.cboDealer[kSeven], "Stand");
+        } else if (step == "new") {
+            w.cmdAdd_Click();
+        } else if (step.startsWith("name:")) {
+            TypeInto(w.txtName, arg);
+        } else if (step.startsWith("pick:")) {
+            Pick(w.cboStrategy, arg);
+        } else if (step == "save") {
+            w.cmdSave_Click();
+        } else if (step == "cancel") {
+            w.cmdCancel_Click();
+        } else if (step == "delete") {
+            w.cmdDelete_Click();
+        } else if (step == "close") {
+            w.close();
+        } else if (step == "open") {
+            w.show();
+        } else if (step == "fail") {
+            sqlite3_exec(f.db.Handle(),
+                "CREATE TRIGGER refuse BEFORE UPDATE ON PlayersHand WHEN NEW.Ref_No = 25 "
+                "BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                nullptr, nullptr, nullptr);
+        } else if (step == "lock") {
+            sqlite3_open(f.db.Path().c_str(), &other);
+            sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        } else if (step == "vanish") {
+            DeletePlayingStrategy(f.db, 2);
+        } else if (step == "bracket") {
+            sqlite3_exec(f.db.Handle(),
+                "UPDATE PlayingStrategies SET Name = '[default] copy' WHERE Ref_No = 2", nullptr,
+                nullptr, nullptr);
+        } else {
+            QCOMPARE(step, QString("damage"));
+            sqlite3_exec(f.db.Handle(),
+                "UPDATE PlayersHand SET D7 = 9 WHERE Ref_No = 24 AND PlayingStrategyRef_No = 2",
+                nullptr, nullptr, nullptr);
+        }
+    }
+}
+
+const QString kAskReplaceOther
+    = Msg("Do you wish to replace Other?", "Replace Other", MsgIcon::Question, MsgButtons::YesNo);
+const QString kProtected = Msg("You may not save changes to the Default Playing Strategy.\nDo "
+                               "you want to create another strategy to save you settings.",
+    QString(), MsgIcon::Information, MsgButtons::YesNo);
+const QString kEnterName
+    = Msg("Please enter a playing strategy name.", "Enter Name", MsgIcon::Information);
+const QString kSaveOther
+    = Msg("Do you wish to save changes to Other?", "Other", MsgIcon::None, MsgButtons::YesNo);
+// A database failure: the program's words, then the database's.
+QString DatabaseError(const QString& what) {
+    return Msg("The playing strategy " + what + "\n*", "Database Error", MsgIcon::Information);
+}
+const QString kNewName
+    = Msg("Please enter the new name for this strategy.", "New Name", MsgIcon::Information);
+// A second strategy "Other", stored from the default and shown.
+const QString kMakeOther = "new|name:Other|save|";
+
+// Steps, answers, messages, stored strategies, the window afterwards.
+using Scenario = std::tuple<QString, QList<MsgAnswer>, QStringList, QString, QString>;
+
+// Hand, example, actions offered.
+using HandRow = std::tuple<QString, QString, QStringList>;
+
+const QStringList kPlain {"Hit", "Stand", "Double Down"};
+const QStringList kPair
+    = kPlain + QStringList {"Split or Hit", "Split or Stand", "Split or Double Down"};
+const QStringList kAces = kPlain + QStringList {"Split & Take 1 Card"};
+
+} // namespace
+
+class PlayingEditorTest : public QObject, FreshWindow<frmConfiguration> {
+    Q_OBJECT
+private slots:
+    void init() {
+        Renew();
+        LoadPlayingStrategy(f->db, 1, f->gs); // as start-up does
+    }
+
+    void listsEveryHandWithItsExampleAndActions() {
+        const std::vector<HandRow> rows {{"4", "2 - 2", kPair}, {"5", "2 - 3", kPlain},
+            {"6", "3 - 3 or 2 - 4", kPair}, {"7", "2 - 5", kPlain}, {"8", "4 - 4 or 3 - 5", kPair},
+            {"9", "3 - 6", kPlain}, {"10", "5 - 5 or 4 - 6", kPair}, {"11", "5 - 6", kPlain},
+            {"12", "6 - 6 or 5 - 4 - 3", kPair}, {"Soft 12", "A - A", kAces},
+            {"13", "J - 3", kPlain}, {"Soft 13", "A - 2", kPlain}, {"14", "7 - 7 or K - 4", kPair},
+            {"Soft 14", "A - 3", kPlain}, {"15", "7 - 8 or 3 - 2 - Q", kPlain},
+            {"Soft 15", "A - 4", kPlain}, {"16", "8 - 8 or K - 4 - 2", kPair},
+            {"Soft 16", "A - 5", kPlain}, {"17", "J - 7 or 6 - 5 - 6", kPlain},
+            {"Soft 17", "A - 6", kPlain}, {"18", "9 - 9 or K - 8", kPair},
+            {"Soft 18", "A - 7", kPlain}, {"19", "9 - J or 3 - 5 - A", kPlain},
+            {"Soft 19", "A - 8", kPlain}, {"20", "K - K or A - 4 - 5", kPair},
+            {"Soft 20", "A - 9", kPlain}};
+        w->show();
+        QVERIFY(FitsTheSmallestScreen(*w));
+        QCOMPARE(w->cboPlayer->count(), kPlayerRows);
+        for (int row = 0; row < kPlayerRows; ++row) {
+            const auto& [hand, example, actions] = rows[row];
+            w->cboPlayer->setCurrentIndex(row);
+            QCOMPARE(w->cboPlayer->currentText(), hand);
+            QCOMPARE(w->lblExample[1]->text(), example);
+            for (QComboBox* list : w->cboDealer) {
+                QCOMPARE(Entries(list), actions);
+                // The seeded strategy hits even rows and stands on odd ones.
+                QCOMPARE(list->currentData().toInt(), row % 2);
+            }
+        }
+        QCOMPARE(
+            w->findChild<QLabel*>("lblDealer_12")->text(), QString("Dealer has a 2 Showing :"));
+        QCOMPARE(w->findChild<QLabel*>("lblDealer_5")->text(), QString("Dealer has a 9 Showing :"));
+        QVERIFY(f->Shown().isEmpty() && w->cmdAdd->isEnabled() && !w->cmdDelete->isEnabled());
+    }
+
+    void aStoredCodeNoListOffersShowsTheLastEntryAndStaysInForce() {
+        f->gs.StrategyMatrix[1][0] = kSplitOrStand; // hard 5 cannot be split
+        w->show();
+        w->cboPlayer->setCurrentIndex(1);
+        QCOMPARE(w->cboDealer[0]->currentText(), QString("Double Down"));
+        QCOMPARE(int(f->gs.StrategyMatrix[1][0]), int(kSplitOrStand));
+        QVERIFY(!w->cmdSave->isEnabled());
+        Pick(w->cboDealer[0], "Hit");
+        QCOMPARE(int(f->gs.StrategyMatrix[1][0]), int(kHit));
+        QVERIFY(w->cmdSave->isEnabled());
+    }
+
+    void everyEditIsInForceAtOnce() {
+        w->show();
+        w->cboPlayer->setCurrentIndex(9);
+        Pick(w->cboDealer[0], "Split & Take 1 Card");
+        w->chkInsurance->setChecked(true);
+        w->optSoft17[0]->setChecked(true);
+        w->optDDHands[1]->setChecked(true);
+        w->optPlayer21[2]->setChecked(true);
+        w->chkDoubleOnSplit->setChecked(false);
+        const GameState& gs = f->gs;
+        QCOMPARE(int(gs.StrategyMatrix[9][0]), int(kSplitOrHit));
+        QVERIFY(gs.InsuranceByRow[9] && !gs.DoubleOnSplits);
+        QCOMPARE(QList<int>({gs.DealerSoft17, gs.DoubleDownRule, gs.InsuranceOn21}),
+            QList<int>({0, 1, kPlayOutHand}));
+        QCOMPARE(Screen(*w, gs), QString("Default ref1 'Default' cell0 1100"));
+    }
+
+    void editsAreSavedRefusedOrKept_data() {
+        const QString first = "Default#1=0";
+        const QString other = "Other#2=0";
+        CaseRows<Scenario>({
+            {"a new strategy under a taken name is a second one",
+                {"new|name:Default|edit|save", {}, {}, first + ", Default#2=1",
+                    "Default ref2 'Default' cell1 0011"}},
+            {"a name is asked for",
+                {"new|edit|save", {}, {kEnterName}, first, "Default ref0 '' cell1 1100 naming:"}},
+            {"the default refuses and offers a new one",
+                {"edit|save|name:Mine|save", {MsgAnswer::Yes}, {kProtected}, first + ", Mine#2=1",
+                    "Mine ref2 'Mine' cell1 0011"}},
+            {"the default refuses and keeps the edits unmarked",
+                {"edit|save", {MsgAnswer::No}, {kProtected}, first,
+                    "Default ref1 'Default' cell1 0010"}},
+            {"replacing",
+                {kMakeOther + "edit|save", {MsgAnswer::Yes}, {kAskReplaceOther},
+                    first + ", Other#2=1", "Other ref2 'Other' cell1 0011"}},
+            {"not replacing asks for a name and inserts",
+                {kMakeOther + "edit|save|name:Copy|save", {MsgAnswer::No},
+                    {kAskReplaceOther, kNewName}, first + ", " + other + ", Copy#3=1",
+                    "Copy ref3 'Copy' cell1 0011"}},
+            {"a quote is stored and read back",
+                {"new|name:O'Brien's|edit|save|cancel|pick:O'Brien's", {}, {},
+                    first + ", O'Brien's#2=1", "O'Brien's ref2 'O'Brien's' cell1 0011"}},
+            {"brackets cannot be typed",
+                {"new|name:[DEFAULT]|save", {}, {}, first + ", DEFAULT#2=0",
+                    "DEFAULT ref2 'DEFAULT' cell0 0011"}},
+            {"delete on the first entry does nothing",
+                {"delete", {}, {}, first, "Default ref1 'Default' cell0 0010"}},
+            {"delete asks nothing",
+                {kMakeOther + "delete", {},
+                    {Msg("Other was successfully deleted.", "Success", MsgIcon::Information)},
+                    first, "Default ref1 'Default' cell0 0010"}},
+            {"cancel returns to the default",
+                {kMakeOther + "edit|cancel", {}, {}, first + ", " + other,
+                    "Default ref1 'Default' cell0 0010"}},
+            {"picking another saves first on yes",
+                {kMakeOther + "edit|pick:Default", {MsgAnswer::Yes, MsgAnswer::Yes},
+                    {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
+                    "Default ref1 'Default' cell0 0010"}},
+            {"picking another keeps the edits when the save is declined",
+                {kMakeOther + "edit|pick:Default", {MsgAnswer::Yes, MsgAnswer::No},
+                    {kSaveOther, kAskReplaceOther, kNewName}, first + ", " + other,
+                    "Other ref0 'Other' cell1 1100 naming:Other"}},
+            {"closing on the first entry asks nothing",
+                {"edit|close|open", {}, {}, first, "Default ref1 'Default' cell1 0010"}},
+            {"closing with no keeps the edits marked",
+                {kMakeOther + "edit|close|open", {MsgAnswer::No}, {kSaveOther},
+                    first + ", " + other, "Other ref2 'Other' cell1* 1100"}},
+            {"closing with yes saves",
+                {kMakeOther + "edit|close", {MsgAnswer::Yes, MsgAnswer::Yes},
+                    {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
+                    "Other ref2 'Other' cell1 0011"}},
+            {"a refused row leaves the stored strategy whole",
+                {kMakeOther + "fail|edit|save", {MsgAnswer::Yes},
+                    {kAskReplaceOther, DatabaseError("Other could not be saved.")},
+                    first + ", " + other, "Other ref2 'Other' cell1 1100"}},
+            {"a failed save on closing keeps the mark",
+                {kMakeOther + "fail|edit|close|open", {MsgAnswer::Yes, MsgAnswer::Yes},
+                    {kSaveOther, kAskReplaceOther, DatabaseError("Other could not be saved.")},
+                    first + ", " + other, "Other ref2 'Other' cell1* 1100"}},
+            {"a locked file loses nothing",
+                {"new|name:Mine|edit|lock|save", {}, {DatabaseError("could not be saved.")}, first,
+                    "Default ref0 'Mine' cell1 1100 naming:Mine"}},
+            {"a locked file keeps a strategy from deletion",
+                {kMakeOther + "lock|delete", {}, {DatabaseError("Other could not be deleted.")},
+                    first + ", " + other, "Other ref2 'Other' cell0 0011"}},
+            {"a strategy gone from the file is saved anew",
+                {kMakeOther + "vanish|edit|save|name:Again|save", {MsgAnswer::Yes},
+                    {kAskReplaceOther,
+                        Msg("Other is no longer in the database. Please enter a name to save "
+                            "these settings as a new strategy.",
+                            "New Name", MsgIcon::Information)},
+                    first + ", Again#3=1", "Again ref3 'Again' cell1 0011"}},
+            {"a bracketed default can be neither deleted nor saved over",
+                {kMakeOther + "bracket|cancel|pick:[default] copy|delete|edit|save",
+                    {MsgAnswer::No}, {kProtected}, first + ", [default] copy#2=0",
+                    "[default] copy ref2 '[default] copy' cell1 0010"}},
+            {"a corrected load is told",
+                {kMakeOther + "damage|cancel|pick:Other", {},
+                    {Msg("The playing strategy \"Other\" holds values the program cannot use, so "
+                         "they "
+                         "were corrected:\n\nthe action for 20 with the dealer showing 7 was 9 "
+                         "and is now Split or Double Down\n\nThe file keeps the stored values "
+                         "until you save the strategy.",
+                        "Strategy Corrected", MsgIcon::Information)},
+                    first + ", Other#2=5", "Other ref2 'Other' cell5 0011"}},
+        });
+    }
+    void editsAreSavedRefusedOrKept() {
+        const auto [steps, answers, messages, stored, screen] = Case<Scenario>();
+        w->show();
+        sqlite3* other = nullptr;
+        f->messages.answers.assign(answers.begin(), answers.end());
+        Run(*f, *w, steps, other);
+        QCOMPARE(f->Shown(messages), messages);
+        if (other)
+            sqlite3_close(other);
+        QCOMPARE(Stored(f->db), stored);
+        QCOMPARE(Screen(*w, f->gs), screen);
+    }
+
+    void everyCaptionIsAsWritten() {
+        const std::vector<std::pair<const char*, const char*>> captions {
+            {"frmConfiguration", "Configuration for Black Jack"},
+            {"Label1", "Select the Playing Strategy to view :"},
+            {"lblPlayerHand", "Select the Player's Hand to view settings:"},
+            {"lblExample_0", "Example :"}, {"fraDealer", "Dealer's Face Card Values"},
+            {"lblDealer_0", "Dealer has an Ace Showing :"},
+            {"lblDealer_1", "Dealer has a 10 - King Showing :"},
+            {"lblDealer_8", "Dealer has a 6 Showing :"}, {"chkInsurance", "Insurance :"},
+            {"frameHouseRules", "House Rules"},
+            {"fraPlayer21", "If Player has 21 and Dealer has an Ace Up"},
+            {"optPlayer21_0", "Take Even Money"}, {"optPlayer21_1", "Take Insurance"},
+            {"optPlayer21_2", "Play Out Hand"}, {"frameDoubleDown", "Double Down"},
+            {"frameDDHands", "Player can Double Down on"}, {"optDDHands_0", "Any Hand"},
+            {"optDDHands_1", "10 and 11 Only"},
+            {"chkDoubleOnSplit", "Player may Double Down on Splits."}, {"Frame3", "Soft 17"},
+            {"optSoft17_0", "Dealer must Hit on Soft 17."},
+            {"optSoft17_1", "Dealer must Stand on Soft 17."}, {"cmdAdd", "&Create New Strategy"},
+            {"cmdDelete", "&Delete"}, {"cmdSave", "&Save"}, {"cmdCancel", "&Cancel"},
+            {"cmdReturn", "&Return to Game"}, {"Command1", "Playing Strategy &Instructions"},
+            {"cmdBest", "Best for these rules"}, {"cmdImport", "&Import..."},
+            {"cmdExport", "E&xport..."}};
+        for (const auto& [name, caption] : captions) {
+            QObject* control
+                = QString(name) == w->objectName() ? w.get() : w->findChild<QObject*>(name);
+            QVERIFY2(control, name);
+            QString shown;
+            for (const char* property : {"text", "title", "windowTitle"})
+                if (shown.isEmpty())
+                    shown = control->property(property).toString();
+            QCOMPARE(name + QString(": ") + shown, name + QString(": ") + caption);
+        }
+    }
+
+    void bracketsArePastedAway() {
+        w->show();
+        w->cmdAdd_Click();
+        w->txtName->setText("[a]b");
+        QCOMPARE(w->txtName->text() + "/" + QString::fromStdString(f->gs.PlayingStrategyName),
+            QString("ab/ab"));
+    }
+
+    void helpOnF1_data() {
+        CaseRows<QString>({
+            {"cboStrategy", Msg("Name of the selected Playing Strategy.")},
+            {"cboPlayer",
+                Msg("The value for the PLAYER'S Total Hand. This \nvalue is for all the "
+                    "cards that the player \nhas on the table.")},
+            {"cboDealer_7",
+                Msg("Select an option to use based on the \nPLAYERS Selected HAnd "
+                    "Value, and the\nDEALERS Up Card [Indicated to the Left].\nFor "
+                    "more details on the options, click on\nthe Playing Strategy "
+                    "Instructions below.")},
+            {"chkInsurance", Msg("Take insurance for the Selected PLAYERS Hand.")},
+            {"chkDoubleOnSplit", Msg("Select the House Rules for Doubling Down.")},
+            {"optDDHands_1", Msg("Select the House Rules for Doubling Down.")},
+            {"optPlayer21_2",
+                Msg("Select the option to use if \nPLAYER has a Black Jack, and "
+                    "\nDEALER has an Ace Up Card.")},
+            {"optSoft17_0",
+                Msg("Select the House Rules for the DEALERS action\nwhen he has a "
+                    "Soft 17.")},
+        });
+    }
+    void helpOnF1() { CheckHelp(*f, *w); }
+
+    void theChartAndTheListsMoveTogether() {
+        QVERIFY(ShowActive(w.get()));
+        QVERIFY(FitsTheSmallestScreen(*w));
+        const QString seeded = w->lblExpectedReturn->text();
+        QCOMPARE(seeded, ExpectedReturnText(f->gs));
+        emit w->grdStrategy->CellPicked(kHard20, kSeven);
+        QCOMPARE(w->cboPlayer->currentIndex(), kHard20);
+        QTRY_COMPARE(QApplication::focusWidget(), w->cboDealer[kSeven]);
+        QCOMPARE(Cell(*w, kHard20, kSeven)->text(), QString("H"));
+        Pick(w->cboDealer[kSeven], "Stand");
+        QCOMPARE(Cell(*w, kHard20, kSeven)->text(), QString("S"));
+        QVERIFY(Cell(*w, kHard20, kSeven)->toolTip().startsWith("Hard 20 against 7: "));
+        QVERIFY(w->lblExpectedReturn->text() != seeded);
+        emit w->grdStrategy->CellPicked(2, kDealerColumns);
+        QTRY_COMPARE(QApplication::focusWidget(), w->chkInsurance);
+        w->chkInsurance->setChecked(true);
+        QCOMPARE(Cell(*w, 2, kDealerColumns)->text(), QString("Y"));
+        const QString edited = w->lblExpectedReturn->text();
+        w->optSoft17[0]->setChecked(true);
+        QCOMPARE(w->lblExpectedReturn->text(), ExpectedReturnText(f->gs));
+        QVERIFY(w->lblExpectedReturn->text() != edited);
+        w->cmdCancel_Click();
+        QCOMPARE(
+            Cell(*w, kHard20, kSeven)->text() + Cell(*w, 2, kDealerColumns)->text(), QString("H"));
+        QCOMPARE(w->lblExpectedReturn->text(), seeded);
+    }
+
+    void theBestTableIsANewStrategyToName() {
+        w->show();
+        GameState best = f->gs;
+        FillBestTable(best);
+        w->cmdBest_Click();
+        QVERIFY(f->gs.StrategyMatrix == best.StrategyMatrix);
+        QVERIFY(f->gs.InsuranceByRow == best.InsuranceByRow);
+        QCOMPARE(w->lblExpectedReturn->text(), ExpectedReturnText(best));
+        QCOMPARE(Screen(*w, f->gs), QString("Default ref0 '' cell1 1100 naming:"));
+        sqlite3* none = nullptr;
+        Run(*f, *w, "name:Best|save", none);
+        QCOMPARE(Stored(f->db), QString("Default#1=0, Best#2=1"));
+    }
+
+    void importRefusesADamagedFileAndTakesAnExportedOne() {
+        ScriptedFileDialogs dialogs;
+        QTemporaryDir folder;
+        const QString file = folder.filePath("mine.csv");
+        w->show();
+        sqlite3* none = nullptr;
+        Run(*f, *w, "new|name:[Mine]|edit", none);
+        dialogs.answers = {file, folder.filePath("missing/x.csv"), file};
+        w->cmdExport_Click();
+        w->cmdExport_Click();
+        const std::string exported = InForce(f->gs);
+        w->cmdCancel_Click();
+        QFile damaged(folder.filePath("damaged.csv"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray::fromStdString(exported).replace("\n20,", "\n20,9"));
+        damaged.close();
+        dialogs.answers = {damaged.fileName(), file};
+        const std::string before = InForce(f->gs);
+        w->cmdImport_Click();
+        QCOMPARE(InForce(f->gs), before);
+        QCOMPARE(Screen(*w, f->gs), QString("Default ref1 'Default' cell0 0010"));
+        w->cmdImport_Click();
+        QCOMPARE(InForce(f->gs), exported);
+        QCOMPARE(Screen(*w, f->gs), QString("Default ref0 'Mine' cell1 1100 naming:Mine"));
+        QCOMPARE(dialogs.asked,
+            QStringList({"Export Playing Strategy | Mine.csv", "Export Playing Strategy | Mine.csv",
+                "Import Playing Strategy", "Import Playing Strategy"}));
+        const QStringList told {Msg("The playing strategy could not be written to "
+                                        + folder.filePath("missing/x.csv") + ":\n*",
+                                    "Export Playing Strategy", MsgIcon::Information),
+            Msg("The file " + damaged.fileName() + " was not imported:\nLine 26: *",
+                "Import Playing Strategy", MsgIcon::Information)};
+        QCOMPARE(f->Shown(told), told);
+        w->cmdSave_Click();
+        QCOMPARE(Stored(f->db), QString("Default#1=0, Mine#2=1"));
+    }
+
+    // Hard 20 against a 7 stands once edited, so it wins instead of hitting a 5 and busting.
+    void theTablePlaysAnEditAtOnce() {
+        FakeTray tray;
+        f->gs.BettingType = kVariableBetting;
+        f->gs.InitialBet = f->gs.MinimumBet = 5;
+        f->gs.MaximumBet = 1000;
+        frmMain table(f->ctx);
+        w->show();
+        w->cboPlayer->setCurrentIndex(kHard20);
+        Pick(w->cboDealer[kSeven], "Stand");
+        StackShoeRanks(f->gs, {10, 7, 10, 10, 5});
+        table.cmdDeal_Click();
+        table.Timer1_Timer();
+        table.cmdStop_Click();
+        QCOMPARE(QList<qint64>({f->gs.HandsWon, f->gs.HandsLost}), QList<qint64>({1, 0}));
+    }
+};
+
+QTEST_MAIN(PlayingEditorTest)
+#include "playing_editor_test.moc"

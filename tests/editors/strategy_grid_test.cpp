@@ -1,0 +1,176 @@
+#include "editors/strategy_grid.h"
+#include "editors/strategy_value.h"
+#include "engine/best_table.h"
+#include "engine/hand_rules.h"
+#include "store/playing_strategies.h"
+#include "store/strategy_db.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace bj;
+
+namespace {
+
+// The seeded strategy of a new database: hit even rows, stand and insure odd ones.
+GameState SeededGameState() {
+    QTemporaryDir folder;
+    StrategyDb db = StrategyDb::Open(DefaultDatabasePath(folder.path().toStdString()));
+    GameState gs;
+    LoadPlayingStrategy(db, 1, gs);
+    return gs;
+}
+
+struct Tip {
+    int Row, Column;
+    const char* Text;
+};
+
+struct Cell {
+    int Row, Column; // PlayerHandRow, DealerColumn or kDealerColumns
+    int Code; // written into the game state first; -1 leaves the seeded one
+    const char* Shown;
+};
+
+} // namespace
+
+class StrategyGridTest : public QObject {
+    Q_OBJECT
+
+    GameState gs = SeededGameState();
+
+    QTableWidget* Cells(StrategyGrid& grid) {
+        return grid.findChild<QTableWidget*>("grdStrategyCells");
+    }
+    // The shown column whose header reads `card`.
+    int ShownColumnOf(QTableWidget* cells, const QString& card) {
+        for (int shown = 0; shown < cells->columnCount(); ++shown)
+            if (cells->horizontalHeaderItem(shown)->text() == card)
+                return shown;
+        return -1;
+    }
+    QTableWidgetItem* ItemAt(QTableWidget* cells, int row, int column) {
+        const QString card = column == kDealerColumns ? "Ins" : DealerCardText(column);
+        return cells->item(row, ShownColumnOf(cells, card));
+    }
+    void ClickAt(QTableWidget* cells, int row, const QString& card) {
+        const QRect rect = cells->visualItemRect(cells->item(row, ShownColumnOf(cells, card)));
+        QTest::mouseClick(cells->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+private slots:
+    void showsEachCellsCodeInTheColourOfItsAction() {
+        const Cell cells[] = {{0, 0, -1, "H"}, {1, 9, -1, "S"}, {6, 1, kDoubleDown, "D"},
+            {8, 5, kSplitOrHit, "P/H"}, {20, 2, kSplitOrStand, "P/S"},
+            {24, 3, kSplitOrDouble, "P/D"}, {9, 0, kSplitOrHit, "P1"}, {1, kDealerColumns, -1, "Y"},
+            {2, kDealerColumns, -1, ""}};
+        for (const Cell& cell : cells)
+            if (cell.Code >= 0)
+                gs.StrategyMatrix[cell.Row][cell.Column] = static_cast<std::int8_t>(cell.Code);
+        StrategyGrid grid(gs);
+        QTableWidget* table = Cells(grid);
+        QSet<QRgb> colours;
+        for (const Cell& cell : cells) {
+            const QTableWidgetItem* item = ItemAt(table, cell.Row, cell.Column);
+            QCOMPARE(item->text(), QString(cell.Shown));
+            colours << item->background().color().rgb();
+        }
+        QCOMPARE(colours.size(), int(std::size(cells))); // every action its own colour
+        QCOMPARE(table->verticalHeaderItem(9)->text(), QString("Soft 12"));
+        QCOMPARE(table->verticalHeaderItem(25)->text(), QString("Soft 20"));
+        const QString legend = grid.findChild<QLabel*>("lblLegend")->text();
+        for (const char* words : {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand",
+                 "Split or Double Down", "Split &amp; Take 1 Card", "Insure"})
+            QVERIFY2(legend.contains(words), words);
+    }
+
+    void showsTheColumnsInChartOrder() {
+        StrategyGrid grid(gs);
+        QStringList headers;
+        for (int shown = 0; shown <= kDealerColumns; ++shown)
+            headers << Cells(grid)->horizontalHeaderItem(shown)->text();
+        QCOMPARE(headers.join(' '), QString("2 3 4 5 6 7 8 9 10 A Ins"));
+    }
+
+    void refreshCellShowsAChange() {
+        StrategyGrid grid(gs);
+        gs.StrategyMatrix[16][1] = kStand;
+        gs.InsuranceByRow[16] = true;
+        QCOMPARE(ItemAt(Cells(grid), 16, 1)->text(), QString("H"));
+        grid.RefreshCell(16, 1);
+        grid.RefreshCell(16, kDealerColumns);
+        QCOMPARE(ItemAt(Cells(grid), 16, 1)->text(), QString("S"));
+        QCOMPARE(ItemAt(Cells(grid), 16, kDealerColumns)->text(), QString("Y"));
+        QCOMPARE(ItemAt(Cells(grid), 16, 2)->text(), QString("H"));
+    }
+
+    void clicksAndKeysPickCellsInDealerColumns() {
+        StrategyGrid grid(gs);
+        grid.show();
+        QTableWidget* table = Cells(grid);
+        QSignalSpy picked(&grid, &StrategyGrid::CellPicked);
+        ClickAt(table, 5, "A");
+        ClickAt(table, 5, "2");
+        ClickAt(table, 5, "2"); // again, on the cell already current
+        ClickAt(table, 7, "10");
+        ClickAt(table, 7, "Ins");
+        grid.SetCurrent(3, 4);
+        QCOMPARE(table->currentRow(), 3);
+        QCOMPARE(table->horizontalHeaderItem(table->currentColumn())->text(), QString("7"));
+        QTest::keyClick(table, Qt::Key_Right);
+        QList<QList<int>> seen;
+        for (const QList<QVariant>& args : picked)
+            seen << QList<int> {args[0].toInt(), args[1].toInt()};
+        const QList<QList<int>> expected {
+            {5, 0}, {5, 9}, {5, 9}, {7, 1}, {7, kDealerColumns}, {3, 3}};
+        QCOMPARE(seen, expected);
+    }
+
+    void tooltipsGiveTheRowValues() {
+        StrategyGrid grid(gs);
+        QCOMPARE(ItemAt(Cells(grid), 16, 1)->toolTip(), QString());
+        const ExactResult values = AnalyseStrategy(PlayingTableOf(gs));
+        grid.SetRowValues(&values);
+        const Tip tips[] = {{16, 1, "Hard 16 against 10: \u22120.81 bets per round"},
+            {0, 9, "Hard 4 against 2: \u22120.63 bets per round"},
+            {19, 0, "Soft 17 against A: \u22120.68 bets per round"},
+            {19, kDealerColumns, "Soft 17: takes insurance against an ace"},
+            {16, kDealerColumns, "Hard 16: no insurance"}};
+        for (const Tip& tip : tips)
+            QCOMPARE(ItemAt(Cells(grid), tip.Row, tip.Column)->toolTip(), QString(tip.Text));
+        grid.SetRowValues(nullptr);
+        QCOMPARE(ItemAt(Cells(grid), 16, 1)->toolTip(), QString());
+    }
+
+    void expectedReturnTextOfTheSeededStrategy() {
+        QCOMPARE(ExpectedReturnText(gs),
+            QString("Expected return: \u221258.28 % of a bet per round, infinite shoe"));
+        QCOMPARE(
+            QString::number(100 * ExpectedReturn(PlayingTableOf(gs)), 'f', 2), QString("-58.28"));
+    }
+
+    void fillBestTableKeepsTheHouseRules() {
+        gs.DoubleDownRule = 1;
+        gs.InsuranceOn21 = kPlayOutHand;
+        const GameState before = gs;
+        FillBestTable(gs);
+        const PlayingTable best = BestTable(PlayingTableOf(before).Rules);
+        QCOMPARE(ExpectedReturn(PlayingTableOf(gs)), ExpectedReturn(best));
+        QVERIFY(gs.StrategyMatrix != before.StrategyMatrix);
+        QCOMPARE(gs.DoubleDownRule, 1);
+        QCOMPARE(gs.DoubleOnSplits, before.DoubleOnSplits);
+        QCOMPARE(gs.DealerSoft17, before.DealerSoft17);
+        QCOMPARE(gs.InsuranceOn21, int(kPlayOutHand));
+        QCOMPARE(gs.PlayingStrategyName, before.PlayingStrategyName);
+        QVERIFY(ExpectedReturnText(gs).startsWith("Expected return: \u2212"));
+    }
+
+    void init() { gs = SeededGameState(); }
+};
+
+QTEST_MAIN(StrategyGridTest)
+#include "strategy_grid_test.moc"
