@@ -2,6 +2,7 @@
 
 #include "editors/strategy_corrections.h"
 #include "editors/strategy_grid.h"
+#include "editors/strategy_list.h"
 #include "editors/strategy_value.h"
 #include "engine/exact_analysis.h"
 #include "shell/input_helpers.h"

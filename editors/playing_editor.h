@@ -128,7 +128,6 @@ private:
     void ShowValue();
     void ShowWholeStrategy();
     void BecomeUnsavedNew(const QString& name);
-    static void ReportStoreFailure(const QString& what, const StoreError& error);
 
     AppContext& ctx_;
     bool loaded_ = false;

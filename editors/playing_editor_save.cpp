@@ -1,5 +1,6 @@
 #include "editors/playing_editor.h"
 
+#include "editors/strategy_list.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
 #include "store/playing_strategies.h"
@@ -12,11 +13,6 @@
 
 namespace bj {
 
-void frmConfiguration::ReportStoreFailure(const QString& what, const StoreError& error) {
-    Messages().Show(what + "\n" + QString::fromStdString(error.what()), "Database Error",
-        MsgIcon::Information, MsgButtons::Ok);
-}
-
 void frmConfiguration::FillStrategyList() {
     std::vector<NamedRef> entries;
     try {
@@ -24,12 +20,7 @@ void frmConfiguration::FillStrategyList() {
     } catch (const StoreError& error) {
         ReportStoreFailure("The list of playing strategies could not be read.", error);
     }
-    cboStrategy->blockSignals(true);
-    cboStrategy->clear();
-    for (const NamedRef& entry : entries)
-        cboStrategy->addItem(QString::fromStdString(entry.Name), qlonglong {entry.RefNo});
-    cboStrategy->setCurrentIndex(-1);
-    cboStrategy->blockSignals(false);
+    ListStrategyNames(cboStrategy, entries);
 }
 
 void frmConfiguration::cmdSave_Click() {

@@ -2,6 +2,7 @@
 
 #include "editors/number_text.h"
 #include "editors/strategy_corrections.h"
+#include "editors/strategy_list.h"
 #include "editors/streak_editor.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
@@ -63,11 +64,6 @@ bool ReadBetsFromBoxes(const std::array<QLineEdit*, kSequenceBoxes>& boxes,
     return true;
 }
 
-void ReportStoreFailure(const QString& what, const StoreError& error) {
-    Messages().Show(what + "\n" + QString::fromStdString(error.what()), "Database Error",
-        MsgIcon::Information, MsgButtons::Ok);
-}
-
 } // namespace
 
 QString StreakBetTooLargeText() {
@@ -89,11 +85,7 @@ void FillStreakStrategyList(AppContext& ctx, QComboBox* combo) {
     } catch (const StoreError& error) {
         ReportStoreFailure("The list of betting strategies could not be read.", error);
     }
-    combo->blockSignals(true);
-    combo->clear();
-    for (const NamedRef& entry : entries)
-        combo->addItem(QString::fromStdString(entry.Name), qlonglong {entry.RefNo});
-    combo->blockSignals(false);
+    ListStrategyNames(combo, entries);
     const int position = ClampListIndex(ctx.gs.StreakListIndex, combo->count());
     SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toLongLong()));
 }

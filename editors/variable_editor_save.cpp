@@ -1,6 +1,7 @@
 #include "editors/variable_editor.h"
 
 #include "editors/number_text.h"
+#include "editors/strategy_list.h"
 #include "editors/streak_records.h"
 #include "editors/variable_records.h"
 #include "engine/game_state.h"
@@ -148,9 +149,7 @@ void frmVariableConfig::cmdDelete_Click() {
             --ctx_.gs.VariableListIndex;
         }
     } catch (const StoreError& error) {
-        Messages().Show("The strategy " + name + " could not be deleted.\n"
-                + QString::fromStdString(error.what()),
-            "Database Error", MsgIcon::Information, MsgButtons::Ok);
+        ReportStoreFailure("The strategy " + name + " could not be deleted.", error);
         return;
     }
     bLoading = true;

@@ -1,6 +1,7 @@
 #include "editors/variable_records.h"
 
 #include "editors/strategy_corrections.h"
+#include "editors/strategy_list.h"
 #include "editors/streak_records.h"
 #include "editors/variable_editor.h"
 #include "shell/input_helpers.h"
@@ -18,9 +19,7 @@ namespace bj {
 namespace {
 
 void ReportReadFailure(const StoreError& error) {
-    Messages().Show(
-        "The betting strategies could not be read.\n" + QString::fromStdString(error.what()),
-        "Database Error", MsgIcon::Information, MsgButtons::Ok);
+    ReportStoreFailure("The betting strategies could not be read.", error);
 }
 
 } // namespace
@@ -32,11 +31,7 @@ void FillVariableStrategyList(AppContext& ctx, QComboBox* combo) {
     } catch (const StoreError& error) {
         ReportReadFailure(error);
     }
-    combo->blockSignals(true);
-    combo->clear();
-    for (const NamedRef& entry : entries)
-        combo->addItem(QString::fromStdString(entry.Name), qlonglong {entry.RefNo});
-    combo->blockSignals(false);
+    ListStrategyNames(combo, entries);
     const int position = ClampListIndex(ctx.gs.VariableListIndex, combo->count());
     SelectListEntry(combo, FindItemData(combo, combo->itemData(position).toLongLong()));
 }
