@@ -34,7 +34,14 @@ template <class Table> class Round {
 public:
     Round(GameState& gs, Table& table)
         : gs_(gs)
-        , table_(table) { }
+        , table_(table)
+        , rng_(gs.Rng) { }
+    Round(const Round&) = delete;
+    Round& operator=(const Round&) = delete;
+
+    // Observers never read the generator, so the round's copy goes back only when it pauses
+    // or ends, a settlement that overflows included.
+    ~Round() { gs_.Rng = rng_; }
 
     int Play() {
         ClearTable();
@@ -54,9 +61,16 @@ private:
         table_.TableCleared();
     }
 
+    // Other windows keep working while a round waits, and may draw from the generator.
+    void Pause() {
+        gs_.Rng = rng_;
+        table_.WaitForContinue();
+        rng_ = gs_.Rng;
+    }
+
     void Deal(int who, int position) {
         gs_.CurrentHand = who;
-        DealCard(gs_, position);
+        DealCard(gs_, rng_, position);
         table_.CardShown(who, position);
     }
 
@@ -102,7 +116,7 @@ private:
     void BuyInsurance() {
         insuranceTaken_ = true;
         table_.InsuranceTaken();
-        table_.WaitForContinue();
+        Pause();
         if (HandValue(gs_, kDealer) == 21)
             return Finish(&SettleInsuranceWon);
         LoseInsuranceStake(gs_);
@@ -203,7 +217,7 @@ private:
     void PlaySplitRound() {
         gs_.SplitThisHand = true;
         table_.SplitStarted();
-        table_.WaitForContinue();
+        Pause();
         splitHands_[0].suit = gs_.CardSlots[kPlayer][1].suit;
         splitHands_[1].suit = gs_.CardSlots[kPlayer][2].suit;
         int bestTotal = 0;
@@ -214,7 +228,7 @@ private:
             if (total < 22 && total > bestTotal)
                 bestTotal = total;
         }
-        table_.WaitForContinue();
+        Pause();
         table_.SplitHandsPlayed();
         const int dealer = bestTotal == 0 ? HandValue(gs_, kDealer) : DrawDealer();
         for (int h = 0; h <= splitCount_; ++h)
@@ -248,7 +262,7 @@ private:
     bool SplitAgain() {
         if (splitCount_ + 1 >= kMaxSplitHands || !CheckSplit(gs_, kPlayer, splitCount_))
             return false;
-        table_.WaitForContinue();
+        Pause();
         splitHands_[splitCount_].suit = gs_.CardSlots[kPlayer][2].suit;
         RecountHand(gs_, kPlayer, 1);
         table_.CardHidden(kPlayer, 2);
@@ -303,6 +317,7 @@ private:
 
     GameState& gs_;
     Table& table_;
+    Random rng_;
     bool insuranceTaken_ = false;
     int splitCount_ = 0;
     int handsPlayed_ = 0;
@@ -314,7 +329,8 @@ private:
 int PlayRound(GameState& gs, TableObserver& table) {
     return Round<TableObserver>(gs, table).Play();
 }
-int PlayRound(GameState& gs, NullTable& table) {
+// Everything inlined keeps the round and its generator out of memory.
+[[gnu::flatten]] int PlayRound(GameState& gs, NullTable& table) {
     return Round<NullTable>(gs, table).Play();
 }
 

@@ -28,20 +28,26 @@ inline void PlaceCard(GameState& gs, int who, int position, Card card) {
 void DealStackedCard(GameState& gs, int position);
 
 // Draws a card uniformly among those left into `position` of CurrentHand; rebuilds the
-// shoe once no more than a third of it is left.
-inline void DealCard(GameState& gs, int position) {
+// shoe once no more than a third of it is left. The round passes its own copy of the
+// generator, which the compiler keeps in registers; card stores into the game state
+// would otherwise force it back to memory after every card.
+inline void DealCard(GameState& gs, Random& rng, int position) {
     if (!gs.StackedCards.empty()) [[unlikely]]
         return DealStackedCard(gs, position);
     if (gs.CardsLeft <= 0) [[unlikely]]
         BuildShoe(gs);
     // Every remaining card is equally likely; the last live card fills the gap.
     Card* const live = gs.Shoe.data();
-    const auto p = gs.Rng.Below(static_cast<std::uint32_t>(gs.CardsLeft));
+    const auto p = rng.Below(static_cast<std::uint32_t>(gs.CardsLeft));
     const Card card = live[p];
     live[p] = live[--gs.CardsLeft];
     PlaceCard(gs, gs.CurrentHand, position, card);
     if (gs.CardsLeft <= gs.ReshuffleAt) [[unlikely]]
         BuildShoe(gs);
+}
+
+inline void DealCard(GameState& gs, int position) {
+    DealCard(gs, gs.Rng, position);
 }
 
 void SeedRandom(GameState& gs, std::uint64_t seed);
