@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <QSaveFile>
 
 namespace bj {
 
@@ -90,12 +89,12 @@ void frmConfiguration::cmdExport_Click() {
     if (path.isEmpty())
         return;
     const std::string csv = PlayingStrategyToCsv(PlayingStrategyFromGameState(gs));
-    // Written aside and put in place whole, so a failure leaves any earlier file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(csv.data(), qint64(csv.size())) != qint64(csv.size()) || !file.commit())
-        Tell("The playing strategy could not be written to " + path + ":\n" + file.errorString(),
-            kExportCaption);
+    const QString error = WriteFileWhole(path, [&](QIODevice& file) {
+        return file.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
+    });
+    if (!error.isEmpty())
+        Tell(
+            "The playing strategy could not be written to " + path + ":\n" + error, kExportCaption);
 }
 
 } // namespace bj

@@ -1,6 +1,7 @@
 #include "shell/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QSaveFile>
 
 namespace bj {
 namespace {
@@ -19,6 +20,13 @@ public:
 FileDialogService* installed = nullptr;
 
 } // namespace
+
+QString WriteFileWhole(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+        return QString();
+    return file.errorString();
+}
 
 FileDialogService& FileDialogs() {
     static QtFileDialogs real;

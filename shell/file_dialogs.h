@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
 class QWidget;
 
 namespace bj {
@@ -19,6 +22,11 @@ public:
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter)
         = 0;
 };
+
+// Writes a file whole or not at all: `write` fills a file aside, which replaces `path` only
+// when `write` succeeded and every byte is down, so a failure never leaves half a file or
+// spoils the one that was there. The error text, or the empty text when the file is written.
+QString WriteFileWhole(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 // The service in force: the real dialogs unless a test has installed its own.
 FileDialogService& FileDialogs();

@@ -8,7 +8,6 @@
 #include "simulator/result_columns.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <functional>
@@ -18,23 +17,22 @@ namespace {
 
 const QString kFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
 
-// Writes the whole file or nothing: a failed export never leaves half a file in place.
 bool SaveCsv(QWidget* parent, const QString& caption, const QString& suggested,
     const std::function<void(QTextStream&)>& write) {
     const QString path
         = FileDialogs().SaveFileName(parent, caption, QDir::home().filePath(suggested), kFilter);
     if (path.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    const QString error = WriteFileWhole(path, [&](QIODevice& file) {
         QTextStream out(&file);
         write(out);
         out.flush();
-        if (out.status() == QTextStream::Ok && file.commit())
-            return true;
-    }
+        return out.status() == QTextStream::Ok;
+    });
+    if (error.isEmpty())
+        return true;
     Messages().Show(QString("The file \"%1\" could not be written: %2.")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()),
+                        .arg(QDir::toNativeSeparators(path), error),
         caption, MsgIcon::Information, MsgButtons::Ok);
     return false;
 }
