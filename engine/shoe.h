@@ -46,10 +46,6 @@ inline void DealCard(GameState& gs, Random& rng, int position) {
         BuildShoe(gs);
 }
 
-inline void DealCard(GameState& gs, int position) {
-    DealCard(gs, gs.Rng, position);
-}
-
 void SeedRandom(GameState& gs, std::uint64_t seed);
 // Seconds since midnight, as the program has always seeded.
 void SeedRandomFromClock(GameState& gs);

@@ -28,9 +28,9 @@ TEST(Shoe, RebuildsWhenAThirdIsLeft) {
     BuildShoe(gs);
     gs.CurrentHand = kPlayer;
     for (int draw = 1; draw <= 34; ++draw)
-        DealCard(gs, 1);
+        DealCard(gs, gs.Rng, 1);
     EXPECT_EQ(gs.CardsLeft, 18);
-    DealCard(gs, 1); // leaves 17, and 52 x 0.33 = 17.16
+    DealCard(gs, gs.Rng, 1); // leaves 17, and 52 x 0.33 = 17.16
     EXPECT_EQ(gs.CardsLeft, 52);
 }
 
@@ -45,7 +45,7 @@ TEST(Shoe, DealsFacesAndCountValues) {
         BuildShoe(gs);
         StackShoe(gs, {Card {static_cast<std::uint8_t>(c.rank), kHearts}});
         gs.CurrentHand = kDealer;
-        DealCard(gs, 3);
+        DealCard(gs, gs.Rng, 3);
         const CardSlot& slot = gs.CardSlots[kDealer][3];
         EXPECT_TRUE(HoldsCard(gs, kDealer, 3));
         EXPECT_EQ(slot.value, c.value);
@@ -64,7 +64,7 @@ TEST(Shoe, DrawsEveryRemainingCardEquallyOften) {
     gs.CurrentHand = kPlayer;
     for (int i = 0; i < draws; ++i) {
         BuildShoe(gs);
-        DealCard(gs, 1);
+        DealCard(gs, gs.Rng, 1);
         const CardSlot& slot = gs.CardSlots[kPlayer][1];
         ++seen[(slot.suit - 1) * 13 + slot.rank];
     }
@@ -82,8 +82,8 @@ TEST(Shoe, SameSeedSameCards) {
     SeedRandom(b, 5);
     a.CurrentHand = b.CurrentHand = kPlayer;
     for (int i = 0; i < 200; ++i) {
-        DealCard(a, 1);
-        DealCard(b, 1);
+        DealCard(a, a.Rng, 1);
+        DealCard(b, b.Rng, 1);
         ASSERT_EQ(a.CardSlots[kPlayer][1].rank, b.CardSlots[kPlayer][1].rank);
         ASSERT_EQ(a.CardSlots[kPlayer][1].suit, b.CardSlots[kPlayer][1].suit);
     }
