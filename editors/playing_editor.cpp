@@ -5,6 +5,7 @@
 #include "editors/strategy_list.h"
 #include "editors/strategy_value.h"
 #include "engine/exact_analysis.h"
+#include "engine/hand_rules.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
 #include "store/playing_strategies.h"
@@ -118,31 +119,18 @@ void frmConfiguration::MarkChanged() {
 void frmConfiguration::FillPlayerHandList() {
     cboPlayer->blockSignals(true);
     cboPlayer->clear();
-    for (int total = 4; total <= 20; ++total) {
-        cboPlayer->addItem(QString::number(total));
-        if (total >= 12)
-            cboPlayer->addItem(QString("Soft %1").arg(total));
-    }
+    for (int row = 0; row < kPlayerRows; ++row)
+        cboPlayer->addItem(QString::fromStdString(PlayerHandText(row)));
     cboPlayer->setCurrentIndex(-1);
     cboPlayer->blockSignals(false);
     for (int row = 0; row < kPlayerRows; ++row)
         HandExamples[row] = kHandExamples[row];
 }
 
-void frmConfiguration::FillActionList(QComboBox* list, bool pairRow) {
+void frmConfiguration::FillActionList(QComboBox* list, int row) {
     list->clear();
-    list->addItem("Hit", int {kHit});
-    list->addItem("Stand", int {kStand});
-    list->addItem("Double Down", int {kDoubleDown});
-    if (!pairRow)
-        return;
-    if (cboPlayer->currentText() == "Soft 12") {
-        list->addItem("Split & Take 1 Card", int {kSplitOrHit});
-        return;
-    }
-    list->addItem("Split or Hit", int {kSplitOrHit});
-    list->addItem("Split or Stand", int {kSplitOrStand});
-    list->addItem("Split or Double Down", int {kSplitOrDouble});
+    for (const int code : OfferedActions(row))
+        list->addItem(ActionName(row, code), code);
 }
 
 void frmConfiguration::cboPlayer_Click() {
@@ -151,13 +139,9 @@ void frmConfiguration::cboPlayer_Click() {
         return;
     const GameState& gs = ctx_.gs;
     lblExample[1]->setText(HandExamples[row]);
-    const QString hand = cboPlayer->currentText();
-    bool number = false;
-    const int total = hand.toInt(&number);
-    const bool pairRow = (number && total % 2 == 0) || hand == "Soft 12";
     bFillingLists = true;
     for (QComboBox* list : cboDealer)
-        FillActionList(list, pairRow);
+        FillActionList(list, row);
     bFillingLists = false;
     bShowingRow = true;
     for (int i = 0; i < kDealerColumns; ++i)

@@ -57,7 +57,7 @@ public:
     void ClearPlayingStrategy();
     void SetEditButtons(bool changed, bool naming);
     void FillPlayerHandList();
-    void FillActionList(QComboBox* list, bool pairRow);
+    void FillActionList(QComboBox* list, int row);
     void FillStrategyList();
 
     QLabel* Label1 = nullptr;

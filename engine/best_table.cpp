@@ -1,5 +1,7 @@
 #include "engine/best_table.h"
 
+#include "engine/hand_rules.h"
+
 namespace bj {
 
 namespace {
@@ -41,11 +43,6 @@ constexpr BasicRow kBasic[kPlayerRows] = {
     {"SSSSSSSSSS", nullptr, nullptr}, // Soft 20
 };
 
-bool IsPairRow(int row) {
-    const bool evenHardTotal = (row <= 7 && row % 2 == 0) || (row >= 8 && (row - 8) % 4 == 0);
-    return evenHardTotal || row == 9;
-}
-
 // Two-card totals of a row; only 10 and 11 may double under "10 and 11 Only".
 bool RowMayDouble(int row, const HouseRules& rules) {
     return rules.DoubleDownRule == 0 || row == 6 || row == 7;
@@ -83,16 +80,6 @@ void TryChange(PlayingTable& table, int column, double& best, T& field, T value)
 }
 
 } // namespace
-
-const std::vector<int>& OfferedActions(int row) {
-    static const std::vector<int> kPlain {kHit, kStand, kDoubleDown};
-    static const std::vector<int> kPair {
-        kHit, kStand, kDoubleDown, kSplitOrHit, kSplitOrStand, kSplitOrDouble};
-    static const std::vector<int> kAces {kHit, kStand, kDoubleDown, kSplitOrHit};
-    if (row == 9)
-        return kAces;
-    return IsPairRow(row) ? kPair : kPlain;
-}
 
 PlayingTable BasicStrategy(const HouseRules& rules) {
     PlayingTable table;

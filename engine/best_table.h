@@ -6,10 +6,6 @@
 
 namespace bj {
 
-// The action codes the strategy editor offers on a row: Hit, Stand and Double Down
-// everywhere, the split codes on pairs, and only "Split & Take 1 Card" on Soft 12.
-const std::vector<int>& OfferedActions(int row);
-
 // A basic strategy for an infinite shoe and the given rules (dealer peeks, no surrender);
 // nothing insured.
 PlayingTable BasicStrategy(const HouseRules& rules);

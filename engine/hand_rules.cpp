@@ -32,6 +32,33 @@ std::string PlayerHandText(int row) {
     return (row - 8) % 2 ? "Soft " + total : total;
 }
 
+namespace {
+
+constexpr int kSoft12Row = 9;
+
+// Rows of an even hard total, which a pair makes.
+bool IsHardPairRow(int row) {
+    return (row <= 7 && row % 2 == 0) || (row >= 8 && (row - 8) % 4 == 0);
+}
+
+} // namespace
+
+const std::vector<int>& OfferedActions(int row) {
+    static const std::vector<int> kPlain {kHit, kStand, kDoubleDown};
+    static const std::vector<int> kPair {
+        kHit, kStand, kDoubleDown, kSplitOrHit, kSplitOrStand, kSplitOrDouble};
+    static const std::vector<int> kAces {kHit, kStand, kDoubleDown, kSplitOrHit};
+    if (row == kSoft12Row)
+        return kAces;
+    return IsHardPairRow(row) ? kPair : kPlain;
+}
+
+const char* ActionName(int row, int code) {
+    static constexpr const char* kNames[]
+        = {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand", "Split or Double Down"};
+    return row == kSoft12Row && code == kSplitOrHit ? "Split & Take 1 Card" : kNames[code];
+}
+
 const char* DealerCardText(int column) {
     static constexpr const char* kCards[kDealerColumns]
         = {"A", "10", "9", "8", "7", "6", "5", "4", "3", "2"};

@@ -2,6 +2,9 @@
 
 #include "engine/game_state.h"
 
+#include <string>
+#include <vector>
+
 // Inline: the round asks these several times per card, and a call costs more than most of them.
 namespace bj {
 
@@ -38,6 +41,11 @@ inline int CardCount(const GameState& gs, int who) {
 std::string PlayerHandText(int row);
 // The dealer's card of a strategy column: "A", "10", "9" .. "2".
 const char* DealerCardText(int column);
+// The action codes a row offers: Hit, Stand and Double Down everywhere, the split codes on
+// pairs, and only "Split & Take 1 Card" (code 3) on Soft 12.
+const std::vector<int>& OfferedActions(int row);
+// An action as the editor lists it on that row.
+const char* ActionName(int row, int code);
 
 inline int RowOfTotal(int total, bool soft) {
     if (total >= 4 && total <= 11)

@@ -1,6 +1,5 @@
 #include "store/playing_strategy_csv.h"
 
-#include "engine/best_table.h"
 #include "engine/hand_rules.h"
 #include "store/csv_text.h"
 
@@ -53,12 +52,6 @@ int OfferedCodePlayedAlike(int row, int code) {
     return row == 9 ? kSplitOrHit : code - kSplitOrHit;
 }
 
-std::string ActionText(int row, int code) {
-    static const char* const kTexts[]
-        = {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand", "Split or Double Down"};
-    return row == 9 && code == kSplitOrHit ? "Split & Take 1 Card" : kTexts[code];
-}
-
 std::string OfferedCodesText(int row) {
     std::string text;
     const std::vector<int>& offered = OfferedActions(row);
@@ -66,7 +59,7 @@ std::string OfferedCodesText(int row) {
         text += (i == 0                           ? ""
                         : i + 1 == offered.size() ? " or "
                                                   : ", ")
-            + std::to_string(offered[i]) + " " + ActionText(row, offered[i]);
+            + std::to_string(offered[i]) + " " + ActionName(row, offered[i]);
     return text;
 }
 
@@ -214,7 +207,7 @@ private:
                     + "; it must be an action code from 0 to 5"};
         if (!IsOffered(row, *code))
             throw LineError {line,
-                where + " cannot take " + std::to_string(*code) + " " + ActionText(row, *code)
+                where + " cannot take " + std::to_string(*code) + " " + ActionName(row, *code)
                     + "; it takes " + OfferedCodesText(row)};
         return *code;
     }

@@ -1,5 +1,6 @@
 #include "engine/best_table.h"
 #include "engine/exact_dealer.h"
+#include "engine/hand_rules.h"
 
 #include <gtest/gtest.h>
 
