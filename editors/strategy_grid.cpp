@@ -39,7 +39,7 @@ constexpr Look kNotInsured {"", "#f4f4f4", ""};
 constexpr Look kUnknown {"?", "#b8b8b8", ""};
 
 const Look& ActionLook(int row, int code) {
-    if (row == 9 && code == kSplitOrHit)
+    if (row == kSoft12Row && code == kSplitOrHit)
         return kTakeOneCard;
     return code >= kHit && code <= kSplitOrDouble ? kActionLooks[code] : kUnknown;
 }

@@ -34,8 +34,6 @@ std::string PlayerHandText(int row) {
 
 namespace {
 
-constexpr int kSoft12Row = 9;
-
 // Rows of an even hard total, which a pair makes.
 bool IsHardPairRow(int row) {
     return (row <= 7 && row % 2 == 0) || (row >= 8 && (row - 8) % 4 == 0);

@@ -41,6 +41,8 @@ inline int CardCount(const GameState& gs, int who) {
 std::string PlayerHandText(int row);
 // The dealer's card of a strategy column: "A", "10", "9" .. "2".
 const char* DealerCardText(int column);
+// The row of a pair of aces, where code 3 splits and takes one card to each ace.
+constexpr int kSoft12Row = 9;
 // The action codes a row offers: Hit, Stand and Double Down everywhere, the split codes on
 // pairs, and only "Split & Take 1 Card" (code 3) on Soft 12.
 const std::vector<int>& OfferedActions(int row);

@@ -49,7 +49,7 @@ bool IsOffered(int row, int code) {
 int OfferedCodePlayedAlike(int row, int code) {
     if (code < kSplitOrHit || code > kSplitOrDouble || IsOffered(row, code))
         return code;
-    return row == 9 ? kSplitOrHit : code - kSplitOrHit;
+    return row == kSoft12Row ? kSplitOrHit : code - kSplitOrHit;
 }
 
 std::string OfferedCodesText(int row) {
