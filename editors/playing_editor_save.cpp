@@ -109,9 +109,9 @@ bool frmConfiguration::SaveNew() {
 void frmConfiguration::AfterSave(std::int64_t refNo) {
     bNamingNew = false;
     FillStrategyList();
-    SetEditButtons(false, false);
     SelectStrategyEntry(FindItemData(cboStrategy, refNo));
     shownRefNo_ = refNo;
+    // After the selection, which decides whether Delete may be offered.
     SetEditButtons(false, false);
 }
 
