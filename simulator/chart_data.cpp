@@ -58,23 +58,23 @@ AxisScale WholeNumberAxis(double low, double high, int mostTicks) {
         std::swap(low, high);
     mostTicks = std::max(mostTicks, 3);
     const double wanted = std::max((high - low) / (mostTicks - 1), 1.0);
-    double power = std::pow(10.0, std::floor(std::log10(wanted)));
-    AxisScale axis;
-    for (int multiple = 0;; multiple = (multiple + 1) % 3) {
-        const double step = power * (multiple == 0 ? 1 : multiple == 1 ? 2 : 5);
-        if (multiple == 2)
-            power *= 10;
-        if (step < wanted)
-            continue;
-        axis.Low = std::floor(low / step) * step;
-        axis.High = std::ceil(high / step) * step;
-        if (axis.High == axis.Low) {
-            axis.Low -= step;
-            axis.High += step;
+    // Steps of 1, 2 and 5 times a power of ten, the smallest that fits.
+    for (double power = std::pow(10.0, std::floor(std::log10(wanted)));; power *= 10) {
+        for (const double multiple : {1.0, 2.0, 5.0}) {
+            const double step = power * multiple;
+            if (step < wanted)
+                continue;
+            AxisScale axis;
+            axis.Low = std::floor(low / step) * step;
+            axis.High = std::ceil(high / step) * step;
+            if (axis.High == axis.Low) {
+                axis.Low -= step;
+                axis.High += step;
+            }
+            axis.Ticks = static_cast<int>(std::lround((axis.High - axis.Low) / step)) + 1;
+            if (axis.Ticks <= mostTicks)
+                return axis;
         }
-        axis.Ticks = static_cast<int>(std::lround((axis.High - axis.Low) / step)) + 1;
-        if (axis.Ticks <= mostTicks)
-            return axis;
     }
 }
 
