@@ -1,46 +1,22 @@
 #pragma once
 
+#include "../qt_case_rows.h"
+#include "../recording_navigation.h"
 #include "editors/betting_type_chooser.h"
 #include "engine/game_state.h"
-#include "shell/navigation.h"
 #include "shell/scripted_messages.h"
 #include "store/strategy_db.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <initializer_list>
 #include <memory>
 
 namespace bj::test {
-
-// A table window and application that only record what the editors ask of them.
-class StubNavigation final : public Navigation {
-public:
-    void ShowBettingEditorModal() override { }
-    void ShowStreakEditorModeless() override { }
-    void ShowPlayingStrategyEditor() override { }
-    void ShowAdvancedStatistics() override { }
-    void ShowMultipleSessions() override { }
-    void UnloadStreakEditor() override { }
-    void QuitProgram() override { }
-    bool ReadStreakEditorTexts(QString[10], QString[10], QString&) override { return false; }
-
-    void SetTableEnabled(bool enabled) override { calls << QString("enabled %1").arg(enabled); }
-    void ShowTableBet(int bet) override { calls << QString("bet %1").arg(bet); }
-    void FocusTableDeal() override { calls << "focus deal"; }
-    void StopTableTimer() override { calls << "stop timer"; }
-    int TableProgress() const override { return progress; }
-    bool MultiSessionOpen() const override { return multiSessionOpen; }
-    void SwitchBettingEditor() override { calls << "switch editor"; }
-    void RefreshTable() override { }
-
-    QStringList calls;
-    int progress = 0;
-    bool multiSessionOpen = false;
-};
 
 // A message as one line of title, icon, buttons and text. The text comes last, so a message
 // that ends in the database's own words can be matched by its start.
@@ -75,7 +51,7 @@ struct EditorFixture {
     QTemporaryDir folder;
     StrategyDb db = StrategyDb::Open(DefaultDatabasePath(folder.path().toStdString()));
     GameState gs;
-    StubNavigation nav;
+    RecordingNavigation nav;
     AppContext ctx {gs, &db, nav};
     ScriptedMessages messages;
 };
@@ -92,14 +68,19 @@ template <class Window> struct FreshWindow {
     std::unique_ptr<Window> w;
 };
 
-// Data rows that each hold a whole case, a tuple read back whole by Case<T>().
-template <class T> void CaseRows(std::initializer_list<std::pair<const char*, T>> rows) {
-    QTest::addColumn<T>("case");
-    for (const auto& [name, row] : rows)
-        QTest::newRow(name) << row;
+inline QStringList Entries(const QComboBox* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->itemText(i);
+    return entries;
 }
-template <class T> T Case() {
-    return *static_cast<T*>(QTest::qData("case", qMetaTypeId<T>()));
+
+// Each button enabled (1) or not (0).
+inline QString Enabled(std::initializer_list<const QAbstractButton*> buttons) {
+    QString shown;
+    for (const QAbstractButton* b : buttons)
+        shown += b->isEnabled() ? '1' : '0';
+    return shown;
 }
 
 // Types into the box as a user would, key by key.
@@ -140,7 +121,7 @@ template <class Editor> void CheckChangeBetting(EditorFixture& f, Editor& w) {
         QCOMPARE(f.gs.BettingType, chosen);
         QCOMPARE(w.isHidden(), chosen != kept);
     }
-    QCOMPARE(f.nav.calls, QStringList {"switch editor"});
+    QCOMPARE(f.nav.calls, QStringList {"SwitchBettingEditor"});
 }
 
 } // namespace bj::test

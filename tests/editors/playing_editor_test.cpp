@@ -41,9 +41,7 @@ QString Stored(StrategyDb& db) {
 // The entry shown; the game state's Ref_No, name, that cell and whether it is marked changed;
 // Save, Cancel, Create and Delete enabled (1) or not; the name box while it is shown.
 QString Screen(const frmConfiguration& w, const GameState& gs) {
-    QString buttons;
-    for (const QPushButton* b : {w.cmdSave, w.cmdCancel, w.cmdAdd, w.cmdDelete})
-        buttons += b->isEnabled() ? '1' : '0';
+    const QString buttons = Enabled({w.cmdSave, w.cmdCancel, w.cmdAdd, w.cmdDelete});
     return QStringList {w.cboStrategy->currentText(), QString("ref%1").arg(gs.PlayingStrategyRefNo),
         "'" + QString::fromStdString(gs.PlayingStrategyName) + "'",
         QString("cell%1%2")
@@ -68,13 +66,6 @@ bool FitsTheSmallestScreen(const QWidget& w) {
 // The strategy in force as the file would hold it.
 std::string InForce(const GameState& gs) {
     return PlayingStrategyToCsv(PlayingStrategyFromGameState(gs));
-}
-
-QStringList Entries(const QComboBox* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->itemText(i);
-    return entries;
 }
 
 // The user picks the entry with this text.

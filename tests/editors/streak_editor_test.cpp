@@ -36,13 +36,6 @@ QStringList Texts(const std::array<QLineEdit*, kSequenceBoxes>& boxes) {
     return texts;
 }
 
-QStringList Entries(const QComboBox* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->itemText(i);
-    return entries;
-}
-
 } // namespace
 
 class StreakEditorTest : public QObject, FreshWindow<Configuration> {
@@ -59,7 +52,9 @@ private slots:
         QCOMPARE(w->cmdReturntoGame->text(), QString("Start Game"));
         QTest::mouseClick(w->cmdReturntoGame, Qt::LeftButton);
         QVERIFY(w->isHidden());
-        QCOMPARE(f->nav.calls, (QStringList {"bet 5", "enabled 1", "focus deal", "stop timer"}));
+        QCOMPARE(f->nav.calls,
+            (QStringList {
+                "ShowTableBet 5", "SetTableEnabled 1", "FocusTableDeal", "StopTableTimer"}));
         QCOMPARE(f->gs.StartingBet, Currency::FromWhole(5));
         QVERIFY(f->gs.StreakStart);
         QCOMPARE(f->gs.WinningHandBets[4], 30.0);
@@ -88,13 +83,13 @@ private slots:
         QCOMPARE(f->Shown(), QStringList {kZeroBet});
         w->txtWinningBetSeq[0]->setText("15");
         QVERIFY(w->close());
-        QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"bet 15", "enabled 1"}));
+        QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"ShowTableBet 15", "SetTableEnabled 1"}));
         f->nav.calls.clear();
         w->show();
         w->txtWinningBetSeq[0]->setText("16");
         QTest::keyClick(w->txtLosingBetSeq[0], Qt::Key_Return); // Enter presses Start Game
         QVERIFY(w->isHidden());
-        QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"bet 16", "enabled 1"}));
+        QCOMPARE(f->nav.calls.mid(0, 2), (QStringList {"ShowTableBet 16", "SetTableEnabled 1"}));
         f->nav.calls.clear();
         w->show();
         w->Unload(); // program end
@@ -248,14 +243,11 @@ private slots:
     }
 
     void databaseFailuresAreReportedAndLoseNothing_data() {
-        QTest::addColumn<bool>("deleting");
-        QTest::addColumn<QString>("what");
-        QTest::newRow("save") << false << "The strategy could not be saved.\n";
-        QTest::newRow("delete") << true << "The strategy A could not be deleted.\n";
+        CaseRows<std::pair<bool, QString>>({{"save", {false, "The strategy could not be saved.\n"}},
+            {"delete", {true, "The strategy A could not be deleted.\n"}}});
     }
     void databaseFailuresAreReportedAndLoseNothing() {
-        QFETCH(bool, deleting);
-        QFETCH(QString, what);
+        const auto [deleting, what] = Case<std::pair<bool, QString>>();
         AppendStreakStrategy(f->db, Short("A"));
         w->Form_Load();
         w->cboNames->setCurrentIndex(1);

@@ -15,16 +15,13 @@ namespace {
 // loss amounts; which limit options are checked; the add/subtract choices; Save, Cancel,
 // Create and Delete enabled (1) or not; and "naming" while the name box is shown.
 QString Screen(const frmVariableConfig& w) {
-    QString buttons;
-    for (const QPushButton* b : {w.cmdSave, w.cmdCancel, w.cmdAdd, w.cmdDelete})
-        buttons += b->isEnabled() ? '1' : '0';
     const auto checked = [](const auto& pair) {
         return QString("%1%2").arg(pair[0]->isChecked()).arg(pair[1]->isChecked());
     };
     return QStringList {w.cboStartegy->currentText(), w.txtInitialBet->text(), w.txtMaxBet->text(),
         w.txtMinBet->text(), w.txtFlatAddWin->text(), w.txtFlatAddLose->text(),
         "max" + checked(w.optMaxBet), "min" + checked(w.optMinBet), w.cboFWAddSub->currentText(),
-        w.cboFLAddSub->currentText(), buttons,
+        w.cboFLAddSub->currentText(), Enabled({w.cmdSave, w.cmdCancel, w.cmdAdd, w.cmdDelete}),
         w.txtStrategy->isHidden() ? "" : "naming:" + w.txtStrategy->text()}
         .join(' ')
         .trimmed();
@@ -100,11 +97,13 @@ private slots:
     void init() { Renew(); }
 
     void returnHandsTheInitialBetToTheTable_data() {
-        const QStringList started {"enabled 1", "bet 10", "enabled 1"};
+        const QStringList started {"SetTableEnabled 1", "ShowTableBet 10", "SetTableEnabled 1"};
         CaseRows<Return>({{"start game", {0, false, "10.00", started, 10}},
-            {"half rounds to even", {0, false, "12.50", {"enabled 1", "bet 12", "enabled 1"}, 12}},
-            {"during play", {40, false, "10.00", {"enabled 1", "enabled 1"}, 35}},
-            {"multi-session window open", {0, true, "10.00", {"bet 10"}, 10}}});
+            {"half rounds to even",
+                {0, false, "12.50", {"SetTableEnabled 1", "ShowTableBet 12", "SetTableEnabled 1"},
+                    12}},
+            {"during play", {40, false, "10.00", {"SetTableEnabled 1", "SetTableEnabled 1"}, 35}},
+            {"multi-session window open", {0, true, "10.00", {"ShowTableBet 10"}, 10}}});
     }
     void returnHandsTheInitialBetToTheTable() {
         const auto [progress, multiSession, initial, calls, bet] = Case<Return>();
@@ -149,7 +148,8 @@ private slots:
         w->optMinBet[1]->setChecked(true);
         QCOMPARE(Fields(f->gs), QString("10 80 5 10 3 max1 min1 win1 lose1 unsaved ref1"));
         w->close(); // as the return button does
-        QCOMPARE(f->nav.calls, (QStringList {"enabled 1", "bet 10", "enabled 1"}));
+        QCOMPARE(f->nav.calls,
+            (QStringList {"SetTableEnabled 1", "ShowTableBet 10", "SetTableEnabled 1"}));
         w->show();
         QCOMPARE(
             Screen(*w), "Default 10.00 80.00 5.00 10.00 3.00 max01 min01 Subtract Subtract 1100");
