@@ -50,21 +50,17 @@ QStringList Lines(const QString& path) {
 class SimulatorFiguresTest : public QObject {
     Q_OBJECT
 private slots:
+    // Hands, won or lost, the time and the figure per hour.
     void hourlyFigurePerSession_data() {
-        QTest::addColumn<int>("hands");
-        QTest::addColumn<double>("wonLost");
-        QTest::addColumn<QString>("shown"); // time | per hour
-        QTest::newRow("20 hands won 35.00") << 20 << 35.0 << "00:07 | 300.00";
-        QTest::newRow("an hour won 50.00") << 180 << 50.0 << "01:00 | 50.00";
-        QTest::newRow("one hand") << 1 << 7.5 << "00:01 | 450.00";
-        QTest::newRow("no hands") << 0 << 0.0 << "00:01 | 0.00";
-        QTest::newRow("past 100 hours") << 30000 << -100.0 << "166:40 | -0.60";
-        QTest::newRow("grouped") << 3 << 1000.0 << "00:01 | 60,000.00";
+        CaseRows<std::tuple<int, double, QString>>(
+            {{"20 hands won 35.00", {20, 35, "00:07 | 300.00"}},
+                {"an hour won 50.00", {180, 50, "01:00 | 50.00"}},
+                {"one hand", {1, 7.5, "00:01 | 450.00"}}, {"no hands", {0, 0, "00:01 | 0.00"}},
+                {"past 100 hours", {30000, -100, "166:40 | -0.60"}},
+                {"grouped", {3, 1000, "00:01 | 60,000.00"}}});
     }
     void hourlyFigurePerSession() {
-        QFETCH(int, hands);
-        QFETCH(double, wonLost);
-        QFETCH(QString, shown);
+        const auto [hands, wonLost, shown] = Case<std::tuple<int, double, QString>>();
         const SessionResults results = Made({{hands, wonLost}});
         frmHourlyStats hourly(results, "00:07", "35.00");
         QCOMPARE(hourly.grdHourlyStats->model()->rowCount(), 1);
@@ -72,25 +68,17 @@ private slots:
         QCOMPARE(HourlyCell(hourly, 0, 1) + " | " + HourlyCell(hourly, 0, 2), shown);
     }
 
+    // The run's time and total, the figure per hour.
     void hourlyFigureOfTheRun_data() {
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QString>("bank");
-        QTest::addColumn<QString>("shown");
-        const auto row
-            = [](const char* name, const char* time, const char* bank, const char* shown) {
-                  QTest::newRow(name) << QString(time) << QString(bank) << QString(shown);
-              };
-        row("before any run", "", "", "0.00");
-        row("after Reset", "00:00", "0.00", "$0.00");
-        row("no sessions", "00:01", "$0.00", "$0.00");
-        row("minutes only", "00:07", "35.00", "$300.00");
-        row("an hour", "01:00", "50.00", "$50.00");
-        row("past 100 hours, lost", "123:05", "-1,234.00", "-$10.03");
+        CaseRows<std::tuple<QString, QString, QString>>(
+            {{"before any run", {"", "", "0.00"}}, {"after Reset", {"00:00", "0.00", "$0.00"}},
+                {"no sessions", {"00:01", "$0.00", "$0.00"}},
+                {"minutes only", {"00:07", "35.00", "$300.00"}},
+                {"an hour", {"01:00", "50.00", "$50.00"}},
+                {"past 100 hours, lost", {"123:05", "-1,234.00", "-$10.03"}}});
     }
     void hourlyFigureOfTheRun() {
-        QFETCH(QString, time);
-        QFETCH(QString, bank);
-        QFETCH(QString, shown);
+        const auto [time, bank, shown] = Case<std::tuple<QString, QString, QString>>();
         const SessionResults results = Made({});
         frmHourlyStats hourly(results, time, bank);
         QCOMPARE(hourly.Label1->text(), shown);
@@ -206,23 +194,15 @@ private slots:
 
     // An empty run, one session, a few and many: ticks on whole numbers, no label twice.
     void axisTicksReadDifferently_data() {
-        QTest::addColumn<double>("low");
-        QTest::addColumn<double>("high");
-        QTest::addColumn<QString>("axis");
-        QTest::newRow("no sessions yet") << 0.0 << 1.0 << "0 1 2";
-        QTest::newRow("one bankroll") << 10000.0 << 10000.0 << "9999 10001 3";
-        QTest::newRow("a fractional bankroll") << 9992.5 << 9992.5 << "9992 9993 2";
-        QTest::newRow("three sessions") << 0.0 << 3.0 << "0 3 4";
-        QTest::newRow("twelve hundred sessions") << 0.0 << 1200.0 << "0 1500 4";
-        QTest::newRow("a tall bar") << 0.0 << 37.0 << "0 40 5";
-        QTest::newRow("a swing") << 9812.0 << 10311.0 << "9800 10400 4";
-        QTest::newRow("reversed") << 5.0 << -5.0 << "-5 5 3";
-        QTest::newRow("not a number") << std::nan("") << 1.0 << "0 1 2";
+        CaseRows<std::tuple<double, double, QString>>({{"no sessions yet", {0, 1, "0 1 2"}},
+            {"one bankroll", {10000, 10000, "9999 10001 3"}},
+            {"a fractional bankroll", {9992.5, 9992.5, "9992 9993 2"}},
+            {"three sessions", {0, 3, "0 3 4"}}, {"twelve hundred sessions", {0, 1200, "0 1500 4"}},
+            {"a tall bar", {0, 37, "0 40 5"}}, {"a swing", {9812, 10311, "9800 10400 4"}},
+            {"reversed", {5, -5, "-5 5 3"}}, {"not a number", {std::nan(""), 1, "0 1 2"}}});
     }
     void axisTicksReadDifferently() {
-        QFETCH(double, low);
-        QFETCH(double, high);
-        QFETCH(QString, axis);
+        const auto [low, high, axis] = Case<std::tuple<double, double, QString>>();
         const AxisScale scale = WholeNumberAxis(low, high);
         QCOMPARE(QString("%1 %2 %3").arg(scale.Low).arg(scale.High).arg(scale.Ticks), axis);
     }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "../engine/engine_fixture.h"
+#include "../qt_case_rows.h"
+#include "../recording_navigation.h"
 #include "editors/instructions.h"
 #include "engine/bet_sizing.h"
 #include "engine/game_state.h"
 #include "engine/shoe.h"
 #include "shell/input_helpers.h"
-#include "shell/navigation.h"
 #include "shell/scripted_messages.h"
 #include "shell/window_services.h"
 #include "simulator/frm_multiple_sessions.h"
@@ -27,36 +28,14 @@ namespace bj::test {
 
 // The table window and application as the simulator sees them: what it asks is recorded,
 // and the instructions window is the real one, one instance discarded on unload.
-class StubNavigation final : public Navigation {
+class StubNavigation final : public RecordingNavigation {
 public:
     explicit StubNavigation(GameState& gs)
         : gs_(gs) { }
 
-    void ShowBettingEditorModal() override {
-        calls << "betting editor";
-        if (onBettingEditor)
-            onBettingEditor();
-    }
-    void ShowStreakEditorModeless() override { }
-    void ShowPlayingStrategyEditor() override { calls << "playing editor"; }
-    void ShowAdvancedStatistics() override { }
-    void ShowMultipleSessions() override { }
-    void UnloadStreakEditor() override { }
-    void QuitProgram() override { }
-    bool ReadStreakEditorTexts(QString[10], QString[10], QString&) override { return false; }
-    void SetTableEnabled(bool enabled) override {
-        calls << QString("table enabled %1").arg(enabled);
-    }
-    void ShowTableBet(int bet) override { calls << QString("table bet %1").arg(bet); }
-    void FocusTableDeal() override { }
-    void StopTableTimer() override { calls << "table timer stopped"; }
-    int TableProgress() const override { return 0; }
-    bool MultiSessionOpen() const override { return false; }
-    void SwitchBettingEditor() override { }
-    void RefreshTable() override { }
     // What the table's reset does to the game state.
     void ResetTable() override {
-        calls << "table reset";
+        calls << "ResetTable";
         ResetStatistics(gs_);
         gs_.CurrentBet = ResetBet(gs_);
         gs_.HandsToPlay = gs_.TableHandsToPlay;
@@ -77,9 +56,7 @@ public:
         ShowModal(instructions.get());
     }
 
-    QStringList calls;
     QStringList shownInstructions;
-    std::function<void()> onBettingEditor;
     bool leaveInstructionsOpen = false; // else recorded and closed as soon as shown
     std::unique_ptr<frmPlayingStrategiesInstr> instructions;
 
@@ -109,6 +86,12 @@ struct Simulator {
     std::array<QLineEdit*, 5> Boxes() const {
         return {w->txtWinBetAmt, w->txtLseBetAmt, w->txtPercent, w->txtNoHands, w->txtSeq};
     }
+    QStringList Entries() const {
+        QStringList texts;
+        for (const QLineEdit* box : Boxes())
+            texts << box->text();
+        return texts;
+    }
     // Types the entries key by key, as a user would, leaving each box as a user does.
     void Enter(const QString& win, const QString& loss, const QString& percent,
         const QString& hands, const QString& sessions) {
@@ -129,6 +112,11 @@ struct Simulator {
         Enter(win, loss, percent, hands, sessions);
         w->cmdRun_Click();
     }
+    // The five entries in one text, separated by spaces.
+    void Run(const QString& entries) {
+        const QStringList e = entries.split(' ');
+        Run(e[0], e[1], e[2], e[3], e[4]);
+    }
     void Stack(const QList<int>& ranks) { StackRanks(gs, ranks); }
 
     int Rows() const { return w->grdMain->model()->rowCount(); }
@@ -144,7 +132,6 @@ struct Simulator {
     QColor Colour(int row, int column) const {
         return w->grdMain->model()->index(row, column).data(Qt::ForegroundRole).value<QColor>();
     }
-    QString Text(const QLabel* label) const { return label->text(); }
 };
 
 } // namespace bj::test

@@ -41,6 +41,11 @@ QString RowWithColours(const Simulator& s, int row) {
         + ColourName(s.Colour(row, kColTotalWonLost));
 }
 
+// Entries (win, loss, percent, hands, sessions), cards, rows, the run's total.
+using EdgeCase = std::tuple<QString, QList<int>, QStringList, QString>;
+// Box (0 win, 1 loss, 2 percent, 3 hands, 4 sessions), text typed, what follows.
+using BoxCase = std::tuple<int, QString, QString>;
+
 } // namespace
 
 class SimulatorWindowTest : public QObject {
@@ -49,9 +54,7 @@ private slots:
     void opensWithZeroEntriesAndDealReady() {
         Simulator s;
         QCOMPARE(s.w->windowTitle(), QString("Multiple Session Simulation"));
-        const QStringList texts {s.w->txtWinBetAmt->text(), s.w->txtLseBetAmt->text(),
-            s.w->txtPercent->text(), s.w->txtNoHands->text(), s.w->txtSeq->text()};
-        QCOMPARE(texts, QStringList({"0.00", "0.00", "0", "0", "0"}));
+        QCOMPARE(s.Entries(), QStringList({"0.00", "0.00", "0", "0", "0"}));
         QCOMPARE(s.w->lblStartingBank->text(), QString("$10,000.00"));
         QCOMPARE(s.w->txtStrategy->text(), QString("Flat Ten"));
         QCOMPARE(s.w->txtPlayingStrategy->text(), QString("Stand Always"));
@@ -66,82 +69,73 @@ private slots:
     }
 
     void runEdgeCases_data() {
-        QTest::addColumn<QStringList>("entries"); // win, loss, percent, hands, sessions
-        QTest::addColumn<QList<int>>("cards");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QStringList>("totals");
-        const auto row = [](const char* name, const char* entries, const QList<int>& cards,
-                             const QStringList& rows, const char* total) {
-            QTest::newRow(name) << QString(entries).split(' ') << cards << rows
-                                << QStringList {total, "00:01"};
-        };
-        row("no sessions", "0 0 0 10 0", {}, {}, "$0.00");
-        row("max losing 0 stops below the start, as a loss", "1000 0 0 9 1",
-            Rounds({kWin, kLoss, kPush, kLoss}),
-            {"10.00|-10.00|4|00:01|9,990.00|-10.00|-10.00 red/red/red"}, "-10.00");
-        row("max winning 0, bail-out 0: a first win stops, as a win", "0 1000 0 9 1",
-            Rounds({kPush, kWin}), {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 blue/blue/blue"},
-            "10.00");
-        row("max winning 0: a first loss gives it all back, as a win", "0 1000 0 9 1",
-            Rounds({kLoss}), {"0.00|-10.00|1|00:01|9,990.00|-10.00|-10.00 blue/red/red"}, "-10.00");
-        row("bail-out 100 stops back at the start", "10 1000 100 9 1",
-            Rounds({kWin, kWin, kLoss, kLoss}),
-            {"20.00|0.00|4|00:01|10,000.00|0.00|0.00 blue/blue/blue"}, "0.00");
-        row("no hands per session", "1000 1000 0 0 2", {},
-            QStringList(2, "0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue"), "0.00");
-        row("played through, then a loss in the next session", "1000 5 0 2 2",
-            Rounds({kWin, kPush, kLoss, kLoss}),
-            {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 black/blue/blue",
-                "0.00|-10.00|1|00:01|10,000.00|-10.00|0.00 red/red/blue"},
-            "0.00");
+        CaseRows<EdgeCase>({{"no sessions", {"0 0 0 10 0", {}, {}, "$0.00"}},
+            {"max losing 0 stops below the start, as a loss",
+                {"1000 0 0 9 1", Rounds({kWin, kLoss, kPush, kLoss}),
+                    {"10.00|-10.00|4|00:01|9,990.00|-10.00|-10.00 red/red/red"}, "-10.00"}},
+            {"max winning 0, bail-out 0: a first win stops, as a win",
+                {"0 1000 0 9 1", Rounds({kPush, kWin}),
+                    {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 blue/blue/blue"}, "10.00"}},
+            {"max winning 0: a first loss gives it all back, as a win",
+                {"0 1000 0 9 1", kLoss, {"0.00|-10.00|1|00:01|9,990.00|-10.00|-10.00 blue/red/red"},
+                    "-10.00"}},
+            {"bail-out 100 stops back at the start",
+                {"10 1000 100 9 1", Rounds({kWin, kWin, kLoss, kLoss}),
+                    {"20.00|0.00|4|00:01|10,000.00|0.00|0.00 blue/blue/blue"}, "0.00"}},
+            {"no hands per session",
+                {"1000 1000 0 0 2", {},
+                    QStringList(2, "0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue"),
+                    "0.00"}},
+            {"played through, then a loss in the next session",
+                {"1000 5 0 2 2", Rounds({kWin, kPush, kLoss, kLoss}),
+                    {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 black/blue/blue",
+                        "0.00|-10.00|1|00:01|10,000.00|-10.00|0.00 red/red/blue"},
+                    "0.00"}}});
     }
     void runEdgeCases() {
-        QFETCH(QStringList, entries);
-        QFETCH(QList<int>, cards);
-        QFETCH(QStringList, rows);
-        QFETCH(QStringList, totals);
+        const auto [entries, cards, rows, total] = Case<EdgeCase>();
         Simulator s;
         s.Stack(cards);
-        s.Run(entries[0], entries[1], entries[2], entries[3], entries[4]);
+        s.Run(entries);
         QStringList shown;
         for (int r = 0; r < s.Rows(); ++r)
             shown << RowWithColours(s, r);
         QCOMPARE(shown, rows);
-        QCOMPARE(QStringList({s.w->lblTotalBank->text(), s.w->lblTotalTime->text()}), totals);
+        QCOMPARE(QStringList({s.w->lblTotalBank->text(), s.w->lblTotalTime->text()}),
+            QStringList({total, "00:01"}));
         QCOMPARE(s.w->lblStartingBank->text(),
             s.Rows() ? "$" + s.Cell(s.Rows() - 1, kColTotal) : QString("$10,000.00"));
         QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled());
         QVERIFY(s.w->cmdReturnToGame->isEnabled() && !s.w->cmdCancel->isEnabled());
         QCOMPARE(s.w->prbHandsPlayed->value(), 0);
         QVERIFY(s.messages.shown.empty());
-        QVERIFY(s.nav.calls.contains("table bet 10"));
+        QVERIFY(s.nav.calls.contains("ShowTableBet 10"));
     }
 
     // Nothing is played and nothing shown so far is lost.
     void refusedEntries_data() {
-        QTest::addColumn<int>("box"); // 0 win, 1 loss, 2 percent, 3 hands, 4 sessions
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, int box, const char* typed, const char* message) {
-            QTest::newRow(name) << box << QString(typed) << QString(message);
-        };
-        row("bail-out 101", 2, "101",
-            "Bail Out Percent | Please enter a Bail Out Percent between 0 and 100");
-        row("32,768 hands", 3, "32768",
-            "Hands to Play | Please enter a number of hands to play between 0 and 32,767");
-        row("2,147,483,648 sessions", 4, "2147483648",
-            "Times to Play | Please enter a number of times to play between 0 and 2,147,483,647");
-        row("more sessions than the list holds", 4, "20000001",
-            "Times to Play | The results list holds at most 20,000,000 sessions. Please enter a "
-            "number of times to play between 0 and 20,000,000");
-        row("a winning amount too large", 0, "10000000000000",
-            "Max Winning Amount | Please enter a Max Winning Amount between 0.00 and "
-            "1,000,000,000,000.00");
+        CaseRows<BoxCase>({{"bail-out 101",
+                               {2, "101",
+                                   "Bail Out Percent | Please enter a Bail Out Percent between 0 "
+                                   "and 100"}},
+            {"32,768 hands",
+                {3, "32768",
+                    "Hands to Play | Please enter a number of hands to play between 0 and 32,767"}},
+            {"2,147,483,648 sessions",
+                {4, "2147483648",
+                    "Times to Play | Please enter a number of times to play between 0 and "
+                    "2,147,483,647"}},
+            {"more sessions than the list holds",
+                {4, "20000001",
+                    "Times to Play | The results list holds at most 20,000,000 sessions. Please "
+                    "enter a number of times to play between 0 and 20,000,000"}},
+            {"a winning amount too large",
+                {0, "10000000000000",
+                    "Max Winning Amount | Please enter a Max Winning Amount between 0.00 and "
+                    "1,000,000,000,000.00"}}});
     }
     void refusedEntries() {
-        QFETCH(int, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
+        const auto [box, typed, message] = Case<BoxCase>();
         Simulator s;
         s.w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.w.get()));
@@ -150,7 +144,7 @@ private slots:
         const Currency bank = s.gs.Bankroll;
         QStringList entries {"1000", "1000", "0", "5", "1"};
         entries[box] = typed;
-        s.Run(entries[0], entries[1], entries[2], entries[3], entries[4]);
+        s.Run(entries.join(' '));
         QCOMPARE(s.messages.shown.size(), size_t(1));
         QCOMPARE(s.messages.shown[0].title + " | " + s.messages.shown[0].text, message);
         QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
@@ -159,27 +153,17 @@ private slots:
         QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled());
     }
 
+    // Box, text typed, text kept, text on leaving the box.
     void keysThatPassAndFormats_data() {
-        QTest::addColumn<int>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("leaving");
-        const auto row = [](const char* name, int box, const char* typed, const char* kept,
-                             const char* leaving) {
-            QTest::newRow(name) << box << QString(typed) << QString(kept) << QString(leaving);
-        };
-        row("winning amount", 0, "12.5a-,", "12.5", "12.50");
-        row("grouped on leaving", 0, "1234.5", "1234.5", "1,234.50");
-        row("losing amount", 1, "x3.25", "3.25", "3.25");
-        row("percent", 2, "1.0%", "10", "10.00");
-        row("hands", 3, "-5e0", "50", "50");
-        row("sessions", 4, "1,000", "1000", "1000");
+        using Keys = std::tuple<int, QString, QString, QString>;
+        CaseRows<Keys>({{"winning amount", {0, "12.5a-,", "12.5", "12.50"}},
+            {"grouped on leaving", {0, "1234.5", "1234.5", "1,234.50"}},
+            {"losing amount", {1, "x3.25", "3.25", "3.25"}},
+            {"percent", {2, "1.0%", "10", "10.00"}}, {"hands", {3, "-5e0", "50", "50"}},
+            {"sessions", {4, "1,000", "1000", "1000"}}});
     }
     void keysThatPassAndFormats() {
-        QFETCH(int, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QFETCH(QString, leaving);
+        const auto [box, typed, kept, leaving] = Case<std::tuple<int, QString, QString, QString>>();
         Simulator s;
         QLineEdit* b = s.Boxes()[box];
         b->selectAll();
@@ -194,22 +178,21 @@ private slots:
     }
 
     void helpTexts_data() {
-        QTest::addColumn<QString>("help");
-        QTest::newRow("txtWinBetAmt")
-            << "This is the Winning Amount when you wish to stop.\nIf you enter a Bail Out "
-               "Percent, then the game\nwill continue to play until you have lost the\n"
-               "percentage of your winnings that you indicated.";
-        QTest::newRow("txtLseBetAmt") << "This is the Losing Amount when you wish to stop.";
-        QTest::newRow("txtPercent")
-            << "This is the percentage where if you hit your\nMax Winning Amount, you wish to "
-               "keep playing\nuntil you have lost the specified percentage\nof your winnings.\n"
-               "i.e.\nMax Winning Amount = $100.00\nBail Out Percent = 10%\nIf your Winning "
-               "Amount climbs to $110.00, then\nyou will stop playing after you lose $11.00";
-        QTest::newRow("txtNoHands") << "Number of Hands to Play per session.";
-        QTest::newRow("txtSeq") << "Number of sessions to play.";
+        CaseRows<QString>({{"txtWinBetAmt",
+                               "This is the Winning Amount when you wish to stop.\nIf you enter a "
+                               "Bail Out Percent, then the game\nwill continue to play until you "
+                               "have lost the\npercentage of your winnings that you indicated."},
+            {"txtLseBetAmt", "This is the Losing Amount when you wish to stop."},
+            {"txtPercent",
+                "This is the percentage where if you hit your\nMax Winning Amount, you wish to "
+                "keep playing\nuntil you have lost the specified percentage\nof your winnings.\n"
+                "i.e.\nMax Winning Amount = $100.00\nBail Out Percent = 10%\nIf your Winning "
+                "Amount climbs to $110.00, then\nyou will stop playing after you lose $11.00"},
+            {"txtNoHands", "Number of Hands to Play per session."},
+            {"txtSeq", "Number of sessions to play."}});
     }
     void helpTexts() {
-        QFETCH(QString, help);
+        const QString help = Case<QString>();
         Simulator s;
         QTest::keyClick(s.w->findChild<QLineEdit*>(QTest::currentDataTag()), Qt::Key_F1);
         QCOMPARE(s.messages.shown.size(), size_t(1));
@@ -221,14 +204,12 @@ private slots:
     // The engine finishes the round under way; a push leaves the session unsettled, which
     // counts as stopped.
     void cancelDuringTheFirstRound_data() {
-        QTest::addColumn<QList<int>>("round");
-        QTest::addColumn<QString>("row");
-        QTest::newRow("won") << kWin << "10.00|0.00|1|00:01|10,010.00|10.00|10.00 black/blue/blue";
-        QTest::newRow("pushed") << kPush << "0.00|0.00|1|00:01|10,000.00|0.00|0.00 blue/blue/blue";
+        CaseRows<std::pair<QList<int>, QString>>(
+            {{"won", {kWin, "10.00|0.00|1|00:01|10,010.00|10.00|10.00 black/blue/blue"}},
+                {"pushed", {kPush, "0.00|0.00|1|00:01|10,000.00|0.00|0.00 blue/blue/blue"}}});
     }
     void cancelDuringTheFirstRound() {
-        QFETCH(QList<int>, round);
-        QFETCH(QString, row);
+        const auto [round, row] = Case<std::pair<QList<int>, QString>>();
         Simulator s;
         using namespace std::chrono_literals;
         s.w->SetRunClock([&s] { return s.gs.SessionHandsPlayed >= 1 ? 1s : 0s; }, 1);
@@ -271,7 +252,7 @@ private slots:
         QCOMPARE(s.Cell(0, kColWonLost), s.Cell(0, kColTotalWonLost));
 
         s.w->cmdReset_Click();
-        QVERIFY(s.nav.calls.contains("table reset"));
+        QVERIFY(s.nav.calls.contains("ResetTable"));
         QCOMPARE(s.Rows(), 0);
         QCOMPARE(QStringList({s.w->lblStartingBank->text(), s.w->lblTotalBank->text(),
                      s.w->lblTotalTime->text(), s.w->txtSeq->text()}),
@@ -288,9 +269,7 @@ private slots:
         s.Enter("5", "6", "7", "8", "9");
         s.nav.onBettingEditor = [&s] { s.gs.VariableBetName = "Other"; };
         s.w->cmdConfig_Click();
-        QCOMPARE(QStringList({s.w->txtWinBetAmt->text(), s.w->txtLseBetAmt->text(),
-                     s.w->txtPercent->text(), s.w->txtNoHands->text(), s.w->txtSeq->text()}),
-            QStringList({"0.00", "0.00", "0", "0", "0"}));
+        QCOMPARE(s.Entries(), QStringList({"0.00", "0.00", "0", "0", "0"}));
         QCOMPARE(s.w->txtStrategy->text(), QString("Other"));
         QStringList after;
         for (int r = 0; r < s.Rows(); ++r)
@@ -305,7 +284,7 @@ private slots:
         s.Enter("5", "6", "7", "8", "9");
         s.gs.PlayingStrategyName = "Edited";
         s.w->cmdPlayingConfig_Click();
-        QVERIFY(s.nav.calls.contains("playing editor"));
+        QVERIFY(s.nav.calls.contains("ShowPlayingStrategyEditor"));
         QCOMPARE(s.w->txtPlayingStrategy->text(), QString("Edited"));
         QCOMPARE(s.w->txtSeq->text(), QString("9")); // a message is no window handing back
     }
@@ -313,16 +292,15 @@ private slots:
     // A failure inside the engine, or in a handler that runs while the run processes events,
     // keeps the rows so far and brings the buttons back, Reset only once a run completes.
     void failureInsideARun_data() {
-        QTest::addColumn<bool>("inHandler");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("bankroll overflow in the engine")
-            << false << "Error # 6, The bankroll has grown past 922,337,203,685,477.58.";
-        QTest::newRow("database error in a handler")
-            << true << "Error # 4, Cannot read the strategy database: the file is locked.";
+        CaseRows<std::pair<bool, QString>>({{"bankroll overflow in the engine",
+                                                {false,
+                                                    "Error # 6, The bankroll has grown past "
+                                                    "922,337,203,685,477.58."}},
+            {"database error in a handler",
+                {true, "Error # 4, Cannot read the strategy database: the file is locked."}}});
     }
     void failureInsideARun() {
-        QFETCH(bool, inHandler);
-        QFETCH(QString, message);
+        const auto [inHandler, message] = Case<std::pair<bool, QString>>();
         Simulator s;
         bool thrown = false;
         s.w->SetRunClock(
@@ -393,7 +371,7 @@ private slots:
         QVERIFY(!s.w->isVisible() && !s.w->bVisible && !s.gs.MultiSessionMode);
         QCOMPARE(s.gs.HandsToPlay, 700);
         QVERIFY(
-            s.nav.calls.contains("table enabled 1") && s.nav.calls.contains("table timer stopped"));
+            s.nav.calls.contains("SetTableEnabled 1") && s.nav.calls.contains("StopTableTimer"));
 
         Simulator t;
         t.Enter("100000", "100000", "0", "30000", "1000");
