@@ -1,9 +1,10 @@
 #pragma once
 
 #include "../engine/engine_fixture.h"
+#include "../qt_case_rows.h"
+#include "../recording_navigation.h"
 #include "engine/game_state.h"
 #include "fake_tray.h"
-#include "shell/navigation.h"
 #include "table/frm_main.h"
 
 #include <QEventLoop>
@@ -19,42 +20,7 @@
 
 namespace bj::test {
 
-// Records what the table asks of the rest of the program.
-class StubNavigation final : public Navigation {
-public:
-    QStringList calls;
-    bool streakEditorLoaded = false;
-    QString winning[10], losing[10], decks;
-    std::function<void()> onQuit;
-
-    void ShowBettingEditorModal() override { calls << "ShowBettingEditorModal"; }
-    void ShowStreakEditorModeless() override { calls << "ShowStreakEditorModeless"; }
-    void ShowPlayingStrategyEditor() override { calls << "ShowPlayingStrategyEditor"; }
-    void ShowAdvancedStatistics() override { calls << "ShowAdvancedStatistics"; }
-    void ShowMultipleSessions() override { calls << "ShowMultipleSessions"; }
-    void UnloadStreakEditor() override { calls << "UnloadStreakEditor"; }
-    void QuitProgram() override {
-        calls << "QuitProgram";
-        if (onQuit)
-            onQuit();
-    }
-    bool ReadStreakEditorTexts(QString w[10], QString l[10], QString& d) override {
-        std::copy(winning, winning + 10, w);
-        std::copy(losing, losing + 10, l);
-        d = decks;
-        return streakEditorLoaded;
-    }
-    void SetTableEnabled(bool enabled) override {
-        calls << QString("SetTableEnabled %1").arg(enabled);
-    }
-    void ShowTableBet(int) override { }
-    void FocusTableDeal() override { calls << "FocusTableDeal"; }
-    void StopTableTimer() override { calls << "StopTableTimer"; }
-    int TableProgress() const override { return 0; }
-    bool MultiSessionOpen() const override { return false; }
-    void SwitchBettingEditor() override { }
-    void RefreshTable() override { }
-};
+using StubNavigation = RecordingNavigation; // the name the benchmarks use
 
 // Hard 16 (a pair of eights) splits, hard 11 doubles, everything else stands; insurance
 // on a hard 20; a flat bet of 5 that never moves.
@@ -95,7 +61,7 @@ template <class Predicate> bool RunUntil(Predicate done, int timeoutMs = 30000) 
 struct Table {
     FakeTray tray; // a desktop without a notification area until a test says otherwise
     GameState gs;
-    StubNavigation nav;
+    RecordingNavigation nav;
     AppContext ctx {gs, nullptr, nav};
     std::unique_ptr<frmMain> window;
 

@@ -17,6 +17,7 @@ using namespace bj::test;
 namespace {
 
 const QList<int> kSplitOfEights {10, 7, 8, 8, 10, 10};
+using Shown = std::tuple<QList<int>, int, QString>;
 
 // The table with its advanced statistics window.
 struct Advanced : Table {
@@ -33,48 +34,47 @@ class TablePlayTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Dealer, dealer, player, player, then the draws; hands played; label=text, separated by ";".
     void roundShowsCardsTotalsAndAmounts_data() {
-        QTest::addColumn<QList<int>>("ranks"); // dealer, dealer, player, player, then draws
-        QTest::addColumn<int>("hands");
-        QTest::addColumn<QString>("shown"); // label=text, separated by ";"
-        QTest::newRow("win") << QList<int> {10, 7, 10, 9} << 1
-                             << "lblDealer_1=10;lblDealer_2=7;lblPlayer_2=9;lblAmountWonOnHand=5;"
-                                "lblCurrentBankRoll=10005;lblPlayersHand=19;lblDealersHand=17;"
-                                "Label10=Player;lblTotalHandsWon=1;lblWinningStreak=1;"
-                                "lblMaxWin=1;lblMaxBankroll=10005;lblPushStreak=0";
-        QTest::newRow("loss") << QList<int> {10, 9, 10, 7} << 1
-                              << "lblAmountWonOnHand=-5;lblCurrentBankRoll=9995;"
-                                 "lblMinBankroll=9995;lblPlayersHand=17;lblDealersHand=19;"
-                                 "lblTotalHandsLost=1;lblLosingStreak=1;lblMaxLos=1";
-        QTest::newRow("push") << QList<int> {10, 8, 10, 8} << 1
-                              << "lblAmountWonOnHand=Tie;lblCurrentBankRoll=10000;"
-                                 "lblTotalHandsTied=1;lblPushStreak=1;lblWinningStreak=0";
-        QTest::newRow("blackjack") << QList<int> {10, 7, 12, 1} << 1
-                                   << "lblPlayer_1=Q;lblPlayer_2=A;lblAmountWonOnHand=7.5;"
-                                      "lblCurrentBankRoll=10007.5;lblBlackJacksWon=1;"
-                                      "lblAmountWonOnWars=7.5;lblPlayersHand=21";
-        QTest::newRow("insurance lost, then a push shows the insurance")
-            << QList<int> {9, 1, 10, 10} << 1
-            << "Label10=Player - Insurance;lblAmountWonOnHand=-2.5;lblCurrentBankRoll=9997.5;"
-               "lblInsAmtLost=2.5;lblTotalHandsTied=1";
-        QTest::newRow("insurance won against a dealer blackjack")
-            << QList<int> {10, 1, 10, 10} << 1
-            << "Label10=Player - Insurance;lblAmountWonOnHand=0;lblCurrentBankRoll=10000;"
-               "lblInsHandsLost=1;lblTotalHandsLost=1";
-        QTest::newRow("double down, the bet back to 5 after")
-            << QList<int> {10, 7, 6, 5, 10} << 1
-            << "lblPlayer_3=10;Label10=Player - Double Down;lblAmountWonOnHand=10;"
-               "lblCurrentBankRoll=10010;lblDblDnHandsWon=1;lblDblDnAmtWon=10;lblCurrentBet=5;"
-               "lblPlayersHand=21";
-        QTest::newRow("split counts every hand")
-            << QList<int> {10, 7, 8, 8, 10, 10} << 2
-            << "Label10=Player split hand. 2 hands played;lblPlayersHand=18 18 ;"
-               "lblSplitHandsWon=2;lblSplitAmtWon=10;lblCurrentBankRoll=10010";
+        CaseRows<Shown>({{"win",
+                             {{10, 7, 10, 9}, 1,
+                                 "lblDealer_1=10;lblDealer_2=7;lblPlayer_2=9;lblAmountWonOnHand=5;"
+                                 "lblCurrentBankRoll=10005;lblPlayersHand=19;lblDealersHand=17;"
+                                 "Label10=Player;lblTotalHandsWon=1;lblWinningStreak=1;"
+                                 "lblMaxWin=1;lblMaxBankroll=10005;lblPushStreak=0"}},
+            {"loss",
+                {{10, 9, 10, 7}, 1,
+                    "lblAmountWonOnHand=-5;lblCurrentBankRoll=9995;lblMinBankroll=9995;"
+                    "lblPlayersHand=17;lblDealersHand=19;lblTotalHandsLost=1;lblLosingStreak=1;"
+                    "lblMaxLos=1"}},
+            {"push",
+                {{10, 8, 10, 8}, 1,
+                    "lblAmountWonOnHand=Tie;lblCurrentBankRoll=10000;lblTotalHandsTied=1;"
+                    "lblPushStreak=1;lblWinningStreak=0"}},
+            {"blackjack",
+                {{10, 7, 12, 1}, 1,
+                    "lblPlayer_1=Q;lblPlayer_2=A;lblAmountWonOnHand=7.5;lblCurrentBankRoll=10007.5;"
+                    "lblBlackJacksWon=1;lblAmountWonOnWars=7.5;lblPlayersHand=21"}},
+            {"insurance lost, then a push shows the insurance",
+                {{9, 1, 10, 10}, 1,
+                    "Label10=Player - Insurance;lblAmountWonOnHand=-2.5;lblCurrentBankRoll=9997.5;"
+                    "lblInsAmtLost=2.5;lblTotalHandsTied=1"}},
+            {"insurance won against a dealer blackjack",
+                {{10, 1, 10, 10}, 1,
+                    "Label10=Player - Insurance;lblAmountWonOnHand=0;lblCurrentBankRoll=10000;"
+                    "lblInsHandsLost=1;lblTotalHandsLost=1"}},
+            {"double down, the bet back to 5 after",
+                {{10, 7, 6, 5, 10}, 1,
+                    "lblPlayer_3=10;Label10=Player - Double Down;lblAmountWonOnHand=10;"
+                    "lblCurrentBankRoll=10010;lblDblDnHandsWon=1;lblDblDnAmtWon=10;"
+                    "lblCurrentBet=5;lblPlayersHand=21"}},
+            {"split counts every hand",
+                {kSplitOfEights, 2,
+                    "Label10=Player split hand. 2 hands played;lblPlayersHand=18 18 ;"
+                    "lblSplitHandsWon=2;lblSplitAmtWon=10;lblCurrentBankRoll=10010"}}});
     }
     void roundShowsCardsTotalsAndAmounts() {
-        QFETCH(QList<int>, ranks);
-        QFETCH(int, hands);
-        QFETCH(QString, shown);
+        const auto [ranks, hands, shown] = Case<Shown>();
         Table t;
         t.PlayRound(ranks);
         t.Expect(shown.split(';'));
@@ -278,12 +278,10 @@ private slots:
 
     // By its button, by its frame, or by Enter with another button focused.
     void returnToGameGivesTheTableBack_data() {
-        QTest::addColumn<QString>("how");
-        for (const char* how : {"button", "frame", "Enter"})
-            QTest::newRow(how) << QString(how);
+        CaseRows<QString>({{"button", "button"}, {"frame", "frame"}, {"Enter", "Enter"}});
     }
     void returnToGameGivesTheTableBack() {
-        QFETCH(QString, how);
+        const QString how = Case<QString>();
         Advanced a;
         a.gs.StreakStopCounts[kWinning][3] = 1;
         a.stats.show();

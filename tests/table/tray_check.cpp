@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("tray_check"));
     GameState gs;
     FillStrategy(gs);
-    StubNavigation nav;
+    RecordingNavigation nav;
     nav.onQuit = [] { QCoreApplication::exit(0); };
     AppContext ctx {gs, nullptr, nav};
     frmMain window(ctx);
