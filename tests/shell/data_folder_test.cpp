@@ -1,3 +1,4 @@
+#include "../qt_case_rows.h"
 #include "shell/window_services.h"
 #include "store/database_location.h"
 
@@ -5,24 +6,21 @@
 #include <QTest>
 
 using namespace bj;
+using namespace bj::test;
 
 // bjsim names the desktop program's data folder without Qt; both must find the same folder.
 class DataFolderTest : public QObject {
     Q_OBJECT
 private slots:
+    // XDG_DATA_HOME and HOME, null when not set.
     void bjsimAndQtNameTheSameFolder_data() {
-        QTest::addColumn<QByteArray>("xdgDataHome"); // null: not set
-        QTest::addColumn<QByteArray>("home");
-        QTest::newRow("XDG_DATA_HOME") << QByteArray("/srv/data") << QByteArray("/home/u");
-        QTest::newRow("relative") << QByteArray("data") << QByteArray("/home/u");
-        QTest::newRow("HOME") << QByteArray() << QByteArray("/home/u");
-        QTest::newRow("empty XDG_DATA_HOME") << QByteArray("") << QByteArray("/home/u/");
-        QTest::newRow("untidy HOME") << QByteArray() << QByteArray("//home/./u//../v/");
-        QTest::newRow("no HOME") << QByteArray() << QByteArray();
+        CaseRows<std::pair<QByteArray, QByteArray>>(
+            {{"XDG_DATA_HOME", {"/srv/data", "/home/u"}}, {"relative", {"data", "/home/u"}},
+                {"HOME", {{}, "/home/u"}}, {"empty XDG_DATA_HOME", {"", "/home/u/"}},
+                {"untidy HOME", {{}, "//home/./u//../v/"}}, {"no HOME", {}}});
     }
     void bjsimAndQtNameTheSameFolder() {
-        QFETCH(QByteArray, xdgDataHome);
-        QFETCH(QByteArray, home);
+        const auto [xdgDataHome, home] = Case<std::pair<QByteArray, QByteArray>>();
         for (const auto& [name, value] :
             {std::pair {"XDG_DATA_HOME", xdgDataHome}, {"HOME", home}}) {
             if (value.isNull())

@@ -1,3 +1,4 @@
+#include "../qt_case_rows.h"
 #include "app/application.h"
 #include "app/guarded_application.h"
 #include "shell/frmSplash.h"
@@ -19,8 +20,11 @@
 #include <sqlite3.h>
 
 using namespace bj;
+using namespace bj::test;
 
 namespace {
+
+using Walk = std::tuple<int, QStringList, QStringList>;
 
 // Acts on windows while the code under test waits in a modal show: each action runs from a
 // fresh event once its condition holds, so an action that opens a modal window of its own
@@ -89,25 +93,21 @@ private slots:
     }
 
     // Start-up for one betting kind, then a switch to the other from its editor.
+    // The kind; the editor window, its strategy list, its return button, the first bet, the
+    // caption on the second press; then the same for the editor switched to, without a list.
     void startUpWalk_data() {
-        QTest::addColumn<int>("kind");
-        // editor window, its strategy list, its return button, the first bet, the caption on
-        // the second press; then the same for the editor switched to, without a list
-        QTest::addColumn<QStringList>("first");
-        QTest::addColumn<QStringList>("second");
-        QTest::newRow("streak, splash ended by a key")
-            << int(kStreakBetting)
-            << QStringList {"Configuration", "cboNames", "cmdReturntoGame", "5", "Return to Game"}
-            << QStringList {"frmVariableConfig", "", "cmdReturn", "10", "Return to Game"};
-        QTest::newRow("variable, splash ended by a click")
-            << int(kVariableBetting)
-            << QStringList {"frmVariableConfig", "cboStartegy", "cmdReturn", "10", "Return to game"}
-            << QStringList {"Configuration", "", "cmdReturntoGame", "5", "Return to game"};
+        CaseRows<Walk>(
+            {{"streak, splash ended by a key",
+                 {kStreakBetting,
+                     {"Configuration", "cboNames", "cmdReturntoGame", "5", "Return to Game"},
+                     {"frmVariableConfig", "", "cmdReturn", "10", "Return to Game"}}},
+                {"variable, splash ended by a click",
+                    {kVariableBetting,
+                        {"frmVariableConfig", "cboStartegy", "cmdReturn", "10", "Return to game"},
+                        {"Configuration", "", "cmdReturntoGame", "5", "Return to game"}}}});
     }
     void startUpWalk() {
-        QFETCH(int, kind);
-        QFETCH(QStringList, first);
-        QFETCH(QStringList, second);
+        const auto [kind, first, second] = Case<Walk>();
         ScriptSplashAndChooser(kind == kStreakBetting, kind);
         bool started = false;
         // The entry routine waits in the variable editor until it is closed once, and ends
