@@ -75,34 +75,24 @@ TEST(HandRules, StrategyIndexesRowThenColumn) {
     EXPECT_TRUE(MayDouble(gs, kPlayer));
 }
 
-TEST(HandRules, SplitNeedsTheSameFace) {
-    const struct {
-        std::vector<int> ranks;
-        bool pair;
-    } cases[]
-        = {{{10, 11}, false}, {{13, 13}, true}, {{8, 8}, true}, {{7, 8}, false}, {{1, 13}, false}};
-    for (const auto& c : cases) {
-        GameState gs = test::FlatTable(1);
-        for (auto& row : gs.StrategyMatrix)
-            row.fill(kSplitOrStand);
-        Hold(gs, kPlayer, c.ranks);
-        Hold(gs, kDealer, {10, 7});
-        int splits = 0;
-        EXPECT_EQ(CheckSplit(gs, kPlayer, splits), c.pair);
-        EXPECT_EQ(splits, c.pair ? 1 : 0);
-    }
-}
-
-TEST(HandRules, DoubleDownRules) {
+// A split needs the same face, a double two cards and, under "10 and 11 Only", 10 or 11.
+TEST(HandRules, SplitAndDoubleDownRules) {
     const struct {
         int rule;
         std::vector<int> ranks;
         int action;
-        bool may;
+        bool split, doubles;
     } cases[] = {
-        {0, {4, 5}, kDoubleDown, true}, {1, {4, 5}, kDoubleDown, false}, // "10 and 11 Only"
-        {1, {4, 6}, kSplitOrDouble, true}, {0, {4, 5}, kHit, false},
-        {0, {2, 3, 4}, kDoubleDown, false}, // three cards
+        {0, {10, 11}, kSplitOrStand, false, false},
+        {0, {13, 13}, kSplitOrStand, true, false},
+        {0, {8, 8}, kSplitOrStand, true, false},
+        {0, {7, 8}, kSplitOrStand, false, false},
+        {0, {1, 13}, kSplitOrStand, false, false},
+        {0, {4, 5}, kDoubleDown, false, true},
+        {1, {4, 5}, kDoubleDown, false, false},
+        {1, {4, 6}, kSplitOrDouble, false, true},
+        {0, {4, 5}, kHit, false, false},
+        {0, {2, 3, 4}, kDoubleDown, false, false},
     };
     for (const auto& c : cases) {
         GameState gs = test::FlatTable(1);
@@ -111,7 +101,10 @@ TEST(HandRules, DoubleDownRules) {
         gs.DoubleDownRule = c.rule;
         Hold(gs, kPlayer, c.ranks);
         Hold(gs, kDealer, {10, 7});
-        EXPECT_EQ(MayDouble(gs, kPlayer), c.may);
+        int splits = 0;
+        EXPECT_EQ(CheckSplit(gs, kPlayer, splits), c.split) << c.ranks[0] << "," << c.ranks[1];
+        EXPECT_EQ(splits, c.split ? 1 : 0);
+        EXPECT_EQ(MayDouble(gs, kPlayer), c.doubles) << c.ranks[0] << "," << c.ranks[1];
     }
 }
 
