@@ -41,18 +41,8 @@ TEST(Currency, EverySumAndProductPastTheLimitThrowsInsteadOfWrapping) {
         {"difference", [&] { (void)(bottom - unit); }, true},
         {"difference of the extremes", [&] { (void)(top - bottom); }, false},
         {"negation", [&] { (void)-bottom; }, false},
-        {"+=",
-            [&] {
-                Currency c = top;
-                c += unit;
-            },
-            false},
-        {"-=",
-            [&] {
-                Currency c = bottom;
-                c -= unit;
-            },
-            true},
+        {"+=", [&] { (void)(Currency(top) += unit); }, false},
+        {"-=", [&] { (void)(Currency(bottom) -= unit); }, true},
         {"whole units", [] { (void)Currency::FromWhole(kMaxUnits / 10000 + 1); }, false},
         {"a bet", [] { (void)Bet(-(kMaxUnits / 10000) - 2); }, true},
         {"half a bet", [] { (void)HalfBet(kMaxUnits / 10000 + 1); }, false},
