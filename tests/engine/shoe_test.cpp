@@ -74,20 +74,5 @@ TEST(Shoe, DrawsEveryRemainingCardEquallyOften) {
     EXPECT_LT(chi2, 90.0); // 51 degrees of freedom: p < 0.001 above about 87
 }
 
-TEST(Shoe, SameSeedSameCards) {
-    GameState a, b;
-    BuildShoe(a);
-    BuildShoe(b);
-    SeedRandom(a, 5);
-    SeedRandom(b, 5);
-    a.CurrentHand = b.CurrentHand = kPlayer;
-    for (int i = 0; i < 200; ++i) {
-        DealCard(a, a.Rng, 1);
-        DealCard(b, b.Rng, 1);
-        ASSERT_EQ(a.CardSlots[kPlayer][1].rank, b.CardSlots[kPlayer][1].rank);
-        ASSERT_EQ(a.CardSlots[kPlayer][1].suit, b.CardSlots[kPlayer][1].suit);
-    }
-}
-
 } // namespace
 } // namespace bj
