@@ -5,19 +5,18 @@
 
 #include <functional>
 #include <sstream>
+#include <tuple>
 
 namespace bj::test {
 namespace {
 
+// Read back, a strategy is a new one (Ref_No 0) with every field written.
 void ExpectSameStrategy(const PlayingStrategy& read, const PlayingStrategy& written) {
-    EXPECT_EQ(read.RefNo, 0);
-    EXPECT_EQ(read.Name, written.Name);
-    EXPECT_EQ(read.DoubleDown, written.DoubleDown);
-    EXPECT_EQ(read.SplitsDoubleDown, written.SplitsDoubleDown);
-    EXPECT_EQ(read.DealerSoft17, written.DealerSoft17);
-    EXPECT_EQ(read.InsuranceOn21, written.InsuranceOn21);
-    EXPECT_EQ(read.Actions, written.Actions);
-    EXPECT_EQ(read.Ins, written.Ins);
+    const auto fields = [](const PlayingStrategy& s, std::int64_t refNo) {
+        return std::tuple(refNo, s.Name, s.DoubleDown, s.SplitsDoubleDown, s.DealerSoft17,
+            s.InsuranceOn21, s.Actions, s.Ins);
+    };
+    EXPECT_EQ(fields(read, read.RefNo), fields(written, 0));
 }
 
 PlayingStrategy ReadBack(const PlayingStrategy& strategy) {
