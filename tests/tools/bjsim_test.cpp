@@ -49,6 +49,17 @@ protected:
         args.insert(args.begin(), {"--db", path});
         return Program(BJSIM_PATH, args);
     }
+    // Variable strategy 2, "Huge": bets of 1e9 that step by `step` after each hand.
+    void AddHugeBets(double step) {
+        StrategyDb store = StrategyDb::Open(path);
+        AppendVariableStrategy(store,
+            {.Name = "Huge",
+                .InitialBet = 1e9,
+                .MaximumBet = 1e9,
+                .MinimumBet = 1e9,
+                .WinBet = step,
+                .LoseBet = step});
+    }
 };
 
 // Pinned: changes only when the engine's play or the stop rules change on purpose.
@@ -246,16 +257,7 @@ TEST_F(Bjsim, AMissingStrategyOrABadFileEndsWithStatusOne) {
 // Bets of 1e9 without stop levels: no session may stop on a loss level nobody gave, and once
 // the money passes what can be counted the run stops with its message, keeping its rows.
 TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
-    {
-        StrategyDb store = StrategyDb::Open(path);
-        AppendVariableStrategy(store,
-            VariableStrategy {.Name = "Huge",
-                .InitialBet = 1e9,
-                .MaximumBet = 1e9,
-                .MinimumBet = 1e9,
-                .WinBet = 1e9,
-                .LoseBet = 1e9});
-    }
+    AddHugeBets(1e9);
     const auto [status, out, err]
         = Run({"--variable", "2", "--hands", "420000", "--sessions", "3", "--seed", "1", "--csv"});
     EXPECT_EQ(status, 1);
@@ -269,11 +271,7 @@ TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
 // A run stopped by an overflow after its first row still prints one whole JSON object, with
 // the error as its last member; the message and the status stay as they were.
 TEST_F(Bjsim, JsonOfARunStoppedByAnOverflowIsClosedWithTheError) {
-    {
-        StrategyDb store = StrategyDb::Open(path);
-        AppendVariableStrategy(
-            store, {.Name = "Huge", .InitialBet = 1e9, .MaximumBet = 1e9, .MinimumBet = 1e9});
-    }
+    AddHugeBets(0);
     const auto [status, out, err]
         = Run({"--variable", "2", "--hands", "500000", "--sessions", "2", "--seed", "1", "--json"});
     EXPECT_EQ(status, 1);
