@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <initializer_list>
 #include <memory>
 
 namespace bj::test {
