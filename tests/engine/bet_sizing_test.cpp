@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace bj {
@@ -61,12 +62,7 @@ TEST(BetSizing, StreakSequences) {
 }
 
 TEST(BetSizing, VariableSteps) {
-    const struct {
-        const char* name;
-        GameState gs;
-        const char* results;
-        Seq bets;
-    } cases[] = {
+    const std::tuple<const char*, GameState, const char*, Seq> cases[] = {
         {"add to the maximum, then back to the initial bet", Variable(10, 5, 5, 25, 1, false),
             "WWWWW", {10, 15, 20, 25, 10, 15}},
         {"add to the maximum and stay there", Variable(10, 5, 5, 25, 0, false), "WWWWW",
@@ -81,8 +77,8 @@ TEST(BetSizing, VariableSteps) {
         {"an initial bet of 12.5 rounds half to even", Variable(12.5, 0, 1, 50, 0, false), "",
             {12}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Bets(c.gs, c.results), c.bets) << c.name;
+    for (const auto& [name, gs, results, bets] : cases)
+        EXPECT_EQ(Bets(gs, results), bets) << name;
 }
 
 TEST(BetSizing, ResetBetByKind) {

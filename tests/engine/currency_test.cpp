@@ -7,17 +7,16 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace bj {
 namespace {
 
 TEST(Currency, RoundsHalvesToEven) {
-    const struct {
-        double in;
-        std::int64_t out;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {12.5, 12}, {-2.5, -2}, {2.4999, 2}, {83.3333, 83}};
-    for (const auto& c : cases)
-        EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+    const std::tuple<double, std::int64_t> cases[]
+        = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {12.5, 12}, {-2.5, -2}, {2.4999, 2}, {83.3333, 83}};
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(RoundHalfEven(in), out) << in;
 }
 
 TEST(Currency, KeepsFourDecimalsExactly) {
@@ -32,11 +31,7 @@ TEST(Currency, EverySumAndProductPastTheLimitThrowsInsteadOfWrapping) {
     const Currency top = Currency::FromUnits(kMaxUnits);
     const Currency bottom = Currency::FromUnits(kMinUnits);
     const Currency unit = Currency::FromUnits(1);
-    const struct {
-        const char* what;
-        std::function<void()> overflow;
-        bool negative;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void()>, bool> cases[] = {
         {"sum", [&] { (void)(top + unit); }, false},
         {"difference", [&] { (void)(bottom - unit); }, true},
         {"difference of the extremes", [&] { (void)(top - bottom); }, false},
@@ -51,14 +46,14 @@ TEST(Currency, EverySumAndProductPastTheLimitThrowsInsteadOfWrapping) {
         {"a huge negative double", [] { (void)Currency::FromDouble(-1e15); }, true},
         {"not a number", [] { (void)Currency::FromDouble(std::nan("")); }, true},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, overflow, negative] : cases) {
         try {
-            c.overflow();
-            ADD_FAILURE() << c.what << " did not throw";
+            overflow();
+            ADD_FAILURE() << what << " did not throw";
         } catch (const CurrencyOverflow& e) {
             const std::string expected = std::string("The bankroll has grown past ")
-                + (c.negative ? "-" : "") + "922,337,203,685,477.58";
-            EXPECT_EQ(std::string(e.what()).rfind(expected, 0), 0u) << c.what << ": " << e.what();
+                + (negative ? "-" : "") + "922,337,203,685,477.58";
+            EXPECT_EQ(std::string(e.what()).rfind(expected, 0), 0u) << what << ": " << e.what();
         }
     }
     Currency c = top - unit;
@@ -69,13 +64,10 @@ TEST(Currency, EverySumAndProductPastTheLimitThrowsInsteadOfWrapping) {
 }
 
 TEST(HandsToTime, CountsTwentySecondsAHand) {
-    const struct {
-        std::int64_t hands;
-        const char* text;
-    } cases[] = {{0, "00:01"}, {1, "00:01"}, {2, "00:01"}, {180, "01:00"}, {195, "01:05"},
-        {4320, "24:00"}, {300000, "1666:40"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(HandsToTime(c.hands), c.text) << c.hands;
+    const std::tuple<std::int64_t, const char*> cases[] = {{0, "00:01"}, {1, "00:01"}, {2, "00:01"},
+        {180, "01:00"}, {195, "01:05"}, {4320, "24:00"}, {300000, "1666:40"}};
+    for (const auto& [hands, text] : cases)
+        EXPECT_EQ(HandsToTime(hands), text) << hands;
 }
 
 } // namespace

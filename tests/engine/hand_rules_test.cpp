@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace bj {
@@ -19,12 +20,9 @@ void Hold(GameState& gs, int who, const std::vector<int>& ranks) {
 }
 
 // The value demotes aces only as far as needed, and the demotions stay; the row of the first
-// two cards and of the whole hand.
+// two cards and of the whole hand (-1: not checked).
 TEST(HandRules, ValuesAndRowsOfThePlayersHand) {
-    const struct {
-        std::vector<int> ranks;
-        int value, firstTwo, whole; // -1: not checked
-    } cases[] = {
+    const std::tuple<std::vector<int>, int, int, int> cases[] = {
         {{1, 1}, 12, 9, 9}, // "Soft 12": the first ace demoted
         {{1, 1, 9}, 21, -1, -1}, {{1, 6, 4}, 21, -1, -1}, {{1, 1, 1, 1}, 14, -1, -1},
         {{10, 6, 9}, 25, -1, -1}, {{13, 1}, 21, 0, 0}, // 21: no row
@@ -33,30 +31,26 @@ TEST(HandRules, ValuesAndRowsOfThePlayersHand) {
         {{1, 6, 2}, 19, 19, 22}, // three-card 19 uses the hard row
         {{10, 10}, 20, 24, 24}, {{1, 9}, 20, 25, 25}, // soft 20
     };
-    for (const auto& c : cases) {
+    for (const auto& [ranks, value, firstTwo, whole] : cases) {
         GameState gs;
-        Hold(gs, kPlayer, c.ranks);
-        EXPECT_EQ(HandValue(gs, kPlayer), c.value);
-        EXPECT_EQ(HandTotal(gs, kPlayer), c.value) << "demotions stay";
-        if (c.firstTwo >= 0) {
-            EXPECT_EQ(PlayerRowFirstTwo(gs), c.firstTwo);
-            EXPECT_EQ(PlayerRow(gs), c.whole);
+        Hold(gs, kPlayer, ranks);
+        EXPECT_EQ(HandValue(gs, kPlayer), value);
+        EXPECT_EQ(HandTotal(gs, kPlayer), value) << "demotions stay";
+        if (firstTwo >= 0) {
+            EXPECT_EQ(PlayerRowFirstTwo(gs), firstTwo);
+            EXPECT_EQ(PlayerRow(gs), whole);
         }
     }
 }
 
 TEST(HandRules, DealerColumnsAndSoft17) {
-    const struct {
-        std::vector<int> ranks;
-        int column;
-        bool soft17;
-    } cases[] = {{{6, 1}, 0, true}, {{1, 6}, 5, true}, {{5, 13}, 1, false}, {{10, 2}, 9, false},
-        {{1, 2, 4}, 9, false}, {{10, 7}, 4, false}};
-    for (const auto& c : cases) {
+    const std::tuple<std::vector<int>, int, bool> cases[] = {{{6, 1}, 0, true}, {{1, 6}, 5, true},
+        {{5, 13}, 1, false}, {{10, 2}, 9, false}, {{1, 2, 4}, 9, false}, {{10, 7}, 4, false}};
+    for (const auto& [ranks, column, soft17] : cases) {
         GameState gs;
-        Hold(gs, kDealer, c.ranks);
-        EXPECT_EQ(DealerColumn(gs), c.column);
-        EXPECT_EQ(IsDealerSoft17(gs), c.soft17);
+        Hold(gs, kDealer, ranks);
+        EXPECT_EQ(DealerColumn(gs), column);
+        EXPECT_EQ(IsDealerSoft17(gs), soft17);
     }
 }
 
@@ -77,34 +71,23 @@ TEST(HandRules, StrategyIndexesRowThenColumn) {
 
 // A split needs the same face, a double two cards and, under "10 and 11 Only", 10 or 11.
 TEST(HandRules, SplitAndDoubleDownRules) {
-    const struct {
-        int rule;
-        std::vector<int> ranks;
-        int action;
-        bool split, doubles;
-    } cases[] = {
-        {0, {10, 11}, kSplitOrStand, false, false},
-        {0, {13, 13}, kSplitOrStand, true, false},
-        {0, {8, 8}, kSplitOrStand, true, false},
-        {0, {7, 8}, kSplitOrStand, false, false},
-        {0, {1, 13}, kSplitOrStand, false, false},
-        {0, {4, 5}, kDoubleDown, false, true},
-        {1, {4, 5}, kDoubleDown, false, false},
-        {1, {4, 6}, kSplitOrDouble, false, true},
-        {0, {4, 5}, kHit, false, false},
-        {0, {2, 3, 4}, kDoubleDown, false, false},
-    };
-    for (const auto& c : cases) {
+    const std::tuple<int, std::vector<int>, int, bool, bool> cases[]
+        = {{0, {10, 11}, kSplitOrStand, false, false}, {0, {13, 13}, kSplitOrStand, true, false},
+            {0, {8, 8}, kSplitOrStand, true, false}, {0, {7, 8}, kSplitOrStand, false, false},
+            {0, {1, 13}, kSplitOrStand, false, false}, {0, {4, 5}, kDoubleDown, false, true},
+            {1, {4, 5}, kDoubleDown, false, false}, {1, {4, 6}, kSplitOrDouble, false, true},
+            {0, {4, 5}, kHit, false, false}, {0, {2, 3, 4}, kDoubleDown, false, false}};
+    for (const auto& [rule, ranks, action, split, doubles] : cases) {
         GameState gs = test::FlatTable(1);
         for (auto& row : gs.StrategyMatrix)
-            row.fill(static_cast<std::int8_t>(c.action));
-        gs.DoubleDownRule = c.rule;
-        Hold(gs, kPlayer, c.ranks);
+            row.fill(static_cast<std::int8_t>(action));
+        gs.DoubleDownRule = rule;
+        Hold(gs, kPlayer, ranks);
         Hold(gs, kDealer, {10, 7});
         int splits = 0;
-        EXPECT_EQ(CheckSplit(gs, kPlayer, splits), c.split) << c.ranks[0] << "," << c.ranks[1];
-        EXPECT_EQ(splits, c.split ? 1 : 0);
-        EXPECT_EQ(MayDouble(gs, kPlayer), c.doubles) << c.ranks[0] << "," << c.ranks[1];
+        EXPECT_EQ(CheckSplit(gs, kPlayer, splits), split) << ranks[0] << "," << ranks[1];
+        EXPECT_EQ(splits, split ? 1 : 0);
+        EXPECT_EQ(MayDouble(gs, kPlayer), doubles) << ranks[0] << "," << ranks[1];
     }
 }
 

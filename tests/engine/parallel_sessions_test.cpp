@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 namespace bj {
 namespace {
@@ -109,32 +110,27 @@ Played Play(GameState gs, const MultiSessionInputs& inputs, int threads) {
 // Variable betting carries streaks from session to session, streak betting restarts them;
 // stop rules leave capped counts behind; pushes run on across sessions.
 TEST(ParallelSessions, AnyNumberOfThreadsGivesWhatOneThreadGives) {
-    const struct {
-        int decks;
-        bool variable;
-        std::int64_t sessions;
-        std::int32_t hands;
-        bool stops;
-    } cases[] = {{1, false, 40, 3000, false}, {8, true, 40, 3000, false}, {1, true, 3000, 20, true},
-        {8, false, 300, 200, true}, {6, true, 20000, 1, true}, {1, false, 5, 0, false}};
-    for (const auto& c : cases) {
+    const std::tuple<int, bool, std::int64_t, std::int32_t, bool> cases[]
+        = {{1, false, 40, 3000, false}, {8, true, 40, 3000, false}, {1, true, 3000, 20, true},
+            {8, false, 300, 200, true}, {6, true, 20000, 1, true}, {1, false, 5, 0, false}};
+    for (const auto& [decks, variable, sessions, hands, stops] : cases) {
         MultiSessionInputs inputs;
-        inputs.Sessions = c.sessions;
-        inputs.HandsPerSession = c.hands;
-        if (c.stops) {
+        inputs.Sessions = sessions;
+        inputs.HandsPerSession = hands;
+        if (stops) {
             inputs.MaxWin = Currency::FromWhole(60);
             inputs.MaxLoss = Currency::FromWhole(90);
             inputs.BailOutPercent = 40;
         }
         inputs.Seed = 99;
-        const GameState gs = BasicTable(c.decks, c.variable);
+        const GameState gs = BasicTable(decks, variable);
         const Played one = Play(gs, inputs, 0);
         for (int threads : {1, 2, 3}) {
             const Played many = Play(gs, inputs, threads);
-            EXPECT_EQ(many.rows, one.rows) << c.sessions << " x " << c.hands << ", " << threads;
-            EXPECT_EQ(many.figures, one.figures) << c.sessions << " x " << c.hands;
+            EXPECT_EQ(many.rows, one.rows) << sessions << " x " << hands << ", " << threads;
+            EXPECT_EQ(many.figures, one.figures) << sessions << " x " << hands;
             EXPECT_EQ(many.summary.Hands, one.summary.Hands);
-            EXPECT_EQ(many.summary.SessionsPlayed, c.sessions);
+            EXPECT_EQ(many.summary.SessionsPlayed, sessions);
             EXPECT_EQ(many.summary.EndBank, one.summary.EndBank);
         }
     }

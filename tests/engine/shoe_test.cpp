@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 
 namespace bj {
 namespace {
@@ -14,12 +15,11 @@ TEST(Shoe, BuildsInDeckSuitRankOrder) {
     gs.DecksInShoe = 2;
     BuildShoe(gs);
     ASSERT_EQ(gs.CardsLeft, 104);
-    const struct {
-        int row, rank, suit;
-    } cases[] = {{1, 1, 1}, {13, 13, 1}, {14, 1, 2}, {52, 13, 4}, {53, 1, 1}, {104, 13, 4}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(gs.Shoe[c.row - 1].rank, c.rank) << c.row;
-        EXPECT_EQ(gs.Shoe[c.row - 1].suit, c.suit) << c.row;
+    const std::tuple<int, int, int> cases[]
+        = {{1, 1, 1}, {13, 13, 1}, {14, 1, 2}, {52, 13, 4}, {53, 1, 1}, {104, 13, 4}};
+    for (const auto& [row, rank, suit] : cases) {
+        EXPECT_EQ(gs.Shoe[row - 1].rank, rank) << row;
+        EXPECT_EQ(gs.Shoe[row - 1].suit, suit) << row;
     }
 }
 
@@ -35,22 +35,19 @@ TEST(Shoe, RebuildsWhenAThirdIsLeft) {
 }
 
 TEST(Shoe, DealsFacesAndCountValues) {
-    const struct {
-        int rank, value;
-        const char* face;
-    } cases[]
+    const std::tuple<int, int, const char*> cases[]
         = {{1, 11, "A"}, {2, 2, "2"}, {10, 10, "10"}, {11, 10, "J"}, {12, 10, "Q"}, {13, 10, "K"}};
-    for (const auto& c : cases) {
+    for (const auto& [rank, value, face] : cases) {
         GameState gs;
         BuildShoe(gs);
-        StackShoe(gs, {Card {static_cast<std::uint8_t>(c.rank), kHearts}});
+        StackShoe(gs, {Card {static_cast<std::uint8_t>(rank), kHearts}});
         gs.CurrentHand = kDealer;
         DealCard(gs, gs.Rng, 3);
         const CardSlot& slot = gs.CardSlots[kDealer][3];
         EXPECT_TRUE(HoldsCard(gs, kDealer, 3));
-        EXPECT_EQ(slot.value, c.value);
+        EXPECT_EQ(slot.value, value);
         EXPECT_EQ(slot.suit, kHearts);
-        EXPECT_STREQ(FaceText(slot.rank), c.face);
+        EXPECT_STREQ(FaceText(slot.rank), face);
         EXPECT_EQ(gs.CardsLeft, 51); // the stacked card came out of the shoe
     }
 }
