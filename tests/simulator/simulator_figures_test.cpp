@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <random>
+#include <tuple>
 
 using namespace bj;
 using namespace bj::test;
@@ -205,12 +206,10 @@ private slots:
     }
 
     void binEdgesReadNearTheirValue() {
-        const struct {
-            double low, spacing;
-            int decimals;
-        } cases[] = {{-20, 5, 0}, {-22.5, 1, 2}, {-61.3, 12.4, 0}, {3, 0.5, 2}, {0, 0.0025, 4}};
-        for (const auto& c : cases)
-            QCOMPARE(EdgeDecimals(c.low, c.spacing), c.decimals);
+        const std::tuple<double, double, int> cases[]
+            = {{-20, 5, 0}, {-22.5, 1, 2}, {-61.3, 12.4, 0}, {3, 0.5, 2}, {0, 0.0025, 4}};
+        for (const auto& [low, spacing, decimals] : cases)
+            QCOMPARE(EdgeDecimals(low, spacing), decimals);
     }
 
     // Known answers: stakes of 10 won or lost evenly have no edge and an error of
