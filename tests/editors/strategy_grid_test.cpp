@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
+
 using namespace bj;
 
 namespace {
@@ -24,17 +26,6 @@ GameState SeededGameState() {
     LoadPlayingStrategy(db, 1, gs);
     return gs;
 }
-
-struct Tip {
-    int Row, Column;
-    const char* Text;
-};
-
-struct Cell {
-    int Row, Column; // PlayerHandRow, DealerColumn or kDealerColumns
-    int Code; // written into the game state first; -1 leaves the seeded one
-    const char* Shown;
-};
 
 } // namespace
 
@@ -63,20 +54,22 @@ class StrategyGridTest : public QObject {
     }
 
 private slots:
+    // Row, DealerColumn (kDealerColumns: insurance), the code written into the game state first
+    // (-1 leaves the seeded one), the text shown.
     void showsEachCellsCodeInTheColourOfItsAction() {
-        const Cell cells[] = {{0, 0, -1, "H"}, {1, 9, -1, "S"}, {6, 1, kDoubleDown, "D"},
-            {8, 5, kSplitOrHit, "P/H"}, {20, 2, kSplitOrStand, "P/S"},
+        const std::tuple<int, int, int, const char*> cells[] = {{0, 0, -1, "H"}, {1, 9, -1, "S"},
+            {6, 1, kDoubleDown, "D"}, {8, 5, kSplitOrHit, "P/H"}, {20, 2, kSplitOrStand, "P/S"},
             {24, 3, kSplitOrDouble, "P/D"}, {9, 0, kSplitOrHit, "P1"}, {1, kDealerColumns, -1, "Y"},
             {2, kDealerColumns, -1, ""}};
-        for (const Cell& cell : cells)
-            if (cell.Code >= 0)
-                gs.StrategyMatrix[cell.Row][cell.Column] = static_cast<std::int8_t>(cell.Code);
+        for (const auto& [row, column, code, shown] : cells)
+            if (code >= 0)
+                gs.StrategyMatrix[row][column] = static_cast<std::int8_t>(code);
         StrategyGrid grid(gs);
         QTableWidget* table = Cells(grid);
         QSet<QRgb> colours;
-        for (const Cell& cell : cells) {
-            const QTableWidgetItem* item = ItemAt(table, cell.Row, cell.Column);
-            QCOMPARE(item->text(), QString(cell.Shown));
+        for (const auto& [row, column, code, shown] : cells) {
+            const QTableWidgetItem* item = ItemAt(table, row, column);
+            QCOMPARE(item->text(), QString(shown));
             colours << item->background().color().rgb();
         }
         QCOMPARE(colours.size(), int(std::size(cells))); // every action its own colour
@@ -135,13 +128,14 @@ private slots:
         QCOMPARE(ItemAt(Cells(grid), 16, 1)->toolTip(), QString());
         const ExactResult values = AnalyseStrategy(PlayingTableOf(gs));
         grid.SetRowValues(&values);
-        const Tip tips[] = {{16, 1, "Hard 16 against 10: \u22120.81 bets per round"},
-            {0, 9, "Hard 4 against 2: \u22120.63 bets per round"},
-            {19, 0, "Soft 17 against A: \u22120.68 bets per round"},
-            {19, kDealerColumns, "Soft 17: takes insurance against an ace"},
-            {16, kDealerColumns, "Hard 16: no insurance"}};
-        for (const Tip& tip : tips)
-            QCOMPARE(ItemAt(Cells(grid), tip.Row, tip.Column)->toolTip(), QString(tip.Text));
+        const std::tuple<int, int, const char*> tips[]
+            = {{16, 1, "Hard 16 against 10: \u22120.81 bets per round"},
+                {0, 9, "Hard 4 against 2: \u22120.63 bets per round"},
+                {19, 0, "Soft 17 against A: \u22120.68 bets per round"},
+                {19, kDealerColumns, "Soft 17: takes insurance against an ace"},
+                {16, kDealerColumns, "Hard 16: no insurance"}};
+        for (const auto& [row, column, tip] : tips)
+            QCOMPARE(ItemAt(Cells(grid), row, column)->toolTip(), QString(tip));
         grid.SetRowValues(nullptr);
         QCOMPARE(ItemAt(Cells(grid), 16, 1)->toolTip(), QString());
     }
