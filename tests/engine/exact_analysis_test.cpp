@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 
 namespace bj {
 namespace {
@@ -63,25 +64,21 @@ TEST(ExactAnalysis, KnownAnswers) {
     // Mimicking the dealer: player and dealer end on the same distribution, so all evens out
     // except both busting (the player loses) and the player's blackjack (paid 3 to 2): the
     // return is b(1-b)/2 - q^2, q the dealer's bust chance, 0.281593 (S17) or 0.284103 (H17)
-    // as the always-standing answer confirms the dealer's odds.
-    const struct {
-        const char* name;
-        PlayingTable table;
-        double ret, win, push, loss; // win < 0: not known
-    } cases[] = {
+    // as the always-standing answer confirms the dealer's odds. A win below 0: not known.
+    const std::tuple<const char*, PlayingTable, double, double, double, double> cases[] = {
         {"always stand", AlwaysStand(), -0.1604, 0.3842, 0.0487, 0.5671},
         {"mimic the dealer, S17", MimicTheDealer(1), -0.0567, -1, 0, 0},
         {"mimic the dealer, H17", MimicTheDealer(0), -0.0582, -1, 0, 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ExactResult result = AnalyseStrategy(c.table);
-        EXPECT_NEAR(result.Return, c.ret, 5e-5);
+    for (const auto& [name, table, ret, win, push, loss] : cases) {
+        SCOPED_TRACE(name);
+        const ExactResult result = AnalyseStrategy(table);
+        EXPECT_NEAR(result.Return, ret, 5e-5);
         EXPECT_NEAR(result.Win + result.Push + result.Loss, 1, 1e-12);
-        if (c.win >= 0) {
-            EXPECT_NEAR(result.Win, c.win, 5e-5);
-            EXPECT_NEAR(result.Push, c.push, 5e-5);
-            EXPECT_NEAR(result.Loss, c.loss, 5e-5);
+        if (win >= 0) {
+            EXPECT_NEAR(result.Win, win, 5e-5);
+            EXPECT_NEAR(result.Push, push, 5e-5);
+            EXPECT_NEAR(result.Loss, loss, 5e-5);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace bj {
 namespace {
@@ -87,16 +88,13 @@ TEST(Settlement, StreaksAndTheirFinishedLengths) {
     EXPECT_EQ(cut.LoseStreakCapped, 0);
 }
 
+using Total = Currency GameState::*;
+
 // A settlement that would carry a total past the limit throws and leaves it as it was.
 TEST(Settlement, MoneyPastTheLimitThrowsAndNothingWraps) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-    const struct {
-        const char* what;
-        Currency GameState::*total;
-        std::int64_t units;
-        std::function<void(GameState&)> settle;
-    } cases[] = {
+    const std::tuple<const char*, Total, std::int64_t, std::function<void(GameState&)>> cases[] = {
         {"a win", &GameState::Bankroll, kMax - 5,
             [](GameState& gs) { SettleWin(gs, false, false); }},
         {"a blackjack", &GameState::Bankroll, kMax - 100000,
@@ -108,20 +106,20 @@ TEST(Settlement, MoneyPastTheLimitThrowsAndNothingWraps) {
         {"the blackjack amount won", &GameState::BlackjackAmountWon, kMax - 5,
             [](GameState& gs) { SettleWin(gs, true, false); }},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, total, units, settle] : cases) {
         GameState gs = test::FlatTable();
         gs.MultiSessionMode = true;
         BeginSession(gs, Currency::FromWhole(100), Currency::FromWhole(100));
-        gs.*c.total = Currency::FromUnits(c.units);
-        EXPECT_THROW(c.settle(gs), CurrencyOverflow) << c.what;
-        EXPECT_EQ((gs.*c.total).Units(), c.units) << c.what;
+        gs.*total = Currency::FromUnits(units);
+        EXPECT_THROW(settle(gs), CurrencyOverflow) << what;
+        EXPECT_EQ((gs.*total).Units(), units) << what;
     }
 }
 
 // An overflow names the total that grew, whether a hand or a merged session carried it over.
 TEST(Settlement, AnOverflowNamesTheTotalThatGrew) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    const auto total = [](const std::string& name) {
+    const auto grown = [](const std::string& name) {
         return "The " + name
             + " has grown past 922,337,203,685,477.58, the limit of what it can hold; the run "
               "stops.";
@@ -129,27 +127,23 @@ TEST(Settlement, AnOverflowNamesTheTotalThatGrew) {
     SessionTotals wagered;
     wagered.AmountWagered = wagered.InsuranceWagered = Currency::FromWhole(1);
     const auto merge = [&](GameState& gs) { MergeSession(gs, wagered, 1); };
-    const struct {
-        Currency GameState::*total;
-        std::function<void(GameState&)> settle;
-        std::string message;
-    } cases[] = {
+    const std::tuple<Total, std::function<void(GameState&)>, std::string> cases[] = {
         {&GameState::Bankroll, [](GameState& gs) { SettleWin(gs, false, false); },
             "The bankroll has grown past 922,337,203,685,477.58, the limit of what the bankroll "
             "and its totals (such as the amount wagered) can hold; the run stops."},
-        {&GameState::AmountWagered, &SettlePush, total("amount wagered")},
-        {&GameState::InsuranceWagered, &SettleInsuranceWon, total("amount of insurance wagered")},
-        {&GameState::AmountWagered, merge, total("amount wagered")},
-        {&GameState::InsuranceWagered, merge, total("amount of insurance wagered")},
+        {&GameState::AmountWagered, &SettlePush, grown("amount wagered")},
+        {&GameState::InsuranceWagered, &SettleInsuranceWon, grown("amount of insurance wagered")},
+        {&GameState::AmountWagered, merge, grown("amount wagered")},
+        {&GameState::InsuranceWagered, merge, grown("amount of insurance wagered")},
     };
-    for (const auto& c : cases) {
+    for (const auto& [total, settle, message] : cases) {
         GameState gs = test::FlatTable();
-        gs.*c.total = Currency::FromUnits(kMax - 5);
+        gs.*total = Currency::FromUnits(kMax - 5);
         try {
-            c.settle(gs);
-            ADD_FAILURE() << c.message << " not shown";
+            settle(gs);
+            ADD_FAILURE() << message << " not shown";
         } catch (const CurrencyOverflow& e) {
-            EXPECT_EQ(std::string(e.what()), c.message);
+            EXPECT_EQ(std::string(e.what()), message);
         }
     }
 }
