@@ -432,6 +432,9 @@ private slots:
             for (QWidget* other : controls)
                 QVERIFY(other == control || !PlaceIn(*w, control).intersects(PlaceIn(*w, other)));
         }
+        w->cboPlayer->setCurrentIndex(kPlayerRows - 1); // the chart shows the hand picked
+        QVERIFY(cells->viewport()->rect().contains(
+            cells->visualItemRect(Cell(*w, kPlayerRows - 1, 0))));
     }
 
     void theChartAndTheListsMoveTogether() {
