@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <algorithm>
 
 namespace bj {
@@ -51,6 +52,8 @@ void frmConfiguration::Form_Load() {
     GameState& gs = ctx_.gs;
     FillStrategyList();
     FillPlayerHandList();
+    if (const QScreen* shown = screen())
+        FitWithin(shown->availableGeometry().size());
     CenterForm(this);
     MatchBackColors(this);
     if (gs.PlayingStrategyRefNo < 1)

@@ -30,6 +30,8 @@ public:
     explicit frmConfiguration(AppContext& ctx, QWidget* parent = nullptr);
 
     void Form_Load();
+    // Its whole size, or what of `usable` is left beside the frame; the chart then scrolls.
+    void FitWithin(const QSize& usable);
     // The closing question; the window closes whatever the answer.
     void Form_QueryUnload();
 
@@ -109,7 +111,7 @@ private:
     QGroupBox* BuildDealerFrame();
     QGroupBox* BuildHouseRules();
     QWidget* BuildButtonRow();
-    QWidget* BuildChart();
+    QWidget* BuildValueRow();
     void HookEvents();
     void HookHelp();
 

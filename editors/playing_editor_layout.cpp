@@ -56,21 +56,32 @@ int DealerLabelIndex(int column) {
 // Ace, ten to king, then the pips from 2 up, as the frame lists them.
 constexpr std::array<int, kDealerColumns> kShownColumns {0, 1, 9, 8, 7, 6, 5, 4, 3, 2};
 
+constexpr QSize kFrameAllowance(16, 40); // the window's borders and title bar
+
 } // namespace
 
+// The lists and rules on the left, the chart on the right: short enough for a 1366 x 768
+// screen.
 void frmConfiguration::BuildControls() {
-    auto* main = new QVBoxLayout(this);
-    main->addWidget(BuildStrategyRow());
-    auto* body = new QHBoxLayout;
-    auto* lists = new QVBoxLayout;
-    lists->addWidget(BuildHandRow());
-    lists->addWidget(BuildDealerFrame());
-    lists->addWidget(BuildHouseRules());
-    lists->addStretch(1);
-    body->addLayout(lists);
-    body->addWidget(BuildChart(), 1);
-    main->addLayout(body, 1);
-    main->addWidget(BuildButtonRow());
+    auto* main = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildStrategyRow());
+    left->addWidget(BuildHandRow());
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(BuildDealerFrame(), 0, Qt::AlignTop);
+    lists->addWidget(BuildHouseRules(), 0, Qt::AlignTop);
+    left->addLayout(lists);
+    left->addWidget(BuildValueRow());
+    left->addStretch(1);
+    left->addWidget(BuildButtonRow());
+    main->addLayout(left);
+    grdStrategy = new StrategyGrid(ctx_.gs, this);
+    grdStrategy->setObjectName("grdStrategy");
+    main->addWidget(grdStrategy, 1);
+}
+
+void frmConfiguration::FitWithin(const QSize& usable) {
+    resize(sizeHint().boundedTo(usable - kFrameAllowance));
 }
 
 QWidget* frmConfiguration::BuildStrategyRow() {
@@ -158,30 +169,27 @@ QGroupBox* frmConfiguration::BuildHouseRules() {
     Frame3 = MakeFrame(frameHouseRules, "Frame3", "Soft 17");
     MakeOptions<2>(Frame3, "optSoft17",
         {"Dealer must Hit on Soft 17.", "Dealer must Stand on Soft 17."}, optSoft17);
-    layout->addWidget(frameDoubleDown, 0, 0, 2, 1);
-    layout->addWidget(fraPlayer21, 0, 1);
-    layout->addWidget(Frame3, 1, 1);
+    layout->addWidget(frameDoubleDown, 0, 0);
+    layout->addWidget(fraPlayer21, 1, 0);
+    layout->addWidget(Frame3, 2, 0);
     return frameHouseRules;
 }
 
-QWidget* frmConfiguration::BuildChart() {
-    auto* chart = new QWidget(this);
-    auto* layout = new QVBoxLayout(chart);
+QWidget* frmConfiguration::BuildValueRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    grdStrategy = new StrategyGrid(ctx_.gs, chart);
-    grdStrategy->setObjectName("grdStrategy");
-    lblExpectedReturn = new QLabel(chart);
+    lblExpectedReturn = new QLabel(row);
     lblExpectedReturn->setObjectName("lblExpectedReturn");
-    auto* files = new QHBoxLayout;
-    cmdBest = MakeButton(chart, "cmdBest", "Best for these rules");
-    cmdImport = MakeButton(chart, "cmdImport", "&Import...");
-    cmdExport = MakeButton(chart, "cmdExport", "E&xport...");
-    for (QPushButton* button : {cmdBest, cmdImport, cmdExport})
-        files->addWidget(button);
-    layout->addWidget(grdStrategy, 1);
-    layout->addWidget(lblExpectedReturn);
-    layout->addLayout(files);
-    return chart;
+    cmdBest = MakeButton(row, "cmdBest", "Best for these rules");
+    cmdImport = MakeButton(row, "cmdImport", "&Import...");
+    cmdExport = MakeButton(row, "cmdExport", "E&xport...");
+    layout->addWidget(lblExpectedReturn, 0, 0, 1, 4);
+    layout->addWidget(cmdBest, 1, 0);
+    layout->addWidget(cmdImport, 1, 1);
+    layout->addWidget(cmdExport, 1, 2);
+    layout->setColumnStretch(3, 1);
+    return row;
 }
 
 QWidget* frmConfiguration::BuildButtonRow() {

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,7 +16,8 @@ namespace bj {
 namespace {
 
 constexpr int kInsuranceColumn = kDealerColumns;
-constexpr int kCellWidth = 34, kCellHeight = 22;
+constexpr int kCellWidth = 34, kCellHeight = 20;
+constexpr int kFewestRowsShown = 8;
 
 struct Look {
     const char* Code;
@@ -97,13 +99,34 @@ private:
     QTableWidget* table_;
 };
 
+// The whole chart by default; on a screen too short for it, fewer rows and a scroll bar that
+// leaves every column in view.
+class ChartCells : public QTableWidget {
+public:
+    explicit ChartCells(QWidget* parent)
+        : QTableWidget(kPlayerRows, kInsuranceColumn + 1, parent) { }
+
+    QSize sizeHint() const override {
+        return {verticalHeader()->sizeHint().width() + (kInsuranceColumn + 1) * kCellWidth
+                + 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+            HeightFor(kPlayerRows)};
+    }
+    int FewestRowsHeight() const { return HeightFor(kFewestRowsShown); }
+
+private:
+    int HeightFor(int rows) const {
+        return horizontalHeader()->sizeHint().height() + rows * kCellHeight + 2 * frameWidth();
+    }
+};
+
 } // namespace
 
 StrategyGrid::StrategyGrid(const GameState& gs, QWidget* parent)
     : QWidget(parent)
     , gs_(gs)
-    , cells_(new QTableWidget(kPlayerRows, kDealerColumns + 1, this))
     , legend_(new QLabel(LegendText(), this)) {
+    auto* cells = new ChartCells(this);
+    cells_ = cells;
     setObjectName("grdStrategy");
     cells_->setObjectName("grdStrategyCells");
     legend_->setObjectName("lblLegend");
@@ -132,13 +155,9 @@ StrategyGrid::StrategyGrid(const GameState& gs, QWidget* parent)
             item->setFlags(Qt::ItemIsEnabled);
             cells_->setItem(row, ShownColumn(column), item);
         }
-    // The whole chart in view, never a scrolled part of it.
-    const int frame = 2 * cells_->frameWidth();
-    cells_->setMinimumSize(
-        cells_->verticalHeader()->sizeHint().width() + (kDealerColumns + 1) * kCellWidth + frame,
-        cells_->horizontalHeader()->sizeHint().height() + kPlayerRows * kCellHeight + frame);
+    cells->setMinimumSize(cells->sizeHint().width(), cells->FewestRowsHeight());
+    cells_->horizontalHeader()->setStretchLastSection(true); // takes a scroll bar's width
     cells_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cells_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cells_, 1);

@@ -44,9 +44,11 @@ std::int64_t StreakAmount(double amount) {
 void NextBet(GameState& gs) {
     const bool won = gs.WinStreak >= 1;
     if (gs.BettingType == kStreakBetting) {
-        gs.CurrentBet = won
-            ? StreakBet(gs.WinningHandBets, gs.WinStreakLength, gs.WinStreak, gs.StreakStart)
-            : StreakBet(gs.LosingHandBets, gs.LoseStreakLength, gs.LoseStreak, gs.StreakStart);
+        // Selected, not branched on: the last hand's outcome is unpredictable.
+        const auto& bets = won ? gs.WinningHandBets : gs.LosingHandBets;
+        const int length = won ? gs.WinStreakLength : gs.LoseStreakLength;
+        const int streak = won ? gs.WinStreak : gs.LoseStreak;
+        gs.CurrentBet = StreakBet(bets, length, streak, gs.StreakStart);
         return;
     }
     const bool subtract = (won ? gs.WinAddSub : gs.LoseAddSub) != 0;

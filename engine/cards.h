@@ -20,6 +20,7 @@ struct CardSlot {
     std::uint8_t rank = 0;
     std::uint8_t suit = 0;
     std::int8_t value = 0; // count value: ace 11 (1 once demoted), faces 10
+    std::uint8_t unused = 0; // four bytes, so that placing a card is one store
 };
 
 // Kept as cards are dealt, hidden or an ace is demoted, so no rule adds up a hand's cards.

@@ -2,6 +2,8 @@
 
 #include "engine/game_state.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -49,12 +51,24 @@ const std::vector<int>& OfferedActions(int row);
 // An action as the editor lists it on that row.
 const char* ActionName(int row, int code);
 
+// Rows by total, hard and soft: 4..11 are rows 0..7 either way, 12..20 alternate hard and
+// soft from row 8, and every other total is row 0. Tables, so that finding a row takes no
+// branch on a total the cards make unpredictable.
+inline constexpr auto kRowsOfTotals = [] {
+    std::array<std::array<std::int8_t, 32>, 2> rows {};
+    for (int soft = 0; soft <= 1; ++soft) {
+        for (int total = 4; total <= 11; ++total)
+            rows[soft][total] = static_cast<std::int8_t>(total - 4);
+        for (int total = 12; total <= 20; ++total)
+            rows[soft][total] = static_cast<std::int8_t>(8 + 2 * (total - 12) + soft);
+    }
+    return rows;
+}();
+
 inline int RowOfTotal(int total, bool soft) {
-    if (total >= 4 && total <= 11)
-        return total - 4;
-    if (total >= 12 && total <= 20)
-        return 8 + 2 * (total - 12) + (soft ? 1 : 0);
-    return 0;
+    if (static_cast<unsigned>(total) >= 32) [[unlikely]]
+        return 0;
+    return kRowsOfTotals[soft ? 1 : 0][total];
 }
 
 inline int PlayerRowFirstTwo(const GameState& gs) {
@@ -69,9 +83,11 @@ inline int PlayerRow(const GameState& gs) {
     return RowOfTotal(hand.Total, hand.Cards <= 2 && hand.SoftAces > 0);
 }
 
+// Columns by the up card's count value: 10 .. 2 are columns 1 .. 9, an ace column 0.
+inline constexpr std::int8_t kColumnOfValue[12] = {0, 0, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+
 inline int DealerColumn(const GameState& gs) {
-    const int v = gs.CardSlots[kDealer][2].value;
-    return (v >= 2 && v <= 10) ? 11 - v : 0;
+    return kColumnOfValue[gs.CardSlots[kDealer][2].value];
 }
 
 // Only the first two cards count: a three-card soft 17 is a hard 17.

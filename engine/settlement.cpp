@@ -8,15 +8,8 @@ namespace bj {
 
 namespace {
 
-void CountFinishedStreak(GameState& gs, StreakKind kind, std::int32_t cappedLength) {
-    if (cappedLength != 0) {
-        ++gs.StreakStopCounts[kind][cappedLength];
-        gs.StreakFlipped = true;
-    }
-    gs.StreakStart = false;
-}
-
 // A decided hand lengthens its own streak and counts the streak of the other kind it ends.
+// Whether it ends one follows the cards, so it is counted without a branch.
 void KeepStreaks(GameState& gs, bool won) {
     std::int32_t& streak = won ? gs.WinStreak : gs.LoseStreak;
     std::int32_t& capped = won ? gs.WinStreakCapped : gs.LoseStreakCapped;
@@ -33,8 +26,12 @@ void KeepStreaks(GameState& gs, bool won) {
         else
             gs.OpeningStreakOpen = false;
     }
-    if (streak == 1)
-        CountFinishedStreak(gs, won ? kLosing : kWinning, otherCapped);
+    const bool started = streak == 1;
+    // The other kind's count is 0 unless this hand starts a streak, so adding 0 is harmless.
+    const bool endsOther = started & (otherCapped != 0);
+    gs.StreakStopCounts[won ? kLosing : kWinning][otherCapped] += endsOther ? 1 : 0;
+    gs.StreakFlipped = gs.StreakFlipped | endsOther;
+    gs.StreakStart = gs.StreakStart & !started;
     other = 0;
     otherCapped = 0;
     longest = std::max(longest, streak);

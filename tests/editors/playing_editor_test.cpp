@@ -11,9 +11,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <sqlite3.h>
 
@@ -58,9 +60,9 @@ QTableWidgetItem* Cell(const frmConfiguration& w, int row, int column) {
     return cells->item(row, column == kDealerColumns ? column : kDealerColumns - 1 - column);
 }
 
-// At its default size on a 1280 x 1024 screen, title bar and task bar included.
-bool FitsTheSmallestScreen(const QWidget& w) {
-    return w.frameGeometry().width() <= 1280 && w.frameGeometry().height() <= 1024 - 48;
+// Where the control lies in the window.
+QRect PlaceIn(const QWidget& window, const QWidget* control) {
+    return {control->mapTo(&window, QPoint()), control->size()};
 }
 
 // The strategy in force as the file would hold it.
@@ -179,7 +181,6 @@ private slots:
             {"Soft 19", "A - 8", kPlain}, {"20", "K - K or A - 4 - 5", kPair},
             {"Soft 20", "A - 9", kPlain}};
         w->show();
-        QVERIFY(FitsTheSmallestScreen(*w));
         QCOMPARE(w->cboPlayer->count(), kPlayerRows);
         for (int row = 0; row < kPlayerRows; ++row) {
             const auto& [hand, example, actions] = rows[row];
@@ -396,9 +397,39 @@ private slots:
     }
     void helpOnF1() { CheckHelp(*f, *w); }
 
+    // The usable area of a screen less a panel, and whether the whole chart fits it.
+    void fitsTheScreen_data() {
+        QTest::addColumn<QSize>("usable");
+        QTest::addColumn<bool>("wholeChart");
+        QTest::newRow("1366 x 768") << QSize(1366, 720) << true;
+        QTest::newRow("1280 x 1024") << QSize(1280, 976) << true;
+        QTest::newRow("too short: the chart scrolls") << QSize(1366, 660) << false;
+    }
+    void fitsTheScreen() {
+        QFETCH(QSize, usable);
+        QFETCH(bool, wholeChart);
+        w->show();
+        w->FitWithin(usable);
+        QVERIFY(QRect(QPoint(), usable - QSize(16, 40)).contains(w->rect()));
+        QCOMPARE(w->size() == w->sizeHint(), wholeChart);
+        auto* cells = w->grdStrategy->findChild<QTableWidget*>();
+        QCOMPARE(cells->verticalScrollBar()->maximum() == 0, wholeChart);
+        QList<QWidget*> controls {w->fraDealer, w->frameHouseRules, w->grdStrategy, w->cboStrategy,
+            w->cboPlayer, w->lblExpectedReturn};
+        for (QPushButton* button : w->findChildren<QPushButton*>())
+            controls << button;
+        for (QWidget* control : controls) {
+            QVERIFY2(w->rect().contains(PlaceIn(*w, control)), qPrintable(control->objectName()));
+            for (QWidget* other : controls)
+                QVERIFY(other == control || !PlaceIn(*w, control).intersects(PlaceIn(*w, other)));
+        }
+        w->cboPlayer->setCurrentIndex(kPlayerRows - 1); // the chart shows the hand picked
+        QVERIFY(cells->viewport()->rect().contains(
+            cells->visualItemRect(Cell(*w, kPlayerRows - 1, 0))));
+    }
+
     void theChartAndTheListsMoveTogether() {
         QVERIFY(ShowActive(w.get()));
-        QVERIFY(FitsTheSmallestScreen(*w));
         const QString seeded = w->lblExpectedReturn->text();
         QCOMPARE(seeded, ExpectedReturnText(f->gs));
         emit w->grdStrategy->CellPicked(kHard20, kSeven);

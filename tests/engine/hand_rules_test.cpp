@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -39,6 +40,21 @@ TEST(HandRules, ValuesAndRowsOfThePlayersHand) {
         if (firstTwo >= 0) {
             EXPECT_EQ(PlayerRowFirstTwo(gs), firstTwo);
             EXPECT_EQ(PlayerRow(gs), whole);
+        }
+    }
+}
+
+// Every total finds the row the editor names for it; a total no row covers (a blackjack, a
+// bust, a demoted pair's first two cards) falls back to row 0.
+TEST(HandRules, EveryTotalFindsTheRowNamedForIt) {
+    for (int soft = 0; soft <= 1; ++soft) {
+        for (int total = 0; total <= 40; ++total) {
+            std::string name = std::to_string(total);
+            if (soft && total >= 12)
+                name = "Soft " + name;
+            const bool covered = total >= 4 && total <= 20;
+            EXPECT_EQ(PlayerHandText(RowOfTotal(total, soft)), covered ? name : "4")
+                << total << (soft ? " soft" : " hard");
         }
     }
 }
