@@ -399,15 +399,12 @@ private slots:
 
     // The usable area of a screen less a panel, and whether the whole chart fits it.
     void fitsTheScreen_data() {
-        QTest::addColumn<QSize>("usable");
-        QTest::addColumn<bool>("wholeChart");
-        QTest::newRow("1366 x 768") << QSize(1366, 720) << true;
-        QTest::newRow("1280 x 1024") << QSize(1280, 976) << true;
-        QTest::newRow("too short: the chart scrolls") << QSize(1366, 660) << false;
+        CaseRows<std::pair<QSize, bool>>(
+            {{"1366 x 768", {QSize(1366, 720), true}}, {"1280 x 1024", {QSize(1280, 976), true}},
+                {"too short: the chart scrolls", {QSize(1366, 660), false}}});
     }
     void fitsTheScreen() {
-        QFETCH(QSize, usable);
-        QFETCH(bool, wholeChart);
+        const auto [usable, wholeChart] = Case<std::pair<QSize, bool>>();
         w->show();
         w->FitWithin(usable);
         QVERIFY(QRect(QPoint(), usable - QSize(16, 40)).contains(w->rect()));
