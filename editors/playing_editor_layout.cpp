@@ -1,6 +1,7 @@
 #include "editors/playing_editor.h"
 
 #include "editors/strategy_grid.h"
+#include "shell/input_helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,8 +57,6 @@ int DealerLabelIndex(int column) {
 // Ace, ten to king, then the pips from 2 up, as the frame lists them.
 constexpr std::array<int, kDealerColumns> kShownColumns {0, 1, 9, 8, 7, 6, 5, 4, 3, 2};
 
-constexpr QSize kFrameAllowance(16, 40); // the window's borders and title bar
-
 } // namespace
 
 // The lists and rules on the left, the chart on the right: short enough for a 1366 x 768
@@ -81,7 +80,7 @@ void frmConfiguration::BuildControls() {
 }
 
 void frmConfiguration::FitWithin(const QSize& usable) {
-    resize(sizeHint().boundedTo(usable - kFrameAllowance));
+    bj::FitWithin(this, sizeHint(), usable);
 }
 
 QWidget* frmConfiguration::BuildStrategyRow() {

@@ -74,6 +74,11 @@ void CenterForm(QWidget* form, bool isTableWindow) {
     form->move(x, y);
 }
 
+void FitWithin(QWidget* form, QSize wanted, QSize usable) {
+    if (form)
+        form->resize(wanted.boundedTo(usable - kFrameAllowance));
+}
+
 void MatchBackColors(QWidget* form) {
     if (!form)
         return;

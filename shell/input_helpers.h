@@ -29,6 +29,13 @@ QPointF CenteredTopLeft(QSize screen, QSize window, bool isTableWindow);
 // bar can always be reached.
 void CenterForm(QWidget* form, bool isTableWindow = false);
 
+// Room for a window's borders and title bar beside its client area.
+inline constexpr QSize kFrameAllowance(16, 40);
+// Resizes the window to `wanted`, or smaller where `usable` (a screen's area without its
+// panels) is smaller, leaving room for the frame, so its title bar and bottom row stay on
+// the screen; never below the window's minimum size.
+void FitWithin(QWidget* form, QSize wanted, QSize usable);
+
 // Option buttons, check boxes and frames take on the window's background colour.
 void MatchBackColors(QWidget* form);
 

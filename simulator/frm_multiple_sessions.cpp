@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 
 namespace bj {
@@ -36,6 +37,8 @@ frmMultipleSessions::~frmMultipleSessions() = default;
 void frmMultipleSessions::Form_Load() {
     loaded_ = true;
     bVisible = true;
+    if (const QScreen* shown = screen())
+        FitWithin(this, size(), shown->availableGeometry().size());
     CenterForm(this);
     MatchBackColors(this);
     EmptyResults();

@@ -26,7 +26,7 @@ QChartView* MakeView(const char* name, const QString& title, QWidget* parent) {
     auto* view = new QChartView(chart, parent);
     view->setObjectName(name);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(380, 220);
+    view->setMinimumSize(380, 180); // two fit beside the grid on a 768-pixel screen
     return view;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/guarded_application.h"
 #include "simulator/amount_text.h"
+#include "simulator/run_chart.h"
 #include "simulator/run_summary.h"
 #include "store/store_error.h"
 
@@ -66,6 +67,31 @@ private slots:
         QCOMPARE(headers,
             QStringList({"", "Max. Winning Amt", "Max. Losing Amt", "Hands Played", "Time (HH:MM)",
                 "Total", "Won/Lost", "Total Won/Lost"}));
+    }
+
+    // A 1366 x 768 screen with a panel keeps the buttons and the totals row on the screen.
+    void fitsTheScreen_data() {
+        QTest::addColumn<QSize>("usable");
+        QTest::newRow("1366 x 768 with a panel") << QSize(1366, 720);
+        QTest::newRow("1280 x 1024") << QSize(1280, 976);
+    }
+    void fitsTheScreen() {
+        QFETCH(QSize, usable);
+        Simulator s;
+        frmMultipleSessions* w = s.w.get();
+        w->show();
+        FitWithin(w, QSize(1300, 760), usable);
+        QVERIFY2(QRect(QPoint(), usable - kFrameAllowance).contains(w->rect()),
+            qPrintable(QString("%1 x %2").arg(w->width()).arg(w->height())));
+        QList<QWidget*> controls {w->grdMain, w->chart, w->prbHandsPlayed, w->lblTotalTime};
+        for (QPushButton* button : w->findChildren<QPushButton*>())
+            controls << button;
+        const auto place = [w](QWidget* c) { return QRect(c->mapTo(w, QPoint()), c->size()); };
+        for (QWidget* control : controls) {
+            QVERIFY2(w->rect().contains(place(control)), qPrintable(control->objectName()));
+            for (QWidget* other : controls)
+                QVERIFY(other == control || !place(control).intersects(place(other)));
+        }
     }
 
     void runEdgeCases_data() {
