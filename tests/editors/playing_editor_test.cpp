@@ -4,6 +4,7 @@
 #include "editors/strategy_grid.h"
 #include "editors/strategy_value.h"
 #include "engine/shoe.h"
+#include "shell/input_helpers.h"
 #include "shell/scripted_file_dialogs.h"
 #include "store/playing_strategies.h"
 #include "store/playing_strategy_csv.h"
@@ -407,7 +408,7 @@ private slots:
         const auto [usable, wholeChart] = Case<std::pair<QSize, bool>>();
         w->show();
         w->FitWithin(usable);
-        QVERIFY(QRect(QPoint(), usable - QSize(16, 40)).contains(w->rect()));
+        QVERIFY(QRect(QPoint(), usable - kFrameAllowance).contains(w->rect()));
         QCOMPARE(w->size() == w->sizeHint(), wholeChart);
         auto* cells = w->grdStrategy->findChild<QTableWidget*>();
         QCOMPARE(cells->verticalScrollBar()->maximum() == 0, wholeChart);

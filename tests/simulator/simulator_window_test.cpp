@@ -71,12 +71,11 @@ private slots:
 
     // A 1366 x 768 screen with a panel keeps the buttons and the totals row on the screen.
     void fitsTheScreen_data() {
-        QTest::addColumn<QSize>("usable");
-        QTest::newRow("1366 x 768 with a panel") << QSize(1366, 720);
-        QTest::newRow("1280 x 1024") << QSize(1280, 976);
+        CaseRows<QSize>(
+            {{"1366 x 768 with a panel", QSize(1366, 720)}, {"1280 x 1024", QSize(1280, 976)}});
     }
     void fitsTheScreen() {
-        QFETCH(QSize, usable);
+        const QSize usable = Case<QSize>();
         Simulator s;
         frmMultipleSessions* w = s.w.get();
         w->show();
