@@ -2,7 +2,8 @@
 # The table's notification-area icon on a real X desktop: its own Xvfb, openbox as the window
 # manager and trayer as the notification area, driven with xdotool.
 #   tray_check.sh <tray_check program>
-# TRAY_CHECK_DISPLAY picks the display number; by default the first free one from 90 on.
+# TRAY_CHECK_DISPLAY picks the display number; by default Xvfb takes a free one itself, so
+# runs started together never race for the same display.
 set -uo pipefail
 program=$1
 for tool in Xvfb openbox trayer xdotool xprop xwininfo; do
@@ -26,8 +27,10 @@ fail() {
   exit 1
 }
 # wait_for <seconds> <what should happen> <command...>: polls the command until it succeeds.
+# The time is what a quiet machine needs, tripled for a busy one: polling returns as soon as
+# the step is done, so only a real failure waits that long.
 wait_for() {
-  local deadline=$((SECONDS + $1)) what=$2
+  local deadline=$((SECONDS + 3 * $1)) what=$2
   shift 2
   until "$@"; do
     ((SECONDS < deadline)) || fail "$what"
@@ -36,15 +39,6 @@ wait_for() {
 }
 step() { echo "ok: $*"; }
 
-display=${TRAY_CHECK_DISPLAY:-}
-if [ -z "$display" ]; then
-  display=90
-  while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-  done
-fi
-[ -e "/tmp/.X$display-lock" ] && { echo "FAIL: display :$display is in use"; exit 1; }
-export DISPLAY=:$display
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS # the icon goes to the X notification area
 export QT_QPA_PLATFORM=xcb
 
@@ -59,8 +53,20 @@ start_trayer() {
   pids+=("$trayer_pid")
 }
 
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+display=${TRAY_CHECK_DISPLAY:-}
+if [ -n "$display" ]; then
+  [ -e "/tmp/.X$display-lock" ] && { echo "FAIL: display :$display is in use"; exit 1; }
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+else
+  # Xvfb writes the display it took once it accepts connections.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+fi
 pids+=($!)
+if [ -z "$display" ]; then
+  wait_for 10 "Xvfb picks a display" test -s "$work/display"
+  display=$(cat "$work/display")
+fi
+export DISPLAY=:$display
 wait_for 10 "Xvfb starts on $DISPLAY" server_up
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
