@@ -6,9 +6,35 @@
 
 namespace bj {
 
-// Stop rules of a multi-session run, checked after each settlement while MultiSessionMode is on.
-void CheckSessionStopAfterCredit(GameState& gs);
-void CheckSessionStopAfterDebit(GameState& gs);
+// Stop rules of a multi-session run, checked after each settlement while MultiSessionMode is on;
+// inline, as every hand of a run pays for them.
+inline void CheckSessionStopAfterCredit(GameState& gs) {
+    if (gs.SessionWinLevel && gs.BailOutFraction == 0 && gs.Bankroll >= *gs.SessionWinLevel) {
+        gs.SessionWinLevel = gs.Bankroll;
+        gs.SessionStop = true;
+    }
+    if (gs.Bankroll > gs.SessionPeakBank)
+        gs.SessionPeakBank = gs.Bankroll;
+}
+
+inline void CheckSessionStopAfterDebit(GameState& gs) {
+    if (gs.SessionLoseLevel && gs.Bankroll < *gs.SessionLoseLevel) {
+        gs.SessionLoseLevel = gs.Bankroll;
+        gs.SessionStop = true;
+    } else if (gs.SessionWinLevel && gs.SessionPeakBank >= *gs.SessionWinLevel) {
+        // Share of the peak winnings still held; with no winnings at the peak any loss
+        // below the start gives it all back and an even bankroll gives back nothing.
+        const double won = static_cast<double>((gs.Bankroll - gs.SessionStartBank).Units());
+        const double peak = static_cast<double>((gs.SessionPeakBank - gs.SessionStartBank).Units());
+        const bool gaveBack = peak == 0 ? won < 0 : 1.0 - gs.BailOutFraction >= won / peak;
+        if (gaveBack) {
+            gs.SessionStop = true;
+            gs.SessionWinLevel = gs.Bankroll;
+        }
+    }
+    if (gs.Bankroll < gs.SessionLowBank)
+        gs.SessionLowBank = gs.Bankroll;
+}
 
 enum class SessionEnd { PlayedThrough, StoppedOnWin, StoppedOnLoss };
 // How the session just played ended, from the levels the run set before it.

@@ -43,9 +43,10 @@ void CountInsuranceStake(GameState& gs) {
 }
 
 // Money side of a won hand: the bet placed, bankroll, the hand's shown amount, extremes and
-// stop checks.
-void Credit(GameState& gs, Currency amount) {
-    AddAmountWagered(gs, Bet(gs.CurrentBet));
+// stop checks. The bet is worked out once per hand: the stores in between could change
+// CurrentBet as far as the compiler knows.
+void Credit(GameState& gs, Currency amount, Currency bet) {
+    AddAmountWagered(gs, bet);
     gs.Bankroll += amount;
     gs.AmountWonOnHand = gs.InsuranceResult + amount;
     gs.SessionEndBank = gs.Bankroll;
@@ -54,8 +55,8 @@ void Credit(GameState& gs, Currency amount) {
     gs.MaxBankroll = std::max(gs.MaxBankroll, gs.Bankroll);
 }
 
-void Debit(GameState& gs, Currency amount) {
-    AddAmountWagered(gs, Bet(gs.CurrentBet));
+void Debit(GameState& gs, Currency amount, Currency bet) {
+    AddAmountWagered(gs, bet);
     gs.Bankroll -= amount;
     gs.AmountWonOnHand = gs.InsuranceResult - amount;
     gs.SessionEndBank = gs.Bankroll;
@@ -64,8 +65,7 @@ void Debit(GameState& gs, Currency amount) {
     gs.MinBankroll = std::min(gs.MinBankroll, gs.Bankroll);
 }
 
-void CountDoubledAndSplit(GameState& gs, bool won) {
-    const Currency bet = Bet(gs.CurrentBet);
+void CountDoubledAndSplit(GameState& gs, bool won, Currency bet) {
     if (gs.DoubledThisHand) {
         ++(won ? gs.DoubledHandsWon : gs.DoubledHandsLost);
         (won ? gs.DoubledAmountWon : gs.DoubledAmountLost) += bet;
@@ -79,14 +79,15 @@ void CountDoubledAndSplit(GameState& gs, bool won) {
 } // namespace
 
 void SettleWin(GameState& gs, bool isBlackjack, bool insuranceTaken) {
-    const Currency amount = isBlackjack ? BlackjackPayout(gs.CurrentBet) : Bet(gs.CurrentBet);
-    Credit(gs, amount);
+    const Currency bet = Bet(gs.CurrentBet);
+    const Currency amount = isBlackjack ? BlackjackPayout(gs.CurrentBet) : bet;
+    Credit(gs, amount, bet);
     KeepStreaks(gs, true);
     if (isBlackjack) {
         ++gs.BlackjacksWon;
         gs.BlackjackAmountWon += amount;
     }
-    CountDoubledAndSplit(gs, true);
+    CountDoubledAndSplit(gs, true, bet);
     if (insuranceTaken) {
         ++gs.InsuredHandsWon;
         gs.InsuranceAmountWon += amount + gs.InsuranceResult;
@@ -94,26 +95,28 @@ void SettleWin(GameState& gs, bool isBlackjack, bool insuranceTaken) {
 }
 
 void SettleLoss(GameState& gs, bool insuranceTaken) {
-    Debit(gs, Bet(gs.CurrentBet));
+    const Currency bet = Bet(gs.CurrentBet);
+    Debit(gs, bet, bet);
     KeepStreaks(gs, false);
-    CountDoubledAndSplit(gs, false);
+    CountDoubledAndSplit(gs, false, bet);
     if (insuranceTaken) {
         ++gs.InsuredHandsLost;
-        gs.InsuranceAmountLost += Bet(gs.CurrentBet);
+        gs.InsuranceAmountLost += bet;
     }
 }
 
 void SettleBlackjackInsured(GameState& gs, bool insuranceWanted) {
     const Currency stake = HalfBet(gs.CurrentBet);
-    const Currency gross = insuranceWanted ? BlackjackPayout(gs.CurrentBet) : Bet(gs.CurrentBet);
-    Credit(gs, gross - stake);
+    const Currency bet = Bet(gs.CurrentBet);
+    const Currency gross = insuranceWanted ? BlackjackPayout(gs.CurrentBet) : bet;
+    Credit(gs, gross - stake, bet);
     KeepStreaks(gs, true);
     if (insuranceWanted) {
         CountInsuranceStake(gs);
         ++gs.BlackjacksWon;
         gs.BlackjackAmountWon += gross;
     } else {
-        gs.EvenMoneyAmountWon += Bet(gs.CurrentBet);
+        gs.EvenMoneyAmountWon += bet;
     }
     ++gs.InsuredHandsWon;
     gs.InsuranceAmountWon += gross;
@@ -121,7 +124,7 @@ void SettleBlackjackInsured(GameState& gs, bool insuranceWanted) {
 }
 
 void SettleInsuranceWon(GameState& gs) {
-    Debit(gs, Currency {});
+    Debit(gs, Currency {}, Bet(gs.CurrentBet));
     CountInsuranceStake(gs);
     KeepStreaks(gs, false);
     ++gs.InsuredHandsLost;
@@ -129,7 +132,7 @@ void SettleInsuranceWon(GameState& gs) {
 
 void SettleInsuredBlackjackAgainst21(GameState& gs) {
     const Currency amount = Bet(gs.CurrentBet);
-    Credit(gs, amount);
+    Credit(gs, amount, amount);
     CountInsuranceStake(gs);
     KeepStreaks(gs, true);
     ++gs.InsuredHandsWon;
