@@ -1,5 +1,7 @@
 #include "table/frm_main.h"
 
+#include "table/play_speed.h"
+
 #include "engine/bet_sizing.h"
 #include "engine/game_state.h"
 #include "engine/shoe.h"
@@ -111,10 +113,10 @@ void frmMain::Form_Load() {
     RestartStatistics();
     ShowBet();
 
+    // Continuous play selected without starting it, as the option's handler would.
     optContinuousPlay_[1]->setChecked(false);
     optContinuousPlay_[0]->setChecked(true);
-    optContinuousPlay_Click(0);
-    Timer1_->stop();
+    Timer1_->setInterval(ContinuousInterval(sldPlaySpeed_->value()));
     gs.ContinuousPlay = true;
 
     gs.WinStreakLength = gs.LoseStreakLength = 5;

@@ -113,6 +113,7 @@ private:
     void EnableIdleControls(bool enabled);
     void EndOfTick();
     void GoIdle();
+    void StartPlay();
     void StopOnOverflow(const std::overflow_error& overflow);
     void Unload();
 

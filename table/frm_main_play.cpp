@@ -9,9 +9,11 @@
 #include "table/play_speed.h"
 #include "table/split_hands_row.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QEventLoop>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -66,20 +68,31 @@ void frmMain::optContinuousPlay_Click(int index) {
     gs.ContinuousPlay = index == 0;
     if (gs.ContinuousPlay) {
         Timer1_->setInterval(ContinuousInterval(sldPlaySpeed_->value()));
-        Timer1_->start();
+        // Selecting it while idle or between single hands starts play as Deal does, so no
+        // window that changes the game state under the rounds can be opened meanwhile.
+        if (cmdDeal_->isEnabled())
+            StartPlay();
+        else
+            Timer1_->start();
     } else {
         Timer1_->setInterval(1);
     }
 }
 
+// The strategy menu goes with the buttons that open the same editors.
 void frmMain::EnableIdleControls(bool enabled) {
     for (QWidget* control :
         std::initializer_list<QWidget*> {sldHandsToPlay_, cmdReset_, cmdConfiguration_,
             cmdPlayingStrat_, cmdAdvancedStats_, cmdMultipleSessions_, cmdDeal_})
         control->setEnabled(enabled);
+    mnuOptions_->menuAction()->setEnabled(enabled);
 }
 
 void frmMain::cmdDeal_Click() {
+    StartPlay();
+}
+
+void frmMain::StartPlay() {
     GameState& gs = ctx_.gs;
     lblPlayersHand_->clear();
     lblDealersHand_->clear();

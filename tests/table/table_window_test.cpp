@@ -121,7 +121,13 @@ private slots:
         QVERIFY(!t.Timer()->isActive() && t.Timer()->interval() == 1);
         t.Find<QRadioButton>("optContinuousPlay_0")->click();
         QVERIFY(t.Timer()->isActive() && t.Timer()->interval() == 83);
+        // Play started so disables what Deal does, the strategy menu with it, until Stop.
+        auto* sessions = t.Find<QPushButton>("cmdMultipleSessions");
+        QAction* menu = t.window->findChild<QMenu*>("mnuOptions")->menuAction();
+        QVERIFY(!sessions->isEnabled() && !t.Find<QPushButton>("cmdDeal")->isEnabled());
+        QVERIFY(!menu->isEnabled());
         t.window->cmdStop_Click();
+        QVERIFY(sessions->isEnabled() && menu->isEnabled());
         t.Find<QSlider>("sldHandsToPlay")->setValue(37);
         QCOMPARE(t.gs.HandsToPlay + t.gs.TableHandsToPlay, 740);
         t.Expect({"lblHandsToPlay=370", "lblHandsProgress_1=185", "lblHandsProgress_2=370"});
