@@ -148,8 +148,9 @@ SessionRow MergeSession(GameState& gs, const SessionTotals& s, std::int64_t numb
     gs.SessionPeakBank = start + s.PeakBank;
     gs.SessionLowBank = start + s.LowBank;
     // Zero marks a stop, but also a last settlement that left the bankroll at exactly zero,
-    // which only the real bankroll tells.
-    const bool settled = s.HandsWon + s.HandsLost > 0;
+    // which only the real bankroll tells. A lost insurance stake sets it too, and never to
+    // zero in a session played from zero.
+    const bool settled = s.HandsWon + s.HandsLost > 0 || s.LastSettledBank != Currency {};
     gs.SessionEndBank
         = s.End == RunEnd::SessionStopped || !settled ? Currency {} : start + s.LastSettledBank;
     gs.CurrentBet = s.CurrentBet;

@@ -2,6 +2,8 @@
 
 #include "engine/game_state.h"
 
+#include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace bj {
@@ -23,10 +25,15 @@ inline void CheckSessionStopAfterDebit(GameState& gs) {
         gs.SessionStop = true;
     } else if (gs.SessionWinLevel && gs.SessionPeakBank >= *gs.SessionWinLevel) {
         // Share of the peak winnings still held; with no winnings at the peak any loss
-        // below the start gives it all back and an even bankroll gives back nothing.
-        const double won = static_cast<double>((gs.Bankroll - gs.SessionStartBank).Units());
-        const double peak = static_cast<double>((gs.SessionPeakBank - gs.SessionStartBank).Units());
-        const bool gaveBack = peak == 0 ? won < 0 : 1.0 - gs.BailOutFraction >= won / peak;
+        // below the start gives it all back and an even bankroll gives back nothing. The
+        // fraction is a whole percent, so the test is exact in integers: in doubles, giving
+        // back exactly 7 % of a 100.00 peak would not count as giving back 7 %.
+        const std::int64_t won = (gs.Bankroll - gs.SessionStartBank).Units();
+        const std::int64_t peak = (gs.SessionPeakBank - gs.SessionStartBank).Units();
+        const auto kept = 100 - std::llround(gs.BailOutFraction * 100);
+        const bool gaveBack = peak == 0
+            ? won < 0
+            : static_cast<__int128>(won) * 100 <= static_cast<__int128>(kept) * peak;
         if (gaveBack) {
             gs.SessionStop = true;
             gs.SessionWinLevel = gs.Bankroll;

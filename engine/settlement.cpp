@@ -144,11 +144,16 @@ void SettleEvenMoney(GameState& gs) {
     gs.EvenMoneyAmountWon += Bet(gs.CurrentBet);
 }
 
+// The stake is money the session lost: its low and its end bank see it as they see a
+// settlement, though it runs no stop check.
 void LoseInsuranceStake(GameState& gs) {
     const Currency stake = HalfBet(gs.CurrentBet);
     CountInsuranceStake(gs);
     gs.Bankroll -= stake;
+    gs.SessionEndBank = gs.Bankroll;
     gs.MinBankroll = std::min(gs.MinBankroll, gs.Bankroll);
+    if (gs.MultiSessionMode)
+        gs.SessionLowBank = std::min(gs.SessionLowBank, gs.Bankroll);
     gs.InsuranceAmountLost += stake;
     gs.InsuranceResult = -stake;
 }

@@ -30,6 +30,10 @@ struct StopCase {
 const StopCase kStops[] = {
     {"bail-out 10%: gives back a tenth of a 110 peak", 100, 1000, 0.10,
         {{110, true}, {10, false}, {1, false}}, 3, SessionEnd::StoppedOnWin},
+    {"bail-out 7%: exactly 7 of a 100 peak given back stops, 6 does not", 100, 1000, 0.07,
+        {{100, true}, {6, false}, {1, false}}, 3, SessionEnd::StoppedOnWin},
+    {"bail-out 80%: exactly 80 of a 100 peak given back stops", 100, 1000, 0.80,
+        {{100, true}, {80, false}}, 2, SessionEnd::StoppedOnWin},
     {"bail-out 0: the first win that reaches the level", 100, 1000, 0,
         {{60, true}, {40, true}, {5, true}}, 2, SessionEnd::StoppedOnWin},
     {"max loss 0: the first loss below the start", 100, 0, 0.10,
@@ -86,6 +90,20 @@ TEST_P(SessionStopTest, StopsWhereTheRuleSays) {
 
 INSTANTIATE_TEST_SUITE_P(Rules, SessionStopTest, ::testing::ValuesIn(kStops),
     [](const auto& info) { return "case" + std::to_string(info.index); });
+
+// A lost insurance stake is the session's loss even when the hand then pushes.
+TEST(SessionStops, ALostInsuranceStakeLowersTheSessionAndEndsItPlayedThrough) {
+    GameState gs = test::FlatTable();
+    gs.MultiSessionMode = true;
+    BeginSession(gs, Currency::FromWhole(100), Currency::FromWhole(100));
+    const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
+    gs.SessionEndBank = {};
+    gs.CurrentBet = 10;
+    LoseInsuranceStake(gs);
+    SettlePush(gs);
+    EXPECT_EQ(gs.SessionStartBank - gs.SessionLowBank, Currency::FromWhole(5));
+    EXPECT_EQ(ClassifySessionEnd(gs, startLoseLevel), SessionEnd::PlayedThrough);
+}
 
 TEST(SessionStops, OffOutsideMultiSessionMode) {
     GameState gs = test::FlatTable();
