@@ -131,11 +131,11 @@ void frmMultipleSessions::cmdConfig_Click() {
     Form_Activate();
 }
 
-// Only the name is taken back: the editor's own return, once it is a window, reactivates
-// this one as every window of it does.
+// Coming back from the editor activates this window again, as from the other windows.
 void frmMultipleSessions::cmdPlayingConfig_Click() {
     ctx_.nav.ShowPlayingStrategyEditor();
     txtPlayingStrategy->setText(QString::fromStdString(ctx_.gs.PlayingStrategyName));
+    Form_Activate();
 }
 
 void frmMultipleSessions::cmdHourlyStats_Click() {

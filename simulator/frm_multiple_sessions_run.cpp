@@ -133,8 +133,11 @@ void frmMultipleSessions::FinishRun() {
 
 // A failure inside the run ends it: the rows so far stay, and Reset waits for a run that
 // completes.
+// The next run starts from the bankroll as it stands, so the label that its first row
+// counts from shows it too.
 void frmMultipleSessions::FailRun(const std::exception& failure) {
     ShowRunFigures();
+    lblStartingBank->setText(DollarAmount(ctx_.gs.Bankroll));
     EndRunButtons(false);
     Messages().Show(
         QString("Error # %1, %2.").arg(ErrorNumber(failure)).arg(ErrorDescription(failure)),

@@ -311,7 +311,7 @@ private slots:
         s.w->cmdPlayingConfig_Click();
         QVERIFY(s.nav.calls.contains("ShowPlayingStrategyEditor"));
         QCOMPARE(s.w->txtPlayingStrategy->text(), QString("Edited"));
-        QCOMPARE(s.w->txtSeq->text(), QString("9")); // a message is no window handing back
+        QCOMPARE(s.w->txtSeq->text(), QString("0")); // back from the editor as from the others
     }
 
     // A failure inside the engine, or in a handler that runs while the run processes events,
@@ -349,6 +349,9 @@ private slots:
         QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReturnToGame->isEnabled());
         QVERIFY(!s.w->cmdCancel->isEnabled() && !s.w->cmdReset->isEnabled());
         QVERIFY(!s.w->Running() && s.w->prbHandsPlayed->value() == 0);
+        // The next run counts its first row from the bankroll the two rows left.
+        QVERIFY(s.gs.Bankroll != Currency::FromWhole(kStartingBankroll));
+        QCOMPARE(s.w->lblStartingBank->text(), DollarAmount(s.gs.Bankroll));
     }
 
     // Every text colour follows the row's end and sign, the totals and the summary agree with
