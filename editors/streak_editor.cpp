@@ -3,6 +3,7 @@
 #include "editors/betting_type_chooser.h"
 #include "editors/number_text.h"
 #include "editors/streak_records.h"
+#include "engine/bet_sizing.h"
 #include "engine/game_state.h"
 #include "engine/shoe.h"
 #include "shell/input_helpers.h"
@@ -161,9 +162,11 @@ bool Configuration::NormalizeBets() {
             QLineEdit* box = (*boxes)[i];
             const double bet = LeadingNumber(box->text());
             box->setText(ShortestNumber(bet));
-            if (bet > 0 && bet <= kLargestStreakBet)
+            // A pasted fraction can round to no bet at all, which is a zero dollar bet too.
+            const bool zero = StreakAmount(bet) <= 0;
+            if (!zero && bet <= kLargestStreakBet)
                 continue;
-            Messages().Show(bet > 0 ? StreakBetTooLargeText() : "Cannot have a zero dollar bet.",
+            Messages().Show(zero ? "Cannot have a zero dollar bet." : StreakBetTooLargeText(),
                 QString(), MsgIcon::Information, MsgButtons::Ok);
             LeadToBox(boxes == &txtWinningBetSeq, i);
             return false;

@@ -101,6 +101,7 @@ private slots:
         CaseRows<BadBet>({{"empty winning box 2", {true, 2, "", "5", "0", kZeroBet}},
             {"zero losing box 1", {false, 1, "0", "5", "0", kZeroBet}},
             {"pasted letters", {true, 3, "x7", "5", "0", kZeroBet}},
+            {"a pasted fraction that rounds to no bet", {true, 1, "0.5", "5", "0.5", kZeroBet}},
             {"hidden winning box 7", {true, 7, "", "3", "0", kZeroBet}},
             {"hidden losing box 10", {false, 10, "", "1", "0", kZeroBet}},
             {"winning box 4 above the limit", {true, 4, "40000", "5", "40000", tooLarge}},
