@@ -28,6 +28,12 @@ int TypedCharacter(const QKeyEvent* key) {
 
 void frmVariableConfig::HookAmountBox(QLineEdit* box, void (frmVariableConfig::*change)()) {
     connect(box, &QLineEdit::textChanged, this, change);
+    // Delete, cut, paste and undo change the box without typing a character; they start
+    // editing as an accepted key does, or the new value would be in play but unsaveable.
+    connect(box, &QLineEdit::textEdited, this, [this] {
+        if (!cmdSave->isEnabled() && !bLoading)
+            SetEditMode(true, false);
+    });
     InstallDigitKeyFilter(box);
     InstallSelectAllOnFocus(box);
     // Installed last, so it sees each key before the filter decides on it.

@@ -137,6 +137,10 @@ private slots:
         QTest::keyClicks(w->txtMaxBet, "7");
         QCOMPARE(Screen(*w), "Default 10.00 50.007 5.00 10.00 10.00 max10 min10 Add Add 1100");
         w->cmdCancel_Click();
+        w->txtMinBet->home(false);
+        QTest::keyClick(w->txtMinBet, Qt::Key_Delete); // no character typed, an edit all the same
+        QCOMPARE(Screen(*w), "Default 10.00 50.00 .00 10.00 10.00 max10 min10 Add Add 1100");
+        w->cmdCancel_Click();
         w->txtFlatAddWin->end(false);
         QTest::keyClick(w->txtFlatAddWin, Qt::Key_Backspace);
         QCOMPARE(Screen(*w), "Default 10.00 50.00 5.00 10.0 10.00 max10 min10 Add Add 1100");
