@@ -95,8 +95,13 @@ void frmVariableConfig::cmdSave_Click() {
                 return;
             }
         } else if (!LoadVariableStrategy(*ctx_.db, refNo)) {
+            // Gone from the file behind the window: the edits stay, and the name box takes
+            // the name to create it under.
             Messages().Show("The strategy doesn't exist. Would you like to create it?", "No Match",
                 MsgIcon::Information, MsgButtons::Ok);
+            SetEditMode(true, true);
+            txtStrategy->setFocus();
+            return;
         } else if (RefuseTooSmallBet(*this)) {
             return;
         } else {
