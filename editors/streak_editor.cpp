@@ -94,7 +94,7 @@ void Configuration::cmbDecksInShoe_LostFocus() {
     const int decks = CountFromText(cmbDecksInShoe->currentText(), 1, kMostDecksInShoe);
     if (cmbDecksInShoe->currentText() != QString::number(decks))
         cmbDecksInShoe->setCurrentText(QString::number(decks));
-    ctx_.gs.DecksInShoe = decks;
+    SetDecksInShoe(ctx_.gs, decks);
     BuildShoe(ctx_.gs);
 }
 

@@ -8,6 +8,11 @@ namespace bj {
 
 namespace {
 
+// No more than a third of the shoe left: CardsLeft * 100 <= size * 33.
+std::int32_t ReshufflePoint(int decks) {
+    return static_cast<std::int32_t>(decks * 52 * 33 / 100);
+}
+
 // A stacked card is taken out of the live shoe when it is there, so the shoe stays a
 // true deck; a card the shoe no longer holds is dealt all the same.
 Card TakeStackedCard(GameState& gs) {
@@ -39,8 +44,12 @@ void BuildShoe(GameState& gs) {
     for (int deck = 0; deck < decks; ++deck)
         std::copy(kDeck.begin(), kDeck.end(), gs.Shoe.begin() + deck * 52);
     gs.CardsLeft = static_cast<std::int32_t>(gs.Shoe.size());
-    // No more than a third left: CardsLeft * 100 <= size * 33.
-    gs.ReshuffleAt = static_cast<std::int32_t>(gs.Shoe.size() * 33 / 100);
+    gs.ReshuffleAt = ReshufflePoint(decks);
+}
+
+void SetDecksInShoe(GameState& gs, int decks) {
+    gs.DecksInShoe = decks;
+    gs.ReshuffleAt = ReshufflePoint(decks < 1 ? 1 : decks);
 }
 
 void DealStackedCard(GameState& gs, int position) {

@@ -10,6 +10,9 @@ namespace bj {
 
 // Fills the shoe with DecksInShoe decks in deck, suit, rank order.
 void BuildShoe(GameState& gs);
+// A new deck count, whose reshuffle point holds from the next card on, as the reshuffle test
+// reads the count in force; the shoe itself is rebuilt only by that test or BuildShoe.
+void SetDecksInShoe(GameState& gs, int decks);
 
 // Writes a card into `position` of a hand; the next position is the usual case and the only
 // one the sums follow without recounting.

@@ -1,3 +1,4 @@
+#include "engine/shoe.h"
 #include "store/betting_limits.h"
 #include "store/betting_strategies.h"
 
@@ -130,7 +131,7 @@ bool DeleteStreakStrategy(StrategyDb& db, std::int64_t refNo) {
 
 void ApplyStreakStrategy(const StreakStrategy& strategy, GameState& gs) {
     const auto length = [](std::int32_t n) { return std::clamp(n, 1, kBetSteps); };
-    gs.DecksInShoe = std::clamp(strategy.DecksInShoe, 1, kMostDecks);
+    SetDecksInShoe(gs, std::clamp(strategy.DecksInShoe, 1, kMostDecks));
     gs.WinStreakLength = length(strategy.WinningSeqLength);
     gs.LoseStreakLength = length(strategy.LosingSeqLength);
     for (int i = 0; i < kBetSteps; ++i) {

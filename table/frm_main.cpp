@@ -170,7 +170,7 @@ void frmMain::Form_Activate() {
     // A shoe needs at least one deck; an empty or absurd box keeps the decks in use.
     const auto deckCount = RoundHalfEven(AmountValue(FormatAmount(decks)));
     if (deckCount >= 1 && deckCount <= 8)
-        gs.DecksInShoe = static_cast<int>(deckCount);
+        SetDecksInShoe(gs, static_cast<int>(deckCount));
 }
 
 bool frmMain::event(QEvent* e) {

@@ -32,6 +32,12 @@ TEST(Shoe, RebuildsWhenAThirdIsLeft) {
     EXPECT_EQ(gs.CardsLeft, 18);
     DealCard(gs, gs.Rng, 1); // leaves 17, and 52 x 0.33 = 17.16
     EXPECT_EQ(gs.CardsLeft, 52);
+    SetDecksInShoe(gs, 6); // the next card finds 51 of 6 decks left, under 102.96
+    DealCard(gs, gs.Rng, 1);
+    EXPECT_EQ(gs.CardsLeft, 312);
+    SetDecksInShoe(gs, 1);
+    DealCard(gs, gs.Rng, 1); // 311 left, over the one deck's 17.16: no rebuild
+    EXPECT_EQ(gs.CardsLeft, 311);
 }
 
 TEST(Shoe, DealsFacesAndCountValues) {
