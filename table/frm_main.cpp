@@ -113,7 +113,7 @@ void frmMain::Form_Load() {
     RestartStatistics();
     ShowBet();
 
-    // Continuous play selected without starting it, as the option's handler would.
+    // Continuous play is selected as its option selects it, but play does not start.
     optContinuousPlay_[1]->setChecked(false);
     optContinuousPlay_[0]->setChecked(true);
     Timer1_->setInterval(ContinuousInterval(sldPlaySpeed_->value()));
