@@ -254,6 +254,8 @@ void frmConfiguration::ShowPlayingStrategy(std::int64_t refNo) {
         loaded = LoadPlayingStrategy(*ctx_.db, refNo, ctx_.gs);
     } catch (const StoreError& error) {
         ReportStoreFailure("The playing strategy could not be read.", error);
+        // The list goes back to the strategy still shown, which Save and Delete act on.
+        SelectStrategyEntry(FindItemData(cboStrategy, shownRefNo_));
         return;
     }
     if (!loaded) {

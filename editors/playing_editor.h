@@ -60,7 +60,7 @@ public:
     void SetEditButtons(bool changed, bool naming);
     void FillPlayerHandList();
     void FillActionList(QComboBox* list, int row);
-    void FillStrategyList();
+    bool FillStrategyList();
 
     QLabel* Label1 = nullptr;
     QComboBox* cboStrategy = nullptr;

@@ -181,7 +181,7 @@ QWidget* frmConfiguration::BuildValueRow() {
     lblExpectedReturn = new QLabel(row);
     lblExpectedReturn->setObjectName("lblExpectedReturn");
     cmdBest = MakeButton(row, "cmdBest", "Best for these rules");
-    cmdImport = MakeButton(row, "cmdImport", "&Import...");
+    cmdImport = MakeButton(row, "cmdImport", "I&mport...");
     cmdExport = MakeButton(row, "cmdExport", "E&xport...");
     layout->addWidget(lblExpectedReturn, 0, 0, 1, 4);
     layout->addWidget(cmdBest, 1, 0);

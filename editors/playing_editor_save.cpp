@@ -13,14 +13,17 @@
 
 namespace bj {
 
-void frmConfiguration::FillStrategyList() {
+// A file that cannot be read leaves the list as it was, and says false.
+bool frmConfiguration::FillStrategyList() {
     std::vector<NamedRef> entries;
     try {
         entries = ListPlayingStrategies(*ctx_.db);
     } catch (const StoreError& error) {
         ReportStoreFailure("The list of playing strategies could not be read.", error);
+        return false;
     }
     ListStrategyNames(cboStrategy, entries);
+    return true;
 }
 
 void frmConfiguration::cmdSave_Click() {
@@ -115,9 +118,12 @@ void frmConfiguration::AfterSave(std::int64_t refNo) {
     SetEditButtons(false, false);
 }
 
+// With a file that cannot be read the edits stay, as after a failed save, rather than the
+// strategy in play being emptied for want of a list.
 void frmConfiguration::cmdCancel_Click() {
+    if (!FillStrategyList())
+        return;
     txtName->setVisible(false);
-    FillStrategyList();
     if (cboStrategy->count() > 0) {
         SetEditButtons(false, false);
         cboStrategy->setCurrentIndex(FindItemData(cboStrategy, kDefaultRefNo));

@@ -294,6 +294,16 @@ private slots:
             {"a locked file loses nothing",
                 {"new|name:Mine|edit|lock|save", {}, {DatabaseError("could not be saved.")}, first,
                     "Default ref0 'Mine' cell1 1100 naming:Mine"}},
+            {"a locked file on a pick keeps the shown strategy selected",
+                {kMakeOther + "lock|pick:Default|delete", {},
+                    {DatabaseError("could not be read."),
+                        DatabaseError("Other could not be deleted.")},
+                    first + ", " + other, "Other ref2 'Other' cell0 0011"}},
+            {"a locked file on cancel keeps the edits",
+                {kMakeOther + "edit|lock|cancel", {},
+                    {Msg("The list of playing strategies could not be read.\n*", "Database Error",
+                        MsgIcon::Information)},
+                    first + ", " + other, "Other ref2 'Other' cell1 1100"}},
             {"a locked file keeps a strategy from deletion",
                 {kMakeOther + "lock|delete", {}, {DatabaseError("Other could not be deleted.")},
                     first + ", " + other, "Other ref2 'Other' cell0 0011"}},
@@ -352,7 +362,7 @@ private slots:
             {"optSoft17_1", "Dealer must Stand on Soft 17."}, {"cmdAdd", "&Create New Strategy"},
             {"cmdDelete", "&Delete"}, {"cmdSave", "&Save"}, {"cmdCancel", "&Cancel"},
             {"cmdReturn", "&Return to Game"}, {"Command1", "Playing Strategy &Instructions"},
-            {"cmdBest", "Best for these rules"}, {"cmdImport", "&Import..."},
+            {"cmdBest", "Best for these rules"}, {"cmdImport", "I&mport..."},
             {"cmdExport", "E&xport..."}};
         for (const auto& [name, caption] : captions) {
             QObject* control
