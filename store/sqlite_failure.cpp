@@ -39,6 +39,11 @@ Reason Explain(sqlite3* db, int rc, StoreAction action) {
     case SQLITE_CONSTRAINT_PRIMARYKEY:
     case SQLITE_CONSTRAINT_UNIQUE:
         return {StoreProblem::DuplicateRow, "a row with the same number is already stored"};
+    // Sync and backup tools often write by renaming; no permission is at fault.
+    case SQLITE_READONLY_DBMOVED:
+        return {StoreProblem::Other,
+            "the file was moved, renamed or replaced while the program was running; restart "
+            "the program to use the file now there"};
     }
     switch (rc & 0xff) {
     case SQLITE_NOTADB:

@@ -285,6 +285,13 @@ TEST_F(StoreTest, ALockedFileIsReportedAndNothingIsLost) {
     EXPECT_EQ(AppendStreakStrategy(db, StreakStrategy {.Name = "later"}), 2);
 }
 
+TEST_F(StoreTest, AFileMovedWhileOpenIsSaidToBeMovedNotReadOnly) {
+    StrategyDb db = StrategyDb::Open(path);
+    fs::rename(path, path + ".moved");
+    ExpectRefusal([&] { AppendStreakStrategy(db, StreakStrategy {.Name = "x"}); },
+        StoreProblem::Other, path, "moved, renamed or replaced");
+}
+
 // Runs in a death-test child. Permission bits do not bind root, so root gives up its rights.
 [[noreturn]] void ExitZeroIfSavingIsRefused(const std::string& path, StoreProblem problem) {
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
