@@ -53,8 +53,6 @@ QLineEdit* MakeBetBox(QWidget* parent, const char* prefix, const char* side, int
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString("%1_%2").arg(prefix).arg(box));
     edit->setToolTip(BetTip(side, box));
-    // The stored column is a 16-bit whole number.
-    edit->setMaxLength(5);
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(48);
     return edit;

@@ -12,20 +12,6 @@
 
 namespace bj {
 
-namespace {
-
-// The characters a key press types; editing and moving keys type none.
-int TypedCharacter(const QKeyEvent* key) {
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return 0;
-    if (key->text().size() != 1)
-        return 0;
-    const int c = key->text().at(0).unicode();
-    return c == 8 || c == 13 || (c >= 32 && c != 127) ? c : 0;
-}
-
-} // namespace
-
 void frmVariableConfig::HookAmountBox(QLineEdit* box, void (frmVariableConfig::*change)()) {
     connect(box, &QLineEdit::textChanged, this, change);
     // Delete, cut, paste and undo change the box without typing a character; they start

@@ -11,18 +11,19 @@
 #include <QTimer>
 
 namespace bj {
-namespace {
 
-// Only characters a user types are judged; keys that edit or move are left alone.
-bool IsTypedCharacter(const QKeyEvent* key) {
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
+int TypedCharacter(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers held = key->modifiers();
+    if ((held & Qt::ControlModifier) && !(held & Qt::AltModifier))
+        return 0;
     const QString text = key->text();
-    if (text.size() != 1)
-        return false;
-    const char16_t c = text.at(0).unicode();
-    return c == 8 || c == 13 || (c >= 32 && c != 127);
+    if (text.isEmpty())
+        return 0;
+    const int c = text.at(0).unicode();
+    return text.size() > 1 || c == 8 || c == 13 || (c >= 32 && c != 127) ? c : 0;
 }
+
+namespace {
 
 class KeyFilterHook final : public QObject {
 public:
@@ -35,9 +36,12 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!IsTypedCharacter(key))
+        if (TypedCharacter(key) == 0)
             return false;
-        return filter_(key->text().at(0).unicode()) == 0;
+        for (const QChar c : key->text())
+            if (filter_(c.unicode()) == 0)
+                return true;
+        return false;
     }
 
 private:

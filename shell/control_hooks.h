@@ -4,15 +4,22 @@
 
 #include <QString>
 
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QWidget;
 
 namespace bj {
 
+// The character a key press types, 0 for none: editing and moving keys and Ctrl shortcuts
+// type none, while a key held with Alt, AltGr or Meta still types its character, and a key
+// whose text is longer than one unit (an emoji) types its first.
+int TypedCharacter(const QKeyEvent* key);
+
 // Typed characters in the box pass through the key filter (MoneyKeyFilter or
 // DigitKeyFilter); refused ones are swallowed. Editing and navigation keys (arrows, Home,
-// End, Delete, Tab) and shortcuts with Ctrl or Alt always pass, so copy and paste work.
+// End, Delete, Tab) and Ctrl shortcuts always pass, so copy and paste work; button
+// mnemonics with Alt are taken before the box sees the key.
 using KeyFilter = int (*)(int keyCode);
 void InstallKeyFilter(QLineEdit* box, KeyFilter filter);
 void InstallMoneyKeyFilter(QLineEdit* box);

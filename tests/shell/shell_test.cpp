@@ -29,6 +29,13 @@ private slots:
         QCOMPARE(digits.text(), QString("293"));
         QTest::keyClick(&digits, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(digits.selectedText(), QString("293"));
+        // Alt, AltGr and Meta still type characters, and so does a key of two units.
+        digits.end(false);
+        QTest::keyClick(&digits, 'q', Qt::AltModifier);
+        QTest::keyClick(&digits, '@', Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyClick(&digits, 'q', Qt::MetaModifier);
+        QTest::sendKeyEvent(QTest::Click, &digits, Qt::Key_unknown, QString::fromUtf8("😀"), {});
+        QCOMPARE(digits.text(), QString("293"));
         bool returned = false;
         connect(&money, &QLineEdit::returnPressed, [&] { returned = true; });
         QTest::keyClick(&money, Qt::Key_Return);
