@@ -90,7 +90,7 @@ void Application::LoadWindowsAndTable() {
         ShowModeless(OverTable(&StreakEditor()));
     if (const auto playing = LoadPlayingStrategy(*db_, kDefaultRefNo, gs_))
         ReportCorrections(
-            ctx_, "playing strategy", kDefaultRefNo, playing->Name, playing->Corrections);
+            ctx_, "playing strategy", kDefaultRefNo, playing->Name, playing->Corrections, false);
     else
         Messages().Show(QStringLiteral("The default playing strategy is missing from \"%1\"; "
                                        "choose another playing strategy before playing.")

@@ -270,7 +270,8 @@ void frmConfiguration::ShowPlayingStrategy(std::int64_t refNo) {
     else
         cboPlayer->setCurrentIndex(0);
     ShowWholeStrategy();
-    ReportCorrections(ctx_, "playing strategy", refNo, loaded->Name, loaded->Corrections);
+    ReportCorrections(ctx_, "playing strategy", refNo, loaded->Name, loaded->Corrections,
+        !IsProtectedDefault(refNo));
 }
 
 // The window shows the emptied strategy, so that what it shows is what the table plays.

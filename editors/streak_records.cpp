@@ -106,7 +106,8 @@ bool LoadStreakStrategy(AppContext& ctx, std::int64_t refNo, Configuration& wind
     window.cmbLengthWinningBetSeq->setCurrentText(QString::number(gs.WinStreakLength));
     ShowBetsInBoxes(strategy->LosingHand, gs.LoseStreakLength, window.txtLosingBetSeq);
     ShowBetsInBoxes(strategy->WinningHand, gs.WinStreakLength, window.txtWinningBetSeq);
-    ReportCorrections(ctx, "streak betting strategy", refNo, strategy->Name, strategy->Corrections);
+    ReportCorrections(
+        ctx, "streak betting strategy", refNo, strategy->Name, strategy->Corrections, false);
     return true;
 }
 

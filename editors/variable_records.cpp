@@ -63,8 +63,8 @@ bool LoadVariableStrategy(AppContext& ctx, std::int64_t refNo, frmVariableConfig
     ctx.gs.LoseAddSub = static_cast<std::uint8_t>(window.cboFLAddSub->currentIndex());
     ctx.gs.WinAddSub = static_cast<std::uint8_t>(window.cboFWAddSub->currentIndex());
     window.cmdDelete->setEnabled(!IsProtectedDefault(refNo));
-    ReportCorrections(
-        ctx, "variable betting strategy", refNo, strategy->Name, strategy->Corrections);
+    ReportCorrections(ctx, "variable betting strategy", refNo, strategy->Name,
+        strategy->Corrections, !IsProtectedDefault(refNo));
     return true;
 }
 

@@ -174,7 +174,7 @@ private slots:
             QStringList {Msg("The variable betting strategy \"Default\" holds values the "
                              "program cannot use, so they were corrected:\n\nthe maximum bet "
                              "was 5000000000 and is now 1000000000\n\nThe file keeps the stored "
-                             "values until you save the strategy.",
+                             "values; save the strategy under another name to keep these.",
                 "Strategy Corrected", MsgIcon::Information)});
         QCOMPARE(w->txtMaxBet->text(), QString("1000000000.00"));
     }

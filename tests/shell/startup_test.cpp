@@ -168,8 +168,8 @@ private slots:
         ScriptSplashAndChooser(true, kStreakBetting);
         QVERIFY(app_->Start());
         const QString told = "The %1 \"Default\" holds values the program cannot use, so they "
-                             "were corrected:\n\n%2\n\nThe file keeps the stored values until "
-                             "you save the strategy.";
+                             "were corrected:\n\n%2\n\nThe file keeps the stored values; "
+                             "save the strategy under another name to keep these.";
         QCOMPARE(messages_->Texts(),
             QStringList({told.arg("streak betting strategy", "losing bet 2 was -10 and is now 1"),
                 told.arg("playing strategy", "the dealer's soft 17 rule was 7 and is now Stand")}));
