@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <algorithm>
 
 namespace bj {
@@ -52,8 +51,7 @@ void frmConfiguration::Form_Load() {
     GameState& gs = ctx_.gs;
     FillStrategyList();
     FillPlayerHandList();
-    if (const QScreen* shown = screen())
-        FitWithin(shown->availableGeometry().size());
+    FitOnScreen(this, sizeHint());
     CenterForm(this);
     MatchBackColors(this);
     if (gs.PlayingStrategyRefNo < 1)

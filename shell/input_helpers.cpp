@@ -79,6 +79,11 @@ void FitWithin(QWidget* form, QSize wanted, QSize usable) {
         form->resize(wanted.boundedTo(usable - kFrameAllowance));
 }
 
+void FitOnScreen(QWidget* form, QSize wanted) {
+    if (const QScreen* shown = form ? form->screen() : nullptr)
+        FitWithin(form, wanted, shown->availableGeometry().size());
+}
+
 void MatchBackColors(QWidget* form) {
     if (!form)
         return;

@@ -35,6 +35,8 @@ inline constexpr QSize kFrameAllowance(16, 40);
 // panels) is smaller, leaving room for the frame, so its title bar and bottom row stay on
 // the screen; never below the window's minimum size.
 void FitWithin(QWidget* form, QSize wanted, QSize usable);
+// The same against the usable area of the screen the window is on.
+void FitOnScreen(QWidget* form, QSize wanted);
 
 // Option buttons, check boxes and frames take on the window's background colour.
 void MatchBackColors(QWidget* form);

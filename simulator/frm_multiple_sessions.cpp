@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 
 namespace bj {
@@ -37,8 +36,7 @@ frmMultipleSessions::~frmMultipleSessions() = default;
 void frmMultipleSessions::Form_Load() {
     loaded_ = true;
     bVisible = true;
-    if (const QScreen* shown = screen())
-        FitWithin(this, size(), shown->availableGeometry().size());
+    FitOnScreen(this, size());
     CenterForm(this);
     MatchBackColors(this);
     EmptyResults();

@@ -132,9 +132,8 @@ void frmMultipleSessions::FinishRun() {
 }
 
 // A failure inside the run ends it: the rows so far stay, and Reset waits for a run that
-// completes.
-// The next run starts from the bankroll as it stands, so the label that its first row
-// counts from shows it too.
+// completes. The next run starts from the bankroll as it stands, so the label its first row
+// counts from shows that bankroll.
 void frmMultipleSessions::FailRun(const std::exception& failure) {
     ShowRunFigures();
     lblStartingBank->setText(DollarAmount(ctx_.gs.Bankroll));

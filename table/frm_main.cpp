@@ -1,7 +1,5 @@
 #include "table/frm_main.h"
 
-#include "table/play_speed.h"
-
 #include "engine/bet_sizing.h"
 #include "engine/game_state.h"
 #include "engine/shoe.h"
@@ -9,6 +7,7 @@
 #include "shell/input_helpers.h"
 #include "shell/window_services.h"
 #include "table/frm_advanced_stats.h"
+#include "table/play_speed.h"
 #include "table/tray_icon.h"
 
 #include <QApplication>
