@@ -56,7 +56,7 @@ class StrategyGridTest : public QObject {
 private slots:
     // Row, DealerColumn (kDealerColumns: insurance), the code written into the game state first
     // (-1 leaves the seeded one), the text shown.
-    void showsEachCellsCodeInTheColourOfItsAction() {
+    void showsEachCellsCodeInTheColourOfItsActionInChartOrder() {
         const std::tuple<int, int, int, const char*> cells[] = {{0, 0, -1, "H"}, {1, 9, -1, "S"},
             {6, 1, kDoubleDown, "D"}, {8, 5, kSplitOrHit, "P/H"}, {20, 2, kSplitOrStand, "P/S"},
             {24, 3, kSplitOrDouble, "P/D"}, {9, 0, kSplitOrHit, "P1"}, {1, kDealerColumns, -1, "Y"},
@@ -73,20 +73,16 @@ private slots:
             colours << item->background().color().rgb();
         }
         QCOMPARE(colours.size(), int(std::size(cells))); // every action its own colour
+        QStringList headers; // in chart order
+        for (int shown = 0; shown <= kDealerColumns; ++shown)
+            headers << table->horizontalHeaderItem(shown)->text();
+        QCOMPARE(headers.join(' '), QString("2 3 4 5 6 7 8 9 10 A Ins"));
         QCOMPARE(table->verticalHeaderItem(9)->text(), QString("Soft 12"));
         QCOMPARE(table->verticalHeaderItem(25)->text(), QString("Soft 20"));
         const QString legend = grid.findChild<QLabel*>("lblLegend")->text();
         for (const char* words : {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand",
                  "Split or Double Down", "Split &amp; Take 1 Card", "Insure"})
             QVERIFY2(legend.contains(words), words);
-    }
-
-    void showsTheColumnsInChartOrder() {
-        StrategyGrid grid(gs);
-        QStringList headers;
-        for (int shown = 0; shown <= kDealerColumns; ++shown)
-            headers << Cells(grid)->horizontalHeaderItem(shown)->text();
-        QCOMPARE(headers.join(' '), QString("2 3 4 5 6 7 8 9 10 A Ins"));
     }
 
     void refreshCellShowsAChange() {
@@ -143,8 +139,6 @@ private slots:
     void expectedReturnTextOfTheSeededStrategy() {
         QCOMPARE(ExpectedReturnText(gs),
             QString("Expected return: \u221258.28 % of a bet per round, infinite shoe"));
-        QCOMPARE(
-            QString::number(100 * ExpectedReturn(PlayingTableOf(gs)), 'f', 2), QString("-58.28"));
     }
 
     void fillBestTableKeepsTheHouseRules() {
@@ -155,12 +149,10 @@ private slots:
         const PlayingTable best = BestTable(PlayingTableOf(before).Rules);
         QCOMPARE(ExpectedReturn(PlayingTableOf(gs)), ExpectedReturn(best));
         QVERIFY(gs.StrategyMatrix != before.StrategyMatrix);
-        QCOMPARE(gs.DoubleDownRule, 1);
-        QCOMPARE(gs.DoubleOnSplits, before.DoubleOnSplits);
-        QCOMPARE(gs.DealerSoft17, before.DealerSoft17);
-        QCOMPARE(gs.InsuranceOn21, int(kPlayOutHand));
+        QCOMPARE(
+            (QList<int> {gs.DoubleDownRule, gs.DoubleOnSplits, gs.DealerSoft17, gs.InsuranceOn21}),
+            (QList<int> {1, before.DoubleOnSplits, before.DealerSoft17, kPlayOutHand}));
         QCOMPARE(gs.PlayingStrategyName, before.PlayingStrategyName);
-        QVERIFY(ExpectedReturnText(gs).startsWith("Expected return: \u2212"));
     }
 
     void init() { gs = SeededGameState(); }

@@ -292,10 +292,9 @@ TEST_F(StoreTest, AFileMovedWhileOpenIsSaidToBeMovedNotReadOnly) {
         StoreProblem::Other, path, "moved, renamed or replaced");
 }
 
-// Runs in a death-test child. Permission bits do not bind root, so root gives up its rights.
+// Runs in a death-test child.
 [[noreturn]] void ExitZeroIfSavingIsRefused(const std::string& path, StoreProblem problem) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-        _exit(2);
+    GiveUpRootRights();
     const auto openListAndSave = [&] {
         StrategyDb db = StrategyDb::Open(path);
         if (ListStreakStrategies(db).size() == 1)
@@ -310,15 +309,13 @@ using ReadOnlyDeathTest = StoreTest;
 
 TEST_F(ReadOnlyDeathTest, AReadOnlyFileOrFolderRefusesToSaveAndLosesNothing) {
     using fs::perms;
-    const perms readOnly
-        = perms::all & ~(perms::owner_write | perms::group_write | perms::others_write);
     { StrategyDb::Open(path); }
     const std::string before = ReadFileBytes(path);
     // The file read-only; the folder read-only; no file yet in a read-only folder.
     const std::tuple<perms, perms, StoreProblem> cases[]
-        = {{readOnly, perms::all, StoreProblem::ReadOnly},
-            {perms::all, readOnly, StoreProblem::ReadOnly},
-            {perms::none, readOnly, StoreProblem::CannotOpen}};
+        = {{kReadOnly, perms::all, StoreProblem::ReadOnly},
+            {perms::all, kReadOnly, StoreProblem::ReadOnly},
+            {perms::none, kReadOnly, StoreProblem::CannotOpen}};
     for (const auto& [file, dir, problem] : cases) {
         fs::permissions(folder, perms::all);
         file == perms::none ? void(fs::remove(path)) : fs::permissions(path, file);

@@ -3,8 +3,6 @@
 #include "store/betting_strategies.h"
 #include "store/database_location.h"
 
-#include <unistd.h>
-
 namespace bj::test {
 namespace {
 
@@ -46,12 +44,10 @@ TEST_F(
     EXPECT_EQ(ChooseDatabasePath(bin, data, Writable), DefaultDatabasePath(bin));
 }
 
-// Runs in a death-test child with the real rights. Permission bits do not bind root, so root
-// gives up its rights.
+// Runs in a death-test child with the real rights.
 [[noreturn]] void ExitZeroIfPlacedAndSaved(
     const std::string& folder, const std::string& data, bool besideProgram, bool refused) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-        _exit(2);
+    GiveUpRootRights();
     const std::string path = ChooseDatabasePath(folder, data);
     EXPECT_EQ(path, DefaultDatabasePath(besideProgram ? folder : data));
     StrategyDb db = StrategyDb::Open(path);
@@ -68,20 +64,18 @@ using DatabaseLocationDeathTest = DatabaseLocation;
 
 TEST_F(DatabaseLocationDeathTest, AReadOnlyProgramFolderKeepsItsFileOrSendsANewOneToTheDataFolder) {
     using fs::perms;
-    const perms readOnly
-        = perms::all & ~(perms::owner_write | perms::group_write | perms::others_write);
     fs::create_directory(user);
     fs::permissions(user, perms::all);
     // A writable folder; a read-only folder holding a read-only file; one holding none.
     const std::tuple<perms, bool, bool, bool> cases[] = {{perms::all, false, true, false},
-        {readOnly, true, true, true}, {readOnly, false, false, false}};
+        {kReadOnly, true, true, true}, {kReadOnly, false, false, false}};
     for (const auto& [dir, fileThere, besideProgram, refused] : cases) {
         fs::permissions(folder, perms::all);
         fs::remove(path);
         fs::remove_all(data);
         if (fileThere) {
             StrategyDb::Open(path);
-            fs::permissions(path, readOnly);
+            fs::permissions(path, kReadOnly);
         }
         fs::permissions(folder, dir);
         EXPECT_EXIT(ExitZeroIfPlacedAndSaved(folder, data, besideProgram, refused),

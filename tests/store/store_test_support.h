@@ -13,6 +13,7 @@
 #include <string>
 
 #include <stdlib.h>
+#include <unistd.h>
 
 namespace bj::test {
 
@@ -64,6 +65,17 @@ inline void ExpectRefusal(const std::function<void()>& attempt, StoreProblem pro
         EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
     }
+}
+
+inline constexpr std::filesystem::perms kReadOnly = std::filesystem::perms::all
+    & ~(std::filesystem::perms::owner_write | std::filesystem::perms::group_write
+        | std::filesystem::perms::others_write);
+
+// For a death-test child that checks refusals: permission bits do not bind root, so root
+// gives up its rights.
+inline void GiveUpRootRights() {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        _exit(2);
 }
 
 // Each test gets a fresh folder, removed afterwards whatever its permissions.

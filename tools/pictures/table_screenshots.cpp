@@ -2,7 +2,7 @@
 // round and after it, and of the advanced statistics after a long run:
 // table_screenshots <folder>. On a real display each picture of the table comes twice: the
 // window alone and the whole screen with the window manager's frame.
-#include "table_fixture.h"
+#include "tests/table/table_fixture.h"
 
 #include "engine/round.h"
 #include "table/frm_advanced_stats.h"

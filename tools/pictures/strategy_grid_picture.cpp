@@ -1,4 +1,4 @@
-// Not a test: the grid of the best table for the seeded rules, with its row values, for a person
+// The grid of the best table for the seeded rules, with its row values, for a person
 // to look at. strategy_grid_picture <file.png>
 #include "editors/strategy_grid.h"
 #include "editors/strategy_value.h"
