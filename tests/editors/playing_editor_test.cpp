@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -83,7 +84,8 @@ void Pick(QComboBox* list, const QString& text) {
 // "delete", "close" and "open" do what they say; "fail" makes the database refuse to write
 // a strategy's last row, after the edited one, "lock" lets another connection hold the file,
 // "damage" stores an action no list offers, "bracket" names strategy 2 "[default] copy",
-// "vanish" deletes strategy 2 behind the window's back.
+// "vanish" deletes strategy 2 behind the window's back, "best" presses Best, "import:X" imports
+// the stored default as strategy X.
 void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& other) {
     for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
         const QString arg = step.section(':', 1);
@@ -92,6 +94,18 @@ void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& 
             Pick(w.cboDealer[kSeven], "Stand");
         } else if (step == "new") {
             w.cmdAdd_Click();
+        } else if (step == "best") {
+            w.cmdBest_Click();
+        } else if (step.startsWith("import:")) {
+            PlayingStrategy file = *LoadPlayingStrategyRecord(f.db, 1);
+            file.Name = arg.toStdString();
+            ScriptedFileDialogs dialogs;
+            dialogs.answers = {f.folder.filePath("import.csv")};
+            QFile csv(dialogs.answers.front());
+            QVERIFY(csv.open(QIODevice::WriteOnly));
+            csv.write(QByteArray::fromStdString(PlayingStrategyToCsv(file)));
+            csv.close();
+            w.cmdImport_Click();
         } else if (step.startsWith("name:")) {
             TypeInto(w.txtName, arg);
         } else if (step.startsWith("pick:")) {
@@ -136,8 +150,11 @@ const QString kProtected = Msg("You may not save changes to the Default Playing 
     QString(), MsgIcon::Information, MsgButtons::YesNo);
 const QString kEnterName
     = Msg("Please enter a playing strategy name.", "Enter Name", MsgIcon::Information);
-const QString kSaveOther
-    = Msg("Do you wish to save changes to Other?", "Other", MsgIcon::None, MsgButtons::YesNo);
+QString SaveChangesTo(const QString& name) {
+    return Msg(
+        "Do you wish to save changes to " + name + "?", name, MsgIcon::None, MsgButtons::YesNo);
+}
+const QString kSaveOther = SaveChangesTo("Other");
 // A database failure: the program's words, then the database's.
 QString DatabaseError(const QString& what) {
     return Msg("The playing strategy " + what + "\n*", "Database Error", MsgIcon::Information);
@@ -274,11 +291,24 @@ private slots:
                 {kMakeOther + "edit|pick:Default", {MsgAnswer::Yes, MsgAnswer::No},
                     {kSaveOther, kAskReplaceOther, kNewName}, first + ", " + other,
                     "Other ref0 'Other' cell1 1100 naming:Other"}},
+            {"the default refusing a save on a pick keeps the edits unsaved and the pick unloaded",
+                {kMakeOther + "cancel|edit|pick:Other", {MsgAnswer::Yes, MsgAnswer::No},
+                    {SaveChangesTo("Default"), kProtected}, first + ", " + other,
+                    "Default ref1 'Default' cell1 1100"}},
             {"closing on the first entry asks nothing",
                 {"edit|close|open", {}, {}, first, "Default ref1 'Default' cell1 0010"}},
             {"closing with no keeps the edits marked",
                 {kMakeOther + "edit|close|open", {MsgAnswer::No}, {kSaveOther},
                     first + ", " + other, "Other ref2 'Other' cell1* 1100"}},
+            {"closing an unnamed best table asks nothing and offers Save on the next opening",
+                {kMakeOther + "best|close|open", {}, {}, first + ", " + other,
+                    "Default ref1 '' cell1* 1100"}},
+            {"closing an unnamed import asks nothing and offers Save on the next opening",
+                {kMakeOther + "import:|close|open", {}, {}, first + ", " + other,
+                    "Default ref1 '' cell0* 1100"}},
+            {"closing a named import asks by its name",
+                {kMakeOther + "import:Mine|close", {MsgAnswer::Yes}, {SaveChangesTo("Mine")},
+                    first + ", " + other + ", Mine#3=0", "Mine ref3 'Mine' cell0 0011"}},
             {"closing with yes saves",
                 {kMakeOther + "edit|close", {MsgAnswer::Yes, MsgAnswer::Yes},
                     {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
