@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -31,6 +33,16 @@ bool IsFrame(const QWidget* w) {
     return qobject_cast<const QGroupBox*>(w)
         || (qobject_cast<const QFrame*>(w) && w->objectName().startsWith(QLatin1String("fra")));
 }
+
+// A scroll area that asks for the whole size of what it shows, where a plain one caps its
+// wish at a few dozen lines of text.
+class WholeScrollArea final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+};
 
 } // namespace
 
@@ -63,14 +75,16 @@ void CenterForm(QWidget* form, bool isTableWindow) {
     if (!screen)
         return;
     const QSize size = form->isVisible() ? form->frameGeometry().size() : form->size();
+    // A window not shown yet has no frame to measure; it is kept on the screen with one.
+    const QSize outer = form->isVisible() ? size : size + kFrameAllowance;
     const QRect whole = screen->geometry();
     const QRect usable = screen->availableGeometry();
     const QPoint centred
         = whole.topLeft() + CenteredTopLeft(whole.size(), size, isTableWindow).toPoint();
     const int x = std::max(
-        usable.left(), std::min(centred.x(), usable.x() + usable.width() - size.width()));
+        usable.left(), std::min(centred.x(), usable.x() + usable.width() - outer.width()));
     const int y = std::max(
-        usable.top(), std::min(centred.y(), usable.y() + usable.height() - size.height()));
+        usable.top(), std::min(centred.y(), usable.y() + usable.height() - outer.height()));
     form->move(x, y);
 }
 
@@ -82,6 +96,24 @@ void FitWithin(QWidget* form, QSize wanted, QSize usable) {
 void FitOnScreen(QWidget* form, QSize wanted) {
     if (const QScreen* shown = form ? form->screen() : nullptr)
         FitWithin(form, wanted, shown->availableGeometry().size());
+}
+
+void ScrollWhenSmall(QWidget* form) {
+    QLayout* controls = form ? form->layout() : nullptr;
+    if (!controls)
+        return;
+    // As the window's own margins, which are wider than a child widget's.
+    const QMargins margins = controls->contentsMargins();
+    auto* body = new QWidget;
+    body->setLayout(controls);
+    controls->setContentsMargins(margins);
+    auto* area = new WholeScrollArea(form);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(body);
+    auto* whole = new QVBoxLayout(form);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(area);
 }
 
 void MatchBackColors(QWidget* form) {

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <sqlite3.h>
@@ -65,6 +66,28 @@ QTableWidgetItem* Cell(const frmConfiguration& w, int row, int column) {
 // Where the control lies in the window.
 QRect PlaceIn(const QWidget& window, const QWidget* control) {
     return {control->mapTo(&window, QPoint()), control->size()};
+}
+
+// The width a layout may not go below: the one set, or else the one the control asks for.
+int LeastWidth(const QWidget* control) {
+    return control->minimumWidth() > 0 ? control->minimumWidth()
+                                       : control->minimumSizeHint().width();
+}
+
+// Every control can be scrolled into the window, whole, and none overlaps another.
+void CheckReachable(QWidget& window, const QList<QWidget*>& controls) {
+    auto* area = window.findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(area);
+    for (QWidget* control : controls) {
+        area->ensureWidgetVisible(control, 0, 0);
+        QVERIFY2(window.rect().contains(PlaceIn(window, control))
+                && control->width() >= LeastWidth(control),
+            qPrintable(control->objectName()));
+    }
+    for (QWidget* control : controls)
+        for (QWidget* other : controls)
+            QVERIFY(
+                other == control || !PlaceIn(window, control).intersects(PlaceIn(window, other)));
 }
 
 // The strategy in force as the file would hold it.
@@ -438,29 +461,27 @@ private slots:
     }
     void helpOnF1() { CheckHelp(*f, *w); }
 
-    // The usable area of a screen less a panel, and whether the whole chart fits it.
+    // The usable area of a screen less a panel; whether the window takes its whole size, and
+    // whether the chart shows every row.
     void fitsTheScreen_data() {
-        CaseRows<std::pair<QSize, bool>>(
-            {{"1366 x 768", {QSize(1366, 720), true}}, {"1280 x 1024", {QSize(1280, 976), true}},
-                {"too short: the chart scrolls", {QSize(1366, 660), false}}});
+        CaseRows<std::tuple<QSize, bool, bool>>({{"1366 x 768", {QSize(1366, 720), true, true}},
+            {"1280 x 1024", {QSize(1280, 976), true, true}},
+            {"too short: the chart scrolls", {QSize(1366, 660), false, false}},
+            {"too narrow: the window scrolls", {QSize(1024, 720), false, false}}});
     }
     void fitsTheScreen() {
-        const auto [usable, wholeChart] = Case<std::pair<QSize, bool>>();
+        const auto [usable, wholeWindow, wholeChart] = Case<std::tuple<QSize, bool, bool>>();
         w->show();
         w->FitWithin(usable);
         QVERIFY(QRect(QPoint(), usable - kFrameAllowance).contains(w->rect()));
-        QCOMPARE(w->size() == w->sizeHint(), wholeChart);
+        QCOMPARE(w->size() == w->sizeHint(), wholeWindow);
         auto* cells = w->grdStrategy->findChild<QTableWidget*>();
         QCOMPARE(cells->verticalScrollBar()->maximum() == 0, wholeChart);
         QList<QWidget*> controls {w->fraDealer, w->frameHouseRules, w->grdStrategy, w->cboStrategy,
             w->cboPlayer, w->lblExpectedReturn};
         for (QPushButton* button : w->findChildren<QPushButton*>())
             controls << button;
-        for (QWidget* control : controls) {
-            QVERIFY2(w->rect().contains(PlaceIn(*w, control)), qPrintable(control->objectName()));
-            for (QWidget* other : controls)
-                QVERIFY(other == control || !PlaceIn(*w, control).intersects(PlaceIn(*w, other)));
-        }
+        CheckReachable(*w, controls);
         w->cboPlayer->setCurrentIndex(kPlayerRows - 1); // the chart shows the hand picked
         QVERIFY(cells->viewport()->rect().contains(
             cells->visualItemRect(Cell(*w, kPlayerRows - 1, 0))));
