@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -89,8 +90,15 @@ void CenterForm(QWidget* form, bool isTableWindow) {
 }
 
 void FitWithin(QWidget* form, QSize wanted, QSize usable) {
-    if (form)
-        form->resize(wanted.boundedTo(usable - kFrameAllowance));
+    if (!form)
+        return;
+    const QSize room = usable - kFrameAllowance;
+    // A window that scrolls sideways is made taller by the scroll bar, room allowing, so its
+    // controls keep their height.
+    if (wanted.width() > room.width()
+        && form->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly))
+        wanted.rheight() += form->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    form->resize(wanted.boundedTo(room));
 }
 
 void FitOnScreen(QWidget* form, QSize wanted) {

@@ -467,7 +467,8 @@ private slots:
         CaseRows<std::tuple<QSize, bool, bool>>({{"1366 x 768", {QSize(1366, 720), true, true}},
             {"1280 x 1024", {QSize(1280, 976), true, true}},
             {"too short: the chart scrolls", {QSize(1366, 660), false, false}},
-            {"too narrow: the window scrolls", {QSize(1024, 720), false, false}}});
+            {"too narrow: the window scrolls", {QSize(1024, 720), false, true}},
+            {"too narrow and short: both scroll", {QSize(1024, 660), false, false}}});
     }
     void fitsTheScreen() {
         const auto [usable, wholeWindow, wholeChart] = Case<std::tuple<QSize, bool, bool>>();
