@@ -334,7 +334,7 @@ void frmConfiguration::cmdReturn_Click() {
 }
 
 // A save that did not go through keeps the mark, so the next opening offers Save again.
-// A new table with no name yet (Create New, Best, an unnamed import) has nothing to ask by,
+// A new strategy with no name yet (Create New, Best, an unnamed import) has nothing to ask by,
 // whichever entry lies under the name box: it stays in force and is marked the same way.
 void frmConfiguration::Form_QueryUnload() {
     if (!cmdSave->isEnabled())

@@ -110,7 +110,7 @@ void ScrollWhenSmall(QWidget* form) {
     QLayout* controls = form ? form->layout() : nullptr;
     if (!controls)
         return;
-    // As the window's own margins, which are wider than a child widget's.
+    // The controls keep the margins they had as the window's, wider than a child widget's.
     const QMargins margins = controls->contentsMargins();
     auto* body = new QWidget;
     body->setLayout(controls);

@@ -1,7 +1,6 @@
 #include "simulator/frm_multiple_sessions.h"
 
 #include "shell/input_helpers.h"
-
 #include "simulator/result_columns.h"
 #include "simulator/results_model.h"
 #include "simulator/run_chart.h"

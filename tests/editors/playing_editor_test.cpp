@@ -1,4 +1,5 @@
 #include "../table/fake_tray.h"
+#include "../window_reach.h"
 #include "editor_test_support.h"
 #include "editors/playing_editor.h"
 #include "editors/strategy_grid.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <sqlite3.h>
@@ -61,33 +61,6 @@ QString Screen(const frmConfiguration& w, const GameState& gs) {
 QTableWidgetItem* Cell(const frmConfiguration& w, int row, int column) {
     auto* cells = w.grdStrategy->findChild<QTableWidget*>();
     return cells->item(row, column == kDealerColumns ? column : kDealerColumns - 1 - column);
-}
-
-// Where the control lies in the window.
-QRect PlaceIn(const QWidget& window, const QWidget* control) {
-    return {control->mapTo(&window, QPoint()), control->size()};
-}
-
-// The width a layout may not go below: the one set, or else the one the control asks for.
-int LeastWidth(const QWidget* control) {
-    return control->minimumWidth() > 0 ? control->minimumWidth()
-                                       : control->minimumSizeHint().width();
-}
-
-// Every control can be scrolled into the window, whole, and none overlaps another.
-void CheckReachable(QWidget& window, const QList<QWidget*>& controls) {
-    auto* area = window.findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
-    QVERIFY(area);
-    for (QWidget* control : controls) {
-        area->ensureWidgetVisible(control, 0, 0);
-        QVERIFY2(window.rect().contains(PlaceIn(window, control))
-                && control->width() >= LeastWidth(control),
-            qPrintable(control->objectName()));
-    }
-    for (QWidget* control : controls)
-        for (QWidget* other : controls)
-            QVERIFY(
-                other == control || !PlaceIn(window, control).intersects(PlaceIn(window, other)));
 }
 
 // The strategy in force as the file would hold it.

@@ -1,3 +1,4 @@
+#include "../window_reach.h"
 #include "simulator_fixture.h"
 
 #include "app/guarded_application.h"
@@ -7,7 +8,6 @@
 #include "store/store_error.h"
 
 #include <QProgressBar>
-#include <QScrollArea>
 
 #include <chrono>
 #include <stdexcept>
@@ -47,12 +47,6 @@ QString RowWithColours(const Simulator& s, int row) {
 using EdgeCase = std::tuple<QString, QList<int>, QStringList, QString>;
 // Box (0 win, 1 loss, 2 percent, 3 hands, 4 sessions), text typed, what follows.
 using BoxCase = std::tuple<int, QString, QString>;
-
-// The width a layout may not go below: the one set, or else the one the control asks for.
-int LeastWidth(const QWidget* control) {
-    return control->minimumWidth() > 0 ? control->minimumWidth()
-                                       : control->minimumSizeHint().width();
-}
 
 } // namespace
 
@@ -94,17 +88,7 @@ private slots:
             w->grdMain, w->chart, w->summary, w->prbHandsPlayed, w->lblTotalTime};
         for (QPushButton* button : w->findChildren<QPushButton*>())
             controls << button;
-        const auto place = [w](QWidget* c) { return QRect(c->mapTo(w, QPoint()), c->size()); };
-        auto* area = w->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
-        QVERIFY(area);
-        for (QWidget* control : controls) {
-            area->ensureWidgetVisible(control, 0, 0);
-            QVERIFY2(w->rect().contains(place(control)) && control->width() >= LeastWidth(control),
-                qPrintable(control->objectName()));
-        }
-        for (QWidget* control : controls)
-            for (QWidget* other : controls)
-                QVERIFY(other == control || !place(control).intersects(place(other)));
+        CheckReachable(*w, controls);
     }
 
     void runEdgeCases_data() {
