@@ -298,8 +298,12 @@ void frmConfiguration::cboStrategy_Click() {
         // Saved under the entry it was edited in; never dropped for want of a name or a
         // writable file.
         SelectStrategyEntry(FindItemData(cboStrategy, shownRefNo_));
-        if (!SaveChanges())
+        if (!SaveChanges()) {
+            // Whatever the refusal, the edits stay on offer: a later pick asks again rather
+            // than dropping them.
+            MarkChanged();
             return;
+        }
         SelectStrategyEntry(FindItemData(cboStrategy, picked));
     }
     if (cboStrategy->currentIndex() >= 0)
@@ -330,10 +334,19 @@ void frmConfiguration::cmdReturn_Click() {
 }
 
 // A save that did not go through keeps the mark, so the next opening offers Save again.
+// A new strategy with no name yet (Create New, Best, an unnamed import) has nothing to ask by,
+// whichever entry lies under the name box: it stays in force and is marked the same way.
 void frmConfiguration::Form_QueryUnload() {
-    if (!cmdSave->isEnabled() || cboStrategy->currentIndex() == 0)
+    if (!cmdSave->isEnabled())
         return;
     GameState& gs = ctx_.gs;
+    if (gs.PlayingStrategyRefNo == 0
+        && TrimText(QString::fromStdString(gs.PlayingStrategyName)).isEmpty()) {
+        gs.PlayingStrategyChanged = true;
+        return;
+    }
+    if (cboStrategy->currentIndex() == 0)
+        return;
     if (ConfirmSaveChanges(QString::fromStdString(gs.PlayingStrategyName)))
         gs.PlayingStrategyChanged = !SaveChanges();
     else

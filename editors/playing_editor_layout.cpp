@@ -60,7 +60,7 @@ constexpr std::array<int, kDealerColumns> kShownColumns {0, 1, 9, 8, 7, 6, 5, 4,
 } // namespace
 
 // The lists and rules on the left, the chart on the right: short enough for a 1366 x 768
-// screen.
+// screen; a narrower one scrolls.
 void frmConfiguration::BuildControls() {
     auto* main = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
@@ -77,6 +77,7 @@ void frmConfiguration::BuildControls() {
     grdStrategy = new StrategyGrid(ctx_.gs, this);
     grdStrategy->setObjectName("grdStrategy");
     main->addWidget(grdStrategy, 1);
+    ScrollWhenSmall(this);
 }
 
 void frmConfiguration::FitWithin(const QSize& usable) {

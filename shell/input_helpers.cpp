@@ -10,6 +10,9 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -31,6 +34,16 @@ bool IsFrame(const QWidget* w) {
     return qobject_cast<const QGroupBox*>(w)
         || (qobject_cast<const QFrame*>(w) && w->objectName().startsWith(QLatin1String("fra")));
 }
+
+// A scroll area that asks for the whole size of what it shows, where a plain one caps its
+// wish at a few dozen lines of text.
+class WholeScrollArea final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+};
 
 } // namespace
 
@@ -63,25 +76,52 @@ void CenterForm(QWidget* form, bool isTableWindow) {
     if (!screen)
         return;
     const QSize size = form->isVisible() ? form->frameGeometry().size() : form->size();
+    // A window not shown yet has no frame to measure; it is kept on the screen with one.
+    const QSize outer = form->isVisible() ? size : size + kFrameAllowance;
     const QRect whole = screen->geometry();
     const QRect usable = screen->availableGeometry();
     const QPoint centred
         = whole.topLeft() + CenteredTopLeft(whole.size(), size, isTableWindow).toPoint();
     const int x = std::max(
-        usable.left(), std::min(centred.x(), usable.x() + usable.width() - size.width()));
+        usable.left(), std::min(centred.x(), usable.x() + usable.width() - outer.width()));
     const int y = std::max(
-        usable.top(), std::min(centred.y(), usable.y() + usable.height() - size.height()));
+        usable.top(), std::min(centred.y(), usable.y() + usable.height() - outer.height()));
     form->move(x, y);
 }
 
 void FitWithin(QWidget* form, QSize wanted, QSize usable) {
-    if (form)
-        form->resize(wanted.boundedTo(usable - kFrameAllowance));
+    if (!form)
+        return;
+    const QSize room = usable - kFrameAllowance;
+    // A window that scrolls sideways is made taller by the scroll bar, room allowing, so its
+    // controls keep their height.
+    if (wanted.width() > room.width()
+        && form->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly))
+        wanted.rheight() += form->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    form->resize(wanted.boundedTo(room));
 }
 
 void FitOnScreen(QWidget* form, QSize wanted) {
     if (const QScreen* shown = form ? form->screen() : nullptr)
         FitWithin(form, wanted, shown->availableGeometry().size());
+}
+
+void ScrollWhenSmall(QWidget* form) {
+    QLayout* controls = form ? form->layout() : nullptr;
+    if (!controls)
+        return;
+    // The controls keep the margins they had as the window's, wider than a child widget's.
+    const QMargins margins = controls->contentsMargins();
+    auto* body = new QWidget;
+    body->setLayout(controls);
+    controls->setContentsMargins(margins);
+    auto* area = new WholeScrollArea(form);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(body);
+    auto* whole = new QVBoxLayout(form);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(area);
 }
 
 void MatchBackColors(QWidget* form) {

@@ -37,6 +37,11 @@ inline constexpr QSize kFrameAllowance(16, 40);
 void FitWithin(QWidget* form, QSize wanted, QSize usable);
 // The same against the usable area of the screen the window is on.
 void FitOnScreen(QWidget* form, QSize wanted);
+// Moves the window's layout into a frameless scroll area filling the window, so that a
+// window fitted to a screen narrower or shorter than its controls scrolls to every one of
+// them; where they fit, no scroll bar shows and the window looks as before. The window's
+// size hint stays the whole size of its controls.
+void ScrollWhenSmall(QWidget* form);
 
 // Option buttons, check boxes and frames take on the window's background colour.
 void MatchBackColors(QWidget* form);

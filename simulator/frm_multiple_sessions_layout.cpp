@@ -1,5 +1,6 @@
 #include "simulator/frm_multiple_sessions.h"
 
+#include "shell/input_helpers.h"
 #include "simulator/result_columns.h"
 #include "simulator/results_model.h"
 #include "simulator/run_chart.h"
@@ -97,6 +98,7 @@ void frmMultipleSessions::BuildControls() {
     split->setChildrenCollapsible(false);
     main->addWidget(split, 1);
     main->addWidget(BuildTotals());
+    ScrollWhenSmall(this);
     resize(std::max(sizeHint().width(), gridWidth + 420), 760);
 }
 

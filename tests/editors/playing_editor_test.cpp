@@ -1,4 +1,5 @@
 #include "../table/fake_tray.h"
+#include "../window_reach.h"
 #include "editor_test_support.h"
 #include "editors/playing_editor.h"
 #include "editors/strategy_grid.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -61,11 +63,6 @@ QTableWidgetItem* Cell(const frmConfiguration& w, int row, int column) {
     return cells->item(row, column == kDealerColumns ? column : kDealerColumns - 1 - column);
 }
 
-// Where the control lies in the window.
-QRect PlaceIn(const QWidget& window, const QWidget* control) {
-    return {control->mapTo(&window, QPoint()), control->size()};
-}
-
 // The strategy in force as the file would hold it.
 std::string InForce(const GameState& gs) {
     return PlayingStrategyToCsv(PlayingStrategyFromGameState(gs));
@@ -83,7 +80,8 @@ void Pick(QComboBox* list, const QString& text) {
 // "delete", "close" and "open" do what they say; "fail" makes the database refuse to write
 // a strategy's last row, after the edited one, "lock" lets another connection hold the file,
 // "damage" stores an action no list offers, "bracket" names strategy 2 "[default] copy",
-// "vanish" deletes strategy 2 behind the window's back.
+// "vanish" deletes strategy 2 behind the window's back, "best" presses Best, "import:X" imports
+// the stored default as strategy X.
 void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& other) {
     for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
         const QString arg = step.section(':', 1);
@@ -92,6 +90,18 @@ void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3*& 
             Pick(w.cboDealer[kSeven], "Stand");
         } else if (step == "new") {
             w.cmdAdd_Click();
+        } else if (step == "best") {
+            w.cmdBest_Click();
+        } else if (step.startsWith("import:")) {
+            PlayingStrategy file = *LoadPlayingStrategyRecord(f.db, 1);
+            file.Name = arg.toStdString();
+            ScriptedFileDialogs dialogs;
+            dialogs.answers = {f.folder.filePath("import.csv")};
+            QFile csv(dialogs.answers.front());
+            QVERIFY(csv.open(QIODevice::WriteOnly));
+            csv.write(QByteArray::fromStdString(PlayingStrategyToCsv(file)));
+            csv.close();
+            w.cmdImport_Click();
         } else if (step.startsWith("name:")) {
             TypeInto(w.txtName, arg);
         } else if (step.startsWith("pick:")) {
@@ -136,8 +146,11 @@ const QString kProtected = Msg("You may not save changes to the Default Playing 
     QString(), MsgIcon::Information, MsgButtons::YesNo);
 const QString kEnterName
     = Msg("Please enter a playing strategy name.", "Enter Name", MsgIcon::Information);
-const QString kSaveOther
-    = Msg("Do you wish to save changes to Other?", "Other", MsgIcon::None, MsgButtons::YesNo);
+QString SaveChangesTo(const QString& name) {
+    return Msg(
+        "Do you wish to save changes to " + name + "?", name, MsgIcon::None, MsgButtons::YesNo);
+}
+const QString kSaveOther = SaveChangesTo("Other");
 // A database failure: the program's words, then the database's.
 QString DatabaseError(const QString& what) {
     return Msg("The playing strategy " + what + "\n*", "Database Error", MsgIcon::Information);
@@ -274,11 +287,24 @@ private slots:
                 {kMakeOther + "edit|pick:Default", {MsgAnswer::Yes, MsgAnswer::No},
                     {kSaveOther, kAskReplaceOther, kNewName}, first + ", " + other,
                     "Other ref0 'Other' cell1 1100 naming:Other"}},
+            {"the default refusing a save on a pick keeps the edits unsaved and the pick unloaded",
+                {kMakeOther + "cancel|edit|pick:Other", {MsgAnswer::Yes, MsgAnswer::No},
+                    {SaveChangesTo("Default"), kProtected}, first + ", " + other,
+                    "Default ref1 'Default' cell1 1100"}},
             {"closing on the first entry asks nothing",
                 {"edit|close|open", {}, {}, first, "Default ref1 'Default' cell1 0010"}},
             {"closing with no keeps the edits marked",
                 {kMakeOther + "edit|close|open", {MsgAnswer::No}, {kSaveOther},
                     first + ", " + other, "Other ref2 'Other' cell1* 1100"}},
+            {"closing an unnamed best table asks nothing and offers Save on the next opening",
+                {kMakeOther + "best|close|open", {}, {}, first + ", " + other,
+                    "Default ref1 '' cell1* 1100"}},
+            {"closing an unnamed import asks nothing and offers Save on the next opening",
+                {kMakeOther + "import:|close|open", {}, {}, first + ", " + other,
+                    "Default ref1 '' cell0* 1100"}},
+            {"closing a named import asks by its name",
+                {kMakeOther + "import:Mine|close", {MsgAnswer::Yes}, {SaveChangesTo("Mine")},
+                    first + ", " + other + ", Mine#3=0", "Mine ref3 'Mine' cell0 0011"}},
             {"closing with yes saves",
                 {kMakeOther + "edit|close", {MsgAnswer::Yes, MsgAnswer::Yes},
                     {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
@@ -408,29 +434,28 @@ private slots:
     }
     void helpOnF1() { CheckHelp(*f, *w); }
 
-    // The usable area of a screen less a panel, and whether the whole chart fits it.
+    // The usable area of a screen less a panel; whether the window takes its whole size, and
+    // whether the chart shows every row.
     void fitsTheScreen_data() {
-        CaseRows<std::pair<QSize, bool>>(
-            {{"1366 x 768", {QSize(1366, 720), true}}, {"1280 x 1024", {QSize(1280, 976), true}},
-                {"too short: the chart scrolls", {QSize(1366, 660), false}}});
+        CaseRows<std::tuple<QSize, bool, bool>>({{"1366 x 768", {QSize(1366, 720), true, true}},
+            {"1280 x 1024", {QSize(1280, 976), true, true}},
+            {"too short: the chart scrolls", {QSize(1366, 660), false, false}},
+            {"too narrow: the window scrolls", {QSize(1024, 720), false, true}},
+            {"too narrow and short: both scroll", {QSize(1024, 660), false, false}}});
     }
     void fitsTheScreen() {
-        const auto [usable, wholeChart] = Case<std::pair<QSize, bool>>();
+        const auto [usable, wholeWindow, wholeChart] = Case<std::tuple<QSize, bool, bool>>();
         w->show();
         w->FitWithin(usable);
         QVERIFY(QRect(QPoint(), usable - kFrameAllowance).contains(w->rect()));
-        QCOMPARE(w->size() == w->sizeHint(), wholeChart);
+        QCOMPARE(w->size() == w->sizeHint(), wholeWindow);
         auto* cells = w->grdStrategy->findChild<QTableWidget*>();
         QCOMPARE(cells->verticalScrollBar()->maximum() == 0, wholeChart);
         QList<QWidget*> controls {w->fraDealer, w->frameHouseRules, w->grdStrategy, w->cboStrategy,
             w->cboPlayer, w->lblExpectedReturn};
         for (QPushButton* button : w->findChildren<QPushButton*>())
             controls << button;
-        for (QWidget* control : controls) {
-            QVERIFY2(w->rect().contains(PlaceIn(*w, control)), qPrintable(control->objectName()));
-            for (QWidget* other : controls)
-                QVERIFY(other == control || !PlaceIn(*w, control).intersects(PlaceIn(*w, other)));
-        }
+        CheckReachable(*w, controls);
         w->cboPlayer->setCurrentIndex(kPlayerRows - 1); // the chart shows the hand picked
         QVERIFY(cells->viewport()->rect().contains(
             cells->visualItemRect(Cell(*w, kPlayerRows - 1, 0))));

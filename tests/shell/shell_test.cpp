@@ -124,6 +124,9 @@ private slots:
         window.resize(usable.size() + QSize(200, 200));
         CenterForm(&window, true);
         QCOMPARE(window.pos(), usable.topLeft()); // the title bar stays within reach
+        window.resize(usable.size() - kFrameAllowance / 2);
+        CenterForm(&window);
+        QCOMPARE(window.pos(), usable.topLeft()); // and so does the bottom edge
     }
 
     void confirmSaveChangesIsYesOnlyOnYes() {
