@@ -43,7 +43,8 @@ std::string Signs(const ExactResult& result) {
 void PrintAnalysis(std::ostream& out, const std::string& name, const ExactSummary& exact) {
     out << "Playing strategy:  " << TerminalText(name) << '\n'
         << "Rules:             " << RulesText(exact.Rules) << '\n'
-        << "Exact return:      " << Number(exact.Result.Return, 6) << " bets per round\n"
+        << "Exact return:      " << Number(exact.Result.Return, 6)
+        << " bets per round, infinite shoe\n"
         << "Won/pushed/lost:   " << Signs(exact.Result) << " of the rounds\n"
         << "Time:              " << Number(exact.Seconds * 1000, 3) << " ms"
         << (exact.SearchSeconds > 0
@@ -158,7 +159,7 @@ void PrintExactComparison(std::ostream& out, const SimResult& result) {
     const auto distance = Distance(result);
     out << "Rules:             " << RulesText(result.Exact->Rules) << '\n'
         << "Exact return:      " << Number(result.Exact->Result.Return, 6)
-        << " bets; won/pushed/lost " << Signs(result.Exact->Result) << '\n'
+        << " bets; won/pushed/lost " << Signs(result.Exact->Result) << " (infinite shoe)\n"
         << "Simulated - exact: "
         << (distance ? Number(*distance, 2) + " standard errors" : std::string("no spread yet"))
         << '\n';
