@@ -35,7 +35,8 @@ public:
     Round(GameState& gs, Table& table)
         : gs_(gs)
         , table_(table)
-        , rng_(gs.Rng) { }
+        , rng_(gs.Rng)
+        , stacked_(!gs.StackedCards.empty()) { }
     Round(const Round&) = delete;
     Round& operator=(const Round&) = delete;
 
@@ -66,17 +67,25 @@ private:
         gs_.Rng = rng_;
         table_.WaitForContinue();
         rng_ = gs_.Rng;
+        stacked_ = !gs_.StackedCards.empty();
     }
 
-    void Deal(int who, int position) {
+    // Every card of a round goes after the last one of its hand.
+    void Deal(int who) {
         gs_.CurrentHand = who;
-        DealCard(gs_, rng_, position);
-        table_.CardShown(who, position);
+        Card card;
+        if (stacked_) [[unlikely]] {
+            card = TakeStackedCard(gs_);
+            stacked_ = !gs_.StackedCards.empty();
+        } else {
+            card = DrawCard(gs_, rng_);
+        }
+        table_.CardShown(who, AddCard(gs_, who, card));
     }
 
     void DealTwo(int who) {
-        Deal(who, 1);
-        Deal(who, 2);
+        Deal(who);
+        Deal(who);
         if (gs_.CardsLeft == 0)
             BuildShoe(gs_);
     }
@@ -131,7 +140,7 @@ private:
             gs_.CurrentBet *= 2;
             table_.DoubledDown();
             table_.BetChanged();
-            Deal(kPlayer, 3);
+            Deal(kPlayer);
             const int total = HandValue(gs_, kPlayer);
             return total > 21 ? FinishOutcome(Outcome::Loss) : PlayDealer(total);
         }
@@ -139,7 +148,7 @@ private:
         if (action == kStand || action == kSplitOrStand)
             return PlayDealer(HandValue(gs_, kPlayer));
         for (int position = 3; position <= kMaxCardsInHand; ++position) {
-            Deal(kPlayer, position);
+            Deal(kPlayer);
             const int total = HandValue(gs_, kPlayer);
             if (total > 21)
                 return FinishOutcome(Outcome::Loss);
@@ -160,7 +169,7 @@ private:
     int DrawDealer() {
         int dealer = HandValue(gs_, kDealer);
         for (int position = 3; position <= kMaxCardsInHand && DealerDraws(dealer); ++position) {
-            Deal(kDealer, position);
+            Deal(kDealer);
             dealer = HandValue(gs_, kDealer);
         }
         gs_.CurrentHand = kPlayer;
@@ -276,7 +285,7 @@ private:
             splitHands_[h].bet = 2 * gs_.CurrentBet;
             splitHands_[h].doubled = true;
             table_.SplitHandDoubled();
-            Deal(kPlayer, 3);
+            Deal(kPlayer);
             return true;
         }
         return FirstCardIsAce();
@@ -285,7 +294,7 @@ private:
     void PlaySplitHand(int h) {
         StartSplitHand(h);
         for (int position = 2; position <= kMaxCardsInHand; ++position) {
-            Deal(kPlayer, position);
+            Deal(kPlayer);
             if (position == 2) {
                 // Valuing the hand first demotes a split ace, so a pair of aces finds its row.
                 if (HandValue(gs_, kPlayer) == 21)
@@ -318,6 +327,8 @@ private:
     GameState& gs_;
     Table& table_;
     Random rng_;
+    // Cards are stacked only while no round plays or while one waits.
+    bool stacked_;
     bool insuranceTaken_ = false;
     int splitCount_ = 0;
     int handsPlayed_ = 0;

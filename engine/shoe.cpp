@@ -13,21 +13,6 @@ std::int32_t ReshufflePoint(int decks) {
     return static_cast<std::int32_t>(decks * 52 * 33 / 100);
 }
 
-// A stacked card is taken out of the live shoe when it is there, so the shoe stays a
-// true deck; a card the shoe no longer holds is dealt all the same.
-Card TakeStackedCard(GameState& gs) {
-    const Card card = gs.StackedCards.back();
-    gs.StackedCards.pop_back();
-    for (int i = 0; i < gs.CardsLeft; ++i) {
-        if (gs.Shoe[i].rank == card.rank && gs.Shoe[i].suit == card.suit) {
-            gs.Shoe[i] = gs.Shoe[gs.CardsLeft - 1];
-            --gs.CardsLeft;
-            break;
-        }
-    }
-    return card;
-}
-
 } // namespace
 
 void BuildShoe(GameState& gs) {
@@ -52,10 +37,21 @@ void SetDecksInShoe(GameState& gs, int decks) {
     gs.ReshuffleAt = ReshufflePoint(decks < 1 ? 1 : decks);
 }
 
-void DealStackedCard(GameState& gs, int position) {
-    PlaceCard(gs, gs.CurrentHand, position, TakeStackedCard(gs));
+// A stacked card is taken out of the live shoe when it is there, so the shoe stays a
+// true deck; a card the shoe no longer holds is dealt all the same.
+Card TakeStackedCard(GameState& gs) {
+    const Card card = gs.StackedCards.back();
+    gs.StackedCards.pop_back();
+    for (int i = 0; i < gs.CardsLeft; ++i) {
+        if (gs.Shoe[i].rank == card.rank && gs.Shoe[i].suit == card.suit) {
+            gs.Shoe[i] = gs.Shoe[gs.CardsLeft - 1];
+            --gs.CardsLeft;
+            break;
+        }
+    }
     if (gs.CardsLeft <= gs.ReshuffleAt)
         BuildShoe(gs);
+    return card;
 }
 
 void SeedRandom(GameState& gs, std::uint64_t seed) {

@@ -14,29 +14,36 @@ void BuildShoe(GameState& gs);
 // reads the count in force; the shoe itself is rebuilt only by that test or BuildShoe.
 void SetDecksInShoe(GameState& gs, int decks);
 
-// Writes a card into `position` of a hand; the next position is the usual case and the only
-// one the sums follow without recounting.
-inline void PlaceCard(GameState& gs, int who, int position, Card card) {
+// Puts a card after the last one of a hand, follows its sums and returns its position.
+inline int AddCard(GameState& gs, int who, Card card) {
+    HandSums& hand = gs.Hands[who];
+    const int position = hand.Cards + 1;
     const auto value = static_cast<std::int8_t>(CountValue(card.rank));
     gs.CardSlots[who][position] = CardSlot {card.rank, card.suit, value};
-    HandSums& hand = gs.Hands[who];
-    if (position != hand.Cards + 1) [[unlikely]]
-        return RecountHand(gs, who, position);
     hand.Cards = static_cast<std::int8_t>(position);
     hand.Total = static_cast<std::int8_t>(hand.Total + value);
     hand.SoftAces = static_cast<std::int8_t>(hand.SoftAces + (value == 11 ? 1 : 0));
+    return position;
 }
 
-// The stacked-card test seam, kept out of line and off the path of a random draw.
-void DealStackedCard(GameState& gs, int position);
+// Writes a card into `position` of a hand; any other than the next one recounts the hand.
+inline void PlaceCard(GameState& gs, int who, int position, Card card) {
+    if (position == gs.Hands[who].Cards + 1)
+        return static_cast<void>(AddCard(gs, who, card));
+    const auto value = static_cast<std::int8_t>(CountValue(card.rank));
+    gs.CardSlots[who][position] = CardSlot {card.rank, card.suit, value};
+    RecountHand(gs, who, position);
+}
 
-// Draws a card uniformly among those left into `position` of CurrentHand; rebuilds the
-// shoe once no more than a third of it is left. The round passes its own copy of the
-// generator, which the compiler keeps in registers; card stores into the game state
-// would otherwise force it back to memory after every card.
-inline void DealCard(GameState& gs, Random& rng, int position) {
-    if (!gs.StackedCards.empty()) [[unlikely]]
-        return DealStackedCard(gs, position);
+// The test seam: the next stacked card, taken out of the shoe where the shoe holds it. Out of
+// line and off the path of a random draw.
+Card TakeStackedCard(GameState& gs);
+
+// Takes a card uniformly among those left and rebuilds the shoe once no more than a third of
+// it is left. The round passes its own copy of the generator, which the compiler keeps in
+// registers; card stores into the game state would otherwise force it back to memory after
+// every card.
+inline Card DrawCard(GameState& gs, Random& rng) {
     if (gs.CardsLeft <= 0) [[unlikely]]
         BuildShoe(gs);
     // Every remaining card is equally likely; the last live card fills the gap.
@@ -44,9 +51,15 @@ inline void DealCard(GameState& gs, Random& rng, int position) {
     const auto p = rng.Below(static_cast<std::uint32_t>(gs.CardsLeft));
     const Card card = live[p];
     live[p] = live[--gs.CardsLeft];
-    PlaceCard(gs, gs.CurrentHand, position, card);
     if (gs.CardsLeft <= gs.ReshuffleAt) [[unlikely]]
         BuildShoe(gs);
+    return card;
+}
+
+// Deals the next stacked card, or else a drawn one, into `position` of CurrentHand.
+inline void DealCard(GameState& gs, Random& rng, int position) {
+    const Card card = gs.StackedCards.empty() ? DrawCard(gs, rng) : TakeStackedCard(gs);
+    PlaceCard(gs, gs.CurrentHand, position, card);
 }
 
 void SeedRandom(GameState& gs, std::uint64_t seed);
