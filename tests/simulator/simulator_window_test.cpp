@@ -95,6 +95,19 @@ private slots:
         CheckReachable(*w, controls);
     }
 
+    // Tab goes from the last box to the button column, and from it on to the grid.
+    void tabCrossesTheButtonColumn() {
+        Simulator s;
+        auto nextTab = [](QWidget* from) {
+            do
+                from = from->nextInFocusChain();
+            while (!(from->focusPolicy() & Qt::TabFocus));
+            return from;
+        };
+        QCOMPARE(nextTab(s.w->txtSeq), s.w->cmdRun);
+        QCOMPARE(nextTab(s.w->cmdReturnToGame), s.w->grdMain);
+    }
+
     void runEdgeCases_data() {
         CaseRows<EdgeCase>({{"no sessions", {"0 0 0 10 0", {}, {}, "$0.00"}},
             {"max losing 0 stops below the start, as a loss",
