@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -106,22 +107,32 @@ void FitOnScreen(QWidget* form, QSize wanted) {
         FitWithin(form, wanted, shown->availableGeometry().size());
 }
 
-void ScrollWhenSmall(QWidget* form) {
+void ScrollWhenSmall(QWidget* form, QWidget* keptInView) {
     QLayout* controls = form ? form->layout() : nullptr;
     if (!controls)
         return;
     // The controls keep the margins they had as the window's, wider than a child widget's.
     const QMargins margins = controls->contentsMargins();
-    auto* body = new QWidget;
+    // Born inside the window, so the controls moved into it keep their tab order.
+    auto* body = new QWidget(form);
     body->setLayout(controls);
     controls->setContentsMargins(margins);
     auto* area = new WholeScrollArea(form);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(body);
-    auto* whole = new QVBoxLayout(form);
+    auto* whole = new QHBoxLayout(form);
     whole->setContentsMargins(0, 0, 0, 0);
-    whole->addWidget(area);
+    whole->setSpacing(0);
+    whole->addWidget(area, 1);
+    if (!keptInView)
+        return;
+    controls->setContentsMargins(margins.left(), margins.top(), 0, margins.bottom());
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(
+        std::max(0, controls->spacing()), margins.top(), margins.right(), margins.bottom());
+    column->addWidget(keptInView);
+    whole->addLayout(column);
 }
 
 void MatchBackColors(QWidget* form) {

@@ -40,8 +40,9 @@ void FitOnScreen(QWidget* form, QSize wanted);
 // Moves the window's layout into a frameless scroll area filling the window, so that a
 // window fitted to a screen narrower or shorter than its controls scrolls to every one of
 // them; where they fit, no scroll bar shows and the window looks as before. The window's
-// size hint stays the whole size of its controls.
-void ScrollWhenSmall(QWidget* form);
+// size hint stays the whole size of its controls. A `keptInView` widget, taken out of the
+// controls, goes outside the scroll area at the window's right edge, so it never scrolls away.
+void ScrollWhenSmall(QWidget* form, QWidget* keptInView = nullptr);
 
 // Option buttons, check boxes and frames take on the window's background colour.
 void MatchBackColors(QWidget* form);

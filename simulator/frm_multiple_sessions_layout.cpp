@@ -64,7 +64,7 @@ void frmMultipleSessions::BuildControls() {
     summary = new RunSummary(this);
     middle->addWidget(summary, 1);
     top->addLayout(middle, 1);
-    top->addWidget(BuildButtons());
+    QWidget* buttons = BuildButtons();
     main->addLayout(top);
 
     grdMain = new QTableView(this);
@@ -88,7 +88,9 @@ void frmMultipleSessions::BuildControls() {
         grdMain->setColumnWidth(c, width);
         gridWidth += width;
     }
-    grdMain->setMinimumWidth(gridWidth);
+    // On a narrow screen the grid gives up width once the charts are down to theirs, and
+    // scrolls its own columns.
+    grdMain->setMinimumWidth(gridWidth / 2);
     chart = new RunChart(this);
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(grdMain);
@@ -98,8 +100,10 @@ void frmMultipleSessions::BuildControls() {
     split->setChildrenCollapsible(false);
     main->addWidget(split, 1);
     main->addWidget(BuildTotals());
-    ScrollWhenSmall(this);
-    resize(std::max(sizeHint().width(), gridWidth + 420), 760);
+    // The buttons stay outside the scrolling, so Deal and Cancel show on a narrow screen.
+    ScrollWhenSmall(this, buttons);
+    resize(std::max(sizeHint().width(), gridWidth + 420 + buttons->sizeHint().width()), 760);
+    split->setSizes({gridWidth, 1}); // the charts stretch into whatever is left
 }
 
 QWidget* frmMultipleSessions::BuildInputs() {

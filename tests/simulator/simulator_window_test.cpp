@@ -71,7 +71,7 @@ private slots:
     }
 
     // A screen with a panel keeps the buttons and the totals row on the screen, where a
-    // narrow one scrolls to them.
+    // narrow one scrolls to them; the button column shows whole without scrolling on each.
     void fitsTheScreen_data() {
         CaseRows<QSize>({{"1366 x 768 with a panel", QSize(1366, 720)},
             {"1280 x 1024", QSize(1280, 976)}, {"1024 x 768 with a panel", QSize(1024, 720)}});
@@ -84,11 +84,28 @@ private slots:
         FitWithin(w, QSize(1300, 760), usable);
         QVERIFY2(QRect(QPoint(), usable - kFrameAllowance).contains(w->rect()),
             qPrintable(QString("%1 x %2").arg(w->width()).arg(w->height())));
+        for (QWidget* button : {w->cmdRun, w->cmdCancel, w->cmdReset, w->cmdHourlyStats, w->cmdInfo,
+                 w->cmdExport, w->cmdReturnToGame})
+            QVERIFY2(button->visibleRegion() == QRegion(button->rect()),
+                qPrintable(button->objectName()));
         QList<QWidget*> controls {
             w->grdMain, w->chart, w->summary, w->prbHandsPlayed, w->lblTotalTime};
         for (QPushButton* button : w->findChildren<QPushButton*>())
             controls << button;
         CheckReachable(*w, controls);
+    }
+
+    // Tab goes from the last box to the button column, and from it on to the grid.
+    void tabCrossesTheButtonColumn() {
+        Simulator s;
+        auto nextTab = [](QWidget* from) {
+            do
+                from = from->nextInFocusChain();
+            while (!(from->focusPolicy() & Qt::TabFocus));
+            return from;
+        };
+        QCOMPARE(nextTab(s.w->txtSeq), s.w->cmdRun);
+        QCOMPARE(nextTab(s.w->cmdReturnToGame), s.w->grdMain);
     }
 
     void runEdgeCases_data() {
