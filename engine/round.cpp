@@ -35,8 +35,7 @@ public:
     Round(GameState& gs, Table& table)
         : gs_(gs)
         , table_(table)
-        , rng_(gs.Rng)
-        , stacked_(!gs.StackedCards.empty()) { }
+        , rng_(gs.Rng) { }
     Round(const Round&) = delete;
     Round& operator=(const Round&) = delete;
 
@@ -67,19 +66,12 @@ private:
         gs_.Rng = rng_;
         table_.WaitForContinue();
         rng_ = gs_.Rng;
-        stacked_ = !gs_.StackedCards.empty();
     }
 
     // Every card of a round goes after the last one of its hand.
     void Deal(int who) {
         gs_.CurrentHand = who;
-        Card card;
-        if (stacked_) [[unlikely]] {
-            card = TakeStackedCard(gs_);
-            stacked_ = !gs_.StackedCards.empty();
-        } else {
-            card = DrawCard(gs_, rng_);
-        }
+        const Card card = gs_.StackedCards.empty() ? DrawCard(gs_, rng_) : TakeStackedCard(gs_);
         table_.CardShown(who, AddCard(gs_, who, card));
     }
 
@@ -327,8 +319,6 @@ private:
     GameState& gs_;
     Table& table_;
     Random rng_;
-    // Cards are stacked only while no round plays or while one waits.
-    bool stacked_;
     bool insuranceTaken_ = false;
     int splitCount_ = 0;
     int handsPlayed_ = 0;

@@ -26,15 +26,6 @@ inline int AddCard(GameState& gs, int who, Card card) {
     return position;
 }
 
-// Writes a card into `position` of a hand; any other than the next one recounts the hand.
-inline void PlaceCard(GameState& gs, int who, int position, Card card) {
-    if (position == gs.Hands[who].Cards + 1)
-        return static_cast<void>(AddCard(gs, who, card));
-    const auto value = static_cast<std::int8_t>(CountValue(card.rank));
-    gs.CardSlots[who][position] = CardSlot {card.rank, card.suit, value};
-    RecountHand(gs, who, position);
-}
-
 // The test seam: the next stacked card, taken out of the shoe where the shoe holds it. Out of
 // line and off the path of a random draw.
 Card TakeStackedCard(GameState& gs);
@@ -54,12 +45,6 @@ inline Card DrawCard(GameState& gs, Random& rng) {
     if (gs.CardsLeft <= gs.ReshuffleAt) [[unlikely]]
         BuildShoe(gs);
     return card;
-}
-
-// Deals the next stacked card, or else a drawn one, into `position` of CurrentHand.
-inline void DealCard(GameState& gs, Random& rng, int position) {
-    const Card card = gs.StackedCards.empty() ? DrawCard(gs, rng) : TakeStackedCard(gs);
-    PlaceCard(gs, gs.CurrentHand, position, card);
 }
 
 void SeedRandom(GameState& gs, std::uint64_t seed);

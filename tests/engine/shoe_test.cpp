@@ -26,17 +26,16 @@ TEST(Shoe, BuildsInDeckSuitRankOrder) {
 TEST(Shoe, RebuildsWhenAThirdIsLeft) {
     GameState gs;
     BuildShoe(gs);
-    gs.CurrentHand = kPlayer;
     for (int draw = 1; draw <= 34; ++draw)
-        DealCard(gs, gs.Rng, 1);
+        DrawCard(gs, gs.Rng);
     EXPECT_EQ(gs.CardsLeft, 18);
-    DealCard(gs, gs.Rng, 1); // leaves 17, and 52 x 0.33 = 17.16
+    DrawCard(gs, gs.Rng); // leaves 17, and 52 x 0.33 = 17.16
     EXPECT_EQ(gs.CardsLeft, 52);
     SetDecksInShoe(gs, 6); // the next card finds 51 of 6 decks left, under 102.96
-    DealCard(gs, gs.Rng, 1);
+    DrawCard(gs, gs.Rng);
     EXPECT_EQ(gs.CardsLeft, 312);
     SetDecksInShoe(gs, 1);
-    DealCard(gs, gs.Rng, 1); // 311 left, over the one deck's 17.16: no rebuild
+    DrawCard(gs, gs.Rng); // 311 left, over the one deck's 17.16: no rebuild
     EXPECT_EQ(gs.CardsLeft, 311);
 }
 
@@ -47,10 +46,10 @@ TEST(Shoe, DealsFacesAndCountValues) {
         GameState gs;
         BuildShoe(gs);
         StackShoe(gs, {Card {static_cast<std::uint8_t>(rank), kHearts}});
-        gs.CurrentHand = kDealer;
-        DealCard(gs, gs.Rng, 3);
-        const CardSlot& slot = gs.CardSlots[kDealer][3];
-        EXPECT_TRUE(HoldsCard(gs, kDealer, 3));
+        const int position = AddCard(gs, kDealer, TakeStackedCard(gs));
+        const CardSlot& slot = gs.CardSlots[kDealer][position];
+        EXPECT_EQ(position, 1);
+        EXPECT_TRUE(HoldsCard(gs, kDealer, 1));
         EXPECT_EQ(slot.value, value);
         EXPECT_EQ(slot.suit, kHearts);
         EXPECT_STREQ(FaceText(slot.rank), face);
@@ -64,12 +63,10 @@ TEST(Shoe, DrawsEveryRemainingCardEquallyOften) {
     SeedRandom(gs, 99);
     std::array<int, 53> seen {};
     const int draws = 52 * 2000;
-    gs.CurrentHand = kPlayer;
     for (int i = 0; i < draws; ++i) {
         BuildShoe(gs);
-        DealCard(gs, gs.Rng, 1);
-        const CardSlot& slot = gs.CardSlots[kPlayer][1];
-        ++seen[(slot.suit - 1) * 13 + slot.rank];
+        const Card card = DrawCard(gs, gs.Rng);
+        ++seen[(card.suit - 1) * 13 + card.rank];
     }
     double chi2 = 0;
     for (int card = 1; card <= 52; ++card)
