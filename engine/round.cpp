@@ -44,6 +44,8 @@ public:
     ~Round() { gs_.Rng = rng_; }
 
     int Play() {
+        if (gs_.CardsLeft <= 0)
+            BuildShoe(gs_);
         ClearTable();
         DealOpeningCards();
         PlayOpening();
@@ -75,16 +77,11 @@ private:
         table_.CardShown(who, AddCard(gs_, who, card));
     }
 
-    void DealTwo(int who) {
-        Deal(who);
-        Deal(who);
-        if (gs_.CardsLeft == 0)
-            BuildShoe(gs_);
-    }
-
     void DealOpeningCards() {
-        DealTwo(kDealer);
-        DealTwo(kPlayer);
+        Deal(kDealer);
+        Deal(kDealer);
+        Deal(kPlayer);
+        Deal(kPlayer);
         gs_.CurrentHand = kPlayer;
     }
 

@@ -31,12 +31,11 @@ inline int AddCard(GameState& gs, int who, Card card) {
 Card TakeStackedCard(GameState& gs);
 
 // Takes a card uniformly among those left and rebuilds the shoe once no more than a third of
-// it is left. The round passes its own copy of the generator, which the compiler keeps in
-// registers; card stores into the game state would otherwise force it back to memory after
-// every card.
+// it is left, so a shoe that has dealt a card always holds one more; only a game that never
+// built its shoe must build it first. The round passes its own copy of the generator, which
+// the compiler keeps in registers; card stores into the game state would otherwise force it
+// back to memory after every card.
 inline Card DrawCard(GameState& gs, Random& rng) {
-    if (gs.CardsLeft <= 0) [[unlikely]]
-        BuildShoe(gs);
     // Every remaining card is equally likely; the last live card fills the gap.
     Card* const live = gs.Shoe.data();
     const auto p = rng.Below(static_cast<std::uint32_t>(gs.CardsLeft));
