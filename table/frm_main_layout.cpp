@@ -256,7 +256,7 @@ void frmMain::ScaleCards(const TableGeometry& g) {
 }
 
 QLabel* frmMain::ValueLabel(const char* name, const QString& text) {
-    auto* label = Named(new QLabel(text), name);
+    auto* label = Named(new ValueCell(text), name);
     StyleValueCell(label, 3);
     // A fixed size keeps the many caption updates of a round from relaying out the window.
     label->setFixedSize(kValueWidth, fontMetrics().height() + 4);

@@ -1,6 +1,7 @@
 #include "table/value_cell.h"
 
-#include <QLabel>
+#include <QFontMetrics>
+#include <QPainter>
 
 namespace bj {
 
@@ -14,6 +15,38 @@ void StyleValueCell(QLabel* label, int indent) {
     white.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(white);
     label->setIndent(indent);
+}
+
+ValueCell::ValueCell(const QString& text)
+    : QLabel(text) {
+}
+
+void ValueCell::paintEvent(QPaintEvent* event) {
+    // A right-aligned label keeps its indent on the right; a shrunk number keeps clear of
+    // the frame on the left too.
+    const QRect room = contentsRect().adjusted(1, 0, -qMax(indent(), 0), 0);
+    const QFont fitted = FittedFont(font(), text(), room.width());
+    if (fitted == font())
+        return QLabel::paintEvent(event);
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setFont(fitted);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(room, static_cast<int>(alignment()), text());
+}
+
+QFont FittedFont(const QFont& font, const QString& text, int width) {
+    // Below this a figure is no longer legible; it is then cut as any label's text is.
+    constexpr double kSmallestPoints = 5;
+    QFont fitted = font;
+    double points = font.pointSizeF();
+    if (points <= 0)
+        points = QFontInfo(font).pointSizeF();
+    while (QFontMetrics(fitted).horizontalAdvance(text) > width && points > kSmallestPoints) {
+        points = qMax(points - 0.5, kSmallestPoints);
+        fitted.setPointSizeF(points);
+    }
+    return fitted;
 }
 
 } // namespace bj

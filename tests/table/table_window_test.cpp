@@ -3,6 +3,7 @@
 #include "table/play_speed.h"
 #include "table/stat_text.h"
 #include "table/tray_icon.h"
+#include "table/value_cell.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -144,6 +145,22 @@ private slots:
             {-5000, "-0.5"}, {12345, "1.2345"}, {123456789000, "12345678.9"}};
         for (const auto& [units, text] : money)
             QCOMPARE(CurrencyText(Currency::FromUnits(units)), QString(text));
+    }
+
+    // A bankroll far past the box's width is drawn smaller, never with its leading digits cut.
+    void longValuesAreDrawnWhole() {
+        Table t;
+        t.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.window.get()));
+        auto* box = dynamic_cast<ValueCell*>(t.Find<QLabel>("lblMinBankroll"));
+        QVERIFY(box);
+        const int room = box->contentsRect().width() - box->indent();
+        for (const char* text : {"10000", "-132871472.5", "-1328714725.5"}) {
+            const QFont fitted = FittedFont(box->font(), text, room);
+            const bool fits = QFontMetrics(box->font()).horizontalAdvance(text) <= room;
+            QCOMPARE(fitted == box->font(), fits);
+            QVERIFY2(QFontMetrics(fitted).horizontalAdvance(text) <= room, text);
+        }
     }
 
     // Each button and menu item asks the program for its window; the table steps aside
