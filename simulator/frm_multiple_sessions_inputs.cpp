@@ -50,7 +50,9 @@ QString Grouped(std::int64_t value) {
 
 bool Refuse(QLineEdit* box, const QString& text, const QString& title) {
     Messages().Show(text, title, MsgIcon::Information, MsgButtons::Ok);
+    // A box that kept the focus gets no focus-in to select it.
     box->setFocus();
+    box->selectAll();
     return false;
 }
 

@@ -189,6 +189,8 @@ private slots:
         QCOMPARE(s.messages.shown[0].title + " | " + s.messages.shown[0].text, message);
         QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
         QCOMPARE(QApplication::focusWidget(), s.Boxes()[box]);
+        // Selected, so that what is typed next replaces it, wherever the focus was.
+        QCOMPARE(s.Boxes()[box]->selectedText(), s.Boxes()[box]->text());
         QVERIFY(s.Rows() == 1 && s.RowTexts(0) == before && s.gs.Bankroll == bank);
         QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled());
     }
