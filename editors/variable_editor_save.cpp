@@ -59,6 +59,7 @@ bool RefuseTooSmallBet(const frmVariableConfig& w) {
                             .arg(what, QLocale(QLocale::English).toString(kSmallestVariableBet)),
             "Save Strategy", MsgIcon::Information, MsgButtons::Ok);
         box->setFocus();
+        box->selectAll();
         return true;
     }
     return false;

@@ -290,6 +290,10 @@ private slots:
         QCOMPARE(f->Shown(messages), messages);
         QCOMPARE(Screen(*w), screen);
         QCOMPARE(Stored(f->db), stored);
+        if (messages.join(' ').contains("bet below")) { // the refused bet, ready to retype
+            auto* box = qobject_cast<QLineEdit*>(w->focusWidget());
+            QVERIFY(box && box->selectedText() == box->text());
+        }
     }
 
     void changeBettingSwitchesOnlyToTheOtherKind() {
