@@ -151,7 +151,7 @@ void MatchBackColors(QWidget* form) {
 
 std::optional<double> ParseAmount(const QString& text) {
     static const QRegularExpression pattern(
-        QStringLiteral(R"(^([-+]?)(\$?)([-+]?)((?:\d{1,3}(?:,\d{3})+|\d+)(?:\.\d*)?|\.\d+)$)"));
+        QStringLiteral(R"(^([-+]?)(\$?)([-+]?)((?:\d+(?:,\d+)*)(?:\.\d*)?|\.\d+)$)"));
     QString s = text.trimmed();
     bool negative = false;
     if (s.startsWith(u'(') && s.endsWith(u')')) {

@@ -69,14 +69,16 @@ private slots:
         SelectAllText(nullptr);
     }
 
-    // Every text the program writes reads back (grouping, "$", minus sign, parentheses);
+    // Every text the program writes reads back (grouping, "$", minus sign, parentheses), and
+    // so does a grouped amount typed into, whose commas no longer fall every three digits;
     // anything else is 0.
     void formatAmountOfText() {
         const char* cases[][2] = {{"", "0.00"}, {"abc", "0.00"}, {"12.5", "12.50"},
             {"  7.1 ", "7.10"}, {".5", "0.50"}, {"5.", "5.00"}, {"10,000.00", "10000.00"},
             {"1,234,567.891", "1234567.89"}, {"$10,000.00", "10000.00"}, {"-5.25", "-5.25"},
             {"-$5.00", "-5.00"}, {"$-5.00", "-5.00"}, {"($5.00)", "-5.00"}, {"+4", "4.00"},
-            {"1,5", "0.00"}, {"1.2.3", "0.00"}, {"--5", "0.00"}, {"(-5)", "0.00"}, {".", "0.00"},
+            {"1,0000.00", "10000.00"}, {"1,5", "15.00"}, {",5", "0.00"}, {"5,", "0.00"},
+            {"1,.5", "0.00"}, {"1.2.3", "0.00"}, {"--5", "0.00"}, {"(-5)", "0.00"}, {".", "0.00"},
             {"$", "0.00"}, {"12abc", "0.00"}, {"-0.001", "0.00"}};
         for (const auto& [text, formatted] : cases) {
             QCOMPARE(
