@@ -1,14 +1,19 @@
 #include "simulator/run_summary.h"
 
 #include "simulator/amount_text.h"
-#include "simulator/wager_tally.h"
 #include "simulator/session_results.h"
+#include "simulator/wager_tally.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QResizeEvent>
+
+#include <algorithm>
 
 namespace bj {
 namespace {
+
+constexpr std::size_t kFirstColumnRows = 4; // how sessions ended and what one wins
 
 QString CountAndShare(std::int64_t count, std::int64_t of) {
     const double percent
@@ -28,26 +33,74 @@ RunSummary::RunSummary(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
-    lblEndedWin = AddRow("Stopped by a win rule:", "lblEndedWin", 0, 0);
-    lblEndedLoss = AddRow("Stopped by the loss rule:", "lblEndedLoss", 1, 0);
-    lblPlayedThrough = AddRow("Played through:", "lblPlayedThrough", 2, 0);
-    lblMeanPerSession = AddRow("Won/lost per session:", "lblMeanPerSession", 3, 0);
-    lblAmountWagered = AddRow("Amount wagered:", "lblAmountWagered", 0, 2);
-    lblReturnPerWagered = AddRow("Return per amount wagered:", "lblReturnPerWagered", 1, 2);
-    lblReturnPerHand = AddRow("Return per hand:", "lblReturnPerHand", 2, 2);
-    grid->setColumnMinimumWidth(2, 0);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
+    lblEndedWin = AddRow("Stopped by a win rule:", "lblEndedWin");
+    lblEndedLoss = AddRow("Stopped by the loss rule:", "lblEndedLoss");
+    lblPlayedThrough = AddRow("Played through:", "lblPlayedThrough");
+    lblMeanPerSession = AddRow("Won/lost per session:", "lblMeanPerSession");
+    lblAmountWagered = AddRow("Amount wagered:", "lblAmountWagered");
+    lblReturnPerWagered = AddRow("Return per amount wagered:", "lblReturnPerWagered");
+    lblReturnPerHand = AddRow("Return per hand:", "lblReturnPerHand");
+    Arrange(true);
 }
 
-QLabel* RunSummary::AddRow(const QString& caption, const char* name, int row, int column) {
-    auto* grid = static_cast<QGridLayout*>(layout());
-    grid->addWidget(new QLabel(caption, this), row, column);
+QLabel* RunSummary::AddRow(const QString& caption, const char* name) {
     auto* value = new QLabel(this);
     value->setObjectName(name);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(value, row, column + 1);
+    rows_.push_back({new QLabel(caption, this), value});
     return value;
+}
+
+void RunSummary::Arrange(bool sideBySide) {
+    if (sideBySide == sideBySide_)
+        return;
+    sideBySide_ = sideBySide;
+    auto* grid = static_cast<QGridLayout*>(layout());
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+        const bool second = sideBySide && i >= static_cast<int>(kFirstColumnRows);
+        const int row = second ? i - static_cast<int>(kFirstColumnRows) : i;
+        const int column = second ? 2 : 0;
+        grid->removeWidget(rows_[i].caption);
+        grid->removeWidget(rows_[i].value);
+        grid->addWidget(rows_[i].caption, row, column);
+        grid->addWidget(rows_[i].value, row, column + 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, sideBySide ? 1 : 0);
+    updateGeometry();
+}
+
+int RunSummary::WidthNeeded(bool sideBySide) const {
+    const auto* grid = static_cast<const QGridLayout*>(layout());
+    auto widest = [this](std::size_t from, std::size_t to, QLabel* Row::*label) {
+        int width = 0;
+        for (std::size_t i = from; i < to; ++i)
+            width = std::max(width, (rows_[i].*label)->sizeHint().width());
+        return width;
+    };
+    const int gap = grid->horizontalSpacing();
+    const std::size_t all = rows_.size();
+    const int columns = sideBySide
+        ? widest(0, kFirstColumnRows, &Row::caption) + gap
+            + widest(0, kFirstColumnRows, &Row::value) + gap
+            + widest(kFirstColumnRows, all, &Row::caption) + gap
+            + widest(kFirstColumnRows, all, &Row::value)
+        : widest(0, all, &Row::caption) + gap + widest(0, all, &Row::value);
+    const QMargins inner = grid->contentsMargins() + contentsMargins();
+    return columns + inner.left() + inner.right();
+}
+
+QSize RunSummary::sizeHint() const {
+    return {WidthNeeded(true), QGroupBox::sizeHint().height()};
+}
+
+QSize RunSummary::minimumSizeHint() const {
+    return {WidthNeeded(false), QGroupBox::minimumSizeHint().height()};
+}
+
+void RunSummary::resizeEvent(QResizeEvent* event) {
+    Arrange(event->size().width() >= WidthNeeded(true));
+    QGroupBox::resizeEvent(event);
 }
 
 void RunSummary::Show(const SessionResults& results, const WagerTally& rounds) {
@@ -66,6 +119,7 @@ void RunSummary::Show(const SessionResults& results, const WagerTally& rounds) {
     lblReturnPerWagered->setText(QString("%1 % \u00b1 %2 %")
                                      .arg(100 * rounds.ReturnPerWagered(), 0, 'f', 2)
                                      .arg(100 * rounds.ReturnPerWageredError(), 0, 'f', 2));
+    Arrange(width() >= WidthNeeded(true));
 }
 
 } // namespace bj

@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+#include <vector>
+
 class QLabel;
 
 namespace bj {
@@ -18,6 +20,11 @@ public:
     explicit RunSummary(QWidget* parent = nullptr);
     void Show(const SessionResults& results, const WagerTally& rounds);
 
+    // The same whichever way the figures are arranged, so that arranging them never moves
+    // the box.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     QLabel* lblEndedWin = nullptr;
     QLabel* lblEndedLoss = nullptr;
     QLabel* lblPlayedThrough = nullptr;
@@ -26,8 +33,22 @@ public:
     QLabel* lblAmountWagered = nullptr;
     QLabel* lblReturnPerWagered = nullptr;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    QLabel* AddRow(const QString& caption, const char* name, int row, int column);
+    struct Row {
+        QLabel* caption;
+        QLabel* value;
+    };
+    QLabel* AddRow(const QString& caption, const char* name);
+    // Two columns side by side where the box is wide enough, the second under the first where
+    // it is not, so that a narrow screen need not scroll sideways to the figures.
+    void Arrange(bool sideBySide);
+    int WidthNeeded(bool sideBySide) const;
+
+    std::vector<Row> rows_; // the first column, then the second
+    bool sideBySide_ = false;
 };
 
 } // namespace bj

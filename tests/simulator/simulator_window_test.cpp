@@ -8,6 +8,8 @@
 #include "store/store_error.h"
 
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <chrono>
 #include <stdexcept>
@@ -71,7 +73,8 @@ private slots:
     }
 
     // A screen with a panel keeps the buttons and the totals row on the screen, where a
-    // narrow one scrolls to them; the button column shows whole without scrolling on each.
+    // narrow one scrolls to them; the button column shows whole without scrolling on each,
+    // and no screen scrolls sideways: a narrow one puts the run summary in one column.
     void fitsTheScreen_data() {
         CaseRows<QSize>({{"1366 x 768 with a panel", QSize(1366, 720)},
             {"1280 x 1024", QSize(1280, 976)}, {"1024 x 768 with a panel", QSize(1024, 720)}});
@@ -93,6 +96,11 @@ private slots:
         for (QPushButton* button : w->findChildren<QPushButton*>())
             controls << button;
         CheckReachable(*w, controls);
+        QCOMPARE(w->findChild<QScrollArea*>()->horizontalScrollBar()->maximum(), 0);
+        const RunSummary& summary = *w->summary;
+        const bool sideBySide = usable.width() > 1024;
+        QTRY_COMPARE(summary.lblAmountWagered->x() > summary.lblEndedWin->x(), sideBySide);
+        QCOMPARE(summary.lblAmountWagered->y() > summary.lblMeanPerSession->y(), !sideBySide);
     }
 
     // Tab goes from the last box to the button column, and from it on to the grid.
