@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
 
 namespace bj {
 
@@ -31,8 +32,8 @@ void ValueCell::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setFont(fitted);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(room, static_cast<int>(alignment()), text());
+    style()->drawItemText(&painter, room, static_cast<int>(alignment()), palette(), isEnabled(),
+        text(), foregroundRole());
 }
 
 QFont FittedFont(const QFont& font, const QString& text, int width) {

@@ -2,9 +2,6 @@
 
 #include <QLabel>
 
-class QFont;
-class QString;
-
 namespace bj {
 
 // The sunken white box in which the statistics windows show a value.
