@@ -22,8 +22,10 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*"
-  echo "--- program output:"
-  cat "$log" 2>/dev/null
+  local name
+  for name in program xvfb openbox trayer; do
+    [ -s "$work/$name.log" ] && { echo "--- $name output:"; cat "$work/$name.log"; }
+  done
   exit 1
 }
 # wait_for <seconds> <what should happen> <command...>: polls the command until it succeeds.
@@ -53,13 +55,15 @@ start_trayer() {
   pids+=("$trayer_pid")
 }
 
+# -noreset: a server left without clients resets, and a client connecting meanwhile (openbox
+# right after the readiness probe disconnects) is refused.
 display=${TRAY_CHECK_DISPLAY:-}
 if [ -n "$display" ]; then
   [ -e "/tmp/.X$display-lock" ] && { echo "FAIL: display :$display is in use"; exit 1; }
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 else
   # Xvfb writes the display it took once it accepts connections.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 fi
 pids+=($!)
 if [ -z "$display" ]; then
