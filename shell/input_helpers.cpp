@@ -167,7 +167,8 @@ std::optional<double> ParseAmount(const QString& text) {
     negative = negative || sign == QLatin1String("-");
     bool ok = false;
     const double value = m.captured(4).remove(u',').toDouble(&ok);
-    if (!ok)
+    // Too many digits for a double is a number all the same, too large for any use.
+    if (!ok && !std::isinf(value))
         return std::nullopt;
     return negative ? -value : value;
 }

@@ -50,7 +50,8 @@ void MatchBackColors(QWidget* form);
 // Reads an amount as the program writes it: optional blanks, an optional minus sign or
 // surrounding parentheses for a negative amount, an optional "$", digits with or without
 // thousands separators, and an optional fraction. A separator may stand between any two
-// digits: a grouped amount typed into keeps its old commas. Anything else is empty.
+// digits: a grouped amount typed into keeps its old commas. Digits past the range of a double
+// read as infinity. Anything else is empty.
 std::optional<double> ParseAmount(const QString& text);
 
 // The value with two decimals and no thousands separator ("0.00"); text that is not a

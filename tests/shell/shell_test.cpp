@@ -90,6 +90,7 @@ private slots:
     void formatAmountOfValues() {
         QCOMPARE(FormatAmount(-1234.5), QString("-1234.50"));
         QCOMPARE(FormatAmount(qQNaN()), QString("0.00"));
+        QVERIFY(qIsInf(AmountValue(QString(400, '9')))); // refused by range, not read as 0
         QCOMPARE(FormatAmount(QVariant()), QString("0.00"));
         QCOMPARE(FormatAmount(QVariant(7)), QString("7.00"));
         QCOMPARE(FormatAmount(QVariant(QString("$1,000"))), QString("1000.00"));

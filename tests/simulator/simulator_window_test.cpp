@@ -169,6 +169,9 @@ private slots:
             {"32,768 hands",
                 {3, "32768",
                     "Hands to Play | Please enter a number of hands to play between 0 and 32,767"}},
+            {"hands past the range of a double",
+                {3, QString(400, '9'),
+                    "Hands to Play | Please enter a number of hands to play between 0 and 32,767"}},
             {"2,147,483,648 sessions",
                 {4, "2147483648",
                     "Times to Play | Please enter a number of times to play between 0 and "
