@@ -25,7 +25,7 @@ constexpr double kMostAmount = 1e12;
 // number too long for FormatAmount stays too large, so that the range checks refuse it.
 double BoxNumber(const QLineEdit* box) {
     const double typed = AmountValue(box->text());
-    return std::isinf(typed) ? typed : AmountValue(FormatAmount(box->text()));
+    return std::isinf(typed) ? typed : AmountValue(FormatAmount(typed));
 }
 
 // The box's number rounded to a whole number, halves to even, when it lies in 0..most.

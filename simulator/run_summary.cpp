@@ -40,7 +40,7 @@ RunSummary::RunSummary(QWidget* parent)
     lblAmountWagered = AddRow("Amount wagered:", "lblAmountWagered");
     lblReturnPerWagered = AddRow("Return per amount wagered:", "lblReturnPerWagered");
     lblReturnPerHand = AddRow("Return per hand:", "lblReturnPerHand");
-    Arrange(true);
+    ArrangeFor(WidthNeeded(true));
 }
 
 QLabel* RunSummary::AddRow(const QString& caption, const char* name) {
@@ -51,14 +51,15 @@ QLabel* RunSummary::AddRow(const QString& caption, const char* name) {
     return value;
 }
 
-void RunSummary::Arrange(bool sideBySide) {
+void RunSummary::ArrangeFor(int width) {
+    const bool sideBySide = width >= WidthNeeded(true);
     if (sideBySide == sideBySide_)
         return;
     sideBySide_ = sideBySide;
     auto* grid = static_cast<QGridLayout*>(layout());
-    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-        const bool second = sideBySide && i >= static_cast<int>(kFirstColumnRows);
-        const int row = second ? i - static_cast<int>(kFirstColumnRows) : i;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const bool second = sideBySide && i >= kFirstColumnRows;
+        const int row = static_cast<int>(second ? i - kFirstColumnRows : i);
         const int column = second ? 2 : 0;
         grid->removeWidget(rows_[i].caption);
         grid->removeWidget(rows_[i].value);
@@ -99,7 +100,7 @@ QSize RunSummary::minimumSizeHint() const {
 }
 
 void RunSummary::resizeEvent(QResizeEvent* event) {
-    Arrange(event->size().width() >= WidthNeeded(true));
+    ArrangeFor(event->size().width());
     QGroupBox::resizeEvent(event);
 }
 
@@ -119,7 +120,7 @@ void RunSummary::Show(const SessionResults& results, const WagerTally& rounds) {
     lblReturnPerWagered->setText(QString("%1 % \u00b1 %2 %")
                                      .arg(100 * rounds.ReturnPerWagered(), 0, 'f', 2)
                                      .arg(100 * rounds.ReturnPerWageredError(), 0, 'f', 2));
-    Arrange(width() >= WidthNeeded(true));
+    ArrangeFor(width());
 }
 
 } // namespace bj

@@ -42,9 +42,9 @@ private:
         QLabel* value;
     };
     QLabel* AddRow(const QString& caption, const char* name);
-    // Two columns side by side where the box is wide enough, the second under the first where
-    // it is not, so that a narrow screen need not scroll sideways to the figures.
-    void Arrange(bool sideBySide);
+    // Two columns side by side where `width` is enough for both, the second under the first
+    // where it is not, so that a narrow screen need not scroll sideways to the figures.
+    void ArrangeFor(int width);
     int WidthNeeded(bool sideBySide) const;
 
     std::vector<Row> rows_; // the first column, then the second
