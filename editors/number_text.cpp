@@ -20,12 +20,11 @@ QString ShortestNumber(double value) {
 }
 
 double BoxAmount(const QString& text) {
-    return std::clamp(
-        AmountValue(FormatAmount(text)), -kLargestVariableAmount, kLargestVariableAmount);
+    return std::clamp(RoundedAmount(text), -kLargestVariableAmount, kLargestVariableAmount);
 }
 
 int CountFromText(const QString& text, int low, int high) {
-    const double value = AmountValue(FormatAmount(text));
+    const double value = RoundedAmount(text);
     if (value <= low)
         return low;
     if (value >= high)

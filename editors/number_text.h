@@ -16,8 +16,8 @@ QString ShortestNumber(double value);
 // Two decimals with a true minus sign (U+2212); a value that rounds to zero has no sign.
 QString SignedTwoDecimals(double value);
 
-// The amount a box's text stands for as FormatAmount reads it (0 when it is no number),
-// held to [-kLargestVariableAmount, kLargestVariableAmount].
+// The amount a box's text stands for (RoundedAmount), held to
+// [-kLargestVariableAmount, kLargestVariableAmount].
 double BoxAmount(const QString& text);
 
 // A 16-bit count from its text as the user typed it, rounded half to even and held to

@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 namespace bj {
 
@@ -73,7 +74,7 @@ int Configuration::ApplySequenceLength(
     const QString text = combo->currentText();
     // An empty text is someone typing; the length holds at 1 until the box is left.
     const int length = CountFromText(text, 1, kSequenceBoxes);
-    if (AmountValue(FormatAmount(text)) > kSequenceBoxes)
+    if (RoundedAmount(text) > kSequenceBoxes)
         combo->setCurrentText(QString::number(kSequenceBoxes));
     for (QLineEdit* box : boxes)
         box->setVisible(false);
@@ -161,7 +162,9 @@ bool Configuration::NormalizeBets() {
         for (int i = 0; i < kSequenceBoxes; ++i) {
             QLineEdit* box = (*boxes)[i];
             const double bet = LeadingNumber(box->text());
-            box->setText(ShortestNumber(bet));
+            // Digits past a double's range stay as typed, to be refused as too large.
+            if (std::isfinite(bet))
+                box->setText(ShortestNumber(bet));
             // A pasted fraction can round to no bet at all, which is a zero dollar bet too.
             const bool zero = StreakAmount(bet) <= 0;
             if (!zero && bet <= kLargestStreakBet)

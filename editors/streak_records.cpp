@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
+#include <algorithm>
 
 namespace bj {
 
@@ -38,7 +39,13 @@ void ShowBetsInBoxes(const std::array<std::optional<double>, kBetSteps>& bets, i
 // it can.
 QString BetRefusal(const QString& text, qlonglong& bet) {
     bool whole = false;
-    bet = text.trimmed().toLongLong(&whole);
+    const QString typed = text.trimmed();
+    bet = typed.toLongLong(&whole);
+    // Digits past what 64 bits hold are a whole bet all the same, only far too large.
+    const bool digitsOnly = !typed.isEmpty()
+        && std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+    if (!whole && digitsOnly)
+        return StreakBetTooLargeText();
     if (!whole || bet < 0)
         return "Please enter a whole dollar bet in every box of the sequence before you save.";
     if (bet == 0)

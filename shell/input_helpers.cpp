@@ -221,6 +221,11 @@ double AmountValue(const QString& text) {
     return ParseAmount(text).value_or(0);
 }
 
+double RoundedAmount(const QString& text) {
+    const double value = AmountValue(text);
+    return std::isinf(value) ? value : AmountValue(FormatAmount(value));
+}
+
 QString TrimText(const QString& text) {
     return text.trimmed();
 }

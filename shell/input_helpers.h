@@ -63,6 +63,9 @@ QString FormatAmount(const char* text);
 QString FormatAmount(const QVariant& value);
 // The number a formatted text stands for, 0 when it is not one.
 double AmountValue(const QString& text);
+// The number of a text to the cent, as FormatAmount shows it, 0 when it is not one; digits
+// past a double's range stay infinite, so that range checks take them as too large.
+double RoundedAmount(const QString& text);
 
 // Text without leading and trailing blanks; Null gives the empty text.
 QString TrimText(const QString& text);

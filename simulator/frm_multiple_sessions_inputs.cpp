@@ -11,7 +11,6 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include <cmath>
 #include <limits>
 
 namespace bj {
@@ -21,11 +20,8 @@ constexpr std::int64_t kMostHands = std::numeric_limits<std::int16_t>::max();
 constexpr std::int64_t kMostSessions = std::numeric_limits<std::int32_t>::max();
 constexpr double kMostAmount = 1e12;
 
-// What the box's text stands for as FormatAmount reads it: text that is no number is 0. A
-// number too long for FormatAmount stays too large, so that the range checks refuse it.
 double BoxNumber(const QLineEdit* box) {
-    const double typed = AmountValue(box->text());
-    return std::isinf(typed) ? typed : AmountValue(FormatAmount(typed));
+    return RoundedAmount(box->text());
 }
 
 // The box's number rounded to a whole number, halves to even, when it lies in 0..most.

@@ -106,7 +106,9 @@ private slots:
             {"hidden losing box 10", {false, 10, "", "1", "0", kZeroBet}},
             {"winning box 4 above the limit", {true, 4, "40000", "5", "40000", tooLarge}},
             {"six pasted digits kept whole", {true, 2, "250000", "5", "250000", tooLarge}},
-            {"hidden losing box 8 above the limit", {false, 8, "32768", "2", "32768", tooLarge}}});
+            {"hidden losing box 8 above the limit", {false, 8, "32768", "2", "32768", tooLarge}},
+            {"more digits than a double holds",
+                {true, 1, QString(400, '9'), "5", QString(400, '9'), tooLarge}}});
     }
     void badBetBlocksTheReturnAndLeadsToTheBox() {
         const auto [winning, box, typed, length, shown, message] = Case<BadBet>();
@@ -129,7 +131,8 @@ private slots:
             {"0 decks", {decks, "0", 1}}, {"no decks", {decks, "", 1}},
             {"letters for decks", {decks, "abc", 1}}, {"3 winning", {winning, "3", 3}},
             {"12 winning", {winning, "12", 10}}, {"1 losing", {losing, "1", 1}},
-            {"0 losing", {losing, "0", 1}}, {"no losing", {losing, "", 1}}});
+            {"0 losing", {losing, "0", 1}}, {"no losing", {losing, "", 1}},
+            {"more digits than a double holds", {decks, QString(400, '9'), 8}}});
     }
     void countsAreHeldInRange() {
         const auto [combo, typed, count] = Case<Count>();
@@ -194,7 +197,10 @@ private slots:
                 {"Mine", "00",
                     Msg("Cannot have a zero dollar bet.", "Save Strategy", MsgIcon::Information)}},
             {"bet too large",
-                {"Mine", "32768", Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}}});
+                {"Mine", "32768", Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}},
+            {"bet of more digits than any number holds",
+                {"Mine", QString(30, '9'),
+                    Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}}});
     }
     void saveRefusalsStoreNothingAndCancelPutsTheNameAway() {
         const auto [name, bet, message] = Case<Refusal>();

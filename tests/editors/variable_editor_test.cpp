@@ -185,7 +185,9 @@ private slots:
             {"empty flat win", {"txtFlatAddWin", "", "0.00", 0}},
             {"empty initial", {"txtInitialBet", "", "0.00", 0}},
             {"initial without grouping", {"txtInitialBet", "2500", "2500.00", 2500}},
-            {"absurd minimum", {"txtMinBet", QString(40, '9'), "1,000,000,000.00", 1e9}}});
+            {"absurd minimum", {"txtMinBet", QString(40, '9'), "1,000,000,000.00", 1e9}},
+            {"more digits than a double holds",
+                {"txtMaxBet", QString(400, '9'), "1,000,000,000.00", 1e9}}});
     }
     void leavingABoxShowsTwoDecimals() {
         const auto [box, typed, shown, value] = Case<Leaving>();
