@@ -333,9 +333,11 @@ TEST_F(Bjsim, SimulatedReturnPerRoundStandsBesideTheExactOne) {
 }
 
 TEST(BjsimMoney, TwoDecimalsHalvesToEvenGroupedOnRequest) {
-    const std::tuple<std::int64_t, std::string, std::string> cases[]
-        = {{25, "0.00", "0.00"}, {150, "0.02", "0.02"}, {-50, "0.00", "0.00"},
-            {9999999, "1000.00", "1,000.00"}, {-12345678900, "-1234567.89", "-1,234,567.89"}};
+    const std::tuple<std::int64_t, std::string, std::string> cases[] = {{25, "0.00", "0.00"},
+        {150, "0.02", "0.02"}, {-50, "0.00", "0.00"}, {1000000, "100.00", "100.00"},
+        {9999999, "1000.00", "1,000.00"}, {-12345678900, "-1234567.89", "-1,234,567.89"},
+        {INT64_MAX, "922337203685477.58", "922,337,203,685,477.58"},
+        {INT64_MIN, "-922337203685477.58", "-922,337,203,685,477.58"}};
     for (const auto& [units, plain, grouped] : cases) {
         EXPECT_EQ(MoneyText(Currency::FromUnits(units), false), plain);
         EXPECT_EQ(MoneyText(Currency::FromUnits(units), true), grouped);

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <ostream>
+#include <string_view>
 
 namespace bj::sim {
 namespace {
@@ -27,7 +29,13 @@ std::string Cell(const std::string& text, std::size_t width) {
 
 } // namespace
 
-void AppendMoney(std::string& out, Currency amount, bool grouped) {
+namespace {
+
+// Room for any amount with its sign, commas and hundredths.
+constexpr std::size_t kMoneyRoom = 32;
+
+// Writes the amount backwards so that it ends at `end`; returns where it begins.
+char* WriteMoney(char* end, Currency amount, bool grouped) {
     // Whole hundredths, halves to even, without passing through floating point.
     const std::int64_t units = amount.Units();
     const std::int64_t step = Currency::kScale / 100;
@@ -36,21 +44,34 @@ void AppendMoney(std::string& out, Currency amount, bool grouped) {
     if (std::llabs(rest) * 2 > step || (std::llabs(rest) * 2 == step && cents % 2 != 0))
         cents += rest > 0 ? 1 : -1;
     const bool negative = cents < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(cents) : cents;
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr;
-    const auto count = static_cast<std::size_t>(end - digits);
+    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(cents) : cents;
+    char* p = end;
+    for (int place = 0; place < 2; ++place, magnitude /= 10)
+        *--p = static_cast<char>('0' + magnitude % 10);
+    *--p = '.';
+    int digits = 0;
+    do {
+        if (grouped && digits > 0 && digits % 3 == 0)
+            *--p = ',';
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        ++digits;
+    } while (magnitude != 0);
     if (negative)
-        out += '-';
-    for (std::size_t i = 0; i < count; ++i) {
-        if (grouped && i > 0 && (count - i) % 3 == 0)
-            out += ',';
-        out += digits[i];
-    }
-    const auto fraction = static_cast<unsigned>(magnitude % 100);
-    out += '.';
-    out += static_cast<char>('0' + fraction / 10);
-    out += static_cast<char>('0' + fraction % 10);
+        *--p = '-';
+    return p;
+}
+
+void AppendInteger(std::string& out, std::int64_t value) {
+    char digits[24];
+    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+}
+
+} // namespace
+
+void AppendMoney(std::string& out, Currency amount, bool grouped) {
+    char text[kMoneyRoom];
+    out.append(WriteMoney(std::end(text), amount, grouped), std::end(text));
 }
 
 std::string MoneyText(Currency amount, bool grouped) {
@@ -108,16 +129,21 @@ protected:
             out_ << (c ? "  " : "") << Cell(kColumns[c], kWidths[c]);
         out_ << '\n';
     }
+    // One buffer for every row: a run of many short sessions spends little on its output.
     void WriteRow(const SessionRow& row) override {
-        const std::string cells[] = {std::to_string(row.Session), MoneyText(row.MaxWinning, true),
-            MoneyText(row.MaxLosing, true), std::to_string(row.Hands), row.Time,
-            MoneyText(row.EndBank, true), MoneyText(row.WonLost, true),
-            MoneyText(row.RunningTotal, true), EndText(row.End)};
-        std::string line;
-        for (std::size_t c = 0; c < std::size(cells); ++c)
-            line += (c ? "  " : "") + Cell(cells[c], kWidths[c]);
-        line += '\n';
-        out_.write(line.data(), static_cast<std::streamsize>(line.size()));
+        line_.clear();
+        column_ = 0;
+        AddNumberCell(row.Session);
+        AddMoneyCell(row.MaxWinning);
+        AddMoneyCell(row.MaxLosing);
+        AddNumberCell(row.Hands);
+        AddCell(row.Time);
+        AddMoneyCell(row.EndBank);
+        AddMoneyCell(row.WonLost);
+        AddMoneyCell(row.RunningTotal);
+        AddCell(EndText(row.End));
+        line_ += '\n';
+        out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
     }
     void WriteSummary(const SimResult& result) override {
         out_ << '\n';
@@ -125,7 +151,27 @@ protected:
     }
 
 private:
+    // Right-aligned in the next column's width.
+    void AddCell(std::string_view text) {
+        if (column_ > 0)
+            line_ += "  ";
+        if (text.size() < kWidths[column_])
+            line_.append(kWidths[column_] - text.size(), ' ');
+        line_ += text;
+        ++column_;
+    }
+    void AddMoneyCell(Currency amount) {
+        char text[kMoneyRoom];
+        AddCell({WriteMoney(std::end(text), amount, true), std::end(text)});
+    }
+    void AddNumberCell(std::int64_t value) {
+        char text[24];
+        AddCell({text, std::to_chars(std::begin(text), std::end(text), value).ptr});
+    }
+
     std::ostream& out_;
+    std::string line_;
+    std::size_t column_ = 0;
 };
 
 class CsvWriter : public ReportWriter {
@@ -140,16 +186,15 @@ protected:
             out_ << (c ? "," : "") << CsvField(kColumns[c]);
         out_ << '\n';
     }
-    // One write per row: a run of many short sessions spends little on its output.
     void WriteRow(const SessionRow& row) override {
         line_.clear();
-        line_ += std::to_string(row.Session);
+        AppendInteger(line_, row.Session);
         for (const Currency amount : {row.MaxWinning, row.MaxLosing}) {
             line_ += ',';
             AppendMoney(line_, amount, false);
         }
         line_ += ',';
-        line_ += std::to_string(row.Hands);
+        AppendInteger(line_, row.Hands);
         line_ += ',';
         line_ += row.Time; // digits and ':', as the end texts below need no quoting
         for (const Currency amount : {row.EndBank, row.WonLost, row.RunningTotal}) {
@@ -180,7 +225,7 @@ protected:
     void WriteRow(const SessionRow& row) override {
         line_.assign(rows_++ ? ",\n    " : "\n    ");
         line_ += "{\"session\": ";
-        line_ += std::to_string(row.Session);
+        AppendInteger(line_, row.Session);
         const auto money = [this](const char* key, Currency amount) {
             line_ += key;
             AppendMoney(line_, amount, false);
@@ -188,7 +233,7 @@ protected:
         money(", \"max_winning\": ", row.MaxWinning);
         money(", \"max_losing\": ", row.MaxLosing);
         line_ += ", \"hands\": ";
-        line_ += std::to_string(row.Hands);
+        AppendInteger(line_, row.Hands);
         line_ += ", \"time\": ";
         line_ += JsonString(row.Time);
         money(", \"bankroll_end\": ", row.EndBank);
