@@ -234,14 +234,16 @@ protected:
         money(", \"max_losing\": ", row.MaxLosing);
         line_ += ", \"hands\": ";
         AppendInteger(line_, row.Hands);
-        line_ += ", \"time\": ";
-        line_ += JsonString(row.Time);
+        // The time is digits and ':', and the end texts are plain words: neither needs escaping.
+        line_ += ", \"time\": \"";
+        line_ += row.Time;
+        line_ += '"';
         money(", \"bankroll_end\": ", row.EndBank);
         money(", \"won_lost\": ", row.WonLost);
         money(", \"running_total\": ", row.RunningTotal);
-        line_ += ", \"end\": ";
-        line_ += JsonString(EndText(row.End));
-        line_ += '}';
+        line_ += ", \"end\": \"";
+        line_ += EndText(row.End);
+        line_ += "\"}";
         out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
     }
     void WriteFailure(const std::string& message) override {
