@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
@@ -78,8 +79,11 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
     connect(sldHandsToPlay_, &QSlider::valueChanged, this, &frmMain::sldHandsToPlay_Change);
     connect(sldPlaySpeed_, &QSlider::valueChanged, this, &frmMain::sldPlaySpeed_Change);
     for (int i = 0; i < 2; ++i)
-        connect(optContinuousPlay_[i], &QRadioButton::clicked, this,
-            [this, i] { optContinuousPlay_Click(i); });
+        // Turning an option on runs its step; a click on the option already on is no change.
+        connect(optContinuousPlay_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optContinuousPlay_Click(i);
+        });
 
     Form_Load();
 }
@@ -113,8 +117,11 @@ void frmMain::Form_Load() {
     ShowBet();
 
     // Continuous play is selected as its option selects it, but play does not start.
-    optContinuousPlay_[1]->setChecked(false);
-    optContinuousPlay_[0]->setChecked(true);
+    {
+        const QSignalBlocker quiet0(optContinuousPlay_[0]), quiet1(optContinuousPlay_[1]);
+        optContinuousPlay_[1]->setChecked(false);
+        optContinuousPlay_[0]->setChecked(true);
+    }
     Timer1_->setInterval(ContinuousInterval(sldPlaySpeed_->value()));
     gs.ContinuousPlay = true;
 

@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
@@ -64,7 +65,10 @@ void frmMain::sldHandsToPlay_Change() {
 
 void frmMain::optContinuousPlay_Click(int index) {
     GameState& gs = ctx_.gs;
-    optContinuousPlay_[index]->setChecked(true);
+    {
+        const QSignalBlocker quiet(optContinuousPlay_[index]);
+        optContinuousPlay_[index]->setChecked(true);
+    }
     gs.ContinuousPlay = index == 0;
     if (gs.ContinuousPlay) {
         Timer1_->setInterval(ContinuousInterval(sldPlaySpeed_->value()));

@@ -118,6 +118,8 @@ private slots:
         // Continuous takes 500 / v ms, 62.5 rounding to the even neighbour, and starts play.
         QCOMPARE(ContinuousInterval(8), 62);
         t.Find<QSlider>("sldPlaySpeed")->setValue(6);
+        t.Find<QRadioButton>("optContinuousPlay_0")->click(); // already on: nothing starts
+        QVERIFY(!t.Timer()->isActive() && t.Find<QPushButton>("cmdDeal")->isEnabled());
         t.Find<QRadioButton>("optContinuousPlay_1")->click();
         QVERIFY(!t.Timer()->isActive() && t.Timer()->interval() == 1);
         t.Find<QRadioButton>("optContinuousPlay_0")->click();
