@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <cmath>
 #include <limits>
 
 namespace bj {
@@ -99,12 +100,17 @@ bool frmMultipleSessions::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// A number past a double's range stays as typed, for Deal to refuse: its two-decimal text
+// would read back as no number at all, that is as 0.
 void frmMultipleSessions::AmountBox_LostFocus(QLineEdit* box) {
-    box->setText(QLocale(QLocale::English, QLocale::UnitedStates).toString(BoxNumber(box), 'f', 2));
+    const double value = BoxNumber(box);
+    if (!std::isinf(value))
+        box->setText(QLocale(QLocale::English, QLocale::UnitedStates).toString(value, 'f', 2));
 }
 
 void frmMultipleSessions::txtPercent_LostFocus() {
-    txtPercent->setText(FormatAmount(txtPercent->text()));
+    if (!std::isinf(BoxNumber(txtPercent)))
+        txtPercent->setText(FormatAmount(txtPercent->text()));
 }
 
 // A count the engine cannot hold leaves the hands in force as they are; Deal refuses it.

@@ -183,7 +183,14 @@ private slots:
             {"a winning amount too large",
                 {0, "10000000000000",
                     "Max Winning Amount | Please enter a Max Winning Amount between 0.00 and "
-                    "1,000,000,000,000.00"}}});
+                    "1,000,000,000,000.00"}},
+            {"a losing amount past the range of a double",
+                {1, QString(400, '9'),
+                    "Max Losing Amount | Please enter a Max Losing Amount between 0.00 and "
+                    "1,000,000,000,000.00"}},
+            {"a bail-out past the range of a double",
+                {2, QString(400, '9'),
+                    "Bail Out Percent | Please enter a Bail Out Percent between 0 and 100"}}});
     }
     void refusedEntries() {
         const auto [box, typed, message] = Case<BoxCase>();
