@@ -334,18 +334,19 @@ void frmConfiguration::cmdReturn_Click() {
 }
 
 // A save that did not go through keeps the mark, so the next opening offers Save again.
-// A new strategy with no name yet (Create New, Best, an unnamed import) has nothing to ask by,
-// whichever entry lies under the name box: it stays in force and is marked the same way.
+// A new strategy (Create New, Best, an import) that closing does not ask about, having no
+// name yet or the first entry under its name box, stays in force and is marked the same way.
 void frmConfiguration::Form_QueryUnload() {
     if (!cmdSave->isEnabled())
         return;
     GameState& gs = ctx_.gs;
-    if (gs.PlayingStrategyRefNo == 0
-        && TrimText(QString::fromStdString(gs.PlayingStrategyName)).isEmpty()) {
+    const bool unnamed = TrimText(QString::fromStdString(gs.PlayingStrategyName)).isEmpty();
+    const bool onFirst = cboStrategy->currentIndex() == 0;
+    if (gs.PlayingStrategyRefNo == 0 && (unnamed || onFirst)) {
         gs.PlayingStrategyChanged = true;
         return;
     }
-    if (cboStrategy->currentIndex() == 0)
+    if (onFirst)
         return;
     if (ConfirmSaveChanges(QString::fromStdString(gs.PlayingStrategyName)))
         gs.PlayingStrategyChanged = !SaveChanges();
