@@ -19,12 +19,21 @@ double CheckedRow::Number(int column, const Limits& limits, const std::string& w
     const std::optional<double> stored = row_.NumberIfAny(column);
     double value = stored.value_or(0.0);
     if (limits.Whole)
-        value = std::nearbyint(value);
+        value = std::nearbyint(ToTwoDecimals(value));
     value = std::clamp(value, limits.Low, limits.High);
     const bool quietNull = row_.IsNull(column) && value == 0.0;
     if (stored ? value != *stored : !quietNull)
         Note(what + " was " + row_.Shown(column) + " and is now " + Shown(value, limits));
     return value;
+}
+
+int CheckedRow::YesNo(int column, const std::string& what) {
+    const std::optional<double> stored = row_.NumberIfAny(column);
+    const bool yes = stored && std::nearbyint(ToTwoDecimals(*stored)) != 0;
+    const bool usual = stored ? *stored == 0 || *stored == 1 || *stored == -1 : row_.IsNull(column);
+    if (!usual)
+        Note(what + " was " + row_.Shown(column) + " and is now " + (yes ? "Yes" : "No"));
+    return yes ? 1 : 0;
 }
 
 std::string CorrectionsText(

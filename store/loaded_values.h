@@ -23,8 +23,12 @@ public:
     CheckedRow(const Statement& row, std::vector<std::string>& corrections)
         : row_(row)
         , corrections_(corrections) { }
-    // Null reads as 0, noted only when 0 lies outside the limits.
+    // Null reads as 0, noted only when 0 lies outside the limits. A whole number is taken
+    // to the cent before it is rounded, as amounts are everywhere.
     double Number(int column, const Limits& limits, const std::string& what);
+    // 1 for any whole number but 0, since other writers store yes as -1; 0 for 0, Null or
+    // text. Only values other than 0, 1 and -1 are noted.
+    int YesNo(int column, const std::string& what);
     void Note(std::string correction) { corrections_.push_back(std::move(correction)); }
 
 private:

@@ -13,7 +13,6 @@ constexpr const char* kActionColumns = "DA, D10, D9, D8, D7, D6, D5, D4, D3, D2"
 
 const Limits kAction {kHit, kSplitOrDouble, true,
     {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand", "Split or Double Down"}};
-const Limits kYesNo {0, 1, true, {"No", "Yes"}};
 const Limits kSoft17 {0, 1, true, {"Hit", "Stand"}};
 const Limits kDoubleDown {0, 1, true, {"Any Hand", "10 and 11 Only"}};
 const Limits kInsuranceOn21 {
@@ -40,8 +39,7 @@ int ReadRows(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy) {
         for (int col = 0; col < kDealerColumns; ++col)
             strategy.Actions[row][col] = WholeIn(checked, 1 + col, kAction,
                 "the action for " + hand + " with the dealer showing " + DealerCardText(col));
-        strategy.Ins[row]
-            = WholeIn(checked, 1 + kDealerColumns, kYesNo, "the insurance for " + hand);
+        strategy.Ins[row] = checked.YesNo(1 + kDealerColumns, "the insurance for " + hand);
         ++found;
     }
     if (found < kPlayerRows)
@@ -65,7 +63,7 @@ bool ReadStrategy(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy)
     CheckedRow rules(head, strategy.Corrections);
     strategy.DealerSoft17 = WholeIn(rules, 1, kSoft17, "the dealer's soft 17 rule");
     strategy.DoubleDown = WholeIn(rules, 2, kDoubleDown, "the double down rule");
-    strategy.SplitsDoubleDown = WholeIn(rules, 3, kYesNo, "doubling down after a split");
+    strategy.SplitsDoubleDown = rules.YesNo(3, "doubling down after a split");
     strategy.InsuranceOn21
         = WholeIn(rules, 4, kInsuranceOn21, "the choice with a blackjack against an ace");
     strategy.StoredRows = ReadRows(db, refNo, strategy);

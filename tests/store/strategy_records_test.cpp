@@ -207,7 +207,18 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
                 "the action for 16 with the dealer showing 10 was -2 and is now Hit",
                 "the action for 16 with the dealer showing 9 was 2.6 and is now Split or Hit",
                 "the insurance for 16 was 3 and is now Yes",
-                "the rows for 2 of the 26 hands are missing"}}};
+                "the rows for 2 of the 26 hands are missing"}},
+        // -1 is how other writers store yes; a fraction is taken to the cent before it is
+        // rounded to a whole number.
+        {"UPDATE PlayingStrategies SET SplitsDoubleDown = -1; UPDATE PlayersHand SET Ins = -1, "
+         "D6 = 1.4951 WHERE Ref_No = 15",
+            [](Seeded& s) {
+                s.playing.SplitsDoubleDown = 1;
+                s.playing.Ins[15] = 1;
+                s.playing.Actions[15][5] = kDoubleDown;
+            },
+            {"the action for Soft 15 with the dealer showing 6 was 1.4951 and is now Double "
+             "Down"}}};
     for (const auto& [damage, change, notes] : cases) {
         SCOPED_TRACE(damage);
         const std::string damaged = folder + "/" + std::to_string(++round) + ".mdb";
