@@ -196,7 +196,14 @@ void frmMain::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
 }
 
+// Disabled behind a window that changes the game state, the table takes no input, the close
+// of its frame included; a modal window blocks that close, the streak editor shown modeless
+// does not.
 void frmMain::closeEvent(QCloseEvent* e) {
+    if (!isEnabled() && !unloading_) {
+        e->ignore();
+        return;
+    }
     Unload();
     e->accept();
 }
