@@ -33,6 +33,9 @@ Configuration::Configuration(AppContext& ctx, QWidget* parent)
 
 void Configuration::Form_Load() {
     loaded_ = true;
+    // Loaded anew, the window names no new strategy, whatever was half typed before.
+    cmdCancel_Click();
+    layout()->activate(); // centred at the size it has without the name box
     CenterForm(this);
     MatchBackColors(this);
     cmdReturntoGame->setText(QString::fromStdString(ctx_.gs.ReturnButtonCaption));

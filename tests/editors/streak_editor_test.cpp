@@ -270,7 +270,14 @@ private slots:
         QCOMPARE(w->cboNames->count(), 2);
     }
 
-    void changeBettingSwitchesOnlyToTheOtherKind() { CheckChangeBetting(*f, *w); }
+    void changeBettingSwitchesOnlyToTheOtherKind() {
+        w->show();
+        w->cmdNew_Click();
+        w->txtName->setText("half typed");
+        CheckChangeBetting(*f, *w);
+        w->show(); // loaded anew: no new strategy is being named
+        QVERIFY(w->fraNew->isHidden() && w->txtName->text().isEmpty());
+    }
 
     void helpTexts_data() {
         const QString box = "The amount to bet for the specified sequence. The amount\nentered "
