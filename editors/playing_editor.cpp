@@ -289,23 +289,28 @@ void frmConfiguration::ClearPlayingStrategy() {
     ShowWholeStrategy();
 }
 
+// Edits about to be replaced are offered for saving, under the entry they were made in, and
+// never dropped for want of a name or a writable file: false when the save was wanted and did
+// not go through, so the edits stay and the next replacement asks again.
+bool frmConfiguration::SaveEditsFirst() {
+    if (!cmdSave->isEnabled()
+        || !ConfirmSaveChanges(QString::fromStdString(ctx_.gs.PlayingStrategyName)))
+        return true;
+    SelectStrategyEntry(FindItemData(cboStrategy, shownRefNo_));
+    if (SaveChanges())
+        return true;
+    MarkChanged();
+    return false;
+}
+
 void frmConfiguration::cboStrategy_Click() {
     if (!loaded_ || bFillingLists)
         return;
     const std::int64_t picked = cboStrategy->currentData().toLongLong();
-    if (cmdSave->isEnabled()
-        && ConfirmSaveChanges(QString::fromStdString(ctx_.gs.PlayingStrategyName))) {
-        // Saved under the entry it was edited in; never dropped for want of a name or a
-        // writable file.
-        SelectStrategyEntry(FindItemData(cboStrategy, shownRefNo_));
-        if (!SaveChanges()) {
-            // Whatever the refusal, the edits stay on offer: a later pick asks again rather
-            // than dropping them.
-            MarkChanged();
-            return;
-        }
+    if (!SaveEditsFirst())
+        return;
+    if (cboStrategy->currentData().toLongLong() != picked)
         SelectStrategyEntry(FindItemData(cboStrategy, picked));
-    }
     if (cboStrategy->currentIndex() >= 0)
         ShowPlayingStrategy(cboStrategy->currentData().toLongLong());
     else

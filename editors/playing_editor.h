@@ -118,6 +118,7 @@ private:
     int SelectedRow() const;
     bool SelectedIsProtected() const;
     bool SaveChanges(); // true once the strategy is stored
+    bool SaveEditsFirst();
     bool SaveStored();
     bool SaveNew();
     void AfterSave(std::int64_t refNo);

@@ -78,6 +78,8 @@ void frmConfiguration::cmdImport_Click() {
             kImportCaption);
         return;
     }
+    if (!SaveEditsFirst())
+        return;
     PutPlayingStrategy(*read.Strategy, ctx_.gs);
     BecomeUnsavedNew(QString::fromStdString(read.Strategy->Name));
 }
