@@ -109,8 +109,9 @@ void frmMultipleSessions::AmountBox_LostFocus(QLineEdit* box) {
 }
 
 void frmMultipleSessions::txtPercent_LostFocus() {
-    if (!std::isinf(BoxNumber(txtPercent)))
-        txtPercent->setText(FormatAmount(txtPercent->text()));
+    const double typed = AmountValue(txtPercent->text());
+    if (!std::isinf(typed))
+        txtPercent->setText(FormatAmount(typed));
 }
 
 // A count the engine cannot hold leaves the hands in force as they are; Deal refuses it.

@@ -6,6 +6,12 @@
 namespace bj {
 namespace {
 
+// A stored number as a whole one: to the cent first, as amounts are read everywhere, then
+// halves to even.
+double WholeOf(double value) {
+    return std::nearbyint(ToTwoDecimals(value));
+}
+
 std::string Shown(double value, const Limits& limits) {
     const double index = value - limits.Low;
     if (limits.Whole && index >= 0 && index < static_cast<double>(limits.Names.size()))
@@ -19,7 +25,7 @@ double CheckedRow::Number(int column, const Limits& limits, const std::string& w
     const std::optional<double> stored = row_.NumberIfAny(column);
     double value = stored.value_or(0.0);
     if (limits.Whole)
-        value = std::nearbyint(ToTwoDecimals(value));
+        value = WholeOf(value);
     value = std::clamp(value, limits.Low, limits.High);
     const bool quietNull = row_.IsNull(column) && value == 0.0;
     if (stored ? value != *stored : !quietNull)
@@ -29,7 +35,7 @@ double CheckedRow::Number(int column, const Limits& limits, const std::string& w
 
 int CheckedRow::YesNo(int column, const std::string& what) {
     const std::optional<double> stored = row_.NumberIfAny(column);
-    const bool yes = stored && std::nearbyint(ToTwoDecimals(*stored)) != 0;
+    const bool yes = stored && WholeOf(*stored) != 0;
     const bool usual = stored ? *stored == 0 || *stored == 1 || *stored == -1 : row_.IsNull(column);
     if (!usual)
         Note(what + " was " + row_.Shown(column) + " and is now " + (yes ? "Yes" : "No"));

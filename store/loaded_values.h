@@ -24,7 +24,7 @@ public:
         : row_(row)
         , corrections_(corrections) { }
     // Null reads as 0, noted only when 0 lies outside the limits. A whole number is taken
-    // to the cent before it is rounded, as amounts are everywhere.
+    // to the cent before it is rounded.
     double Number(int column, const Limits& limits, const std::string& what);
     // 1 for any whole number but 0, since other writers store yes as -1; 0 for 0, Null or
     // text. Only values other than 0, 1 and -1 are noted.

@@ -23,14 +23,6 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
-std::string Cell(const std::string& text, std::size_t width) {
-    return std::string(text.size() < width ? width - text.size() : 0, ' ') + text;
-}
-
-} // namespace
-
-namespace {
-
 // Room for any amount with its sign, commas and hundredths.
 constexpr std::size_t kMoneyRoom = 32;
 
@@ -125,14 +117,14 @@ public:
 
 protected:
     void WriteHeader() override {
-        for (std::size_t c = 0; c < std::size(kColumns); ++c)
-            out_ << (c ? "  " : "") << Cell(kColumns[c], kWidths[c]);
-        out_ << '\n';
+        StartLine();
+        for (const char* heading : kColumns)
+            AddCell(heading);
+        EndLine();
     }
     // One buffer for every row: a run of many short sessions spends little on its output.
     void WriteRow(const SessionRow& row) override {
-        line_.clear();
-        column_ = 0;
+        StartLine();
         AddNumberCell(row.Session);
         AddMoneyCell(row.MaxWinning);
         AddMoneyCell(row.MaxLosing);
@@ -142,8 +134,7 @@ protected:
         AddMoneyCell(row.WonLost);
         AddMoneyCell(row.RunningTotal);
         AddCell(EndText(row.End));
-        line_ += '\n';
-        out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+        EndLine();
     }
     void WriteSummary(const SimResult& result) override {
         out_ << '\n';
@@ -151,6 +142,14 @@ protected:
     }
 
 private:
+    void StartLine() {
+        line_.clear();
+        column_ = 0;
+    }
+    void EndLine() {
+        line_ += '\n';
+        out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    }
     // Right-aligned in the next column's width.
     void AddCell(std::string_view text) {
         if (column_ > 0)
