@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <initializer_list>
 #include <memory>
+#include <sqlite3.h>
+#include <tuple>
 
 namespace bj::test {
 
@@ -57,6 +59,16 @@ struct EditorFixture {
     ScriptedMessages messages;
 };
 
+// Data rows written flat, the row's name first and then the fields of the case T that
+// Case<T>() reads back.
+template <class T> using NamedCase = decltype(std::tuple_cat(std::tuple<const char*>(), T()));
+template <class T> void NamedRows(std::initializer_list<NamedCase<T>> rows) {
+    QTest::addColumn<T>("case");
+    for (const auto& row : rows)
+        QTest::newRow(std::get<0>(row))
+            << std::apply([](const char*, const auto&... fields) { return T(fields...); }, row);
+}
+
 // A new fixture and window for every test function and data row.
 template <class Window> struct FreshWindow {
     void Renew() {
@@ -82,6 +94,11 @@ inline QString Enabled(std::initializer_list<const QAbstractButton*> buttons) {
     for (const QAbstractButton* b : buttons)
         shown += b->isEnabled() ? '1' : '0';
     return shown;
+}
+
+// A statement run on the database behind the window's back.
+inline void Exec(StrategyDb& db, const char* sql) {
+    sqlite3_exec(db.Handle(), sql, nullptr, nullptr, nullptr);
 }
 
 // Types into the box as a user would, key by key.

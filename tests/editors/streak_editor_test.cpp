@@ -98,17 +98,17 @@ private slots:
 
     void badBetBlocksTheReturnAndLeadsToTheBox_data() {
         const QString tooLarge = Msg(kBetAboveLimit, QString(), MsgIcon::Information);
-        CaseRows<BadBet>({{"empty winning box 2", {true, 2, "", "5", "0", kZeroBet}},
-            {"zero losing box 1", {false, 1, "0", "5", "0", kZeroBet}},
-            {"pasted letters", {true, 3, "x7", "5", "0", kZeroBet}},
-            {"a pasted fraction that rounds to no bet", {true, 1, "0.5", "5", "0.5", kZeroBet}},
-            {"hidden winning box 7", {true, 7, "", "3", "0", kZeroBet}},
-            {"hidden losing box 10", {false, 10, "", "1", "0", kZeroBet}},
-            {"winning box 4 above the limit", {true, 4, "40000", "5", "40000", tooLarge}},
-            {"six pasted digits kept whole", {true, 2, "250000", "5", "250000", tooLarge}},
-            {"hidden losing box 8 above the limit", {false, 8, "32768", "2", "32768", tooLarge}},
-            {"more digits than a double holds",
-                {true, 1, QString(400, '9'), "5", QString(400, '9'), tooLarge}}});
+        NamedRows<BadBet>({{"empty winning box 2", true, 2, "", "5", "0", kZeroBet},
+            {"zero losing box 1", false, 1, "0", "5", "0", kZeroBet},
+            {"pasted letters", true, 3, "x7", "5", "0", kZeroBet},
+            {"a pasted fraction that rounds to no bet", true, 1, "0.5", "5", "0.5", kZeroBet},
+            {"hidden winning box 7", true, 7, "", "3", "0", kZeroBet},
+            {"hidden losing box 10", false, 10, "", "1", "0", kZeroBet},
+            {"winning box 4 above the limit", true, 4, "40000", "5", "40000", tooLarge},
+            {"six pasted digits kept whole", true, 2, "250000", "5", "250000", tooLarge},
+            {"hidden losing box 8 above the limit", false, 8, "32768", "2", "32768", tooLarge},
+            {"more digits than a double holds", true, 1, QString(400, '9'), "5", QString(400, '9'),
+                tooLarge}});
     }
     void badBetBlocksTheReturnAndLeadsToTheBox() {
         const auto [winning, box, typed, length, shown, message] = Case<BadBet>();
@@ -127,12 +127,12 @@ private slots:
     void countsAreHeldInRange_data() {
         const QString decks = "cmbDecksInShoe", winning = "cmbLengthWinningBetSeq",
                       losing = "cmbLengthLosingBetSeq";
-        CaseRows<Count>({{"12 decks", {decks, "12", 8}}, {"3 decks", {decks, "3", 3}},
-            {"0 decks", {decks, "0", 1}}, {"no decks", {decks, "", 1}},
-            {"letters for decks", {decks, "abc", 1}}, {"3 winning", {winning, "3", 3}},
-            {"12 winning", {winning, "12", 10}}, {"1 losing", {losing, "1", 1}},
-            {"0 losing", {losing, "0", 1}}, {"no losing", {losing, "", 1}},
-            {"more digits than a double holds", {decks, QString(400, '9'), 8}}});
+        NamedRows<Count>({{"12 decks", decks, "12", 8}, {"3 decks", decks, "3", 3},
+            {"0 decks", decks, "0", 1}, {"no decks", decks, "", 1},
+            {"letters for decks", decks, "abc", 1}, {"3 winning", winning, "3", 3},
+            {"12 winning", winning, "12", 10}, {"1 losing", losing, "1", 1},
+            {"0 losing", losing, "0", 1}, {"no losing", losing, "", 1},
+            {"more digits than a double holds", decks, QString(400, '9'), 8}});
     }
     void countsAreHeldInRange() {
         const auto [combo, typed, count] = Case<Count>();
@@ -191,16 +191,14 @@ private slots:
         const QString badBet
             = Msg("Please enter a whole dollar bet in every box of the sequence before you save.",
                 "Save Strategy", MsgIcon::Information);
-        CaseRows<Refusal>({{"no name", {"", "5", noName}}, {"blank name", {"   ", "5", noName}},
-            {"empty bet", {"Mine", "", badBet}},
-            {"zero bet",
-                {"Mine", "00",
-                    Msg("Cannot have a zero dollar bet.", "Save Strategy", MsgIcon::Information)}},
-            {"bet too large",
-                {"Mine", "32768", Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}},
-            {"bet of more digits than any number holds",
-                {"Mine", QString(30, '9'),
-                    Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}}});
+        NamedRows<Refusal>({{"no name", "", "5", noName}, {"blank name", "   ", "5", noName},
+            {"empty bet", "Mine", "", badBet},
+            {"zero bet", "Mine", "00",
+                Msg("Cannot have a zero dollar bet.", "Save Strategy", MsgIcon::Information)},
+            {"bet too large", "Mine", "32768",
+                Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)},
+            {"bet of more digits than any number holds", "Mine", QString(30, '9'),
+                Msg(kBetAboveLimit, "Save Strategy", MsgIcon::Information)}});
     }
     void saveRefusalsStoreNothingAndCancelPutsTheNameAway() {
         const auto [name, bet, message] = Case<Refusal>();
@@ -222,11 +220,11 @@ private slots:
     // The default can be neither deleted nor offered for deletion.
     void deleteAsksAndSelectsTheNeighbour_data() {
         const QStringList all {"Default", "A", "B", "C"};
-        CaseRows<Deletion>({{"middle, yes", {1, MsgAnswer::Yes, {"Default", "B", "C"}, "B", false}},
-            {"last, yes", {3, MsgAnswer::Yes, {"Default", "A", "B"}, "B", false}},
-            {"no", {2, MsgAnswer::No, all, "B", false}},
-            {"default", {0, MsgAnswer::Yes, all, "Default", false}},
-            {"keys past 32 bits", {2, MsgAnswer::Yes, {"Default", "A", "C"}, "C", true}}});
+        NamedRows<Deletion>({{"middle, yes", 1, MsgAnswer::Yes, {"Default", "B", "C"}, "B", false},
+            {"last, yes", 3, MsgAnswer::Yes, {"Default", "A", "B"}, "B", false},
+            {"no", 2, MsgAnswer::No, all, "B", false},
+            {"default", 0, MsgAnswer::Yes, all, "Default", false},
+            {"keys past 32 bits", 2, MsgAnswer::Yes, {"Default", "A", "C"}, "C", true}});
     }
     void deleteAsksAndSelectsTheNeighbour() {
         const auto [position, answer, left, selected, wideKeys] = Case<Deletion>();
@@ -251,8 +249,8 @@ private slots:
     }
 
     void databaseFailuresAreReportedAndLoseNothing_data() {
-        CaseRows<std::pair<bool, QString>>({{"save", {false, "The strategy could not be saved.\n"}},
-            {"delete", {true, "The strategy A could not be deleted.\n"}}});
+        NamedRows<std::pair<bool, QString>>({{"save", false, "The strategy could not be saved.\n"},
+            {"delete", true, "The strategy A could not be deleted.\n"}});
     }
     void databaseFailuresAreReportedAndLoseNothing() {
         const auto [deleting, what] = Case<std::pair<bool, QString>>();
