@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScreen>
-#include <sqlite3.h>
 
 using namespace bj;
 using namespace bj::test;
@@ -229,10 +228,9 @@ private slots:
     void deleteAsksAndSelectsTheNeighbour() {
         const auto [position, answer, left, selected, wideKeys] = Case<Deletion>();
         if (wideKeys)
-            sqlite3_exec(f->db.Handle(),
+            Exec(f->db,
                 "INSERT INTO BettingStrategies (Ref_No) VALUES (2147483646); DELETE FROM "
-                "BettingStrategies WHERE Ref_No = 2147483646",
-                nullptr, nullptr, nullptr);
+                "BettingStrategies WHERE Ref_No = 2147483646");
         for (const char* name : {"A", "B", "C"})
             AppendStreakStrategy(f->db, Short(name));
         w->Form_Load();
@@ -257,7 +255,7 @@ private slots:
         AppendStreakStrategy(f->db, Short("A"));
         w->Form_Load();
         w->cboNames->setCurrentIndex(1);
-        sqlite3_exec(f->db.Handle(), "DROP TABLE BettingStrategies", nullptr, nullptr, nullptr);
+        Exec(f->db, "DROP TABLE BettingStrategies");
         f->messages.answers = {MsgAnswer::Yes};
         w->cmdNew_Click();
         w->txtName->setText("Kept");

@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <sqlite3.h>
 
 using namespace bj;
 using namespace bj::test;
@@ -75,7 +74,7 @@ void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
             DeleteVariableStrategy(f.db, w.cboStartegy->currentData().toInt());
         } else {
             QCOMPARE(step, QString("drop"));
-            sqlite3_exec(f.db.Handle(), "DROP TABLE VariableBet", nullptr, nullptr, nullptr);
+            Exec(f.db, "DROP TABLE VariableBet");
         }
     }
 }
@@ -163,8 +162,7 @@ private slots:
 
     // However often the editor opens, the corrected strategy is told once.
     void aCorrectedStrategyIsShownAndToldOnce() {
-        sqlite3_exec(
-            f->db.Handle(), "UPDATE VariableBet SET MaximumBet = 5e9", nullptr, nullptr, nullptr);
+        Exec(f->db, "UPDATE VariableBet SET MaximumBet = 5e9");
         for (int opened = 0; opened < 2; ++opened) {
             w->show();
             w->close();
@@ -217,36 +215,36 @@ private slots:
         const auto info = [](const QString& text, const QString& title) {
             return QStringList {Msg(text, title, MsgIcon::Information)};
         };
+        const QStringList tooSmall
+            = info("Cannot have an initial bet below 0.01.", "Save Strategy");
+        const auto yes = MsgAnswer::Yes, no = MsgAnswer::No;
         const QString lost
             = "Steady 40 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:Lost?";
         NamedRows<Scenario>({
-            {"default: name it", 0, "initial:30|save", {MsgAnswer::Yes}, {createNew},
+            {"default: name it", 0, "initial:30|save", {yes}, {createNew},
                 "Default 30 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:", kBoth},
-            {"default: discard", 0, "initial:30|save", {MsgAnswer::No}, {createNew}, kDefault,
-                kBoth},
+            {"default: discard", 0, "initial:30|save", {no}, {createNew}, kDefault, kBoth},
             {"no name", 0, "new:   |save", {},
                 info("Please enter a betting strategy name.", "Enter Name"),
                 "Default 10.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:", kBoth},
             {"create", 0, "new:  Climb  |initial:20|save", {}, {},
                 "Climb 20.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 0011",
                 kBoth + ", Climb 20"},
-            {"replace", 1, "initial:30|save", {MsgAnswer::Yes}, {replace},
+            {"replace", 1, "initial:30|save", {yes}, {replace},
                 "Steady 30.00 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011",
                 "Default 10, Steady 30"},
-            {"do not replace", 1, "initial:30|save", {MsgAnswer::No},
+            {"do not replace", 1, "initial:30|save", {no},
                 {replace,
                     Msg("Please enter the name of the new strategy.", "New Name",
                         MsgIcon::Information)},
                 "Steady 30 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:", kBoth},
-            {"create with no initial bet", 0, "new:Climb|initial:00|save", {},
-                info("Cannot have an initial bet below 0.01.", "Save Strategy"),
+            {"create with no initial bet", 0, "new:Climb|initial:00|save", {}, tooSmall,
                 "Default 00 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:Climb", kBoth},
-            {"replace with no initial bet", 1, "initial:0|save", {},
-                info("Cannot have an initial bet below 0.01.", "Save Strategy"),
+            {"replace with no initial bet", 1, "initial:0|save", {}, tooSmall,
                 "Steady 0 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100", kBoth},
-            {"delete", 1, "delete", {MsgAnswer::Yes}, {remove}, kDefault, "Default 10"},
-            {"do not delete", 1, "delete", {MsgAnswer::No}, {remove}, kSteady, kBoth},
-            {"delete the default", 0, "delete", {MsgAnswer::Yes}, {}, kDefault, kBoth},
+            {"delete", 1, "delete", {yes}, {remove}, kDefault, "Default 10"},
+            {"do not delete", 1, "delete", {no}, {remove}, kSteady, kBoth},
+            {"delete the default", 0, "delete", {yes}, {}, kDefault, kBoth},
             {"delete a vanished one", 1, "vanish|delete", {},
                 info("Couldn't find strategy 'Steady'.", "No Match"), kDefault, "Default 10"},
             {"reload a vanished one", 1, "vanish|reload", {},
