@@ -87,6 +87,7 @@ const QString kDefault = "Default 10.00 50.00 5.00 10.00 10.00 max10 min10 Add A
 const QString kSteady = "Steady 11.00 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011";
 const QString kBoth = "Default 10, Steady 11";
 const QString kDefaultFields = "10 50 5 10 10 max0 min0 win0 lose0 stored ref1";
+const QStringList kStarted {"SetTableEnabled 1", "ShowTableBet 10", "SetTableEnabled 1"};
 
 } // namespace
 
@@ -96,8 +97,7 @@ private slots:
     void init() { Renew(); }
 
     void returnHandsTheInitialBetToTheTable_data() {
-        const QStringList started {"SetTableEnabled 1", "ShowTableBet 10", "SetTableEnabled 1"};
-        NamedRows<Return>({{"start game", 0, false, "10.00", started, 10},
+        NamedRows<Return>({{"start game", 0, false, "10.00", kStarted, 10},
             {"half rounds to even", 0, false, "12.50",
                 {"SetTableEnabled 1", "ShowTableBet 12", "SetTableEnabled 1"}, 12},
             {"during play", 40, false, "10.00", {"SetTableEnabled 1", "SetTableEnabled 1"}, 35},
@@ -150,8 +150,7 @@ private slots:
         w->optMinBet[1]->setChecked(true);
         QCOMPARE(Fields(f->gs), QString("10 80 5 10 3 max1 min1 win1 lose1 unsaved ref1"));
         w->close(); // as the return button does
-        QCOMPARE(f->nav.calls,
-            (QStringList {"SetTableEnabled 1", "ShowTableBet 10", "SetTableEnabled 1"}));
+        QCOMPARE(f->nav.calls, kStarted);
         w->show();
         QCOMPARE(
             Screen(*w), "Default 10.00 80.00 5.00 10.00 3.00 max01 min01 Subtract Subtract 1100");
