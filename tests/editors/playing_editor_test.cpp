@@ -74,13 +74,14 @@ void Pick(QComboBox* list, const QString& text) {
     list->setCurrentIndex(index);
 }
 
-// Steps as a user takes them: "edit" makes a hard 20 stand against a 7, "new" presses Create
-// New, "name:X" types X into the name box, "paste:X" sets it to X at once, "pick:X" chooses
-// strategy X, "save", "cancel", "delete", "close" and "open" do what they say; "fail" makes the
-// database refuse to write a strategy's last row, after the edited one, "lock" lets another
-// connection hold the file, "damage" stores an action no list offers, "bracket" names strategy
-// 2 "[default] copy", "vanish" deletes strategy 2 behind the window's back, "best" presses
-// Best, "import:X" imports the stored default as strategy X.
+// Steps as a user takes them: "other" stores a second strategy "Other" from the default and
+// shows it, "edit" makes a hard 20 stand against a 7, "new" presses Create New, "name:X" types
+// X into the name box, "paste:X" sets it to X at once, "pick:X" chooses strategy X, "save",
+// "cancel", "delete", "close" and "open" do what they say; "fail" makes the database refuse to
+// write a strategy's last row, after the edited one, "lock" lets another connection hold the
+// file, "damage" stores an action no list offers, "bracket" names strategy 2 "[default] copy",
+// "vanish" deletes strategy 2 behind the window's back, "best" presses Best, "import:X"
+// imports the stored default as strategy X.
 void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3** other = nullptr) {
     using W = frmConfiguration;
     const std::map<QString, void (W::*)()> presses {{"new", &W::cmdAdd_Click},
@@ -95,7 +96,9 @@ void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3** 
             "UPDATE PlayersHand SET D7 = 9 WHERE Ref_No = 24 AND PlayingStrategyRef_No = 2"}};
     for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
         const QString arg = step.section(':', 1);
-        if (presses.contains(step)) {
+        if (step == "other") {
+            Run(f, w, "new|name:Other|save");
+        } else if (presses.contains(step)) {
             (w.*presses.at(step))();
         } else if (statements.contains(step)) {
             Exec(f.db, statements.at(step));
@@ -150,8 +153,6 @@ QString DatabaseError(const QString& what) {
 const QString kOtherNotSaved = DatabaseError("Other could not be saved.");
 const QString kNewName
     = Msg("Please enter the new name for this strategy.", "New Name", MsgIcon::Information);
-// A second strategy "Other", stored from the default and shown.
-const QString kMakeOther = "new|name:Other|save|";
 
 // Steps, answers, messages, stored strategies, the window afterwards.
 using Scenario = std::tuple<QString, QList<MsgAnswer>, QStringList, QString, QString>;
@@ -245,11 +246,10 @@ private slots:
                 {kProtected}, first + ", Mine#2=1", "Mine ref2 'Mine' cell1 0011"},
             {"the default refuses and keeps the edits unmarked", "edit|save", {no}, {kProtected},
                 first, "Default ref1 'Default' cell1 0010"},
-            {"replacing", kMakeOther + "edit|save", {yes}, {kAskReplaceOther},
-                first + ", Other#2=1", "Other ref2 'Other' cell1 0011"},
-            {"not replacing asks for a name and inserts", kMakeOther + "edit|save|name:Copy|save",
-                {no}, {kAskReplaceOther, kNewName}, both + ", Copy#3=1",
-                "Copy ref3 'Copy' cell1 0011"},
+            {"replacing", "other|edit|save", {yes}, {kAskReplaceOther}, first + ", Other#2=1",
+                "Other ref2 'Other' cell1 0011"},
+            {"not replacing asks for a name and inserts", "other|edit|save|name:Copy|save", {no},
+                {kAskReplaceOther, kNewName}, both + ", Copy#3=1", "Copy ref3 'Copy' cell1 0011"},
             {"a quote is stored and read back",
                 "new|name:O'Brien's|edit|save|cancel|pick:O'Brien's", {}, {},
                 first + ", O'Brien's#2=1", "O'Brien's ref2 'O'Brien's' cell1 0011"},
@@ -259,76 +259,73 @@ private slots:
                 "Default ref0 'ab' cell0 1100 naming:ab"},
             {"delete on the first entry does nothing", "delete", {}, {}, first,
                 "Default ref1 'Default' cell0 0010"},
-            {"delete asks nothing", kMakeOther + "delete", {},
+            {"delete asks nothing", "other|delete", {},
                 {Msg("Other was successfully deleted.", "Success", MsgIcon::Information)}, first,
                 "Default ref1 'Default' cell0 0010"},
-            {"cancel returns to the default", kMakeOther + "edit|cancel", {}, {}, both,
+            {"cancel returns to the default", "other|edit|cancel", {}, {}, both,
                 "Default ref1 'Default' cell0 0010"},
-            {"picking another saves first on yes", kMakeOther + "edit|pick:Default", {yes, yes},
+            {"picking another saves first on yes", "other|edit|pick:Default", {yes, yes},
                 {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
                 "Default ref1 'Default' cell0 0010"},
-            {"picking another keeps the edits when the save is declined",
-                kMakeOther + "edit|pick:Default", {yes, no},
-                {kSaveOther, kAskReplaceOther, kNewName}, both,
+            {"picking another keeps the edits when the save is declined", "other|edit|pick:Default",
+                {yes, no}, {kSaveOther, kAskReplaceOther, kNewName}, both,
                 "Other ref0 'Other' cell1 1100 naming:Other"},
             {"the default refusing a save on a pick keeps the edits unsaved and the pick unloaded",
-                kMakeOther + "cancel|edit|pick:Other", {yes, no},
-                {SaveChangesTo("Default"), kProtected}, both, "Default ref1 'Default' cell1 1100"},
+                "other|cancel|edit|pick:Other", {yes, no}, {SaveChangesTo("Default"), kProtected},
+                both, "Default ref1 'Default' cell1 1100"},
             {"closing on the first entry asks nothing", "edit|close|open", {}, {}, first,
                 "Default ref1 'Default' cell1 0010"},
-            {"closing with no keeps the edits marked", kMakeOther + "edit|close|open", {no},
-                {kSaveOther}, both, "Other ref2 'Other' cell1* 1100"},
+            {"closing with no keeps the edits marked", "other|edit|close|open", {no}, {kSaveOther},
+                both, "Other ref2 'Other' cell1* 1100"},
             {"closing an unnamed best table asks nothing and offers Save on the next opening",
-                kMakeOther + "best|close|open", {}, {}, both, "Default ref1 '' cell1* 1100"},
+                "other|best|close|open", {}, {}, both, "Default ref1 '' cell1* 1100"},
             {"closing an unnamed import asks nothing and offers Save on the next opening",
-                kMakeOther + "import:|close|open", {}, {}, both, "Default ref1 '' cell0* 1100"},
+                "other|import:|close|open", {}, {}, both, "Default ref1 '' cell0* 1100"},
             {"closing a named new strategy on the first entry asks nothing and keeps it marked",
                 "new|name:Mine|edit|close|open", {}, {}, first, "Default ref1 'Mine' cell1* 1100"},
-            {"importing over edits saves them first on yes", kMakeOther + "edit|import:Mine",
-                {yes, yes}, {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
+            {"importing over edits saves them first on yes", "other|edit|import:Mine", {yes, yes},
+                {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
                 "Other ref0 'Mine' cell0 1100 naming:Mine"},
-            {"importing over edits drops them on no", kMakeOther + "edit|import:Mine", {no},
-                {kSaveOther}, both, "Other ref0 'Mine' cell0 1100 naming:Mine"},
-            {"importing over edits whose save is refused keeps them",
-                kMakeOther + "fail|edit|import:Mine", {yes, yes},
-                {kSaveOther, kAskReplaceOther, kOtherNotSaved}, both,
+            {"importing over edits drops them on no", "other|edit|import:Mine", {no}, {kSaveOther},
+                both, "Other ref0 'Mine' cell0 1100 naming:Mine"},
+            {"importing over edits whose save is refused keeps them", "other|fail|edit|import:Mine",
+                {yes, yes}, {kSaveOther, kAskReplaceOther, kOtherNotSaved}, both,
                 "Other ref2 'Other' cell1 1100"},
-            {"closing a named import asks by its name", kMakeOther + "import:Mine|close", {yes},
+            {"closing a named import asks by its name", "other|import:Mine|close", {yes},
                 {SaveChangesTo("Mine")}, both + ", Mine#3=0", "Mine ref3 'Mine' cell0 0011"},
-            {"closing with yes saves", kMakeOther + "edit|close", {yes, yes},
+            {"closing with yes saves", "other|edit|close", {yes, yes},
                 {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
                 "Other ref2 'Other' cell1 0011"},
-            {"a refused row leaves the stored strategy whole", kMakeOther + "fail|edit|save", {yes},
+            {"a refused row leaves the stored strategy whole", "other|fail|edit|save", {yes},
                 {kAskReplaceOther, kOtherNotSaved}, both, "Other ref2 'Other' cell1 1100"},
-            {"a failed save on closing keeps the mark", kMakeOther + "fail|edit|close|open",
-                {yes, yes}, {kSaveOther, kAskReplaceOther, kOtherNotSaved}, both,
+            {"a failed save on closing keeps the mark", "other|fail|edit|close|open", {yes, yes},
+                {kSaveOther, kAskReplaceOther, kOtherNotSaved}, both,
                 "Other ref2 'Other' cell1* 1100"},
             {"a locked file loses nothing", "new|name:Mine|edit|lock|save", {},
                 {DatabaseError("could not be saved.")}, first,
                 "Default ref0 'Mine' cell1 1100 naming:Mine"},
             {"a locked file on a pick keeps the shown strategy selected",
-                kMakeOther + "lock|pick:Default|delete", {},
+                "other|lock|pick:Default|delete", {},
                 {DatabaseError("could not be read."), DatabaseError("Other could not be deleted.")},
                 both, "Other ref2 'Other' cell0 0011"},
-            {"a locked file on cancel keeps the edits", kMakeOther + "edit|lock|cancel", {},
+            {"a locked file on cancel keeps the edits", "other|edit|lock|cancel", {},
                 {Msg("The list of playing strategies could not be read.\n*", "Database Error",
                     MsgIcon::Information)},
                 both, "Other ref2 'Other' cell1 1100"},
-            {"a locked file keeps a strategy from deletion", kMakeOther + "lock|delete", {},
+            {"a locked file keeps a strategy from deletion", "other|lock|delete", {},
                 {DatabaseError("Other could not be deleted.")}, both,
                 "Other ref2 'Other' cell0 0011"},
             {"a strategy gone from the file is saved anew",
-                kMakeOther + "vanish|edit|save|name:Again|save", {yes},
+                "other|vanish|edit|save|name:Again|save", {yes},
                 {kAskReplaceOther,
                     Msg("Other is no longer in the database. Please enter a name to save "
                         "these settings as a new strategy.",
                         "New Name", MsgIcon::Information)},
                 first + ", Again#3=1", "Again ref3 'Again' cell1 0011"},
             {"a bracketed default can be neither deleted nor saved over",
-                kMakeOther + "bracket|cancel|pick:[default] copy|delete|edit|save", {no},
-                {kProtected}, first + ", [default] copy#2=0",
-                "[default] copy ref2 '[default] copy' cell1 0010"},
-            {"a corrected load is told", kMakeOther + "damage|cancel|pick:Other", {},
+                "other|bracket|cancel|pick:[default] copy|delete|edit|save", {no}, {kProtected},
+                first + ", [default] copy#2=0", "[default] copy ref2 '[default] copy' cell1 0010"},
+            {"a corrected load is told", "other|damage|cancel|pick:Other", {},
                 {Msg("The playing strategy \"Other\" holds values the program cannot use, "
                      "so they were corrected:\n\nthe action for 20 with the dealer showing 7 "
                      "was 9 and is now Split or Double Down\n\nThe file keeps the stored "
