@@ -185,7 +185,7 @@ private slots:
         Simulator s;
         s.w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.w.get()));
-        s.Run("1000", "1000", "0", "5", "1");
+        s.Run("1000 1000 0 5 1");
         const QStringList before = s.RowTexts(0);
         const Currency bank = s.gs.Bankroll;
         QStringList entries {"1000", "1000", "0", "5", "1"};
@@ -286,10 +286,10 @@ private slots:
 
     void twoRunsInARowThenReset() {
         Simulator s;
-        s.Run("100", "100", "0", "50", "3");
+        s.Run("100 100 0 50 3");
         const QString firstEnd = s.Cell(2, kColTotal);
         QCOMPARE(s.w->lblStartingBank->text(), "$" + firstEnd);
-        s.Run("100", "100", "0", "50", "2");
+        s.Run("100 100 0 50 2");
         const double start
             = AmountValue(s.Cell(0, kColTotal)) - AmountValue(s.Cell(0, kColWonLost));
         QCOMPARE(start, AmountValue(firstEnd));
@@ -306,7 +306,7 @@ private slots:
 
     void editorHandsBackWithZeroEntriesAndTheGridKept() {
         Simulator s;
-        s.Run("100", "100", "0", "50", "3");
+        s.Run("100 100 0 50 3");
         const QStringList rows = Grid(s);
         QCOMPARE(rows.size(), 3);
         s.Enter("5", "6", "7", "8", "9");
@@ -357,7 +357,7 @@ private slots:
                 return std::chrono::nanoseconds(std::chrono::seconds(1));
             },
             1);
-        s.Run("1000", "1000", "0", "20", "5");
+        s.Run("1000 1000 0 20 5");
         QCOMPARE(s.Rows(), 2);
         QCOMPARE(s.messages.Texts(), QStringList {message});
         QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
@@ -373,7 +373,7 @@ private slots:
     // what the grid's own texts give.
     void colouredRowsAndTotalsOfA200SessionRun() {
         Simulator s;
-        s.Run("40", "60", "50", "60", "200");
+        s.Run("40 60 50 60 200");
         QCOMPARE(s.Rows(), 200);
         int ends[3] = {};
         std::int64_t hands = 0;
