@@ -78,8 +78,7 @@ private slots:
     void fitsTheScreen() {
         const QSize usable = Case<QSize>();
         Simulator s;
-        frmMultipleSessions* w = s.w.get();
-        w->show();
+        frmMultipleSessions* w = s.w.get(); // shown already
         FitWithin(w, QSize(1300, 760), usable);
         QVERIFY2(QRect(QPoint(), usable - kFrameAllowance).contains(w->rect()),
             qPrintable(QString("%1 x %2").arg(w->width()).arg(w->height())));
