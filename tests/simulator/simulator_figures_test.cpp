@@ -18,8 +18,11 @@ using namespace bj::test;
 
 namespace {
 
+using Sessions = QList<QPair<int, double>>;
+using Hourly = std::tuple<Sessions, QString, QString, QString>;
+
 // Results made directly from (hands, won or lost) pairs, from a start of 10,000.00.
-SessionResults Made(const QList<QPair<int, double>>& sessions) {
+SessionResults Made(const Sessions& sessions) {
     SessionResults results;
     results.Clear(Currency::FromWhole(10000));
     Currency bank = results.StartBank();
@@ -39,6 +42,15 @@ QString HourlyCell(frmHourlyStats& hourly, int row, int column) {
     return hourly.grdHourlyStats->model()->index(row, column).data().toString();
 }
 
+// Each session's row as "session time figure", then the run's figure per hour.
+QStringList HourlyTexts(frmHourlyStats& hourly) {
+    QStringList texts;
+    for (int r = 0; r < hourly.grdHourlyStats->model()->rowCount(); ++r)
+        texts << HourlyCell(hourly, r, 0) + " " + HourlyCell(hourly, r, 1) + " "
+                + HourlyCell(hourly, r, 2);
+    return texts << hourly.Label1->text();
+}
+
 QStringList Lines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -51,39 +63,28 @@ QStringList Lines(const QString& path) {
 class SimulatorFiguresTest : public QObject {
     Q_OBJECT
 private slots:
-    // Hands, won or lost, the time and the figure per hour.
-    void hourlyFigurePerSession_data() {
-        CaseRows<std::tuple<int, double, QString>>(
-            {{"20 hands won 35.00", {20, 35, "00:07 | 300.00"}},
-                {"an hour won 50.00", {180, 50, "01:00 | 50.00"}},
-                {"one hand", {1, 7.5, "00:01 | 450.00"}}, {"no hands", {0, 0, "00:01 | 0.00"}},
-                {"past 100 hours", {30000, -100, "166:40 | -0.60"}},
-                {"grouped", {3, 1000, "00:01 | 60,000.00"}}});
+    // Sessions of (hands, won or lost), the run's time and total; each session's row, then the
+    // run's figure per hour.
+    void hourlyFigures_data() {
+        CaseRows<Hourly>(
+            {{"20 hands won 35.00", {{{20, 35}}, "00:07", "35.00", "1 00:07 300.00|$300.00"}},
+                {"an hour won 50.00", {{{180, 50}}, "00:07", "35.00", "1 01:00 50.00|$300.00"}},
+                {"one hand", {{{1, 7.5}}, "00:07", "35.00", "1 00:01 450.00|$300.00"}},
+                {"no hands", {{{0, 0}}, "00:07", "35.00", "1 00:01 0.00|$300.00"}},
+                {"past 100 hours", {{{30000, -100}}, "00:07", "35.00", "1 166:40 -0.60|$300.00"}},
+                {"grouped", {{{3, 1000}}, "00:07", "35.00", "1 00:01 60,000.00|$300.00"}},
+                {"before any run", {{}, "", "", "0.00"}},
+                {"after Reset", {{}, "00:00", "0.00", "$0.00"}},
+                {"no sessions", {{}, "00:01", "$0.00", "$0.00"}},
+                {"minutes only", {{}, "00:07", "35.00", "$300.00"}},
+                {"an hour", {{}, "01:00", "50.00", "$50.00"}},
+                {"past 100 hours, lost", {{}, "123:05", "-1,234.00", "-$10.03"}}});
     }
-    void hourlyFigurePerSession() {
-        const auto [hands, wonLost, shown] = Case<std::tuple<int, double, QString>>();
-        const SessionResults results = Made({{hands, wonLost}});
-        frmHourlyStats hourly(results, "00:07", "35.00");
-        QCOMPARE(hourly.grdHourlyStats->model()->rowCount(), 1);
-        QCOMPARE(HourlyCell(hourly, 0, 0), QString("1"));
-        QCOMPARE(HourlyCell(hourly, 0, 1) + " | " + HourlyCell(hourly, 0, 2), shown);
-    }
-
-    // The run's time and total, the figure per hour.
-    void hourlyFigureOfTheRun_data() {
-        CaseRows<std::tuple<QString, QString, QString>>(
-            {{"before any run", {"", "", "0.00"}}, {"after Reset", {"00:00", "0.00", "$0.00"}},
-                {"no sessions", {"00:01", "$0.00", "$0.00"}},
-                {"minutes only", {"00:07", "35.00", "$300.00"}},
-                {"an hour", {"01:00", "50.00", "$50.00"}},
-                {"past 100 hours, lost", {"123:05", "-1,234.00", "-$10.03"}}});
-    }
-    void hourlyFigureOfTheRun() {
-        const auto [time, bank, shown] = Case<std::tuple<QString, QString, QString>>();
-        const SessionResults results = Made({});
+    void hourlyFigures() {
+        const auto [sessions, time, bank, shown] = Case<Hourly>();
+        const SessionResults results = Made(sessions);
         frmHourlyStats hourly(results, time, bank);
-        QCOMPARE(hourly.Label1->text(), shown);
-        QCOMPARE(hourly.grdHourlyStats->model()->rowCount(), 0);
+        QCOMPARE(HourlyTexts(hourly).join('|'), shown);
         QCOMPARE(hourly.windowTitle(), QString("Hourly Statistics"));
     }
 
@@ -91,12 +92,12 @@ private slots:
     // histogram counts every session by its end.
     void hourlyWindowAndHistogramAgreeWithTheRun() {
         Simulator s;
-        s.Run("40", "60", "50", "60", "200");
+        s.Run("40 60 50 60 200");
         QStringList expected, shown;
         for (int r = 0; r < s.Rows(); ++r) {
             const QStringList time = s.Cell(r, kColTime).split(':');
             const double minutes = time[0].toInt() * 60 + time[1].toInt();
-            expected << s.Cell(r, kColTime) + " "
+            expected << QString::number(r + 1) + " " + s.Cell(r, kColTime) + " "
                     + GroupedFigure(AmountValue(s.Cell(r, kColWonLost)) * 60 / minutes);
         }
         const QStringList total = s.w->lblTotalTime->text().split(':');
@@ -105,9 +106,7 @@ private slots:
         QTimer::singleShot(0, [&shown] {
             auto* hourly = qobject_cast<frmHourlyStats*>(QApplication::activeModalWidget());
             QVERIFY(hourly);
-            for (int r = 0; r < hourly->grdHourlyStats->model()->rowCount(); ++r)
-                shown << HourlyCell(*hourly, r, 1) + " " + HourlyCell(*hourly, r, 2);
-            shown << hourly->Label1->text();
+            shown = HourlyTexts(*hourly);
             hourly->cmdReturn->click();
         });
         s.w->cmdHourlyStats_Click();
@@ -128,7 +127,7 @@ private slots:
         QTemporaryDir dir;
         Simulator s;
         ScriptedFileDialogs dialogs;
-        s.Run("10", "10", "0", "30", "3");
+        s.Run("10 10 0 30 3");
         dialogs.answers = {dir.filePath("runs.csv")};
         s.w->cmdExport_Click();
         const QStringList lines = Lines(dir.filePath("runs.csv"));

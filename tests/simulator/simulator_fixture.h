@@ -98,24 +98,19 @@ struct Simulator {
         const QString texts[] = {win, loss, percent, hands, sessions};
         for (int i = 0; i < 5; ++i) {
             QLineEdit* box = Boxes()[i];
-            const QString& text = texts[i];
             box->setFocus();
             box->selectAll();
             QTest::keyClick(box, Qt::Key_Backspace);
-            QTest::keyClicks(box, text);
+            QTest::keyClicks(box, texts[i]);
             QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
             QApplication::sendEvent(box, &leave);
         }
     }
-    void Run(const QString& win, const QString& loss, const QString& percent, const QString& hands,
-        const QString& sessions) {
-        Enter(win, loss, percent, hands, sessions);
-        w->cmdRun_Click();
-    }
-    // The five entries in one text, separated by spaces.
+    // Enters the five entries, given in one text separated by spaces, and runs.
     void Run(const QString& entries) {
         const QStringList e = entries.split(' ');
-        Run(e[0], e[1], e[2], e[3], e[4]);
+        Enter(e[0], e[1], e[2], e[3], e[4]);
+        w->cmdRun_Click();
     }
     void Stack(const QList<int>& ranks) { StackRanks(gs, ranks); }
 

@@ -58,9 +58,9 @@ int main(int argc, char** argv) {
     s.w->activateWindow();
     // Empty charts and charts of a single point must still show a sane axis.
     Picture(s.w.get(), "simulator_before_a_run");
-    s.Run("20", "100", "50", "20", "1");
+    s.Run("20 100 50 20 1");
     Picture(s.w.get(), "simulator_after_1_session");
-    s.Run("20", "100", "50", "20", "200");
+    s.Run("20 100 50 20 200");
     s.w->grdMain->scrollTo(s.w->grdMain->model()->index(0, 0));
     Picture(s.w.get(), "simulator_after_200_sessions");
 

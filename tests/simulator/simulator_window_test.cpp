@@ -21,34 +21,31 @@ namespace {
 
 const QList<int> kWin {10, 7, 10, 9}, kLoss {10, 9, 10, 7}, kPush {10, 8, 10, 8};
 
-QList<int> Rounds(std::initializer_list<QList<int>> rounds) {
-    QList<int> cards;
-    for (const auto& round : rounds)
-        cards += round;
-    return cards;
-}
-
 QString ColourName(const QColor& c) {
-    if (c == QColor(0, 0, 0))
-        return "black";
-    if (c == QColor(0, 0, 255))
-        return "blue";
-    if (c == QColor(255, 0, 0))
-        return "red";
-    return c.name();
+    return c == QColor(0, 0, 0)  ? "black"
+        : c == QColor(0, 0, 255) ? "blue"
+        : c == QColor(255, 0, 0) ? "red"
+                                 : c.name();
 }
 
-// A row as "cell|cell|..." with the colours of columns 5, 6 and 7 after it.
-QString RowWithColours(const Simulator& s, int row) {
-    return s.RowTexts(row).mid(1).join('|') + " " + ColourName(s.Colour(row, kColTotal)) + "/"
-        + ColourName(s.Colour(row, kColWonLost)) + "/"
-        + ColourName(s.Colour(row, kColTotalWonLost));
+// Every row as "cell|cell|...", with the colours of the last three columns after it.
+QStringList Grid(const Simulator& s) {
+    QStringList rows;
+    for (int r = 0; r < s.Rows(); ++r) {
+        QStringList colours;
+        for (int c : {kColTotal, kColWonLost, kColTotalWonLost})
+            colours << ColourName(s.Colour(r, c));
+        rows << s.RowTexts(r).join('|') + " " + colours.join('/');
+    }
+    return rows;
 }
 
 // Entries (win, loss, percent, hands, sessions), cards, rows, the run's total.
 using EdgeCase = std::tuple<QString, QList<int>, QStringList, QString>;
 // Box (0 win, 1 loss, 2 percent, 3 hands, 4 sessions), text typed, what follows.
 using BoxCase = std::tuple<int, QString, QString>;
+// Box, text typed, text kept, text on leaving the box.
+using Keys = std::tuple<int, QString, QString, QString>;
 
 } // namespace
 
@@ -57,11 +54,10 @@ class SimulatorWindowTest : public QObject {
 private slots:
     void opensWithZeroEntriesAndDealReady() {
         Simulator s;
-        QCOMPARE(s.w->windowTitle(), QString("Multiple Session Simulation"));
+        QCOMPARE(QStringList({s.w->windowTitle(), s.w->lblStartingBank->text(),
+                     s.w->txtStrategy->text(), s.w->txtPlayingStrategy->text()}),
+            QStringList({"Multiple Session Simulation", "$10,000.00", "Flat Ten", "Stand Always"}));
         QCOMPARE(s.Entries(), QStringList({"0.00", "0.00", "0", "0", "0"}));
-        QCOMPARE(s.w->lblStartingBank->text(), QString("$10,000.00"));
-        QCOMPARE(s.w->txtStrategy->text(), QString("Flat Ten"));
-        QCOMPARE(s.w->txtPlayingStrategy->text(), QString("Stand Always"));
         QVERIFY(s.w->cmdRun->isEnabled() && !s.w->cmdCancel->isEnabled());
         QCOMPARE(s.gs.HandsToPlay, 0);
         QStringList headers;
@@ -82,8 +78,7 @@ private slots:
     void fitsTheScreen() {
         const QSize usable = Case<QSize>();
         Simulator s;
-        frmMultipleSessions* w = s.w.get();
-        w->show();
+        frmMultipleSessions* w = s.w.get(); // shown already
         FitWithin(w, QSize(1300, 760), usable);
         QVERIFY2(QRect(QPoint(), usable - kFrameAllowance).contains(w->rect()),
             qPrintable(QString("%1 x %2").arg(w->width()).arg(w->height())));
@@ -119,25 +114,26 @@ private slots:
     void runEdgeCases_data() {
         CaseRows<EdgeCase>({{"no sessions", {"0 0 0 10 0", {}, {}, "$0.00"}},
             {"max losing 0 stops below the start, as a loss",
-                {"1000 0 0 9 1", Rounds({kWin, kLoss, kPush, kLoss}),
-                    {"10.00|-10.00|4|00:01|9,990.00|-10.00|-10.00 red/red/red"}, "-10.00"}},
+                {"1000 0 0 9 1", kWin + kLoss + kPush + kLoss,
+                    {"1|10.00|-10.00|4|00:01|9,990.00|-10.00|-10.00 red/red/red"}, "-10.00"}},
             {"max winning 0, bail-out 0: a first win stops, as a win",
-                {"0 1000 0 9 1", Rounds({kPush, kWin}),
-                    {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 blue/blue/blue"}, "10.00"}},
+                {"0 1000 0 9 1", kPush + kWin,
+                    {"1|10.00|0.00|2|00:01|10,010.00|10.00|10.00 blue/blue/blue"}, "10.00"}},
             {"max winning 0: a first loss gives it all back, as a win",
-                {"0 1000 0 9 1", kLoss, {"0.00|-10.00|1|00:01|9,990.00|-10.00|-10.00 blue/red/red"},
-                    "-10.00"}},
+                {"0 1000 0 9 1", kLoss,
+                    {"1|0.00|-10.00|1|00:01|9,990.00|-10.00|-10.00 blue/red/red"}, "-10.00"}},
             {"bail-out 100 stops back at the start",
-                {"10 1000 100 9 1", Rounds({kWin, kWin, kLoss, kLoss}),
-                    {"20.00|0.00|4|00:01|10,000.00|0.00|0.00 blue/blue/blue"}, "0.00"}},
+                {"10 1000 100 9 1", kWin + kWin + kLoss + kLoss,
+                    {"1|20.00|0.00|4|00:01|10,000.00|0.00|0.00 blue/blue/blue"}, "0.00"}},
             {"no hands per session",
                 {"1000 1000 0 0 2", {},
-                    QStringList(2, "0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue"),
+                    QStringList({"1|0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue",
+                        "2|0.00|0.00|0|00:01|10,000.00|0.00|0.00 blue/blue/blue"}),
                     "0.00"}},
             {"played through, then a loss in the next session",
-                {"1000 5 0 2 2", Rounds({kWin, kPush, kLoss, kLoss}),
-                    {"10.00|0.00|2|00:01|10,010.00|10.00|10.00 black/blue/blue",
-                        "0.00|-10.00|1|00:01|10,000.00|-10.00|0.00 red/red/blue"},
+                {"1000 5 0 2 2", kWin + kPush + kLoss + kLoss,
+                    {"1|10.00|0.00|2|00:01|10,010.00|10.00|10.00 black/blue/blue",
+                        "2|0.00|-10.00|1|00:01|10,000.00|-10.00|0.00 red/red/blue"},
                     "0.00"}}});
     }
     void runEdgeCases() {
@@ -145,33 +141,26 @@ private slots:
         Simulator s;
         s.Stack(cards);
         s.Run(entries);
-        QStringList shown;
-        for (int r = 0; r < s.Rows(); ++r)
-            shown << RowWithColours(s, r);
-        QCOMPARE(shown, rows);
+        QCOMPARE(Grid(s), rows);
         QCOMPARE(QStringList({s.w->lblTotalBank->text(), s.w->lblTotalTime->text()}),
             QStringList({total, "00:01"}));
         QCOMPARE(s.w->lblStartingBank->text(),
             s.Rows() ? "$" + s.Cell(s.Rows() - 1, kColTotal) : QString("$10,000.00"));
-        QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled());
-        QVERIFY(s.w->cmdReturnToGame->isEnabled() && !s.w->cmdCancel->isEnabled());
-        QCOMPARE(s.w->prbHandsPlayed->value(), 0);
-        QVERIFY(s.messages.shown.empty());
+        QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled()
+            && s.w->cmdReturnToGame->isEnabled() && !s.w->cmdCancel->isEnabled());
+        QVERIFY(s.w->prbHandsPlayed->value() == 0 && s.messages.shown.empty());
         QVERIFY(s.nav.calls.contains("ShowTableBet 10"));
     }
 
     // Nothing is played and nothing shown so far is lost.
     void refusedEntries_data() {
-        CaseRows<BoxCase>({{"bail-out 101",
-                               {2, "101",
-                                   "Bail Out Percent | Please enter a Bail Out Percent between 0 "
-                                   "and 100"}},
-            {"32,768 hands",
-                {3, "32768",
-                    "Hands to Play | Please enter a number of hands to play between 0 and 32,767"}},
-            {"hands past the range of a double",
-                {3, QString(400, '9'),
-                    "Hands to Play | Please enter a number of hands to play between 0 and 32,767"}},
+        const QString bailOut
+            = "Bail Out Percent | Please enter a Bail Out Percent between 0 and 100";
+        const QString hands
+            = "Hands to Play | Please enter a number of hands to play between 0 and 32,767";
+        CaseRows<BoxCase>({{"bail-out 101", {2, "101", bailOut}},
+            {"32,768 hands", {3, "32768", hands}},
+            {"hands past the range of a double", {3, QString(400, '9'), hands}},
             {"2,147,483,648 sessions",
                 {4, "2147483648",
                     "Times to Play | Please enter a number of times to play between 0 and "
@@ -188,16 +177,14 @@ private slots:
                 {1, QString(400, '9'),
                     "Max Losing Amount | Please enter a Max Losing Amount between 0.00 and "
                     "1,000,000,000,000.00"}},
-            {"a bail-out past the range of a double",
-                {2, QString(400, '9'),
-                    "Bail Out Percent | Please enter a Bail Out Percent between 0 and 100"}}});
+            {"a bail-out past the range of a double", {2, QString(400, '9'), bailOut}}});
     }
     void refusedEntries() {
         const auto [box, typed, message] = Case<BoxCase>();
         Simulator s;
         s.w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.w.get()));
-        s.Run("1000", "1000", "0", "5", "1");
+        s.Run("1000 1000 0 5 1");
         const QStringList before = s.RowTexts(0);
         const Currency bank = s.gs.Bankroll;
         QStringList entries {"1000", "1000", "0", "5", "1"};
@@ -213,9 +200,7 @@ private slots:
         QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReset->isEnabled());
     }
 
-    // Box, text typed, text kept, text on leaving the box.
     void keysThatPassAndFormats_data() {
-        using Keys = std::tuple<int, QString, QString, QString>;
         CaseRows<Keys>({{"winning amount", {0, "12.5a-,", "12.5", "12.50"}},
             {"grouped on leaving", {0, "1234.5", "1234.5", "1,234.50"}},
             {"losing amount", {1, "x3.25", "3.25", "3.25"}},
@@ -223,7 +208,7 @@ private slots:
             {"sessions", {4, "1,000", "1000", "1000"}}});
     }
     void keysThatPassAndFormats() {
-        const auto [box, typed, kept, leaving] = Case<std::tuple<int, QString, QString, QString>>();
+        const auto [box, typed, kept, leaving] = Case<Keys>();
         Simulator s;
         QLineEdit* b = s.Boxes()[box];
         b->selectAll();
@@ -255,8 +240,7 @@ private slots:
         const QString help = Case<QString>();
         Simulator s;
         QTest::keyClick(s.w->findChild<QLineEdit*>(QTest::currentDataTag()), Qt::Key_F1);
-        QCOMPARE(s.messages.shown.size(), size_t(1));
-        QCOMPARE(s.messages.shown[0].text, help);
+        QCOMPARE(s.messages.Texts(), QStringList {help});
         QVERIFY(s.messages.shown[0].icon == MsgIcon::None
             && s.messages.shown[0].buttons == MsgButtons::Ok);
     }
@@ -265,8 +249,8 @@ private slots:
     // counts as stopped.
     void cancelDuringTheFirstRound_data() {
         CaseRows<std::pair<QList<int>, QString>>(
-            {{"won", {kWin, "10.00|0.00|1|00:01|10,010.00|10.00|10.00 black/blue/blue"}},
-                {"pushed", {kPush, "0.00|0.00|1|00:01|10,000.00|0.00|0.00 blue/blue/blue"}}});
+            {{"won", {kWin, "1|10.00|0.00|1|00:01|10,010.00|10.00|10.00 black/blue/blue"}},
+                {"pushed", {kPush, "1|0.00|0.00|1|00:01|10,000.00|0.00|0.00 blue/blue/blue"}}});
     }
     void cancelDuringTheFirstRound() {
         const auto [round, row] = Case<std::pair<QList<int>, QString>>();
@@ -277,8 +261,7 @@ private slots:
         s.Enter("1000", "1000", "0", "500", "5");
         QTimer::singleShot(0, s.w->cmdCancel, &QPushButton::click);
         s.w->cmdRun_Click();
-        QCOMPARE(s.Rows(), 1);
-        QCOMPARE(RowWithColours(s, 0), row);
+        QCOMPARE(Grid(s), QStringList {row});
         QVERIFY(!s.w->Running() && s.w->cmdReset->isEnabled());
     }
 
@@ -302,10 +285,10 @@ private slots:
 
     void twoRunsInARowThenReset() {
         Simulator s;
-        s.Run("100", "100", "0", "50", "3");
+        s.Run("100 100 0 50 3");
         const QString firstEnd = s.Cell(2, kColTotal);
         QCOMPARE(s.w->lblStartingBank->text(), "$" + firstEnd);
-        s.Run("100", "100", "0", "50", "2");
+        s.Run("100 100 0 50 2");
         const double start
             = AmountValue(s.Cell(0, kColTotal)) - AmountValue(s.Cell(0, kColWonLost));
         QCOMPARE(start, AmountValue(firstEnd));
@@ -322,19 +305,15 @@ private slots:
 
     void editorHandsBackWithZeroEntriesAndTheGridKept() {
         Simulator s;
-        s.Run("100", "100", "0", "50", "3");
-        QStringList rows;
-        for (int r = 0; r < 3; ++r)
-            rows << s.RowTexts(r).join('|');
+        s.Run("100 100 0 50 3");
+        const QStringList rows = Grid(s);
+        QCOMPARE(rows.size(), 3);
         s.Enter("5", "6", "7", "8", "9");
         s.nav.onBettingEditor = [&s] { s.gs.VariableBetName = "Other"; };
         s.w->cmdConfig_Click();
         QCOMPARE(s.Entries(), QStringList({"0.00", "0.00", "0", "0", "0"}));
         QCOMPARE(s.w->txtStrategy->text(), QString("Other"));
-        QStringList after;
-        for (int r = 0; r < s.Rows(); ++r)
-            after << s.RowTexts(r).join('|');
-        QCOMPARE(after, rows);
+        QCOMPARE(Grid(s), rows);
         QCOMPARE(s.gs.HandsToPlay, 0);
 
         s.gs.BettingType = kStreakBetting;
@@ -377,7 +356,7 @@ private slots:
                 return std::chrono::nanoseconds(std::chrono::seconds(1));
             },
             1);
-        s.Run("1000", "1000", "0", "20", "5");
+        s.Run("1000 1000 0 20 5");
         QCOMPARE(s.Rows(), 2);
         QCOMPARE(s.messages.Texts(), QStringList {message});
         QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
@@ -393,7 +372,7 @@ private slots:
     // what the grid's own texts give.
     void colouredRowsAndTotalsOfA200SessionRun() {
         Simulator s;
-        s.Run("40", "60", "50", "60", "200");
+        s.Run("40 60 50 60 200");
         QCOMPARE(s.Rows(), 200);
         int ends[3] = {};
         std::int64_t hands = 0;
@@ -452,13 +431,11 @@ private slots:
         s.w->cmdInfo_Click();
         QVERIFY(!s.nav.instructions->bolFromMulti);
         s.nav.ShowPlayingStrategiesInstr(false);
-        QCOMPARE(s.nav.shownInstructions.size(), 2);
-        QCOMPARE(s.nav.shownInstructions[0],
-            "Information on Multiple Session... | " + MultipleSessionInformation()
-                + " | &Return to Multiple Session screen...");
-        QCOMPARE(s.nav.shownInstructions[1],
-            "Instructions for setting Playing Strategy | " + PlayingStrategyInstructions()
-                + " | &Return to Playing Strategies screen...");
+        QCOMPARE(s.nav.shownInstructions,
+            QStringList({"Information on Multiple Session... | " + MultipleSessionInformation()
+                    + " | &Return to Multiple Session screen...",
+                "Instructions for setting Playing Strategy | " + PlayingStrategyInstructions()
+                    + " | &Return to Playing Strategies screen..."}));
         const QStringList lines = PlayingStrategyInstructions().split('\n');
         QCOMPARE(lines.size(), 30); // 29 lines, each ending in a line break
         QCOMPARE(lines[7],

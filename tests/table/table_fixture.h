@@ -73,16 +73,17 @@ struct Table {
     template <class T = QLabel> T* Find(const QString& name) const {
         return window->findChild<T*>(name);
     }
-    QString Text(const QString& label) const {
-        const QLabel* shown = Find<QLabel>(label);
+    QString Text(const QString& label, const QWidget* in = nullptr) const {
+        const QLabel* shown = (in ? in : window.get())->findChild<QLabel*>(label);
         return shown ? shown->text() : QString("<no such label>");
     }
     QTimer* Timer() const { return Find<QTimer>("Timer1"); }
-    // Compares labels with "name=text" pairs, naming the label that differs.
-    void Expect(const QStringList& pairs) const {
+    // Compares the labels of the table, or of the window given, with "name=text" pairs, naming
+    // the label that differs.
+    void Expect(const QStringList& pairs, const QWidget* in = nullptr) const {
         for (const QString& pair : pairs) {
             const QString name = pair.section('=', 0, 0);
-            QCOMPARE(name + "=" + Text(name), pair);
+            QCOMPARE(name + "=" + Text(name, in), pair);
         }
     }
 

@@ -22,10 +22,6 @@ using Shown = std::tuple<QList<int>, int, QString>;
 // The table with its advanced statistics window.
 struct Advanced : Table {
     frmAdvancedStats stats {ctx};
-
-    QString Cell(const char* array, int n) const {
-        return stats.findChild<QLabel*>(QString("%1_%2").arg(array).arg(n))->text();
-    }
 };
 
 } // namespace
@@ -218,14 +214,11 @@ private slots:
         a.gs.StreakStopCounts[kWinning][5] = 1;
         a.gs.StreakStopCounts[kLosing][2] = 3;
         a.stats.show();
-        QCOMPARE(QStringList({a.Cell("lblWinStreak", 3), a.Cell("lblWinStreak", 4),
-                     a.Cell("lblWinStreak", 26)}),
-            QStringList({"1", "0", "1"}));
+        QStringList cells {"lblWinStreak_3=1", "lblWinStreak_4=0", "lblWinStreak_26=1",
+            "lblPercentHandsLost_1=6", "lblPercentHandsLost_3=0"};
         for (int n = 1; n <= 26; ++n)
-            QCOMPARE(QString("%1: %2").arg(n).arg(a.Cell("lblPercentHandsWon", n)),
-                QString("%1: %2").arg(n).arg(n <= 3 ? 34 : (n <= 5 ? 31 : 26)));
-        QCOMPARE(a.Cell("lblPercentHandsLost", 1), QString("6"));
-        QCOMPARE(a.Cell("lblPercentHandsLost", 3), QString("0"));
+            cells << QString("lblPercentHandsWon_%1=%2").arg(n).arg(n <= 3 ? 34 : n <= 5 ? 31 : 26);
+        a.Expect(cells, &a.stats);
     }
 
     // Played streaks reach the advanced statistics, whose reset clears only them; the
@@ -238,12 +231,9 @@ private slots:
         a.PlayRound({10, 9, 10, 7}); // loss ends a winning streak of 2
         a.PlayRound({10, 7, 10, 9}); // win ends a losing streak of 1
         a.stats.Form_Activate();
-        QCOMPARE(a.Cell("lblWinStreak", 2), QString("1"));
-        QCOMPARE(a.Cell("lblLossStreak", 1), QString("1"));
-        QCOMPARE(a.Cell("lblPercentHandsWon", 1), QString("2"));
+        a.Expect({"lblWinStreak_2=1", "lblLossStreak_1=1", "lblPercentHandsWon_1=2"}, &a.stats);
         a.stats.findChild<QPushButton*>("cmdResetStatistics")->click();
-        QCOMPARE(a.Cell("lblWinStreak", 2), QString("0"));
-        QCOMPARE(a.Cell("lblPercentHandsWon", 1), QString("0"));
+        a.Expect({"lblWinStreak_2=0", "lblPercentHandsWon_1=0"}, &a.stats);
         QCOMPARE(a.gs.StreakStopCounts[kWinning][2], 0);
         a.Expect({"lblMaxWin=2", "lblTotalHandsLost=1"});
 
@@ -254,22 +244,19 @@ private slots:
         a.stats.Form_Activate();
         QVERIFY(a.Find<QProgressBar>("prbHandsToPlay")->value() > 0);
         a.Find<QPushButton>("cmdReset")->click();
-        const char* zeroes[] = {"lblTotalHandsTied", "lblInsHandsWon", "lblInsAmtLost",
-            "lblInsHandsLost", "lblInsAmtWon", "lblAmtWonEvenMoney", "lblTotalHandsWon",
-            "lblDblDnHandsWon", "lblDblDnAmtWon", "lblSplitHandsWon", "lblSplitAmtWon",
-            "lblDblDnHandsLost", "lblDblDnAmtLost", "lblSplitHandsLost", "lblSplitAmtLost",
-            "lblTotalHandsLost", "lblBlackJacksWon", "lblAmountWonOnWars", "lblPushStreak",
-            "lblWinningStreak", "lblLosingStreak", "lblMaxWin", "lblMaxLos", "lblAmountWonOnHand"};
-        for (const char* name : zeroes)
-            a.Expect({QString(name) + "=0"});
-        a.Expect({"lblCurrentBankRoll=10000", "lblMaxBankroll=10000", "lblMinBankroll=10000",
+        a.Expect({"lblTotalHandsTied=0", "lblInsHandsWon=0", "lblInsAmtLost=0", "lblInsHandsLost=0",
+            "lblInsAmtWon=0", "lblAmtWonEvenMoney=0", "lblTotalHandsWon=0", "lblDblDnHandsWon=0",
+            "lblDblDnAmtWon=0", "lblSplitHandsWon=0", "lblSplitAmtWon=0", "lblDblDnHandsLost=0",
+            "lblDblDnAmtLost=0", "lblSplitHandsLost=0", "lblSplitAmtLost=0", "lblTotalHandsLost=0",
+            "lblBlackJacksWon=0", "lblAmountWonOnWars=0", "lblPushStreak=0", "lblWinningStreak=0",
+            "lblLosingStreak=0", "lblMaxWin=0", "lblMaxLos=0", "lblAmountWonOnHand=0",
+            "lblCurrentBankRoll=10000", "lblMaxBankroll=10000", "lblMinBankroll=10000",
             "lblCurrentBet=5", "Label10=Player", "lblPlayersHand="});
         QVERIFY(a.Find<QWidget>("shpUp")->isHidden() && a.Find("imgPlayer_1")->isHidden());
         QCOMPARE(a.Find<QProgressBar>("prbHandsToPlay")->value(), 0);
         QCOMPARE(a.gs.HandsToPlay, 10);
         QCOMPARE(a.gs.CardsLeft, 52);
-        QCOMPARE(QStringList({a.Cell("lblWinStreak", 3), a.Cell("lblPercentHandsWon", 1)}),
-            QStringList({"0", "0"}));
+        a.Expect({"lblWinStreak_3=0", "lblPercentHandsWon_1=0"}, &a.stats);
         a.PlayRound({10, 7, 10, 9}); // counts from the fresh values
         a.Expect({"lblTotalHandsWon=1", "lblSplitHandsWon=0"});
     }

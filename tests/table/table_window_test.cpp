@@ -139,10 +139,9 @@ private slots:
     }
 
     void progressAndMoneyTexts() {
-        QCOMPARE(HandsProgress(700, 1000), 30);
-        QCOMPARE(HandsProgress(-1, 1000), 100);
-        QCOMPARE(HandsProgress(5, 0), 100);
-        QCOMPARE(HandsProgress(1500, 1000), 0);
+        const int progress[][3] = {{700, 1000, 30}, {-1, 1000, 100}, {5, 0, 100}, {1500, 1000, 0}};
+        for (const auto& [left, total, percent] : progress)
+            QCOMPARE(HandsProgress(left, total), percent);
         const std::pair<qint64, const char*> money[] = {{100000000, "10000"}, {125000, "12.5"},
             {-5000, "-0.5"}, {12345, "1.2345"}, {123456789000, "12345678.9"}};
         for (const auto& [units, text] : money)
@@ -229,9 +228,8 @@ private slots:
             box->click();
             icons << QString("%1 %2").arg(t.tray.icons.size()).arg(t.gs.TrayIconOn);
         };
-        tick();
-        tick();
-        tick();
+        for (int i = 0; i < 3; ++i)
+            tick();
         QCOMPARE(icons, QStringList({"1 1", "0 0", "1 1"}));
         QCOMPARE(t.tray.icons.at(1).tip, QString("Black Jack"));
         QVERIFY(!t.tray.icons.at(1).icon.isNull());

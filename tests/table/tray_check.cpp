@@ -36,10 +36,7 @@ protected:
         for (QAction* action : menu->actions())
             if (!action->isSeparator()) {
                 const QPoint centre = menu->mapToGlobal(menu->actionGeometry(action).center());
-                Say(QStringLiteral("item %1 %2 %3")
-                        .arg(action->text())
-                        .arg(centre.x())
-                        .arg(centre.y()));
+                Say(QString("item %1 %2 %3").arg(action->text()).arg(centre.x()).arg(centre.y()));
             }
         return false;
     }

@@ -47,6 +47,7 @@ export QT_QPA_PLATFORM=xcb
 server_up() { xprop -root >/dev/null 2>&1; }
 wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 said() { grep -q -- "$1" "$log"; }
+ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 said_times() { [ "$(grep -c -- "$1" "$log")" -ge "$2" ]; }
 start_trayer() {
   trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 26 \
@@ -61,12 +62,11 @@ display=${TRAY_CHECK_DISPLAY:-}
 if [ -n "$display" ]; then
   [ -e "/tmp/.X$display-lock" ] && { echo "FAIL: display :$display is in use"; exit 1; }
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
 else
   # Xvfb writes the display it took once it accepts connections.
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-fi
-pids+=($!)
-if [ -z "$display" ]; then
+  pids+=($!)
   wait_for 10 "Xvfb picks a display" test -s "$work/display"
   display=$(cat "$work/display")
 fi
@@ -105,16 +105,13 @@ icon_windows() {
     ((Y < 26 && X >= 1280 - 120)) && echo "$id $((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
   done
 }
-icon_docked() {
-  local icon
-  icon=$(icon_windows | head -1)
-  [ -n "$icon" ] || return 1
-  read -r _ icon_x icon_y <<<"$icon"
-}
+# minimise <what should happen> [<state it leads to, hidden if not given>]
+minimise() { xdotool windowminimize "$window"; wait_for 5 "$1" "${2:-hidden}"; }
+# The first icon's centre, into icon_x and icon_y.
+icon_docked() { read -r _ icon_x icon_y < <(icon_windows | head -1); }
 
 wait_for 5 "the table is on the task bar" shown
-xdotool windowminimize "$window"
-wait_for 5 "minimising with the box cleared keeps the window on the task bar" minimised_on_task_bar
+minimise "minimising with the box cleared keeps the window on the task bar" minimised_on_task_bar
 sleep 0.5
 minimised_on_task_bar || fail "the window left the task bar with the box cleared"
 [ -z "$(icon_windows)" ] || fail "an icon is shown before the box is ticked"
@@ -128,8 +125,7 @@ wait_for 10 "ticking the box puts an icon in the notification area" icon_docked
 [ "$(icon_windows | wc -l)" = 1 ] || fail "more than one icon"
 step "ticked: one icon in the notification area"
 
-xdotool windowminimize "$window"
-wait_for 5 "minimising hides the window from the task bar" hidden
+minimise "minimising hides the window from the task bar"
 step "minimised: the window has left the task bar"
 
 xdotool mousemove "$icon_x" "$icon_y" click 1
@@ -142,8 +138,7 @@ xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
 wait_for 5 "a double click on the icon restores the window" shown
 step "a double click restores the window"
 
-xdotool windowminimize "$window"
-wait_for 5 "minimising hides the window again" hidden
+minimise "minimising hides the window again"
 xdotool mousemove "$icon_x" "$icon_y" click 3
 wait_for 5 "a right click opens the menu" said '^menu '
 grep -q '^menu Show Black Jack|-|Exit$' "$log" || fail "the menu is not Show Black Jack, a separator, Exit"
@@ -152,22 +147,19 @@ xdotool mousemove "$show_x" "$show_y" click 1
 wait_for 5 "\"Show Black Jack\" shows the window" shown
 step "the right-click menu holds Show Black Jack, a separator and Exit; Show Black Jack shows the window"
 
-xdotool windowminimize "$window"
-wait_for 5 "minimising hides the window before the area goes" hidden
+minimise "minimising hides the window before the area goes"
 kill "$trayer_pid"
 wait_for 10 "the window comes back when the notification area goes" shown
 step "the notification area ends: the hidden window is shown again"
 
 start_trayer
 wait_for 10 "the icon returns with the notification area" icon_docked
-xdotool windowminimize "$window"
-wait_for 5 "minimising hides the window with the new area" hidden
+minimise "minimising hides the window with the new area"
 xdotool mousemove "$icon_x" "$icon_y" click 3
 wait_for 5 "a right click opens the menu again" said_times '^menu ' 2
 read -r _ _ exit_x exit_y < <(grep '^item Exit ' "$log" | tail -1)
 xdotool mousemove "$exit_x" "$exit_y" click 1
-for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program_pid" 2>/dev/null && fail "Exit did not end the program"
+wait_for 5 "Exit ends the program" ended
 wait "$program_pid"
 status=$?
 [ "$status" = 0 ] || fail "the program ended with status $status"
