@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <string>
 #include <tuple>
 
 namespace bj {

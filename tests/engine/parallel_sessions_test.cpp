@@ -90,6 +90,14 @@ struct Played {
     MultiSessionSummary summary;
 };
 
+MultiSessionInputs Sessions(std::int64_t sessions, std::int32_t hands, std::uint64_t seed) {
+    MultiSessionInputs inputs;
+    inputs.Sessions = sessions;
+    inputs.HandsPerSession = hands;
+    inputs.Seed = seed;
+    return inputs;
+}
+
 // threads 0: RunMultiSession on this thread.
 Played Play(GameState gs, const MultiSessionInputs& inputs, int threads) {
     Played played;
@@ -114,15 +122,12 @@ TEST(ParallelSessions, AnyNumberOfThreadsGivesWhatOneThreadGives) {
         = {{1, false, 40, 3000, false}, {8, true, 40, 3000, false}, {1, true, 3000, 20, true},
             {8, false, 300, 200, true}, {6, true, 20000, 1, true}, {1, false, 5, 0, false}};
     for (const auto& [decks, variable, sessions, hands, stops] : cases) {
-        MultiSessionInputs inputs;
-        inputs.Sessions = sessions;
-        inputs.HandsPerSession = hands;
+        MultiSessionInputs inputs = Sessions(sessions, hands, 99);
         if (stops) {
             inputs.MaxWin = Currency::FromWhole(60);
             inputs.MaxLoss = Currency::FromWhole(90);
             inputs.BailOutPercent = 40;
         }
-        inputs.Seed = 99;
         const GameState gs = BasicTable(decks, variable);
         const Played one = Play(gs, inputs, 0);
         for (int threads : {1, 2, 3}) {
@@ -142,14 +147,6 @@ std::vector<std::string> Lines(const std::string& text) {
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
-}
-
-MultiSessionInputs Sessions(std::int64_t sessions, std::int32_t hands, std::uint64_t seed) {
-    MultiSessionInputs inputs;
-    inputs.Sessions = sessions;
-    inputs.HandsPerSession = hands;
-    inputs.Seed = seed;
-    return inputs;
 }
 
 // A session whose last settlement leaves the bankroll at exactly zero counts as stopped on a

@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <functional>
+#include <ostream>
 #include <vector>
 
 namespace bj {
@@ -17,6 +16,23 @@ using test::SetRow;
 constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard13 = 10, kHard14 = 12,
               kHard16 = 16, kSoft17 = 19, kHard20 = 24;
 
+// Also records the player's cards as each split hand is reported played, and every bet shown.
+struct RoundWatcher : test::RecordingTable {
+    const GameState& gs;
+    std::vector<std::string> hands;
+    std::vector<std::int64_t> bets;
+    explicit RoundWatcher(const GameState& state)
+        : gs(state) { }
+    void SplitHandPlayed(int index, int total) override {
+        RecordingTable::SplitHandPlayed(index, total);
+        std::string ranks;
+        for (int position = 1; position <= CardCount(gs, kPlayer); ++position)
+            ranks += std::to_string(gs.CardSlots[kPlayer][position].rank) + " ";
+        hands.push_back(ranks);
+    }
+    void BetChanged() override { bets.push_back(gs.CurrentBet); }
+};
+
 struct RoundCase {
     const char* name;
     std::function<void(GameState&)> setup;
@@ -26,15 +42,24 @@ struct RoundCase {
     int won, lost, tied, hands;
     double wagered, insuranceWagered;
     // The tallies by kind and the table's events that only some rounds show.
-    std::function<void(const GameState&, const test::RecordingTable&)> also = nullptr;
+    std::function<void(const GameState&, const RoundWatcher&)> also = nullptr;
+    std::size_t cardsLeft = 0;
 };
 
-void NoSetup(GameState&) {
+// Gives each listed row one action.
+std::function<void(GameState&)> Rows(std::vector<std::pair<int, int>> actions) {
+    return [=](GameState& gs) {
+        for (const auto& [row, action] : actions)
+            SetRow(gs, row, action);
+    };
 }
-void SplitAces(GameState& gs) {
-    SetRow(gs, kSoft12, kSplitOrHit);
-}
-void EvenMoneyWon(const GameState& gs, const test::RecordingTable&) {
+const auto NoSetup = [](GameState&) {};
+const auto SplitAces = Rows({{kSoft12, kSplitOrHit}});
+const auto InsureTwenty = [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; };
+const auto EvenMoney = [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; };
+const auto InsureBlackjack = [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; };
+const auto HitsSoft17 = [](GameState& gs) { gs.DealerSoft17 = 0; };
+void EvenMoneyWon(const GameState& gs, const RoundWatcher&) {
     EXPECT_EQ(gs.EvenMoneyAmountWon, Currency::FromWhole(10));
     EXPECT_EQ(gs.BlackjacksWon, 0);
 }
@@ -49,15 +74,12 @@ const RoundCase kRounds[] = {
             EXPECT_EQ(gs.BlackjacksWon, 1);
             EXPECT_EQ(gs.BlackjackAmountWon, Currency::FromWhole(15));
         }},
-    {"insurance bought, dealer blackjack: net zero, counted lost",
-        [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {10, 1, 10, 10}, 0, 0, 1, 0, 1,
-        10, 5},
-    {"insurance bought, no dealer blackjack: stake lost, then a push",
-        [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; }, {9, 1, 10, 10}, -5, 0, 0, 1, 1,
-        10, 5},
-    {"insurance lost, then the hand won", [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; },
-        {8, 1, 10, 10}, 5, 1, 0, 0, 1, 10, 5,
-        [](const GameState& gs, const test::RecordingTable& table) {
+    {"insurance bought, dealer blackjack: net zero, counted lost", InsureTwenty, {10, 1, 10, 10}, 0,
+        0, 1, 0, 1, 10, 5},
+    {"insurance bought, no dealer blackjack: stake lost, then a push", InsureTwenty, {9, 1, 10, 10},
+        -5, 0, 0, 1, 1, 10, 5},
+    {"insurance lost, then the hand won", InsureTwenty, {8, 1, 10, 10}, 5, 1, 0, 0, 1, 10, 5,
+        [](const GameState& gs, const RoundWatcher& table) {
             EXPECT_EQ(gs.AmountWonOnHand, Currency::FromWhole(5));
             EXPECT_EQ(gs.InsuranceResult, Currency::FromWhole(-5));
             EXPECT_EQ(gs.InsuredHandsWon, 1);
@@ -66,45 +88,51 @@ const RoundCase kRounds[] = {
             EXPECT_EQ(table.events,
                 (std::vector<std::string> {"insurance", "pause", "settled", "end -1:20"}));
         }},
-    {"even money against a dealer blackjack pays one bet",
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1,
+    {"even money against a dealer blackjack pays one bet", EvenMoney, {10, 1, 1, 13}, 10, 1, 0, 0,
+        1, 10, 0, EvenMoneyWon},
+    {"even money without a dealer blackjack pays one bet", EvenMoney, {9, 1, 1, 13}, 10, 1, 0, 0, 1,
         10, 0, EvenMoneyWon},
-    {"even money without a dealer blackjack pays one bet",
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeEvenMoney; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10,
-        0, EvenMoneyWon},
-    {"insured blackjack against a dealer blackjack: push plus insurance 2 to 1",
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {10, 1, 1, 13}, 10, 1, 0, 0, 1,
-        10, 5,
+    {"insured blackjack against a dealer blackjack: push plus insurance 2 to 1", InsureBlackjack,
+        {10, 1, 1, 13}, 10, 1, 0, 0, 1, 10, 5,
         [](const GameState& gs, const auto&) {
             EXPECT_EQ(gs.InsuredHandsWon, 1);
             EXPECT_EQ(gs.InsuranceAmountWon, Currency::FromWhole(10));
         }},
-    {"insured blackjack without a dealer blackjack: 3 to 2 less the stake",
-        [](GameState& gs) { gs.InsuranceOn21 = kTakeInsurance; }, {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10,
-        5},
+    {"insured blackjack without a dealer blackjack: 3 to 2 less the stake", InsureBlackjack,
+        {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10, 5},
     {"blackjack played out against a dealer blackjack pushes", NoSetup, {10, 1, 1, 13}, 0, 0, 0, 1,
         1, 10, 0},
     {"blackjack played out without a dealer blackjack", NoSetup, {9, 1, 1, 13}, 15, 1, 0, 0, 1, 10,
         0},
-    {"double on 11 wins two bets", [](GameState& gs) { SetRow(gs, kHard11, kDoubleDown); },
-        {10, 7, 6, 5, 10}, 20, 1, 0, 0, 1, 20, 0},
-    {"a doubled 12 that busts loses two bets",
-        [](GameState& gs) { SetRow(gs, kHard12, kDoubleDown); }, {10, 7, 10, 2, 10}, -20, 0, 1, 0,
+    {"double on 11 wins two bets", Rows({{kHard11, kDoubleDown}}), {10, 7, 6, 5, 10}, 20, 1, 0, 0,
         1, 20, 0},
+    {"a doubled 12 that busts loses two bets", Rows({{kHard12, kDoubleDown}}), {10, 7, 10, 2, 10},
+        -20, 0, 1, 0, 1, 20, 0},
     {"ten-and-eleven-only: a 9 marked double is hit instead",
         [](GameState& gs) {
             SetRow(gs, kHard9, kDoubleDown);
             gs.DoubleDownRule = 1;
         },
         {10, 7, 4, 5, 10}, 10, 1, 0, 0, 1, 10, 0},
-    {"dealer hits soft 17 when the rule says so", [](GameState& gs) { gs.DealerSoft17 = 0; },
-        {1, 6, 10, 9, 4}, -10, 0, 1, 0, 1, 10, 0},
+    {"dealer hits soft 17 when the rule says so", HitsSoft17, {1, 6, 10, 9, 4}, -10, 0, 1, 0, 1, 10,
+        0},
     {"dealer stands on soft 17 when the rule says so", NoSetup, {1, 6, 10, 9}, 10, 1, 0, 0, 1, 10,
         0},
+    // Only the first two cards make a soft 17: ace-2 drawing a 4 stands even where soft 17 hits.
+    {"dealer stands on a three-card soft 17", HitsSoft17, {1, 2, 10, 8, 4, 4}, 10, 1, 0, 0, 1, 10,
+        0, nullptr, 1},
     {"dealer draws again at 16", NoSetup, {10, 3, 10, 6, 3, 5}, -10, 0, 1, 0, 1, 10, 0},
-    {"eights split three ways count three hands",
-        [](GameState& gs) { SetRow(gs, kHard16, kSplitOrHit); }, {10, 7, 8, 8, 8, 10, 3, 9}, 0, 1,
-        1, 1, 3, 30, 0},
+    // Each split hand is reported played while its cards are still on the player's places.
+    {"eights split three ways count three hands, each paused and ended",
+        Rows({{kHard16, kSplitOrHit}}), {10, 7, 8, 8, 8, 10, 3, 9}, 0, 1, 1, 1, 3, 30, 0,
+        [](const GameState& gs, const RoundWatcher& table) {
+            EXPECT_EQ(table.events,
+                (std::vector<std::string> {"split", "pause", "pause", "played 0:18", "played 1:11",
+                    "played 2:17", "pause", "split-played", "settled", "end 0:18", "settled",
+                    "end 1:11", "push", "end 2:17", "split-end 3"}));
+            EXPECT_EQ(table.hands, (std::vector<std::string> {"8 10 ", "8 3 ", "8 9 "}));
+            EXPECT_EQ(gs.PushStreak, 1);
+        }},
     {"split aces take one card each, re-split, and 21 is no blackjack", SplitAces,
         {10, 7, 1, 1, 13, 1, 5, 9}, 10, 2, 1, 0, 3, 30, 0,
         [](const GameState& gs, const auto&) {
@@ -120,31 +148,19 @@ const RoundCase kRounds[] = {
     {"re-split aces drawing aces, in the first hand and a later one", SplitAces,
         {10, 7, 1, 1, 1, 9, 1, 9, 9, 9}, 40, 4, 0, 0, 4, 40, 0},
     {"an ace drawn to a split eight counts 11, and 1 once a hit would bust it",
-        [](GameState& gs) {
-            SetRow(gs, kHard16, kSplitOrHit);
-            SetRow(gs, kHard13, kHit);
-            SetRow(gs, kHard14, kHit);
-        },
-        {10, 7, 8, 8, 1, 5, 1, 5}, 20, 2, 0, 0, 2, 20, 0},
-    {"a soft 17 hit becomes a hard 16 and hits again",
-        [](GameState& gs) {
-            SetRow(gs, kSoft17, kHit);
-            SetRow(gs, kHard16, kHit);
-        },
+        Rows({{kHard16, kSplitOrHit}, {kHard13, kHit}, {kHard14, kHit}}), {10, 7, 8, 8, 1, 5, 1, 5},
+        20, 2, 0, 0, 2, 20, 0},
+    {"a soft 17 hit becomes a hard 16 and hits again", Rows({{kSoft17, kHit}, {kHard16, kHit}}),
         {10, 7, 1, 6, 9, 4}, 10, 1, 0, 0, 1, 10, 0},
     {"a doubled soft 17 becomes a hard 16 and outlasts a busting dealer",
-        [](GameState& gs) { SetRow(gs, kSoft17, kDoubleDown); }, {10, 6, 1, 6, 9, 10}, 20, 1, 0, 0,
-        1, 20, 0},
-    {"dealer soft 17 hit to a three-card hard 17 stands",
-        [](GameState& gs) { gs.DealerSoft17 = 0; }, {1, 6, 10, 7, 13}, 0, 0, 0, 1, 1, 10, 0},
+        Rows({{kSoft17, kDoubleDown}}), {10, 6, 1, 6, 9, 10}, 20, 1, 0, 0, 1, 20, 0},
+    {"dealer soft 17 hit to a three-card hard 17 stands", HitsSoft17, {1, 6, 10, 7, 13}, 0, 0, 0, 1,
+        1, 10, 0},
     {"dealer soft 16 turned hard by a ten draws again", NoSetup, {1, 5, 10, 10, 13, 5}, -10, 0, 1,
         0, 1, 10, 0},
     {"a doubled split hand pays its doubled bet",
-        [](GameState& gs) {
-            SetRow(gs, kHard16, kSplitOrHit);
-            SetRow(gs, kHard11, kDoubleDown);
-        },
-        {10, 7, 8, 8, 3, 10, 10}, 30, 2, 0, 0, 2, 30, 0,
+        Rows({{kHard16, kSplitOrHit}, {kHard11, kDoubleDown}}), {10, 7, 8, 8, 3, 10, 10}, 30, 2, 0,
+        0, 2, 30, 0,
         [](const GameState& gs, const auto&) {
             EXPECT_EQ(gs.DoubledHandsWon, 1);
             EXPECT_EQ(gs.DoubledAmountWon, Currency::FromWhole(20));
@@ -169,9 +185,9 @@ TEST_P(RoundTest, SettlesAsTheRulesSay) {
     GameState gs = test::FlatTable();
     c.setup(gs);
     test::StackRanks(gs, c.cards);
-    test::RecordingTable table;
+    RoundWatcher table(gs);
     const int hands = PlayRound(gs, table);
-    EXPECT_TRUE(gs.StackedCards.empty()) << "every stacked card is dealt";
+    EXPECT_EQ(gs.StackedCards.size(), c.cardsLeft) << "stacked cards left undealt";
     EXPECT_DOUBLE_EQ(test::BankrollChange(gs), c.change);
     EXPECT_EQ(gs.HandsWon, c.won);
     EXPECT_EQ(gs.HandsLost, c.lost);
@@ -188,51 +204,10 @@ TEST_P(RoundTest, SettlesAsTheRulesSay) {
 INSTANTIATE_TEST_SUITE_P(Rounds, RoundTest, ::testing::ValuesIn(kRounds),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
-// Only the first two cards make a soft 17: ace-2 drawing a 4 stands even where soft 17 hits.
-TEST(Round, DealerStandsOnAThreeCardSoft17) {
-    GameState gs = test::FlatTable();
-    gs.DealerSoft17 = 0;
-    StackShoeRanks(gs, {1, 2, 10, 8, 4, 4});
-    test::RecordingTable table;
-    PlayRound(gs, table);
-    EXPECT_DOUBLE_EQ(test::BankrollChange(gs), 10);
-    EXPECT_EQ(gs.StackedCards.size(), 1u) << "the dealer drew past a three-card 17";
-}
-
-// Each split hand is reported played while its cards are still on the player's places.
-TEST(Round, SplitRoundPausesAndEndsEachHand) {
-    struct HandWatcher : test::RecordingTable {
-        GameState* gs = nullptr;
-        std::vector<std::string> hands;
-        void SplitHandPlayed(int index, int total) override {
-            RecordingTable::SplitHandPlayed(index, total);
-            std::string ranks;
-            for (int position = 1; position <= CardCount(*gs, kPlayer); ++position)
-                ranks += std::to_string(gs->CardSlots[kPlayer][position].rank) + " ";
-            hands.push_back(ranks);
-        }
-    } table;
-    GameState gs = test::FlatTable();
-    table.gs = &gs;
-    SetRow(gs, kHard16, kSplitOrHit);
-    StackShoeRanks(gs, {10, 7, 8, 8, 8, 10, 3, 9});
-    PlayRound(gs, table);
-    const std::vector<std::string> expected {"split", "pause", "pause", "played 0:18",
-        "played 1:11", "played 2:17", "pause", "split-played", "settled", "end 0:18", "settled",
-        "end 1:11", "push", "end 2:17", "split-end 3"};
-    EXPECT_EQ(table.events, expected);
-    EXPECT_EQ(table.hands, (std::vector<std::string> {"8 10 ", "8 3 ", "8 9 "}));
-    EXPECT_EQ(gs.PushStreak, 1);
-}
-
+// The win's step is added to the halved bet, not the doubled one.
 TEST(Round, DoubledBetShowsDuringTheRoundAndIsHalvedAfter) {
-    struct BetWatcher : test::RecordingTable {
-        std::vector<std::int64_t> bets;
-        GameState* gs = nullptr;
-        void BetChanged() override { bets.push_back(gs->CurrentBet); }
-    } table;
     GameState gs = test::FlatTable();
-    table.gs = &gs;
+    RoundWatcher table(gs);
     SetRow(gs, kHard11, kDoubleDown);
     gs.WinBet = 5; // add 5 after a win
     StackShoeRanks(gs, {10, 7, 6, 5, 10});

@@ -346,9 +346,7 @@ TEST_F(StoreTest, AFullDiskDuringASaveLeavesTheFileWhole) {
 TEST_F(StoreTest, TextWidthsAreEnforcedByTheDatabase) {
     StrategyDb db = StrategyDb::Open(path);
     RawDb raw(path);
-    std::string text;
-    for (int i = 0; i < 250; ++i)
-        text += "\xc3\xa9"; // widths count characters, not bytes
+    const std::string text = Repeat("\xc3\xa9", 250); // widths count characters, not bytes
     const std::tuple<std::string, int> columns[]
         = {{"PlayingStrategies SET Name", 50}, {"BettingStrategies SET Name", 50},
             {"BettingStrategies SET Comments", 250}, {"VariableBet SET Name", 80}};

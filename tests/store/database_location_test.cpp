@@ -13,10 +13,10 @@ class DatabaseLocation : public StoreTest {
 protected:
     std::string user = folder + "/user";
     std::string data = user + "/share/app";
+    const FolderCheck Writable = [](const std::string&) { return true; };
 };
 
 TEST_F(DatabaseLocation, TheFileStaysBesideTheProgramWhenItIsThereOrCanBeMade) {
-    const FolderCheck Writable = [](const std::string&) { return true; };
     const FolderCheck ReadOnly = [](const std::string&) { return false; };
     const std::tuple<bool, FolderCheck, bool> cases[] = {{false, Writable, true},
         {true, Writable, true}, {true, ReadOnly, true}, {false, ReadOnly, false}};
@@ -38,7 +38,6 @@ TEST_F(
     fs::create_directories(bin);
     fs::create_directories(folder + "/usr/share/applications");
     std::ofstream(folder + "/usr/share/applications/" BJ_DESKTOP_NAME ".desktop") << "";
-    const FolderCheck Writable = [](const std::string&) { return true; };
     EXPECT_EQ(ChooseDatabasePath(bin, data, Writable), DefaultDatabasePath(data));
     std::ofstream(DefaultDatabasePath(bin)) << "";
     EXPECT_EQ(ChooseDatabasePath(bin, data, Writable), DefaultDatabasePath(bin));

@@ -54,6 +54,13 @@ inline std::string ReadFileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline std::string Repeat(const std::string& text, int times) {
+    std::string repeated;
+    while (times-- > 0)
+        repeated += text;
+    return repeated;
+}
+
 // The attempt throws a StoreError of this kind whose message names the file and the fault.
 inline void ExpectRefusal(const std::function<void()>& attempt, StoreProblem problem,
     const std::string& path, const std::string& words) {
