@@ -3,7 +3,7 @@
 // simulator_screenshots <folder>
 // Under a real display with a window manager each picture is of the whole screen (ImageMagick's
 // import), so the frames show; offscreen each is the window alone.
-#include "simulator_fixture.h"
+#include "tests/simulator/simulator_fixture.h"
 
 #include "simulator/frm_hourly_stats.h"
 
