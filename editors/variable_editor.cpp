@@ -157,10 +157,14 @@ void frmVariableConfig::txtInitialBet_MouseDown(Qt::MouseButton button) {
             MsgIcon::None, MsgButtons::Ok);
 }
 
-void frmVariableConfig::cmdAdd_Click() {
+void frmVariableConfig::AskForNewName() {
     SetEditMode(true, true);
     txtStrategy->clear();
     txtStrategy->setFocus();
+}
+
+void frmVariableConfig::cmdAdd_Click() {
+    AskForNewName();
 }
 
 void frmVariableConfig::cmdCancel_Click() {

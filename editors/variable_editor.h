@@ -26,6 +26,8 @@ public:
     void Form_Load();
     void Form_Unload();
     void SetEditMode(bool editing, bool showName);
+    // Opens the name box empty, so that no name typed before is kept and added to.
+    void AskForNewName();
 
     void cboStartegy_Click();
     void txtInitialBet_Change();

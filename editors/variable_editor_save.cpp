@@ -91,8 +91,7 @@ void frmVariableConfig::cmdSave_Click() {
                 "under\nanother name?",
                 "Create New?", MsgIcon::Question, MsgButtons::YesNo);
             if (answer == MsgAnswer::Yes) {
-                SetEditMode(true, true);
-                txtStrategy->setFocus();
+                AskForNewName();
                 return;
             }
         } else if (!LoadVariableStrategy(*ctx_.db, refNo)) {
@@ -100,8 +99,7 @@ void frmVariableConfig::cmdSave_Click() {
             // the name to create it under.
             Messages().Show("The strategy doesn't exist. Would you like to create it?", "No Match",
                 MsgIcon::Information, MsgButtons::Ok);
-            SetEditMode(true, true);
-            txtStrategy->setFocus();
+            AskForNewName();
             return;
         } else if (RefuseTooSmallBet(*this)) {
             return;
@@ -111,8 +109,7 @@ void frmVariableConfig::cmdSave_Click() {
             if (answer != MsgAnswer::Yes) {
                 Messages().Show("Please enter the name of the new strategy.", "New Name",
                     MsgIcon::Information, MsgButtons::Ok);
-                SetEditMode(true, true);
-                txtStrategy->setFocus();
+                AskForNewName();
                 return;
             }
             strategy.RefNo = refNo;
