@@ -7,7 +7,7 @@ namespace bj {
 namespace {
 
 // Columns DA, D10, D9 .. D2. H hit, S stand, D double or hit, d double or stand, P split or
-// hit, Q split or stand.
+// hit, Q split or stand. A row that may not double shows the play its double makes.
 struct BasicRow {
     const char* s17;
     const char* h17; // nullptr: as s17
@@ -53,7 +53,7 @@ std::int8_t Code(char letter, int row, const HouseRules& rules) {
     case 'S':
         return kStand;
     case 'D':
-        return kDoubleDown;
+        return RowMayDouble(row, rules) ? kDoubleDown : kHit;
     case 'd':
         return RowMayDouble(row, rules) ? kDoubleDown : kStand;
     case 'P':
