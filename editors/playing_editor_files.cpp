@@ -60,6 +60,8 @@ void frmConfiguration::BecomeUnsavedNew(const QString& name) {
 }
 
 void frmConfiguration::cmdBest_Click() {
+    if (!SaveEditsFirst())
+        return;
     FillBestTable(ctx_.gs);
     BecomeUnsavedNew(QString());
 }
