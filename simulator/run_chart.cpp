@@ -13,6 +13,8 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
+#include <type_traits>
+
 namespace bj {
 namespace {
 
@@ -34,21 +36,19 @@ QString EdgeText(double amount, int decimals) {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(amount, 'f', decimals);
 }
 
-QValueAxis* WholeNumberValueAxis(double low, double high) {
-    const AxisScale scale = WholeNumberAxis(low, high);
-    auto* axis = new QValueAxis;
-    axis->setRange(scale.Low, scale.High);
-    axis->setTickCount(scale.Ticks);
-    axis->setLabelFormat("%.0f");
+template <class Axis> Axis* AddAxis(QChart* chart, Qt::Alignment side, const QString& title) {
+    auto* axis = new Axis;
+    axis->setTitleText(title);
+    if constexpr (std::is_same_v<Axis, QValueAxis>)
+        axis->setLabelFormat("%.0f");
+    chart->addAxis(axis, side);
     return axis;
 }
 
-void ClearChart(QChart* chart) {
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+void SetWholeNumberRange(QValueAxis* axis, double low, double high) {
+    const AxisScale scale = WholeNumberAxis(low, high);
+    axis->setRange(scale.Low, scale.High);
+    axis->setTickCount(scale.Ticks);
 }
 
 } // namespace
@@ -60,6 +60,11 @@ RunChart::RunChart(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     bankrollView = MakeView("chtBankroll", "Bankroll at the end of each session", this);
     histogramView = MakeView("chtSessionResults", "Won/lost per session", this);
+    sessionAxis_ = AddAxis<QValueAxis>(bankrollView->chart(), Qt::AlignBottom, "Session");
+    bankrollAxis_ = AddAxis<QValueAxis>(bankrollView->chart(), Qt::AlignLeft, QString());
+    amountAxis_ = AddAxis<QCategoryAxis>(histogramView->chart(), Qt::AlignBottom, QString());
+    amountAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    countAxis_ = AddAxis<QValueAxis>(histogramView->chart(), Qt::AlignLeft, "Sessions");
     layout->addWidget(bankrollView, 1);
     layout->addWidget(histogramView, 1);
 }
@@ -71,7 +76,7 @@ void RunChart::Show(const SessionResults& results) {
 
 void RunChart::ShowBankroll(const SessionResults& results) {
     QChart* chart = bankrollView->chart();
-    ClearChart(chart);
+    chart->removeAllSeries();
     auto* line = new QLineSeries;
     const QList<QPointF> points = BankrollPoints(results, 1200);
     line->replace(points);
@@ -84,19 +89,16 @@ void RunChart::ShowBankroll(const SessionResults& results) {
         high = std::max(high, p.y());
     }
     const double pad = (high - low) * 0.05;
-    auto* x = WholeNumberValueAxis(0, std::max<double>(1, static_cast<double>(results.Count())));
-    x->setTitleText("Session");
-    auto* y = WholeNumberValueAxis(low - pad, high + pad);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    line->attachAxis(x);
-    line->attachAxis(y);
+    SetWholeNumberRange(sessionAxis_, 0, std::max<double>(1, static_cast<double>(results.Count())));
+    SetWholeNumberRange(bankrollAxis_, low - pad, high + pad);
+    line->attachAxis(sessionAxis_);
+    line->attachAxis(bankrollAxis_);
 }
 
 // Bars stand at the bins' indexes; the amount axis is written on the bin edges.
 void RunChart::ShowHistogram(const SessionResults& results) {
     QChart* chart = histogramView->chart();
-    ClearChart(chart);
+    chart->removeAllSeries();
     const Histogram h = SessionHistogram(results);
     const auto bins = static_cast<int>(h.Counts.size());
     auto* bars = new QStackedBarSeries;
@@ -125,19 +127,16 @@ void RunChart::ShowHistogram(const SessionResults& results) {
     chart->legend()->setVisible(bins > 0);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    auto* x = new QCategoryAxis;
-    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    x->setRange(-0.5, std::max(bins, 1) - 0.5);
+    for (const QString& label : amountAxis_->categoriesLabels())
+        amountAxis_->remove(label);
+    amountAxis_->setRange(-0.5, std::max(bins, 1) - 0.5);
     const int step = std::max(1, (bins + 3) / 4);
     const int decimals = EdgeDecimals(h.Low, h.Width * step);
     for (int edge = 0; edge <= bins; edge += step)
-        x->append(EdgeText(h.Low + edge * h.Width, decimals), edge - 0.5);
-    auto* y = WholeNumberValueAxis(0, static_cast<double>(tallest));
-    y->setTitleText("Sessions");
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    bars->attachAxis(x);
-    bars->attachAxis(y);
+        amountAxis_->append(EdgeText(h.Low + edge * h.Width, decimals), edge - 0.5);
+    SetWholeNumberRange(countAxis_, 0, static_cast<double>(tallest));
+    bars->attachAxis(amountAxis_);
+    bars->attachAxis(countAxis_);
 }
 
 } // namespace bj

@@ -2,8 +2,10 @@
 
 #include <QWidget>
 
+class QCategoryAxis;
 class QChart;
 class QChartView;
+class QValueAxis;
 
 namespace bj {
 
@@ -23,6 +25,14 @@ public:
 private:
     void ShowBankroll(const SessionResults& results);
     void ShowHistogram(const SessionResults& results);
+
+    // Made once and kept: a chart deletes a removed axis's drawing only once control is back
+    // in the event loop, which a run does not give it, so a replaced axis would stay drawn
+    // under its successor.
+    QValueAxis* sessionAxis_ = nullptr;
+    QValueAxis* bankrollAxis_ = nullptr;
+    QCategoryAxis* amountAxis_ = nullptr;
+    QValueAxis* countAxis_ = nullptr;
 };
 
 } // namespace bj

@@ -33,11 +33,16 @@ RunSummary::RunSummary(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
+    // Eight rows under each other still leave a 1024 x 768 screen room for the grid's last row.
+    const QMargins margins = grid->contentsMargins();
+    grid->setContentsMargins(
+        margins.left(), margins.top() - 4, margins.right(), margins.bottom() - 4);
     lblEndedWin = AddRow("Stopped by a win rule:", "lblEndedWin");
     lblEndedLoss = AddRow("Stopped by the loss rule:", "lblEndedLoss");
     lblPlayedThrough = AddRow("Played through:", "lblPlayedThrough");
     lblMeanPerSession = AddRow("Won/lost per session:", "lblMeanPerSession");
     lblAmountWagered = AddRow("Amount wagered:", "lblAmountWagered");
+    lblInsuranceWagered = AddRow("Insurance wagered:", "lblInsuranceWagered");
     lblReturnPerWagered = AddRow("Return per amount wagered:", "lblReturnPerWagered");
     lblReturnPerHand = AddRow("Return per hand:", "lblReturnPerHand");
     ArrangeFor(WidthNeeded(true));
@@ -115,8 +120,8 @@ void RunSummary::Show(const SessionResults& results, const WagerTally& rounds) {
     lblReturnPerHand->setText(QString("%1 \u00b1 %2")
                                   .arg(perHand, 0, 'f', 4)
                                   .arg(rounds.ReturnPerHandError(hands), 0, 'f', 4));
-    lblAmountWagered->setText(GridAmount(rounds.Wagered()) + " (insurance "
-        + GridAmount(rounds.InsuranceWagered()) + ")");
+    lblAmountWagered->setText(GridAmount(rounds.Wagered()));
+    lblInsuranceWagered->setText(GridAmount(rounds.InsuranceWagered()));
     lblReturnPerWagered->setText(QString("%1 % \u00b1 %2 %")
                                      .arg(100 * rounds.ReturnPerWagered(), 0, 'f', 2)
                                      .arg(100 * rounds.ReturnPerWageredError(), 0, 'f', 2));

@@ -31,6 +31,7 @@ public:
     QLabel* lblMeanPerSession = nullptr;
     QLabel* lblReturnPerHand = nullptr;
     QLabel* lblAmountWagered = nullptr;
+    QLabel* lblInsuranceWagered = nullptr; // a row of its own, so that large runs keep it in view
     QLabel* lblReturnPerWagered = nullptr;
 
 protected:

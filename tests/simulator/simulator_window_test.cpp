@@ -396,9 +396,8 @@ private slots:
         QCOMPARE(summary->lblEndedWin->text(),
             QString("%1 (%2 %)").arg(ends[1]).arg(ends[1] / 2.0, 0, 'f', 1));
         // Settlement's own count of the stakes, and the return on them beside the return per hand.
-        QCOMPARE(summary->lblAmountWagered->text(),
-            GridAmount(s.gs.AmountWagered) + " (insurance " + GridAmount(s.gs.InsuranceWagered)
-                + ")");
+        QCOMPARE(summary->lblAmountWagered->text(), GridAmount(s.gs.AmountWagered));
+        QCOMPARE(summary->lblInsuranceWagered->text(), GridAmount(s.gs.InsuranceWagered));
         QVERIFY(s.gs.AmountWagered > Currency {});
         QVERIFY(summary->lblReturnPerWagered->text().startsWith(
             QString::number(100 * total / s.gs.AmountWagered.ToDouble(), 'f', 2) + " % \u00b1 "));
