@@ -3,8 +3,8 @@
 #include "engine/multi_session.h"
 #include "shell/navigation.h"
 #include "simulator/redraw_budget.h"
-#include "simulator/wager_tally.h"
 #include "simulator/session_results.h"
+#include "simulator/wager_tally.h"
 
 #include <QWidget>
 
@@ -108,6 +108,7 @@ private:
     void FinishRun();
     void FailRun(const std::exception& failure);
     void ShowRunFigures();
+    void WidenColumnsToLastRow();
     void EndRunButtons(bool completed);
     void EmptyResults();
     void SetZeroInputs();

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 
 #include <new>
 #include <stdexcept>
@@ -112,6 +113,7 @@ MultiSessionHooks frmMultipleSessions::RunHooks() {
 // The grid, the progress bar and the summary catch up once per slice of play.
 void frmMultipleSessions::ShowProgress() {
     model_->Flush();
+    WidenColumnsToLastRow();
     const std::int64_t done = results_.Count();
     // The bar would repaint at once; drawn with the rest it costs nothing extra.
     prbHandsPlayed->setUpdatesEnabled(false);
@@ -145,8 +147,23 @@ void frmMultipleSessions::FailRun(const std::exception& failure) {
 
 void frmMultipleSessions::ShowRunFigures() {
     model_->Flush();
+    WidenColumnsToLastRow();
     summary->Show(results_, tally_);
     chart->Show(results_);
+}
+
+// The columns start wide enough for amounts below 100 million. A run past that widens them to
+// its latest row, which in a long drift holds the widest figures, rather than cut off digits.
+void frmMultipleSessions::WidenColumnsToLastRow() {
+    const std::int64_t n = results_.Count();
+    if (n < 1)
+        return;
+    const QFontMetrics metrics = grdMain->fontMetrics();
+    for (int c = 0; c < kResultColumns; ++c) {
+        const int needed = metrics.horizontalAdvance(ResultCellText(results_, n - 1, c)) + 12;
+        if (needed > grdMain->columnWidth(c))
+            grdMain->setColumnWidth(c, needed);
+    }
 }
 
 void frmMultipleSessions::EndRunButtons(bool completed) {

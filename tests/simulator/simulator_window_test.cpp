@@ -152,6 +152,16 @@ private slots:
         QVERIFY(s.nav.calls.contains("ShowTableBet 10"));
     }
 
+    void hugeAmountsWidenTheirColumns() {
+        Simulator s;
+        s.gs.Bankroll = Currency::FromWhole(-123'456'789'012);
+        s.Run("0 0 0 1 1");
+        const QFontMetrics metrics = s.w->grdMain->fontMetrics();
+        for (int c = 0; c < kResultColumns; ++c)
+            QVERIFY2(s.w->grdMain->columnWidth(c) > metrics.horizontalAdvance(s.Cell(0, c)),
+                qPrintable(s.Cell(0, c)));
+    }
+
     // Nothing is played and nothing shown so far is lost.
     void refusedEntries_data() {
         const QString bailOut
