@@ -3,6 +3,7 @@
 #include "engine/game_state.h"
 #include "table/tray_icon.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
 #include <QMenu>
@@ -20,9 +21,18 @@ void frmMain::chkSysTray_Click() {
 }
 
 // Minimised with the icon on, the window leaves the task bar; while the desktop has no
-// notification area to bring it back from, it stays there.
+// notification area to bring it back from, it stays there. Behind another window the table
+// takes no input, its frame's minimise included: the icon, blocked as well, could not bring it
+// back, and the window in front would go with it.
 void frmMain::Form_Resize() {
-    if (ctx_.gs.TrayIconOn && isMinimized() && TrayArea().Available())
+    if (!isMinimized())
+        return;
+    if (!isEnabled() || QApplication::activeModalWidget())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                showNormal();
+        });
+    else if (ctx_.gs.TrayIconOn && TrayArea().Available())
         QTimer::singleShot(0, this, &frmMain::HideToTray);
 }
 

@@ -268,7 +268,9 @@ private slots:
                 "hidden"},
             {[&] { t.tray.Mouse(kTrayRightUp); }, "hidden with the menu"},
             {[&] { t.tray.Mouse(kTrayLeftDouble); }, "shown"}, {minimise, "hidden"},
-            {[&] { t.Find<QAction>("mnuShowWar")->trigger(); }, "shown"}, {minimise, "hidden"},
+            {[&] { t.Find<QAction>("mnuShowWar")->trigger(); }, "shown"},
+            {[&] { t.window->setEnabled(false), minimise(); }, "shown"}, // behind an editor
+            {[&] { t.window->setEnabled(true); }, "shown"}, {minimise, "hidden"},
             {[&] { t.tray.SetAvailable(false); }, "shown"},
             {minimise, "on the task bar"}, // no area to come back from
         };
