@@ -74,10 +74,14 @@ void frmMain::optContinuousPlay_Click(int index) {
         Timer1_->setInterval(ContinuousInterval(sldPlaySpeed_->value()));
         // Selecting it while idle or between single hands starts play as Deal does, so no
         // window that changes the game state under the rounds can be opened meanwhile.
-        if (cmdDeal_->isEnabled())
+        // Under a round that Stop left paused, play resumes and takes back what Stop gave.
+        if (cmdDeal_->isEnabled()) {
             StartPlay();
-        else
+        } else {
+            sldHandsToPlay_->setEnabled(false);
+            cmdReset_->setEnabled(false);
             Timer1_->start();
+        }
     } else {
         Timer1_->setInterval(1);
     }

@@ -125,6 +125,21 @@ private slots:
         QVERIFY(!t.Timer()->isActive());
     }
 
+    void continuousAfterAStopInAPauseTakesBackTheSliderAndReset() {
+        Table t;
+        QTimer poll;
+        t.PlayPaused(poll, kSplitOfEights, [&] {
+            poll.stop();
+            t.Find<QPushButton>("cmdStop")->click();
+            t.Find<QRadioButton>("optContinuousPlay_0")->click();
+            t.Find<QPushButton>("cmdNext")->click();
+        });
+        QTRY_VERIFY(t.window->RoundsPlayed() >= 2);
+        QVERIFY(t.Timer()->isActive() && !t.Find<QPushButton>("cmdReset")->isEnabled());
+        QVERIFY(!t.Find<QSlider>("sldHandsToPlay")->isEnabled());
+        t.window->cmdStop_Click();
+    }
+
     // Under the player's cards each played split hand stays in small with its total, and
     // with its result once settled, until the next round clears the table.
     void splitRowKeepsEachFinishedHand() {
