@@ -6,6 +6,7 @@
 #include "editors/strategy_corrections.h"
 #include "editors/streak_editor.h"
 #include "editors/variable_editor.h"
+#include "shell/control_hooks.h"
 #include "shell/frmSplash.h"
 #include "shell/message_box.h"
 #include "shell/window_services.h"
@@ -26,6 +27,7 @@ Application::Application(QString databasePath)
     , ctx_ {gs_, nullptr, *this} {
     // The program ends when the table window unloads, never because some other window closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallEnterPressesFocusedButton();
 }
 
 Application::~Application() = default;

@@ -3,6 +3,8 @@
 #include "shell/input_helpers.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -73,6 +75,11 @@ private:
     MsgIcon icon_;
 };
 
+bool IsEnter(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        && !(key->modifiers() & ~Qt::KeypadModifier);
+}
+
 class DefaultButtonHook final : public QObject {
 public:
     DefaultButtonHook(QObject* parent, QPushButton* button)
@@ -85,8 +92,7 @@ protected:
         if (event->type() != QEvent::KeyPress || !button_)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-            || (key->modifiers() & ~Qt::KeypadModifier))
+        if (!IsEnter(key))
             return false;
         key->accept();
         if (button_->isEnabled() && button_->isVisible())
@@ -96,6 +102,26 @@ protected:
 
 private:
     QPointer<QPushButton> button_;
+};
+
+// Sees the key before the button, which would pass it up to the window's default button.
+class FocusedButtonEnterHook final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || qobject_cast<QDialog*>(button->window())
+            || !IsEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        event->accept();
+        if (button->isEnabled() && button->isVisible())
+            button->click();
+        return true;
+    }
 };
 
 class SelectAllHook final : public QObject {
@@ -155,6 +181,14 @@ void InstallDefaultButton(QWidget* window, QPushButton* button) {
         return;
     button->setDefault(true);
     window->installEventFilter(new DefaultButtonHook(window, button));
+}
+
+void InstallEnterPressesFocusedButton() {
+    static FocusedButtonEnterHook* hook = nullptr;
+    if (!hook) {
+        hook = new FocusedButtonEnterHook(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(hook);
+    }
 }
 
 void InstallSelectAllOnFocus(QLineEdit* box) {

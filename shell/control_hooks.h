@@ -34,6 +34,10 @@ void InstallF1Help(QWidget* control, const QString& text, const QString& title =
 // window's default button, when it is enabled.
 void InstallDefaultButton(QWidget* window, QPushButton* button);
 
+// Enter (or Return) on a push button that has the focus presses that button, as it does on
+// the desktops the program's users come from; a dialog's own handling stays as it is.
+void InstallEnterPressesFocusedButton();
+
 // The box selects its whole text whenever it gets the focus, by mouse as well as by key.
 void InstallSelectAllOnFocus(QLineEdit* box);
 

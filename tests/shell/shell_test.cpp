@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -54,6 +55,27 @@ private slots:
         QCOMPARE(messages.Texts(), QStringList {"Name of Betting Strategy."});
         QCOMPARE(messages.shown[0].buttons, MsgButtons::Ok);
         QCOMPARE(list.currentText(), QString("5"));
+    }
+
+    // The focused button takes Enter; elsewhere it goes to the window's default button.
+    void enterPressesTheFocusedButton() {
+        QWidget form;
+        auto* focused = new QPushButton("A", &form);
+        auto* fallback = new QPushButton("B", &form);
+        auto* box = new QLineEdit(&form);
+        QStringList clicked;
+        for (QPushButton* button : {focused, fallback})
+            connect(
+                button, &QPushButton::clicked, [&clicked, button] { clicked << button->text(); });
+        InstallDefaultButton(&form, fallback);
+        InstallEnterPressesFocusedButton();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        focused->setEnabled(false);
+        QTest::keyClick(focused, Qt::Key_Return);
+        QCOMPARE(clicked, QStringList({"A", "B"}));
     }
 
     void selectAllOnFocus() {
