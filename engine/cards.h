@@ -14,8 +14,8 @@ struct Card {
     std::uint8_t suit = 0; // 1..4
 };
 
-// A card in the shoe, or at a position of a hand as the table shows it; whether a position
-// holds a card is the hand's HandSums::Cards.
+// One card position of a hand as the table shows it; whether it holds a card is the hand's
+// HandSums::Cards.
 struct CardSlot {
     std::uint8_t rank = 0;
     std::uint8_t suit = 0;

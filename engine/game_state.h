@@ -95,7 +95,7 @@ struct GameState {
     Currency StartingBet = Currency::FromWhole(5);
 
     // Shoe and table; live cards are Shoe[0 .. CardsLeft-1], positions are 1..11.
-    std::vector<CardSlot> Shoe; // with their count values, so that dealing looks nothing up
+    std::vector<Card> Shoe;
     std::int32_t CardsLeft = 0;
     std::int32_t ReshuffleAt = 0; // set by BuildShoe: CardsLeft at or below it rebuilds
     std::array<std::array<CardSlot, kMaxCardsInHand + 1>, 3> CardSlots {}; // [who][position]

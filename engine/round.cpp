@@ -73,7 +73,7 @@ private:
     // Every card of a round goes after the last one of its hand.
     void Deal(int who) {
         gs_.CurrentHand = who;
-        const CardSlot card = gs_.StackedCards.empty() ? DrawCard(gs_, rng_) : TakeStackedCard(gs_);
+        const Card card = gs_.StackedCards.empty() ? DrawCard(gs_, rng_) : TakeStackedCard(gs_);
         table_.CardShown(who, AddCard(gs_, who, card));
     }
 

@@ -13,19 +13,15 @@ std::int32_t ReshufflePoint(int decks) {
     return static_cast<std::int32_t>(decks * 52 * 33 / 100);
 }
 
-CardSlot Counted(int rank, int suit) {
-    return CardSlot {static_cast<std::uint8_t>(rank), static_cast<std::uint8_t>(suit),
-        static_cast<std::int8_t>(CountValue(rank))};
-}
-
 } // namespace
 
 void BuildShoe(GameState& gs) {
-    static const std::array<CardSlot, 52> kDeck = [] {
-        std::array<CardSlot, 52> deck {};
+    static const std::array<Card, 52> kDeck = [] {
+        std::array<Card, 52> deck {};
         for (int suit = 1; suit <= 4; ++suit)
             for (int rank = 1; rank <= 13; ++rank)
-                deck[(suit - 1) * 13 + rank - 1] = Counted(rank, suit);
+                deck[(suit - 1) * 13 + rank - 1]
+                    = Card {static_cast<std::uint8_t>(rank), static_cast<std::uint8_t>(suit)};
         return deck;
     }();
     const int decks = gs.DecksInShoe < 1 ? 1 : gs.DecksInShoe;
@@ -43,8 +39,8 @@ void SetDecksInShoe(GameState& gs, int decks) {
 
 // A stacked card is taken out of the live shoe when it is there, so the shoe stays a
 // true deck; a card the shoe no longer holds is dealt all the same.
-CardSlot TakeStackedCard(GameState& gs) {
-    const CardSlot card = Counted(gs.StackedCards.back().rank, gs.StackedCards.back().suit);
+Card TakeStackedCard(GameState& gs) {
+    const Card card = gs.StackedCards.back();
     gs.StackedCards.pop_back();
     for (int i = 0; i < gs.CardsLeft; ++i) {
         if (gs.Shoe[i].rank == card.rank && gs.Shoe[i].suit == card.suit) {

@@ -15,11 +15,11 @@ void BuildShoe(GameState& gs);
 void SetDecksInShoe(GameState& gs, int decks);
 
 // Puts a card after the last one of a hand, follows its sums and returns its position.
-inline int AddCard(GameState& gs, int who, CardSlot card) {
+inline int AddCard(GameState& gs, int who, Card card) {
     HandSums& hand = gs.Hands[who];
     const int position = hand.Cards + 1;
-    const std::int8_t value = card.value;
-    gs.CardSlots[who][position] = card;
+    const auto value = static_cast<std::int8_t>(CountValue(card.rank));
+    gs.CardSlots[who][position] = CardSlot {card.rank, card.suit, value};
     hand.Cards = static_cast<std::int8_t>(position);
     hand.Total = static_cast<std::int8_t>(hand.Total + value);
     hand.SoftAces = static_cast<std::int8_t>(hand.SoftAces + (value == 11 ? 1 : 0));
@@ -28,18 +28,18 @@ inline int AddCard(GameState& gs, int who, CardSlot card) {
 
 // The test seam: the next stacked card, taken out of the shoe where the shoe holds it. Out of
 // line and off the path of a random draw.
-CardSlot TakeStackedCard(GameState& gs);
+Card TakeStackedCard(GameState& gs);
 
 // Takes a card uniformly among those left and rebuilds the shoe once no more than a third of
 // it is left, so a shoe that has dealt a card always holds one more; only a game that never
 // built its shoe must build it first. The round passes its own copy of the generator, which
 // the compiler keeps in registers; card stores into the game state would otherwise force it
 // back to memory after every card.
-inline CardSlot DrawCard(GameState& gs, Random& rng) {
+inline Card DrawCard(GameState& gs, Random& rng) {
     // Every remaining card is equally likely; the last live card fills the gap.
-    CardSlot* const live = gs.Shoe.data();
+    Card* const live = gs.Shoe.data();
     const auto p = rng.Below(static_cast<std::uint32_t>(gs.CardsLeft));
-    const CardSlot card = live[p];
+    const Card card = live[p];
     live[p] = live[--gs.CardsLeft];
     if (gs.CardsLeft <= gs.ReshuffleAt) [[unlikely]]
         BuildShoe(gs);

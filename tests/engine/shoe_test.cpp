@@ -65,7 +65,7 @@ TEST(Shoe, DrawsEveryRemainingCardEquallyOften) {
     const int draws = 52 * 2000;
     for (int i = 0; i < draws; ++i) {
         BuildShoe(gs);
-        const CardSlot card = DrawCard(gs, gs.Rng);
+        const Card card = DrawCard(gs, gs.Rng);
         ++seen[(card.suit - 1) * 13 + card.rank];
     }
     double chi2 = 0;
