@@ -140,9 +140,10 @@ public:
         int record = kFirstRuleRecord;
         for (const Rule& rule : kRules)
             strategy_.*rule.Field = ReadRule(rule, record++);
-        ReadName(record++);
-        if (record < static_cast<int>(records_.size()))
-            throw LineError {records_[record].Line, "nothing may follow the name"};
+        // Lines after the name come first: a name refused for its line break would hide them.
+        if (record + 1 < static_cast<int>(records_.size()))
+            throw LineError {records_[record + 1].Line, "nothing may follow the name"};
+        ReadName(record);
         return strategy_;
     }
 
@@ -256,6 +257,11 @@ private:
         if (name.find_first_of("[]") != std::string::npos)
             throw LineError {record.Line,
                 "the name may not hold \"[\" or \"]\", which mark the program's own strategies"};
+        // The name box cannot type them, and the lists and messages would break at them.
+        if (std::any_of(name.begin(), name.end(),
+                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+            throw LineError {record.Line,
+                "the name may not hold a line break, a tab or another control character"};
         strategy_.Name = name;
     }
 

@@ -124,6 +124,8 @@ const DamagedFile kDamagedFiles[] = {
     {"a bracket", Replace(32, "Name,Mine [DEFAULT]"),
         "Line 32: the name may not hold \"[\" or \"]\", which mark the program's own strategies."},
     {"not UTF-8", Replace(32, "Name,caf\xE9"), "Line 32: the name is not UTF-8 text."},
+    {"a quoted line break in the name", Replace(32, "Name,\"two\nlines\""),
+        "Line 32: the name may not hold a line break, a tab or another control character."},
     {"a line after the name", Insert(33, "x"), "Line 33: nothing may follow the name."},
     {"lines counted across a quoted line break",
         [](auto& lines) {
