@@ -78,6 +78,7 @@ public:
     bool MultiSessionOpen() const override;
     void SwitchBettingEditor() override;
     void RefreshTable() override;
+    void ShowTableFigures() override;
     void ResetTable() override;
     void ShowPlayingStrategiesInstr(bool fromMulti) override;
     void SetMultiSessionStrategyName(const QString& name) override;

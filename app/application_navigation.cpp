@@ -54,8 +54,13 @@ void Application::ShowMultipleSessions() {
     multiSessions_->strStrategy = multiSessionStrategy_;
     ShowModal(OverTable(multiSessions_.get()));
     multiSessions_.release()->deleteLater();
-    // The simulator plays without drawing the table, so its labels catch up on the way back.
     table_->ShowGameState();
+}
+
+// The simulator plays without drawing the table, which catches up as the run redraws.
+void Application::ShowTableFigures() {
+    if (table_)
+        table_->ShowGameState();
 }
 
 void Application::SetMultiSessionStrategyName(const QString& name) {

@@ -42,6 +42,8 @@ public:
 
     // The multi-session window's wants; a program without that window has none of them.
     virtual void ResetTable() { } // frmMainReset
+    // The table's figures shown as they stand, as a run behind it goes on.
+    virtual void ShowTableFigures() { }
     // The instructions window, in its multi-session mode or the playing strategy mode.
     virtual void ShowPlayingStrategiesInstr(bool fromMulti) { (void)fromMulti; }
     // The streak editor's return names its strategy to the multi-session window.

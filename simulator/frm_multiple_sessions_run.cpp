@@ -121,6 +121,7 @@ void frmMultipleSessions::ShowProgress() {
         runSessions_ > 0 ? static_cast<int>(prbHandsPlayed->maximum() * done / runSessions_) : 0);
     prbHandsPlayed->setUpdatesEnabled(true);
     summary->Show(results_, tally_);
+    ctx_.nav.ShowTableFigures();
 }
 
 void frmMultipleSessions::FinishRun() {
@@ -150,6 +151,7 @@ void frmMultipleSessions::ShowRunFigures() {
     WidenColumnsToLastRow();
     summary->Show(results_, tally_);
     chart->Show(results_);
+    ctx_.nav.ShowTableFigures();
 }
 
 // The columns start wide enough for amounts below 100 million. A run past that widens them to

@@ -56,7 +56,10 @@ public:
         ShowModal(instructions.get());
     }
 
+    void ShowTableFigures() override { tableBankrolls << gs_.Bankroll; }
+
     QStringList shownInstructions;
+    QList<Currency> tableBankrolls; // as the table was shown them
     bool leaveInstructionsOpen = false; // else recorded and closed as soon as shown
     std::unique_ptr<frmPlayingStrategiesInstr> instructions;
 
