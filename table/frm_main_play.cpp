@@ -78,8 +78,7 @@ void frmMain::optContinuousPlay_Click(int index) {
         if (cmdDeal_->isEnabled()) {
             StartPlay();
         } else {
-            sldHandsToPlay_->setEnabled(false);
-            cmdReset_->setEnabled(false);
+            EnableIdleControls(false);
             Timer1_->start();
         }
     } else {
