@@ -54,7 +54,7 @@ void Application::ShowMultipleSessions() {
     multiSessions_->strStrategy = multiSessionStrategy_;
     ShowModal(OverTable(multiSessions_.get()));
     multiSessions_.release()->deleteLater();
-    table_->ShowGameState();
+    ShowTableFigures();
 }
 
 // The simulator plays without drawing the table, which catches up as the run redraws.
