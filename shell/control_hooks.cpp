@@ -184,11 +184,13 @@ void InstallDefaultButton(QWidget* window, QPushButton* button) {
 }
 
 void InstallEnterPressesFocusedButton() {
-    static FocusedButtonEnterHook* hook = nullptr;
-    if (!hook) {
-        hook = new FocusedButtonEnterHook(QCoreApplication::instance());
-        QCoreApplication::instance()->installEventFilter(hook);
-    }
+    static const QString kName = QStringLiteral("EnterPressesFocusedButton");
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly))
+        return;
+    auto* hook = new FocusedButtonEnterHook(app);
+    hook->setObjectName(kName);
+    app->installEventFilter(hook);
 }
 
 void InstallSelectAllOnFocus(QLineEdit* box) {
