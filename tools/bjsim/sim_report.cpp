@@ -54,9 +54,15 @@ char* WriteMoney(char* end, Currency amount, bool grouped) {
     return p;
 }
 
+using IntegerBuffer = char[24];
+
+std::string_view IntegerText(IntegerBuffer& buffer, std::int64_t value) {
+    return {buffer, std::to_chars(std::begin(buffer), std::end(buffer), value).ptr};
+}
+
 void AppendInteger(std::string& out, std::int64_t value) {
-    char digits[24];
-    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
+    IntegerBuffer buffer;
+    out += IntegerText(buffer, value);
 }
 
 } // namespace
@@ -164,8 +170,8 @@ private:
         AddCell({WriteMoney(std::end(text), amount, true), std::end(text)});
     }
     void AddNumberCell(std::int64_t value) {
-        char text[24];
-        AddCell({text, std::to_chars(std::begin(text), std::end(text), value).ptr});
+        IntegerBuffer buffer;
+        AddCell(IntegerText(buffer, value));
     }
 
     std::ostream& out_;
