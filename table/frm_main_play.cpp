@@ -184,6 +184,9 @@ void frmMain::EndOfTick() {
         Timer1_->stop();
         cmdDeal_->setEnabled(true);
         cmdDeal_->setText(QStringLiteral("Deal Next"));
+        // Disabled for the round, Deal passed the focus on; it takes it back, so Enter deals on.
+        if (!isMinimized())
+            cmdDeal_->setFocus();
     }
     if (stopDuringRound_) {
         stopDuringRound_ = false;

@@ -99,6 +99,7 @@ private slots:
         QCOMPARE(t.gs.HandsToPlay, 998);
         auto* deal = t.Find<QPushButton>("cmdDeal");
         QVERIFY(deal->isEnabled() && deal->text() == "Deal Next");
+        QCOMPARE(t.window->focusWidget(), deal); // so that Enter deals the next one
         QVERIFY(!t.Find<QPushButton>("cmdReset")->isEnabled() && !t.Timer()->isActive());
 
         // Stop during a pause gives back what cannot disturb the round, the rest at its end.
