@@ -1,5 +1,6 @@
 #include "simulator/frm_hourly_stats.h"
 
+#include "shell/control_hooks.h"
 #include "shell/input_helpers.h"
 #include "simulator/hourly_figures.h"
 #include "simulator/hourly_model.h"
@@ -7,6 +8,7 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -30,6 +32,8 @@ frmHourlyStats::frmHourlyStats(const SessionResults& results, const QString& tot
     grdHourlyStats->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     grdHourlyStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdHourlyStats->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the buttons instead of walking every cell.
+    grdHourlyStats->setTabKeyNavigation(false);
     layout->addWidget(grdHourlyStats, 1);
 
     auto* total = new QHBoxLayout;
@@ -52,6 +56,7 @@ frmHourlyStats::frmHourlyStats(const SessionResults& results, const QString& tot
     cmdReturn = new QPushButton(QStringLiteral("&Return to Multi Session"), this);
     cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
     cmdReturn->setDefault(true);
+    InstallDefaultButton(this, cmdReturn);
     buttons->addStretch(1);
     buttons->addWidget(cmdExport);
     buttons->addWidget(cmdReturn);
@@ -88,6 +93,15 @@ void frmHourlyStats::FillHourlyStats() {
 
 void frmHourlyStats::cmdReturn_Click() {
     close();
+}
+
+// The window only looks at figures, so Escape goes back as its one way out does.
+void frmHourlyStats::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdReturn->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmHourlyStats::cmdExport_Click() {

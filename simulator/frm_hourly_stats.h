@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -31,6 +32,9 @@ public:
     QLabel* Label1 = nullptr;
     QPushButton* cmdReturn = nullptr;
     QPushButton* cmdExport = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const SessionResults& results_;

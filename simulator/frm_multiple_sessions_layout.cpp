@@ -77,6 +77,8 @@ void frmMultipleSessions::BuildControls() {
     grdMain->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdMain->setWordWrap(false);
+    // Tab leaves the grid instead of walking a million rows' cells.
+    grdMain->setTabKeyNavigation(false);
     const QFontMetrics metrics = grdMain->horizontalHeader()->fontMetrics();
     const int amountWidth = metrics.horizontalAdvance("-99,999,999.00") + 12;
     int gridWidth = grdMain->verticalScrollBar()->sizeHint().width() + 2 * grdMain->frameWidth();

@@ -1,6 +1,8 @@
 #include "../window_reach.h"
 #include "simulator_fixture.h"
 
+#include "simulator/frm_hourly_stats.h"
+
 #include "app/guarded_application.h"
 #include "simulator/amount_text.h"
 #include "simulator/run_chart.h"
@@ -109,6 +111,31 @@ private slots:
         };
         QCOMPARE(nextTab(s.w->txtSeq), s.w->cmdRun);
         QCOMPARE(nextTab(s.w->cmdReturnToGame), s.w->grdMain);
+    }
+
+    // Tab leaves a table of results for the next control rather than walking its cells, and
+    // the hourly window goes back on Escape or Return from its table.
+    void keysLeaveTheTables() {
+        Simulator s;
+        s.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.w.get()));
+        s.Run("10 10 0 5 3");
+        s.w->grdMain->setFocus();
+        s.w->grdMain->setCurrentIndex(s.w->grdMain->model()->index(0, 1));
+        QTest::keyClick(s.w->grdMain, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != s.w->grdMain);
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            frmHourlyStats hourly(s.w->Results(), "00:10", "-$5.00");
+            hourly.show();
+            hourly.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&hourly));
+            hourly.grdHourlyStats->setFocus();
+            QTest::keyClick(hourly.grdHourlyStats, Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != hourly.grdHourlyStats);
+            hourly.grdHourlyStats->setFocus();
+            QTest::keyClick(hourly.grdHourlyStats, key);
+            QVERIFY(!hourly.isVisible());
+        }
     }
 
     void runEdgeCases_data() {
