@@ -8,11 +8,13 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QLineSeries>
 #include <QLocale>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace bj {
@@ -45,10 +47,37 @@ template <class Axis> Axis* AddAxis(QChart* chart, Qt::Alignment side, const QSt
     return axis;
 }
 
-void SetWholeNumberRange(QValueAxis* axis, double low, double high) {
-    const AxisScale scale = WholeNumberAxis(low, high);
+// Labels that fit along `room` pixels when each takes `label` of them and the gap to the next
+// half as much again: Qt Charts elides a label that crowds its neighbour, to "..." at worst.
+// Before the chart is first laid out there is no room to go by.
+int LabelsThatFit(double room, int label) {
+    if (room <= 0 || label <= 0)
+        return 6;
+    return std::clamp(static_cast<int>(room / (1.5 * label)) + 1, 3, 6);
+}
+
+void SetWholeNumberRange(QChart* chart, QValueAxis* axis, const RunChart::Range& range) {
+    const QFontMetrics metrics(axis->labelsFont());
+    int label = metrics.height();
+    double room = chart->plotArea().height();
+    if (axis->orientation() == Qt::Horizontal) {
+        room = chart->plotArea().width();
+        label = std::max(metrics.horizontalAdvance(QString::number(range.Low, 'f', 0)),
+            metrics.horizontalAdvance(QString::number(range.High, 'f', 0)));
+    }
+    const AxisScale scale = WholeNumberAxis(range.Low, range.High, LabelsThatFit(room, label));
     axis->setRange(scale.Low, scale.High);
     axis->setTickCount(scale.Ticks);
+}
+
+// The amounts at every `step`-th bin edge, from the lowest.
+QStringList EdgeTexts(const Histogram& h, int step) {
+    const auto bins = static_cast<int>(h.Counts.size());
+    const int decimals = EdgeDecimals(h.Low, h.Width * step);
+    QStringList texts;
+    for (int edge = 0; edge <= bins; edge += step)
+        texts << EdgeText(h.Low + edge * h.Width, decimals);
+    return texts;
 }
 
 } // namespace
@@ -67,11 +96,50 @@ RunChart::RunChart(QWidget* parent)
     countAxis_ = AddAxis<QValueAxis>(histogramView->chart(), Qt::AlignLeft, "Sessions");
     layout->addWidget(bankrollView, 1);
     layout->addWidget(histogramView, 1);
+    // Queued: the axes change the layout that is telling of its change.
+    for (QChartView* view : {bankrollView, histogramView})
+        connect(view->chart(), &QChart::plotAreaChanged, this, &RunChart::FitAxes,
+            Qt::QueuedConnection);
 }
 
 void RunChart::Show(const SessionResults& results) {
     ShowBankroll(results);
     ShowHistogram(results);
+    shown_ = true;
+    FitAxes();
+}
+
+// As many ticks and bin edges labelled as the charts have room for, whatever their size.
+void RunChart::FitAxes() {
+    if (!shown_)
+        return;
+    SetWholeNumberRange(bankrollView->chart(), sessionAxis_, sessions_);
+    SetWholeNumberRange(bankrollView->chart(), bankrollAxis_, bankroll_);
+    SetWholeNumberRange(histogramView->chart(), countAxis_, counts_);
+    LabelBinEdges();
+}
+
+// Every few bin edges carry their amount, fewer where the amounts are long.
+void RunChart::LabelBinEdges() {
+    const auto bins = static_cast<int>(histogram_.Counts.size());
+    const double room = histogramView->chart()->plotArea().width();
+    const QFontMetrics metrics(amountAxis_->labelsFont());
+    QStringList texts;
+    int step = std::max(1, (bins + 3) / 4);
+    for (;; ++step) {
+        texts = EdgeTexts(histogram_, step);
+        int widest = 0;
+        for (const QString& text : texts)
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        if (room <= 0 || step >= bins || room * step / bins >= 1.5 * widest)
+            break;
+    }
+    if (texts == amountAxis_->categoriesLabels())
+        return;
+    for (const QString& label : amountAxis_->categoriesLabels())
+        amountAxis_->remove(label);
+    for (int i = 0; i < texts.size(); ++i)
+        amountAxis_->append(texts[i], i * step - 0.5);
 }
 
 void RunChart::ShowBankroll(const SessionResults& results) {
@@ -89,8 +157,8 @@ void RunChart::ShowBankroll(const SessionResults& results) {
         high = std::max(high, p.y());
     }
     const double pad = (high - low) * 0.05;
-    SetWholeNumberRange(sessionAxis_, 0, std::max<double>(1, static_cast<double>(results.Count())));
-    SetWholeNumberRange(bankrollAxis_, low - pad, high + pad);
+    sessions_ = {0, std::max<double>(1, static_cast<double>(results.Count()))};
+    bankroll_ = {low - pad, high + pad};
     line->attachAxis(sessionAxis_);
     line->attachAxis(bankrollAxis_);
 }
@@ -127,14 +195,9 @@ void RunChart::ShowHistogram(const SessionResults& results) {
     chart->legend()->setVisible(bins > 0);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    for (const QString& label : amountAxis_->categoriesLabels())
-        amountAxis_->remove(label);
     amountAxis_->setRange(-0.5, std::max(bins, 1) - 0.5);
-    const int step = std::max(1, (bins + 3) / 4);
-    const int decimals = EdgeDecimals(h.Low, h.Width * step);
-    for (int edge = 0; edge <= bins; edge += step)
-        amountAxis_->append(EdgeText(h.Low + edge * h.Width, decimals), edge - 0.5);
-    SetWholeNumberRange(countAxis_, 0, static_cast<double>(tallest));
+    histogram_ = h;
+    counts_ = {0, static_cast<double>(tallest)};
     bars->attachAxis(amountAxis_);
     bars->attachAxis(countAxis_);
 }

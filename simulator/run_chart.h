@@ -1,5 +1,7 @@
 #pragma once
 
+#include "simulator/chart_data.h"
+
 #include <QWidget>
 
 class QCategoryAxis;
@@ -22,9 +24,15 @@ public:
     QChartView* bankrollView = nullptr;
     QChartView* histogramView = nullptr;
 
+    struct Range {
+        double Low = 0, High = 1;
+    };
+
 private:
     void ShowBankroll(const SessionResults& results);
     void ShowHistogram(const SessionResults& results);
+    void FitAxes();
+    void LabelBinEdges();
 
     // Made once and kept: a chart deletes a removed axis's drawing only once control is back
     // in the event loop, which a run does not give it, so a replaced axis would stay drawn
@@ -33,6 +41,11 @@ private:
     QValueAxis* bankrollAxis_ = nullptr;
     QCategoryAxis* amountAxis_ = nullptr;
     QValueAxis* countAxis_ = nullptr;
+
+    // What the axes span; their ticks follow the room the charts are given.
+    bool shown_ = false;
+    Range sessions_, bankroll_, counts_;
+    Histogram histogram_;
 };
 
 } // namespace bj

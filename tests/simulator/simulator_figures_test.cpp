@@ -5,10 +5,15 @@
 #include "simulator/chart_data.h"
 #include "simulator/frm_hourly_stats.h"
 #include "simulator/hourly_model.h"
+#include "simulator/run_chart.h"
 #include "simulator/wager_tally.h"
 
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include <random>
 #include <tuple>
@@ -202,6 +207,53 @@ private slots:
         const auto [low, high, axis] = Case<std::tuple<double, double, QString>>();
         const AxisScale scale = WholeNumberAxis(low, high);
         QCOMPARE(QString("%1 %2 %3").arg(scale.Low).arg(scale.High).arg(scale.Ticks), axis);
+    }
+
+    // However small the charts, neighbouring labels stand at least a label apart, so that none
+    // is cut to "...": short bars in a short chart, long amounts along a narrow one.
+    void chartLabelsHaveRoom_data() {
+        QList<QPair<int, double>> few, wide;
+        for (int i = 0; i < 20; ++i)
+            few.append({10, -210 - (i % 5) * 7.5});
+        for (int i = 0; i < 300; ++i)
+            wide.append({32767, -380000.0 - (i * 7919 % 300) * 110.5});
+        CaseRows<std::tuple<Sessions, QSize>>(
+            {{"twenty sessions, short charts", {few, QSize(380, 300)}},
+                {"hundreds of thousands, narrow charts", {wide, QSize(380, 360)}},
+                {"hundreds of thousands, roomy charts", {wide, QSize(700, 700)}}});
+    }
+    void chartLabelsHaveRoom() {
+        const auto [sessions, size] = Case<std::tuple<Sessions, QSize>>();
+        const SessionResults results = Made(sessions);
+        RunChart chart;
+        chart.resize(size);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        chart.Show(results);
+        QTest::qWait(100); // the charts lay out again and fit their axes to the room they got
+        for (QChartView* view : {chart.bankrollView, chart.histogramView}) {
+            const QRectF plot = view->chart()->plotArea();
+            for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical)) {
+                auto* values = qobject_cast<QValueAxis*>(axis);
+                const double apart = plot.height() / (values->tickCount() - 1);
+                QVERIFY2(apart >= QFontMetrics(values->labelsFont()).height(),
+                    qPrintable(QString::number(apart)));
+            }
+        }
+        auto* edges = qobject_cast<QCategoryAxis*>(
+            chart.histogramView->chart()->axes(Qt::Horizontal).first());
+        const QStringList labels = edges->categoriesLabels();
+        QVERIFY(labels.size() >= 2);
+        const double bins = edges->max() - edges->min();
+        const double plotWidth = chart.histogramView->chart()->plotArea().width();
+        for (int i = 1; i < labels.size(); ++i) {
+            const double apart
+                = plotWidth * (edges->endValue(labels[i]) - edges->endValue(labels[i - 1])) / bins;
+            const int width
+                = std::max(QFontMetrics(edges->labelsFont()).horizontalAdvance(labels[i]),
+                    QFontMetrics(edges->labelsFont()).horizontalAdvance(labels[i - 1]));
+            QVERIFY2(apart >= width, qPrintable(labels.join(' ')));
+        }
     }
 
     void binEdgesReadNearTheirValue() {
