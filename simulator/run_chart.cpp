@@ -119,7 +119,8 @@ void RunChart::FitAxes() {
     LabelBinEdges();
 }
 
-// Every few bin edges carry their amount, fewer where the amounts are long.
+// Every few bin edges carry their amount, fewer where the amounts are long: Qt Charts gives
+// each label an equal share of the axis.
 void RunChart::LabelBinEdges() {
     const auto bins = static_cast<int>(histogram_.Counts.size());
     const double room = histogramView->chart()->plotArea().width();
@@ -131,7 +132,7 @@ void RunChart::LabelBinEdges() {
         int widest = 0;
         for (const QString& text : texts)
             widest = std::max(widest, metrics.horizontalAdvance(text));
-        if (room <= 0 || step >= bins || room * step / bins >= 1.5 * widest)
+        if (room <= 0 || step >= bins || room / texts.size() >= 1.25 * widest)
             break;
     }
     if (texts == amountAxis_->categoriesLabels())
