@@ -130,7 +130,11 @@ void frmMain::cmdStop_Click() {
     GoIdle();
 }
 
+// Hidden, the button would pass its focus on to the next enabled control, Quit Game, where the
+// next key pressed to step through the round would end the program.
 void frmMain::cmdNext_Click() {
+    if (cmdNext_->hasFocus() && cmdStop_->isEnabled())
+        cmdStop_->setFocus();
     cmdNext_->hide();
 }
 
@@ -336,6 +340,9 @@ void frmMain::WaitForContinue() {
     if (!optContinuousPlay_[1]->isChecked() || unloading_)
         return;
     cmdNext_->show();
+    // So that the key that dealt the hand steps through its pauses too.
+    if (!isMinimized())
+        cmdNext_->setFocus();
     QPointer<frmMain> alive(this);
     QEventLoop pause;
     HiddenWatcher watcher(cmdNext_, pause);

@@ -86,15 +86,18 @@ private slots:
         QTimer poll;
         t.PlayPaused(poll, kSplitOfEights, [&] {
             QTest::qWait(30); // the 1 ms timer keeps ticking meanwhile
-            pauses << QString("%1, rounds %2, hands %3")
+            pauses << QString("%1, rounds %2, hands %3, focus on %4")
                           .arg(t.Text("Label10"))
                           .arg(t.window->RoundsPlayed())
-                          .arg(t.gs.HandsToPlay);
-            t.Find<QPushButton>("cmdNext")->click();
+                          .arg(t.gs.HandsToPlay)
+                          .arg(t.window->focusWidget()->objectName());
+            QTest::keyClick(t.window->focusWidget(), Qt::Key_Space);
+            // Not on Quit Game, the next control that takes the focus.
+            QCOMPARE(t.window->focusWidget(), t.Find<QPushButton>("cmdStop"));
         });
         QTRY_COMPARE(t.window->RoundsPlayed(), 1LL);
         QTest::qWait(30);
-        QCOMPARE(pauses, QStringList(2, "Player - Split, rounds 0, hands 1000"));
+        QCOMPARE(pauses, QStringList(2, "Player - Split, rounds 0, hands 1000, focus on cmdNext"));
         QCOMPARE(t.window->RoundsPlayed(), 1LL);
         QCOMPARE(t.gs.HandsToPlay, 998);
         auto* deal = t.Find<QPushButton>("cmdDeal");
