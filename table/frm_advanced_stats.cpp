@@ -71,6 +71,8 @@ frmAdvancedStats::frmAdvancedStats(AppContext& ctx, QWidget* parent)
     layout->addLayout(sections);
     layout->addSpacing(6);
     layout->addLayout(buttons);
+    // Opening with the focus on the first button would let Enter or Space reset the figures.
+    cmdReturnToGame_->setFocus();
     Form_Load();
 }
 

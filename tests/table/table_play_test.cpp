@@ -280,16 +280,22 @@ private slots:
         a.Expect({"lblTotalHandsWon=1", "lblSplitHandsWon=0"});
     }
 
-    // By its button, by its frame, or by Enter with another button focused.
+    // By its button, by its frame, by Enter with another button focused, or by Space as it
+    // opens with the focus on its way back.
     void returnToGameGivesTheTableBack_data() {
-        CaseRows<QString>({{"button", "button"}, {"frame", "frame"}, {"Enter", "Enter"}});
+        CaseRows<QString>({{"button", "button"}, {"frame", "frame"}, {"Enter", "Enter"},
+            {"Space as it opens", "Space"}});
     }
     void returnToGameGivesTheTableBack() {
         const QString how = Case<QString>();
         Advanced a;
         a.gs.StreakStopCounts[kWinning][3] = 1;
         a.stats.show();
-        if (how == "button")
+        if (how == "Space") {
+            a.stats.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&a.stats));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        } else if (how == "button")
             a.stats.findChild<QPushButton*>("cmdReturnToGame")->click();
         else if (how == "frame")
             QVERIFY(a.stats.close());
