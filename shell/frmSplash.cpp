@@ -91,13 +91,14 @@ void frmSplash::BuildControls() {
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 }
 
+// Sized and centred with its texts in place: they widen it.
 void frmSplash::Form_Load() {
-    adjustSize();
-    CenterForm(this);
-    Timer1->start(kShowMilliseconds);
     lblVersion->setText(AppVersionText());
     lblProductName->setText(AppTitle());
     setWindowTitle(AppTitle());
+    adjustSize();
+    CenterForm(this);
+    Timer1->start(kShowMilliseconds);
 }
 
 void frmSplash::Form_KeyPress(int) {

@@ -91,6 +91,12 @@ private slots:
         QVERIFY(timer->isActive() && timer->interval() == 3000);
         QCOMPARE(splash.findChild<QLabel*>("lblVersion")->text(), QString("Version 1.0.1"));
         QCOMPARE(splash.findChild<QLabel*>("lblProductName")->text(), AppTitle());
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        const QPoint off = splash.geometry().center() - splash.screen()->geometry().center();
+        QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1,
+            qPrintable(QString("%1, %2 off the centre").arg(off.x()).arg(off.y())));
+        splash.hide();
         timer->start(20);
         ShowModal(&splash);
         QVERIFY(!splash.isVisible() && !timer->isActive());
