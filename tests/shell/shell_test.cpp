@@ -1,11 +1,15 @@
 #include "shell/control_hooks.h"
+#include "shell/file_dialogs.h"
 #include "shell/input_helpers.h"
 #include "shell/scripted_messages.h"
 #include "shell/window_services.h"
 
 #include <QComboBox>
+#include <QFileIconProvider>
 #include <QLineEdit>
+#include <QMimeDatabase>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -137,6 +141,27 @@ private slots:
         list.addItems({"Default", "default"});
         QCOMPARE(FindListText(&list, "default"), 5);
         QCOMPARE(FindListText(&list, "Nothing"), 0);
+    }
+
+    // Reading a file to tell its type blocks for ever on one such as /proc/kmsg.
+    void fileDialogsTellTypesByNameAlone() {
+        QTemporaryDir folder;
+        for (const char* name : {"report", "mine.csv"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("%PDF-1.4\n") > 0);
+        }
+        const QFileInfo report(folder.filePath("report")), csv(folder.filePath("mine.csv"));
+        QVERIFY(QFileIconProvider().type(report).contains("PDF")); // what Qt reads by default
+        for (const auto mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
+            const auto dialog
+                = MakeFileDialog(nullptr, "Export", csv.filePath(), "Strategies (*.csv)", mode);
+            QCOMPARE(dialog->windowTitle(), QString("Export"));
+            QCOMPARE(dialog->acceptMode(), mode);
+            QCOMPARE(dialog->selectedFiles(), QStringList {csv.filePath()});
+            const QAbstractFileIconProvider* types = dialog->iconProvider();
+            QVERIFY(types && !types->type(report).contains("PDF"));
+            QCOMPARE(types->type(csv), QMimeDatabase().mimeTypeForName("text/csv").comment());
+        }
     }
 
     void centering() {
