@@ -74,7 +74,7 @@ void frmVariableConfig::cmdSave_Click() {
     try {
         VariableStrategy strategy = StrategyFromWindow(*this);
         if (!txtStrategy->isHidden()) {
-            const QString name = TrimText(txtStrategy->text());
+            const QString name = NameFromBox(txtStrategy->text());
             if (name.isEmpty()) {
                 Messages().Show("Please enter a betting strategy name.", "Enter Name",
                     MsgIcon::Information, MsgButtons::Ok);

@@ -212,6 +212,11 @@ private slots:
         w->cboNames->setCurrentIndex(2);
         QCOMPARE(Texts(w->txtWinningBetSeq).mid(0, 4), (QStringList {"25", "20", "75", "-"}));
         QCOMPARE(f->gs.DecksInShoe, 4);
+        w->cmdNew_Click();
+        w->txtName->setText("a" + Emoji(30)); // the box keeps half of the 25th emoji
+        w->cmdSave_Click();
+        QCOMPARE(w->cboNames->currentText(), "a" + Emoji(24));
+        QCOMPARE(LoadStreakStrategy(f->db, 4)->Name, ("a" + Emoji(24)).toStdString());
     }
 
     void saveRefusalsStoreNothingAndCancelPutsTheNameAway_data() {

@@ -130,6 +130,18 @@ private slots:
         QCOMPARE(TrimText(QVariant()), QString());
         QCOMPARE(TrimText(QVariant(QString("\t Default "))), QString("Default"));
         QCOMPARE(SqlQuote("O'Brien''"), QString("O''Brien''''"));
+        const QString smile = QString::fromUtf8("😀"), high = smile.left(1), low = smile.right(1);
+        QLineEdit name;
+        name.setMaxLength(5);
+        name.setText(" a" + smile + smile); // keeps half of the second
+        QCOMPARE(name.text().size(), 5);
+        QCOMPARE(NameFromBox(name.text()), "a" + smile);
+        name.setCursorPosition(1);
+        name.setMaxLength(6);
+        name.insert(smile); // a paste cut short in the middle
+        QCOMPARE(name.text().size(), 6);
+        QCOMPARE(NameFromBox(name.text()), "a" + smile);
+        QCOMPARE(NameFromBox(low + "b" + high + " "), QString("b"));
         QComboBox list;
         QCOMPARE(FindItemData(&list, 1), -1);
         list.addItem("no data");
