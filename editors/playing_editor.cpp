@@ -89,7 +89,7 @@ void frmConfiguration::SelectStrategyEntry(int index) {
 
 void frmConfiguration::SetNameBox(const QString& text) {
     txtName->setText(text);
-    ctx_.gs.PlayingStrategyName = TrimText(txtName->text()).toStdString();
+    ctx_.gs.PlayingStrategyName = NameFromBox(txtName->text()).toStdString();
 }
 
 void frmConfiguration::ShowHouseRules() {
@@ -243,7 +243,7 @@ void frmConfiguration::txtName_Change() {
         txtName->setCursorPosition(cursor - before);
         txtName->blockSignals(false);
     }
-    ctx_.gs.PlayingStrategyName = TrimText(text).toStdString();
+    ctx_.gs.PlayingStrategyName = NameFromBox(text).toStdString();
 }
 
 void frmConfiguration::ShowPlayingStrategy(std::int64_t refNo) {

@@ -109,7 +109,7 @@ void Configuration::cmdNew_Click() {
 }
 
 void Configuration::cmdSave_Click() {
-    if (txtName->text().trimmed().isEmpty()) {
+    if (NameFromBox(txtName->text()).isEmpty()) {
         Messages().Show("Please enter a Strategy name before you save.", QString(),
             MsgIcon::Exclamation, MsgButtons::Ok);
         if (txtName->isEnabled())

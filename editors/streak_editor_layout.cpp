@@ -148,10 +148,13 @@ QWidget* Configuration::BuildSequenceGrid() {
         grid->addWidget(new QLabel(QString::number(i), box), 1, i, Qt::AlignHCenter);
     grid->addWidget(new QLabel("Winning Sequence", box), 2, 0);
     grid->addWidget(new QLabel("Losing Sequence", box), 3, 0);
+    // Made row by row, since Tab follows the order of making: a row is typed box after box.
     for (int i = 1; i <= kSequenceBoxes; ++i) {
         txtWinningBetSeq[i - 1] = MakeBetBox(box, "txtWinningBetSeq", "winning", i);
-        txtLosingBetSeq[i - 1] = MakeBetBox(box, "txtLosingBetSeq", "losing", i);
         grid->addWidget(txtWinningBetSeq[i - 1], 2, i);
+    }
+    for (int i = 1; i <= kSequenceBoxes; ++i) {
+        txtLosingBetSeq[i - 1] = MakeBetBox(box, "txtLosingBetSeq", "losing", i);
         grid->addWidget(txtLosingBetSeq[i - 1], 3, i);
     }
     auto* note

@@ -136,7 +136,7 @@ bool DeleteStreakStrategy(AppContext& ctx, std::int64_t refNo, const QString& na
 
 std::int64_t SaveStreakStrategy(AppContext& ctx, Configuration& window) {
     StreakStrategy strategy;
-    strategy.Name = window.txtName->text().trimmed().toStdString();
+    strategy.Name = NameFromBox(window.txtName->text()).toStdString();
     strategy.DecksInShoe = CountFromText(window.cmbDecksInShoe->currentText(), 1, 8);
     strategy.WinningSeqLength
         = CountFromText(window.cmbLengthWinningBetSeq->currentText(), 1, kSequenceBoxes);

@@ -187,7 +187,26 @@ void frmVariableConfig::cmdChange_Click() {
     ctx_.nav.SwitchBettingEditor();
 }
 
+// Below 0 a flat amount works against its Add or Subtract choice, so that bets fall below
+// nothing and lost hands pay. True when one was refused; its box then has the focus.
+bool frmVariableConfig::RefuseNegativeFlatAmount(const QString& title) {
+    const std::pair<QLineEdit*, const char*> amounts[]
+        = {{txtFlatAddWin, "winning"}, {txtFlatAddLose, "losing"}};
+    for (const auto& [box, hand] : amounts) {
+        if (BoxAmount(box->text()) >= 0)
+            continue;
+        Messages().Show(QString("Cannot have a negative amount for a %1 hand.").arg(hand), title,
+            MsgIcon::Information, MsgButtons::Ok);
+        box->setFocus();
+        box->selectAll();
+        return true;
+    }
+    return false;
+}
+
 void frmVariableConfig::cmdReturn_Click() {
+    if (RefuseNegativeFlatAmount(cmdReturn->text().remove('&')))
+        return;
     GameState& gs = ctx_.gs;
     gs.ReturnButtonCaption = "Return to game";
     if (!ctx_.nav.MultiSessionOpen())
@@ -219,7 +238,10 @@ void frmVariableConfig::showEvent(QShowEvent* event) {
 void frmVariableConfig::closeEvent(QCloseEvent* event) {
     if (loaded_)
         cmdReturn_Click();
-    QWidget::closeEvent(event);
+    if (loaded_) // the return was refused: the window stays for the amount to be mended
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }
 
 } // namespace bj

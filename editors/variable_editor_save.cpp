@@ -74,14 +74,14 @@ void frmVariableConfig::cmdSave_Click() {
     try {
         VariableStrategy strategy = StrategyFromWindow(*this);
         if (!txtStrategy->isHidden()) {
-            const QString name = TrimText(txtStrategy->text());
+            const QString name = NameFromBox(txtStrategy->text());
             if (name.isEmpty()) {
                 Messages().Show("Please enter a betting strategy name.", "Enter Name",
                     MsgIcon::Information, MsgButtons::Ok);
                 txtStrategy->setFocus();
                 return;
             }
-            if (RefuseTooSmallBet(*this))
+            if (RefuseTooSmallBet(*this) || RefuseNegativeFlatAmount("Save Strategy"))
                 return;
             strategy.Name = name.toStdString();
             refNo = AppendVariableStrategy(*ctx_.db, strategy);
@@ -101,7 +101,7 @@ void frmVariableConfig::cmdSave_Click() {
                 MsgIcon::Information, MsgButtons::Ok);
             AskForNewName();
             return;
-        } else if (RefuseTooSmallBet(*this)) {
+        } else if (RefuseTooSmallBet(*this) || RefuseNegativeFlatAmount("Save Strategy")) {
             return;
         } else {
             const MsgAnswer answer = Messages().Show("Do you wish to replace " + selectedName + "?",

@@ -1,19 +1,50 @@
 #include "shell/file_dialogs.h"
 
-#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
 #include <QSaveFile>
 
 namespace bj {
 namespace {
 
+class FileTypesByName final : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override {
+        if (!info.isFile())
+            return QFileIconProvider::icon(info);
+        const QMimeType mime = TypeOf(info);
+        return QIcon::fromTheme(mime.iconName(),
+            QIcon::fromTheme(mime.genericIconName(), QFileIconProvider::icon(File)));
+    }
+    QString type(const QFileInfo& info) const override {
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType mime = TypeOf(info);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+
+private:
+    QMimeType TypeOf(const QFileInfo& info) const {
+        return mimes_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    }
+
+    QMimeDatabase mimes_;
+};
+
+QString ChosenFile(QFileDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 class QtFileDialogs final : public FileDialogService {
 public:
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
         const QString& filter) override {
-        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+        return ChosenFile(
+            *MakeFileDialog(parent, caption, suggested, filter, QFileDialog::AcceptSave));
     }
     QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+        return ChosenFile(
+            *MakeFileDialog(parent, caption, QString(), filter, QFileDialog::AcceptOpen));
     }
 };
 
@@ -26,6 +57,19 @@ QString WriteFileWhole(const QString& path, const std::function<bool(QIODevice&)
     if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
         return QString();
     return file.errorString();
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& caption,
+    const QString& suggested, const QString& filter, QFileDialog::AcceptMode mode) {
+    auto dialog = std::make_unique<QFileDialog>(parent, caption, suggested, filter);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(
+        mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The dialog does not own it, and its file list asks it on another thread too: it must
+    // outlive every dialog, so it is never deleted.
+    static auto* byName = new FileTypesByName;
+    dialog->setIconProvider(byName);
+    return dialog;
 }
 
 FileDialogService& FileDialogs() {

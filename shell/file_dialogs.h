@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <QFileDialog>
+
 #include <functional>
+#include <memory>
 
 class QIODevice;
 class QWidget;
@@ -27,6 +30,12 @@ public:
 // when `write` succeeded and every byte is down, so a failure never leaves half a file or
 // spoils the one that was there. The error text, or the empty text when the file is written.
 QString WriteFileWhole(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// The dialog the real service shows. Its files' types and icons come from their names alone:
+// Qt tells a type by reading the file, on the program's own thread, and a file such as
+// /proc/kmsg never ends, which froze the whole program once the dialog looked into /proc.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& caption,
+    const QString& suggested, const QString& filter, QFileDialog::AcceptMode mode);
 
 // The service in force: the real dialogs unless a test has installed its own.
 FileDialogService& FileDialogs();

@@ -234,6 +234,20 @@ QString TrimText(const QVariant& value) {
     return value.isNull() ? QString() : value.toString().trimmed();
 }
 
+QString NameFromBox(const QString& text) {
+    QString whole;
+    whole.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text[i];
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            whole.append(unit).append(text[++i]);
+        } else if (!unit.isSurrogate()) {
+            whole.append(unit);
+        }
+    }
+    return whole.trimmed();
+}
+
 int FindItemData(const QComboBox* list, qint64 value) {
     const int count = list ? list->count() : 0;
     for (int i = 0; i < count; ++i) {

@@ -88,27 +88,34 @@ int SequenceLength(unsigned char lead) {
     return lead >> 3 == 0x1E ? 4 : 0;
 }
 
-// Characters of well-formed UTF-8, none when it is not.
-std::optional<std::size_t> Utf8Characters(std::string_view text) {
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < text.size(); ++characters) {
+struct NameLength {
+    std::size_t Characters = 0;
+    // As the name boxes count and cut: a character beyond U+FFFF takes two UTF-16 units.
+    std::size_t Units = 0;
+};
+
+// The length of well-formed UTF-8, none when it is not.
+std::optional<NameLength> Utf8Length(std::string_view text) {
+    NameLength length;
+    for (std::size_t at = 0; at < text.size(); ++length.Characters) {
         const auto lead = static_cast<unsigned char>(text[at]);
-        const int length = SequenceLength(lead);
-        if (length == 0 || at + length > text.size())
+        const int bytes = SequenceLength(lead);
+        if (bytes == 0 || at + bytes > text.size())
             return std::nullopt;
-        std::uint32_t point = length == 1 ? lead : lead & (0x7F >> length);
-        for (int i = 1; i < length; ++i) {
+        std::uint32_t point = bytes == 1 ? lead : lead & (0x7F >> bytes);
+        for (int i = 1; i < bytes; ++i) {
             const auto next = static_cast<unsigned char>(text[at + i]);
             if (next >> 6 != 2)
                 return std::nullopt;
             point = point << 6 | (next & 0x3F);
         }
         constexpr std::uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (point < kLeast[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+        if (point < kLeast[bytes] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
             return std::nullopt;
-        at += length;
+        length.Units += point > 0xFFFF ? 2 : 1;
+        at += bytes;
     }
-    return characters;
+    return length;
 }
 
 int RowOfHandText(const std::string& text) {
@@ -247,13 +254,18 @@ private:
                     ? "the name must follow \"Name,\""
                     : "the name holds a comma, so it must stand in double quotes"};
         const std::string& name = record.Fields[1];
-        const std::optional<std::size_t> characters = Utf8Characters(name);
-        if (!characters)
+        const std::optional<NameLength> length = Utf8Length(name);
+        if (!length)
             throw LineError {record.Line, "the name is not UTF-8 text"};
-        if (*characters > kNameCharacters)
+        // Counted as the name box counts, which would cut a longer name and so rename it.
+        if (length->Units > kNameCharacters)
             throw LineError {record.Line,
-                "the name has " + std::to_string(*characters)
-                    + " characters; at most 50 are allowed"};
+                "the name has " + std::to_string(length->Units)
+                    + (length->Units == length->Characters
+                            ? " characters"
+                            : " characters, counting each emoji or other character beyond "
+                              "U+FFFF as two")
+                    + "; at most 50 are allowed"};
         if (name.find_first_of("[]") != std::string::npos)
             throw LineError {record.Line,
                 "the name may not hold \"[\" or \"]\", which mark the program's own strategies"};

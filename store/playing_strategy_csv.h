@@ -26,7 +26,8 @@ namespace bj {
 // A row takes only the codes the editor offers it. A stored code that a row does not offer is
 // written as the offered code that plays alike (3, 4, 5 on a hand that cannot split as 0, 1, 2;
 // 4 and 5 on Soft 12 as 3), so every written file reads back.
-// The name is UTF-8 of at most 50 characters, the database's limit, without "[" or "]": the
+// The name is UTF-8 of at most 50 characters as the name boxes count them (an emoji or another
+// character beyond U+FFFF counts as two), so within the database's limit, without "[" or "]": the
 // brackets mark the program's protected strategies, which a file may not make. Such a name is
 // refused rather than altered, so that an import never renames anything unasked.
 

@@ -30,7 +30,8 @@ void BindVariable(Statement& statement, const VariableStrategy& strategy) {
 
 // What the variable editor can show and save.
 const Limits kBet {kSmallestVariableBet, kLargestVariableAmount, false};
-const Limits kAmount {-kLargestVariableAmount, kLargestVariableAmount, false};
+// A flat amount below 0 would work against its Add or Subtract choice.
+const Limits kAmount {0, kLargestVariableAmount, false};
 const Limits kOnMaximum {0, 1, true, {"Maintain Max Bet", "Use Initial Bet"}};
 const Limits kOnMinimum {0, 1, true, {"Maintain Min Bet", "Use Initial Bet"}};
 const Limits kAddSub {0, 1, true, {"Add", "Subtract"}};

@@ -108,6 +108,11 @@ inline void TypeInto(QLineEdit* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
+// `count` emoji, each two UTF-16 units, so that a name box's length limit can cut one in half.
+inline QString Emoji(int count) {
+    return QString::fromUtf8("\xF0\x9F\x98\x80").repeated(count);
+}
+
 // Shows the window and waits until it is the active one, so focus can be checked.
 inline bool ShowActive(QWidget* window) {
     window->show();

@@ -155,6 +155,36 @@ private slots:
             QCOMPARE(f->gs.Shoe.size(), size_t(count * 52));
     }
 
+    // Tab runs along the winning row, then the losing row, in reading order with the rest.
+    void tabFollowsTheReadingOrder_data() {
+        QStringList rows;
+        for (const char* row : {"txtWinningBetSeq_", "txtLosingBetSeq_"})
+            for (int i = 1; i <= kSequenceBoxes; ++i)
+                rows << row + QString::number(i);
+        const QStringList lengths {
+            "cmbDecksInShoe", "cmbLengthWinningBetSeq", "cmbLengthLosingBetSeq"};
+        const QStringList buttons {"cmdNew", "cmdChange", "cmdReturntoGame"};
+        CaseRows<QStringList>({{"choosing", QStringList {"cboNames"} + lengths + rows + buttons},
+            {"naming",
+                QStringList {"cboNames", "txtName", "cmdSave", "cmdCancel"} + lengths + rows
+                    + buttons}});
+    }
+    void tabFollowsTheReadingOrder() {
+        const QStringList expected = Case<QStringList>();
+        QVERIFY(ShowActive(w.get()));
+        w->cmbLengthWinningBetSeq->setCurrentText("10");
+        w->cmbLengthLosingBetSeq->setCurrentText("10");
+        if (expected.contains("txtName"))
+            w->cmdNew_Click();
+        w->cboNames->setFocus();
+        QStringList visited {w->focusWidget()->objectName()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+            visited << w->focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
     void createSaveAndLoad() {
         AppendStreakStrategy(f->db, Short("Three up"));
         w->show();
@@ -182,6 +212,11 @@ private slots:
         w->cboNames->setCurrentIndex(2);
         QCOMPARE(Texts(w->txtWinningBetSeq).mid(0, 4), (QStringList {"25", "20", "75", "-"}));
         QCOMPARE(f->gs.DecksInShoe, 4);
+        w->cmdNew_Click();
+        w->txtName->setText("a" + Emoji(30)); // the box keeps half of the 25th emoji
+        w->cmdSave_Click();
+        QCOMPARE(w->cboNames->currentText(), "a" + Emoji(24));
+        QCOMPARE(LoadStreakStrategy(f->db, 4)->Name, ("a" + Emoji(24)).toStdString());
     }
 
     void saveRefusalsStoreNothingAndCancelPutsTheNameAway_data() {

@@ -2,6 +2,8 @@
 #include "editors/variable_editor.h"
 #include "store/betting_strategies.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -52,7 +54,15 @@ QString Stored(StrategyDb& db) {
     return stored.join(", ");
 }
 
+// Pastes over the whole text, which no key filter sees.
+void PasteInto(QLineEdit* box, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
 // Does what the user and the world do, step by step: "initial:N" types N as the initial bet,
+// "win:N" and "lose:N" paste N as the flat amounts,
 // "new:NAME" starts a new strategy called NAME, "save" and "delete" press their buttons,
 // "reload" loads the selected entry again, "vanish" deletes the selected strategy behind the
 // window's back, "drop" breaks the database.
@@ -61,6 +71,10 @@ void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
         const QString arg = step.section(':', 1);
         if (step.startsWith("initial:")) {
             TypeInto(w.txtInitialBet, arg);
+        } else if (step.startsWith("win:")) {
+            PasteInto(w.txtFlatAddWin, arg);
+        } else if (step.startsWith("lose:")) {
+            PasteInto(w.txtFlatAddLose, arg);
         } else if (step.startsWith("new:")) {
             w.cmdAdd_Click();
             w.txtStrategy->setText(arg);
@@ -121,6 +135,28 @@ private slots:
             QCOMPARE(f->gs.StartingBet, Currency::FromDouble(initial.toDouble()));
         w->show();
         QCOMPARE(w->cmdReturn->text(), QString("Return to game"));
+    }
+
+    // Neither the return button nor the window's frame lets a negative flat amount into play.
+    void aNegativeFlatAmountKeepsTheWindowOpen_data() {
+        CaseRows<QString>({{"txtFlatAddWin", "winning"}, {"txtFlatAddLose", "losing"}});
+    }
+    void aNegativeFlatAmountKeepsTheWindowOpen() {
+        auto* box = w->findChild<QLineEdit*>(QTest::currentDataTag());
+        const QString refusal
+            = Msg("Cannot have a negative amount for a " + Case<QString>() + " hand.", "Start Game",
+                MsgIcon::Information);
+        w->show();
+        PasteInto(box, "-5");
+        QTest::mouseClick(w->cmdReturn, Qt::LeftButton);
+        QVERIFY(!w->close());
+        QCOMPARE(f->Shown(), (QStringList {refusal, refusal}));
+        QVERIFY(w->isVisible() && f->nav.calls.isEmpty() && w->focusWidget() == box);
+        QCOMPARE(w->cmdReturn->text(), QString("Start Game"));
+        PasteInto(box, "0");
+        QVERIFY(w->close());
+        QCOMPARE(f->nav.calls, kStarted);
+        QCOMPARE(f->gs.WinBet + f->gs.LoseBet, 10.0);
     }
 
     void unsavedEditsSurviveClosingUntilCancelRestoresTheStoredValues() {
@@ -244,10 +280,21 @@ private slots:
                         MsgIcon::Information)},
                 "Climb 30 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:",
                 kBoth + ", Climb 10"},
+            {"create under a name the box cuts in a character", 0, "new:a" + Emoji(40) + "|save",
+                {}, {}, "a" + Emoji(39) + " 10.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 0011",
+                kBoth + ", a" + Emoji(39) + " 10"},
             {"create with no initial bet", 0, "new:Climb|initial:00|save", {}, tooSmall,
                 "Default 00 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:Climb", kBoth},
             {"replace with no initial bet", 1, "initial:0|save", {}, tooSmall,
                 "Steady 0 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100", kBoth},
+            {"create with a negative flat win", 0, "new:Climb|win:-5|save", {},
+                info("Cannot have a negative amount for a winning hand.", "Save Strategy"),
+                "Default 10.00 50.00 5.00 -5 10.00 max10 min10 Add Add 1100 naming:Climb", kBoth},
+            {"replace with a negative flat loss", 1, "lose:-0.5|save", {},
+                info("Cannot have a negative amount for a losing hand.", "Save Strategy"),
+                "Steady 11.00 60.00 2.00 0.00 -0.5 max01 min10 Add Subtract 1100", kBoth},
+            {"replace with flat bets", 1, "win:0|lose:-0.001|save", {yes}, {replace}, kSteady,
+                kBoth},
             {"delete", 1, "delete", {yes}, {remove}, kDefault, "Default 10"},
             {"do not delete", 1, "delete", {no}, {remove}, kSteady, kBoth},
             {"delete the default", 0, "delete", {yes}, {}, kDefault, kBoth},
@@ -282,7 +329,7 @@ private slots:
         QCOMPARE(f->Shown(messages), messages);
         QCOMPARE(Screen(*w), screen);
         QCOMPARE(Stored(f->db), stored);
-        if (messages.join(' ').contains("bet below")) { // the refused bet, ready to retype
+        if (messages.join(' ').contains("Cannot have")) { // the refused amount, ready to retype
             auto* box = qobject_cast<QLineEdit*>(w->focusWidget());
             QVERIFY(box && box->selectedText() == box->text());
         }

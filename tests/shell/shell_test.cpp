@@ -1,11 +1,15 @@
 #include "shell/control_hooks.h"
+#include "shell/file_dialogs.h"
 #include "shell/input_helpers.h"
 #include "shell/scripted_messages.h"
 #include "shell/window_services.h"
 
 #include <QComboBox>
+#include <QFileIconProvider>
 #include <QLineEdit>
+#include <QMimeDatabase>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -126,6 +130,18 @@ private slots:
         QCOMPARE(TrimText(QVariant()), QString());
         QCOMPARE(TrimText(QVariant(QString("\t Default "))), QString("Default"));
         QCOMPARE(SqlQuote("O'Brien''"), QString("O''Brien''''"));
+        const QString smile = QString::fromUtf8("😀"), high = smile.left(1), low = smile.right(1);
+        QLineEdit name;
+        name.setMaxLength(5);
+        name.setText(" a" + smile + smile); // keeps half of the second
+        QCOMPARE(name.text().size(), 5);
+        QCOMPARE(NameFromBox(name.text()), "a" + smile);
+        name.setCursorPosition(1);
+        name.setMaxLength(6);
+        name.insert(smile); // a paste cut short in the middle
+        QCOMPARE(name.text().size(), 6);
+        QCOMPARE(NameFromBox(name.text()), "a" + smile);
+        QCOMPARE(NameFromBox(low + "b" + high + " "), QString("b"));
         QComboBox list;
         QCOMPARE(FindItemData(&list, 1), -1);
         list.addItem("no data");
@@ -137,6 +153,27 @@ private slots:
         list.addItems({"Default", "default"});
         QCOMPARE(FindListText(&list, "default"), 5);
         QCOMPARE(FindListText(&list, "Nothing"), 0);
+    }
+
+    // Reading a file to tell its type blocks for ever on one such as /proc/kmsg.
+    void fileDialogsTellTypesByNameAlone() {
+        QTemporaryDir folder;
+        for (const char* name : {"report", "mine.csv"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("%PDF-1.4\n") > 0);
+        }
+        const QFileInfo report(folder.filePath("report")), csv(folder.filePath("mine.csv"));
+        QVERIFY(QFileIconProvider().type(report).contains("PDF")); // what Qt reads by default
+        for (const auto mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
+            const auto dialog
+                = MakeFileDialog(nullptr, "Export", csv.filePath(), "Strategies (*.csv)", mode);
+            QCOMPARE(dialog->windowTitle(), QString("Export"));
+            QCOMPARE(dialog->acceptMode(), mode);
+            QCOMPARE(dialog->selectedFiles(), QStringList {csv.filePath()});
+            const QAbstractFileIconProvider* types = dialog->iconProvider();
+            QVERIFY(types && !types->type(report).contains("PDF"));
+            QCOMPARE(types->type(csv), QMimeDatabase().mimeTypeForName("text/csv").comment());
+        }
     }
 
     void centering() {

@@ -137,6 +137,11 @@ const DamagedFile kDamagedFiles[] = {
         "\r\n"},
     {"blank lines at the end", [](auto& lines) { lines.resize(lines.size() + 2); }, ""},
     {"50 characters of two bytes", Replace(32, "Name," + Repeat("\xC3\xA9", 50)), ""},
+    // U+1F600 takes two of the name box's 50 units, which would cut the 31 characters.
+    {"a and 30 emoji", Replace(32, "Name,a" + Repeat("\xF0\x9F\x98\x80", 30)),
+        "Line 32: the name has 61 characters, counting each emoji or other character beyond "
+        "U+FFFF as two; at most 50 are allowed."},
+    {"25 emoji", Replace(32, "Name," + Repeat("\xF0\x9F\x98\x80", 25)), ""},
 };
 
 TEST_F(PlayingStrategyCsvTest, DamagedFilesAreRefusedWithTheirLine) {

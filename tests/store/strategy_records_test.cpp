@@ -176,14 +176,14 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
          "MaintainMax = 7, MaintainMin = NULL, WinAddSub = -1, LoseAddSub = 1, WinBet = -2e9, "
          "LoseBet = 'x'",
             [](Seeded& s) {
-                s.variable = {1, "Default", 0.01, 1e9, 0.01, 1, 0, 0, 1, -1e9, 0};
+                s.variable = {1, "Default", 0.01, 1e9, 0.01, 1, 0, 0, 1, 0, 0};
             },
             {"the initial bet was 0.004 and is now 0.01",
                 "the maximum bet was 2000000000 and is now 1000000000",
                 "the minimum bet was -3 and is now 0.01",
                 "the choice on reaching the maximum bet was 7 and is now Use Initial Bet",
                 "the choice after a win was -1 and is now Add",
-                "the amount after a win was -2000000000 and is now -1000000000",
+                "the amount after a win was -2000000000 and is now 0",
                 "the amount after a loss was \"x\" and is now 0"}},
         {"UPDATE PlayingStrategies SET DoubleDown = 3, SplitsDoubleDown = 'yes', DealerSoft17 = "
          "-1, InsuranceOn21 = 2; UPDATE PlayersHand SET DA = 9, D10 = -2, D9 = 2.6, D8 = '4', D7 "
