@@ -230,8 +230,15 @@ private:
         if (RowOfHandText(found) >= 0)
             throw LineError {record.Line,
                 "there is a row too many (hand " + found + "); a strategy has 26 rows"};
-        if (IsRuleKey(found))
+        if (IsRuleKey(found)) {
+            // Out of order rather than missing: say where it stands.
+            for (std::size_t later = index + 1; later < records_.size(); ++later)
+                if (records_[later].Fields[0] == key)
+                    throw LineError {record.Line,
+                        what + " belongs here, not on line "
+                            + std::to_string(records_[later].Line)};
             throw LineError {record.Line, what + " is missing"};
+        }
         throw LineError {record.Line, what + " belongs here, not " + Quoted(found)};
     }
 

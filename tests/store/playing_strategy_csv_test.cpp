@@ -106,6 +106,8 @@ const DamagedFile kDamagedFiles[] = {
     {"insurance flag 2", Replace(4, "6,0,0,0,0,0,0,0,0,0,0,2"),
         "Line 4: the insurance flag of hand 6 is \"2\"; it must be 0 or 1."},
     {"a missing rule", Erase(30), "Line 30: the rule DealerSoft17 is missing."},
+    {"rules out of order", [](auto& lines) { std::swap(lines[27], lines[29]); },
+        "Line 28: the rule DoubleDownRule belongs here, not on line 30."},
     {"an unknown rule", Replace(29, "Surrender,1"),
         "Line 29: the rule DoubleOnSplits belongs here, not \"Surrender\"."},
     {"a rule out of range", Replace(31, "InsuranceOn21,3"),
