@@ -136,7 +136,7 @@ void frmMain::Form_Load() {
 
 void frmMain::frmMainReset() {
     GameState& gs = ctx_.gs;
-    Label10_->setText(QStringLiteral("Player"));
+    SetPlayerCaption(QStringLiteral("Player"));
     shpUp_->hide();
     ResetStatistics(gs);
     for (QWidget* top : QApplication::topLevelWidgets())

@@ -109,6 +109,7 @@ private:
 
     // Play.
     void HideCards();
+    void SetPlayerCaption(const QString& text);
     void ShowCard(int who, int position);
     void EnableIdleControls(bool enabled);
     void EndOfTick();

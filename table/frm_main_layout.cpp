@@ -221,6 +221,7 @@ void frmMain::LayOutTable() {
     lblDealersHand_->setGeometry(g.dealerTotal);
     lblUpCard_->setGeometry(g.upCaption);
     Label10_->setGeometry(g.playerCaption);
+    SetPlayerCaption(Label10_->text());
     lblPlayersHand_->setGeometry(g.playerTotal);
     splitRow_->setGeometry(g.splitRow);
     splitRow_->SetCardSize(g.miniCard);

@@ -229,7 +229,7 @@ void frmMain::TableCleared() {
     lblDealersHand_->clear();
     lblAmountWonOnHand_->clear();
     cmdNext_->hide();
-    Label10_->setText(kPlayerCaption);
+    SetPlayerCaption(kPlayerCaption);
 }
 
 void frmMain::CardShown(int who, int position) {
@@ -244,23 +244,33 @@ void frmMain::CardHidden(int who, int position) {
 }
 
 void frmMain::InsuranceTaken() {
-    Label10_->setText(QStringLiteral("Player - Insurance"));
+    SetPlayerCaption(QStringLiteral("Player - Insurance"));
     ShowStatistics();
 }
 
 void frmMain::DoubledDown() {
-    Label10_->setText(QStringLiteral("Player - Double Down"));
+    SetPlayerCaption(QStringLiteral("Player - Double Down"));
+}
+
+// A caption longer than its place (every split hand doubled) is drawn smaller rather than cut.
+void frmMain::SetPlayerCaption(const QString& text) {
+    QFont type = Label9_->font();
+    const int room = Label10_->width();
+    while (type.pointSizeF() > 6 && QFontMetrics(type).horizontalAdvance(text) > room)
+        type.setPointSizeF(type.pointSizeF() - 0.5);
+    Label10_->setFont(type);
+    Label10_->setText(text);
 }
 
 void frmMain::SplitStarted() {
-    Label10_->setText(QStringLiteral("Player - Split"));
+    SetPlayerCaption(QStringLiteral("Player - Split"));
     splitWonBefore_ = ctx_.gs.SplitHandsWon;
     splitLostBefore_ = ctx_.gs.SplitHandsLost;
     splitHandDoubled_ = false;
 }
 
 void frmMain::SplitHandDoubled() {
-    Label10_->setText(Label10_->text() + kDoubleDownSuffix);
+    SetPlayerCaption(Label10_->text() + kDoubleDownSuffix);
     splitHandDoubled_ = true;
 }
 
@@ -280,7 +290,7 @@ void frmMain::SplitHandsPlayed() {
     QString caption = Label10_->text();
     if (caption.endsWith(QStringLiteral("Double Down"))) {
         caption.chop(kDoubleDownSuffix.size());
-        Label10_->setText(caption);
+        SetPlayerCaption(caption);
     }
 }
 
@@ -331,7 +341,7 @@ void frmMain::ShowSplitHandResult(int handIndex) {
 }
 
 void frmMain::SplitRoundEnded(int hands) {
-    Label10_->setText(QStringLiteral("Player split hand. %1 hands played").arg(hands));
+    SetPlayerCaption(QStringLiteral("Player split hand. %1 hands played").arg(hands));
 }
 
 // In single-hand mode the round waits here for "&Continue"; everything else on the screen

@@ -172,6 +172,26 @@ private slots:
         QCOMPARE(row(), QString());
     }
 
+    // Three split hands doubled make the player's caption long; it is drawn smaller, not cut.
+    void aLongCaptionFitsItsPlace() {
+        Table t;
+        t.gs.DoubleOnSplits = true;
+        QStringList unfit;
+        QTimer poll;
+        t.PlayPaused(poll, {13, 7, 8, 8, 8, 3, 10, 3, 10, 3, 10}, [&] {
+            const QLabel* caption = t.Find("Label10");
+            const int width = QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+            if (width > caption->width())
+                unfit
+                    << QString("%1: %2 > %3").arg(caption->text()).arg(width).arg(caption->width());
+            t.Find<QPushButton>("cmdNext")->click();
+        });
+        QVERIFY(RunUntil([&] { return t.window->RoundsPlayed() == 1; }, 5000));
+        QCOMPARE(t.gs.DoubledHandsWon + t.gs.SplitHandsWon, 3 + 3);
+        QVERIFY2(unfit.isEmpty(), qPrintable(unfit.join(" | ")));
+        poll.stop();
+    }
+
     void stopAfter300Of1000ThenDealPlaysTheRest() {
         Table t;
         t.gs.StrategyMatrix[16].fill(kStand); // one hand per round
