@@ -38,10 +38,7 @@ int ErrorNumber(const std::exception& failure) {
 QString ErrorDescription(const std::exception& failure) {
     if (dynamic_cast<const std::bad_alloc*>(&failure))
         return QStringLiteral("Out of memory");
-    QString text = QString::fromUtf8(failure.what()).trimmed();
-    while (text.endsWith('.'))
-        text.chop(1);
-    return text;
+    return QString::fromUtf8(failure.what()).trimmed();
 }
 
 } // namespace
@@ -142,8 +139,8 @@ void frmMultipleSessions::FailRun(const std::exception& failure) {
     lblStartingBank->setText(DollarAmount(ctx_.gs.Bankroll));
     EndRunButtons(false);
     Messages().Show(
-        QString("Error # %1, %2.").arg(ErrorNumber(failure)).arg(ErrorDescription(failure)),
-        "Error", MsgIcon::Information, MsgButtons::Ok);
+        QString("Error # %1, %2").arg(ErrorNumber(failure)).arg(ErrorDescription(failure)),
+        QString(), MsgIcon::Information, MsgButtons::Ok);
 }
 
 void frmMultipleSessions::ShowRunFigures() {

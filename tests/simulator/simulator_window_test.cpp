@@ -397,6 +397,7 @@ private slots:
         QCOMPARE(s.Rows(), 2);
         QCOMPARE(s.messages.Texts(), QStringList {message});
         QCOMPARE(s.messages.shown[0].icon, MsgIcon::Information);
+        QCOMPARE(s.messages.shown[0].title, QString()); // the program's own
         QVERIFY(s.w->cmdRun->isEnabled() && s.w->cmdReturnToGame->isEnabled());
         QVERIFY(!s.w->cmdCancel->isEnabled() && !s.w->cmdReset->isEnabled());
         QVERIFY(!s.w->Running() && s.w->prbHandsPlayed->value() == 0);
