@@ -120,6 +120,8 @@ void ScrollWhenSmall(QWidget* form, QWidget* keptInView) {
     auto* area = new WholeScrollArea(form);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    // Tab goes from control to control; the area only follows the focus into view.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(body);
     auto* whole = new QHBoxLayout(form);
     whole->setContentsMargins(0, 0, 0, 0);

@@ -30,6 +30,9 @@ QChartView* MakeView(const char* name, const QString& title, QWidget* parent) {
     auto* view = new QChartView(chart, parent);
     view->setObjectName(name);
     view->setRenderHint(QPainter::Antialiasing);
+    // A picture: Tab passes it by.
+    view->setFocusPolicy(Qt::NoFocus);
+    view->viewport()->setFocusPolicy(Qt::NoFocus);
     view->setMinimumSize(380, 180); // two fit beside the grid on a 768-pixel screen
     return view;
 }

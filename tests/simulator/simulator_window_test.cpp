@@ -111,6 +111,8 @@ private slots:
         };
         QCOMPARE(nextTab(s.w->txtSeq), s.w->cmdRun);
         QCOMPARE(nextTab(s.w->cmdReturnToGame), s.w->grdMain);
+        // The charts and the window's scroll area take no keys: Tab goes on to the first box.
+        QCOMPARE(nextTab(s.w->grdMain), s.w->txtPlayingStrategy);
     }
 
     // Tab leaves a table of results for the next control rather than walking its cells, and
