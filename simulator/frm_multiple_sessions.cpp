@@ -107,6 +107,8 @@ void frmMultipleSessions::cmdReturntoGame_Click() {
     ctx_.nav.SetTableEnabled(true);
     ctx_.nav.StopTableTimer();
     Unload();
+    // As from the other windows that give the table back, the keyboard can deal at once.
+    ctx_.nav.FocusTableDeal();
 }
 
 void frmMultipleSessions::cmdCancel_Click() {

@@ -455,6 +455,7 @@ private slots:
         QCOMPARE(s.gs.HandsToPlay, 700);
         QVERIFY(
             s.nav.calls.contains("SetTableEnabled 1") && s.nav.calls.contains("StopTableTimer"));
+        QCOMPARE(s.nav.calls.last(), QString("FocusTableDeal"));
 
         Simulator t;
         t.Enter("100000", "100000", "0", "30000", "1000");
