@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -177,6 +178,15 @@ void frmAdvancedStats::closeEvent(QCloseEvent* e) {
     if (isVisible())
         cmdReturntoGame_Click();
     QWidget::closeEvent(e);
+}
+
+// A window that only shows figures: Escape goes back, as in the simulator's hourly window.
+void frmAdvancedStats::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        cmdReturntoGame_Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void frmAdvancedStats::showEvent(QShowEvent* e) {

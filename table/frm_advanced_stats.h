@@ -30,6 +30,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* BuildSection(int kind);

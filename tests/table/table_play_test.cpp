@@ -300,21 +300,22 @@ private slots:
         a.Expect({"lblTotalHandsWon=1", "lblSplitHandsWon=0"});
     }
 
-    // By its button, by its frame, by Enter with another button focused, or by Space as it
-    // opens with the focus on its way back.
+    // By its button, by its frame, by Enter with another button focused, by Space as it opens
+    // with the focus on its way back, or by Escape.
     void returnToGameGivesTheTableBack_data() {
         CaseRows<QString>({{"button", "button"}, {"frame", "frame"}, {"Enter", "Enter"},
-            {"Space as it opens", "Space"}});
+            {"Space as it opens", "Space"}, {"Escape", "Escape"}});
     }
     void returnToGameGivesTheTableBack() {
         const QString how = Case<QString>();
         Advanced a;
         a.gs.StreakStopCounts[kWinning][3] = 1;
         a.stats.show();
-        if (how == "Space") {
+        if (how == "Space" || how == "Escape") {
             a.stats.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&a.stats));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QTest::keyClick(
+                QApplication::focusWidget(), how == "Space" ? Qt::Key_Space : Qt::Key_Escape);
         } else if (how == "button")
             a.stats.findChild<QPushButton*>("cmdReturnToGame")->click();
         else if (how == "frame")
