@@ -187,16 +187,19 @@ void frmVariableConfig::cmdChange_Click() {
     ctx_.nav.SwitchBettingEditor();
 }
 
-// Below 0 a flat amount works against its Add or Subtract choice, so that bets fall below
-// nothing and lost hands pay. True when one was refused; its box then has the focus.
-bool frmVariableConfig::RefuseNegativeFlatAmount(const QString& title) {
+// Below 0 an amount works against the player: bets fall below nothing and lost hands pay.
+// True when one was refused; its box then has the focus.
+bool frmVariableConfig::RefuseNegativeAmount(const QString& title) {
     const std::pair<QLineEdit*, const char*> amounts[]
-        = {{txtFlatAddWin, "winning"}, {txtFlatAddLose, "losing"}};
-    for (const auto& [box, hand] : amounts) {
+        = {{txtInitialBet, "Cannot have a negative initial bet."},
+            {txtMinBet, "Cannot have a negative minimum bet."},
+            {txtMaxBet, "Cannot have a negative maximum bet."},
+            {txtFlatAddWin, "Cannot have a negative amount for a winning hand."},
+            {txtFlatAddLose, "Cannot have a negative amount for a losing hand."}};
+    for (const auto& [box, refusal] : amounts) {
         if (BoxAmount(box->text()) >= 0)
             continue;
-        Messages().Show(QString("Cannot have a negative amount for a %1 hand.").arg(hand), title,
-            MsgIcon::Information, MsgButtons::Ok);
+        Messages().Show(refusal, title, MsgIcon::Information, MsgButtons::Ok);
         box->setFocus();
         box->selectAll();
         return true;
@@ -205,7 +208,7 @@ bool frmVariableConfig::RefuseNegativeFlatAmount(const QString& title) {
 }
 
 void frmVariableConfig::cmdReturn_Click() {
-    if (RefuseNegativeFlatAmount(cmdReturn->text().remove('&')))
+    if (RefuseNegativeAmount(cmdReturn->text().remove('&')))
         return;
     GameState& gs = ctx_.gs;
     gs.ReturnButtonCaption = "Return to game";

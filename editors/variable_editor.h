@@ -94,7 +94,7 @@ private:
     bool AmountBoxes(QObject* watched) const;
     void SetAmount(double& field, QLineEdit* box, bool marksUnsaved);
     void ReloadListSelecting(std::int64_t refNo);
-    bool RefuseNegativeFlatAmount(const QString& title);
+    bool RefuseNegativeAmount(const QString& title);
     void Unload(bool enableTable);
 
     AppContext& ctx_;

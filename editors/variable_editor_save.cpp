@@ -81,7 +81,7 @@ void frmVariableConfig::cmdSave_Click() {
                 txtStrategy->setFocus();
                 return;
             }
-            if (RefuseTooSmallBet(*this) || RefuseNegativeFlatAmount("Save Strategy"))
+            if (RefuseTooSmallBet(*this) || RefuseNegativeAmount("Save Strategy"))
                 return;
             strategy.Name = name.toStdString();
             refNo = AppendVariableStrategy(*ctx_.db, strategy);
@@ -101,7 +101,7 @@ void frmVariableConfig::cmdSave_Click() {
                 MsgIcon::Information, MsgButtons::Ok);
             AskForNewName();
             return;
-        } else if (RefuseTooSmallBet(*this) || RefuseNegativeFlatAmount("Save Strategy")) {
+        } else if (RefuseTooSmallBet(*this) || RefuseNegativeAmount("Save Strategy")) {
             return;
         } else {
             const MsgAnswer answer = Messages().Show("Do you wish to replace " + selectedName + "?",

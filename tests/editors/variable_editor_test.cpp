@@ -103,6 +103,8 @@ const QString kBoth = "Default 10, Steady 11";
 const QString kDefaultFields = "10 50 5 10 10 max0 min0 win0 lose0 stored ref1";
 const QStringList kStarted {"SetTableEnabled 1", "ShowTableBet 10", "SetTableEnabled 1"};
 
+using Negative = std::tuple<QString, QString, double>; // refusal, mended text, flat amounts
+
 } // namespace
 
 class VariableEditorTest : public QObject, FreshWindow<frmVariableConfig> {
@@ -137,15 +139,20 @@ private slots:
         QCOMPARE(w->cmdReturn->text(), QString("Return to game"));
     }
 
-    // Neither the return button nor the window's frame lets a negative flat amount into play.
-    void aNegativeFlatAmountKeepsTheWindowOpen_data() {
-        CaseRows<QString>({{"txtFlatAddWin", "winning"}, {"txtFlatAddLose", "losing"}});
+    // Neither the return button nor the window's frame lets a negative amount into play; once
+    // mended (to 0 where that is an amount), the window returns.
+    void aNegativeAmountKeepsTheWindowOpen_data() {
+        CaseRows<Negative>(
+            {{"txtFlatAddWin", {"Cannot have a negative amount for a winning hand.", "0", 10}},
+                {"txtFlatAddLose", {"Cannot have a negative amount for a losing hand.", "0", 10}},
+                {"txtInitialBet", {"Cannot have a negative initial bet.", "10", 20}},
+                {"txtMinBet", {"Cannot have a negative minimum bet.", "0", 20}},
+                {"txtMaxBet", {"Cannot have a negative maximum bet.", "0", 20}}});
     }
-    void aNegativeFlatAmountKeepsTheWindowOpen() {
+    void aNegativeAmountKeepsTheWindowOpen() {
+        const auto [text, mended, flatAmounts] = Case<Negative>();
         auto* box = w->findChild<QLineEdit*>(QTest::currentDataTag());
-        const QString refusal
-            = Msg("Cannot have a negative amount for a " + Case<QString>() + " hand.", "Start Game",
-                MsgIcon::Information);
+        const QString refusal = Msg(text, "Start Game", MsgIcon::Information);
         w->show();
         PasteInto(box, "-5");
         QTest::mouseClick(w->cmdReturn, Qt::LeftButton);
@@ -153,10 +160,10 @@ private slots:
         QCOMPARE(f->Shown(), (QStringList {refusal, refusal}));
         QVERIFY(w->isVisible() && f->nav.calls.isEmpty() && w->focusWidget() == box);
         QCOMPARE(w->cmdReturn->text(), QString("Start Game"));
-        PasteInto(box, "0");
+        PasteInto(box, mended);
         QVERIFY(w->close());
         QCOMPARE(f->nav.calls, kStarted);
-        QCOMPARE(f->gs.WinBet + f->gs.LoseBet, 10.0);
+        QCOMPARE(f->gs.WinBet + f->gs.LoseBet, flatAmounts);
     }
 
     void unsavedEditsSurviveClosingUntilCancelRestoresTheStoredValues() {
