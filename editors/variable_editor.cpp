@@ -199,9 +199,7 @@ bool frmVariableConfig::RefuseNegativeAmount(const QString& title) {
     for (const auto& [box, refusal] : amounts) {
         if (BoxAmount(box->text()) >= 0)
             continue;
-        Messages().Show(refusal, title, MsgIcon::Information, MsgButtons::Ok);
-        box->setFocus();
-        box->selectAll();
+        RefuseEntry(box, refusal, title);
         return true;
     }
     return false;

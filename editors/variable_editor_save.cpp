@@ -55,11 +55,10 @@ bool RefuseTooSmallBet(const frmVariableConfig& w) {
     for (const auto& [box, what] : bets) {
         if (Amount(box) >= kSmallestVariableBet)
             continue;
-        Messages().Show(QString("Cannot have %1 bet below %2.")
-                            .arg(what, QLocale(QLocale::English).toString(kSmallestVariableBet)),
-            "Save Strategy", MsgIcon::Information, MsgButtons::Ok);
-        box->setFocus();
-        box->selectAll();
+        RefuseEntry(box,
+            QString("Cannot have %1 bet below %2.")
+                .arg(what, QLocale(QLocale::English).toString(kSmallestVariableBet)),
+            "Save Strategy");
         return true;
     }
     return false;

@@ -274,6 +274,13 @@ QString SqlQuote(const QString& text) {
     return quoted.replace(u'\'', QLatin1String("''"));
 }
 
+void RefuseEntry(QLineEdit* box, const QString& text, const QString& title) {
+    Messages().Show(text, title, MsgIcon::Information, MsgButtons::Ok);
+    // A box that kept the focus gets no focus-in to select it.
+    box->setFocus();
+    box->selectAll();
+}
+
 bool ConfirmSaveChanges(const QString& name) {
     return Messages().Show(QStringLiteral("Do you wish to save changes to ") + name + u'?', name,
                MsgIcon::None, MsgButtons::YesNo)

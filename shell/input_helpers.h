@@ -82,6 +82,10 @@ int FindListText(const QComboBox* list, const QString& text);
 // The text with every single quote doubled, fit to stand inside an SQL string literal.
 QString SqlQuote(const QString& text);
 
+// Refuses what the box holds: shows `text` under `title` with the information icon, then gives
+// the box the focus with its text selected, so that what is typed next replaces it.
+void RefuseEntry(QLineEdit* box, const QString& text, const QString& title);
+
 // Asks "Do you wish to save changes to <name>?" under the title <name>, Yes and No and no
 // icon; true exactly when the user answers Yes.
 bool ConfirmSaveChanges(const QString& name);

@@ -47,14 +47,6 @@ QString Grouped(std::int64_t value) {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(qlonglong(value));
 }
 
-bool Refuse(QLineEdit* box, const QString& text, const QString& title) {
-    Messages().Show(text, title, MsgIcon::Information, MsgButtons::Ok);
-    // A box that kept the focus gets no focus-in to select it.
-    box->setFocus();
-    box->selectAll();
-    return false;
-}
-
 } // namespace
 
 void frmMultipleSessions::HookEvents() {
@@ -134,25 +126,26 @@ void frmMultipleSessions::txtSeq_Change() {
 std::optional<MultiSessionInputs> frmMultipleSessions::CheckedInputs() {
     const auto percent = WholeInRange(txtPercent, 100);
     if (!percent) {
-        Refuse(txtPercent, "Please enter a Bail Out Percent between 0 and 100", "Bail Out Percent");
+        RefuseEntry(
+            txtPercent, "Please enter a Bail Out Percent between 0 and 100", "Bail Out Percent");
         return std::nullopt;
     }
     const auto hands = WholeInRange(txtNoHands, kMostHands);
     if (!hands) {
-        Refuse(txtNoHands,
+        RefuseEntry(txtNoHands,
             "Please enter a number of hands to play between 0 and " + Grouped(kMostHands),
             "Hands to Play");
         return std::nullopt;
     }
     const auto sessions = WholeInRange(txtSeq, kMostSessions);
     if (!sessions) {
-        Refuse(txtSeq,
+        RefuseEntry(txtSeq,
             "Please enter a number of times to play between 0 and " + Grouped(kMostSessions),
             "Times to Play");
         return std::nullopt;
     }
     if (*sessions > SessionResults::kMostRows) {
-        Refuse(txtSeq,
+        RefuseEntry(txtSeq,
             "The results list holds at most " + Grouped(SessionResults::kMostRows)
                 + " sessions. Please enter a number of times to play between 0 and "
                 + Grouped(SessionResults::kMostRows),
@@ -162,7 +155,7 @@ std::optional<MultiSessionInputs> frmMultipleSessions::CheckedInputs() {
     const auto win = AmountInRange(txtWinBetAmt);
     const auto loss = AmountInRange(txtLseBetAmt);
     if (!win || !loss) {
-        Refuse(win ? txtLseBetAmt : txtWinBetAmt,
+        RefuseEntry(win ? txtLseBetAmt : txtWinBetAmt,
             QString("Please enter a Max %1 Amount between 0.00 and 1,000,000,000,000.00")
                 .arg(win ? "Losing" : "Winning"),
             win ? "Max Losing Amount" : "Max Winning Amount");
