@@ -80,11 +80,17 @@ bool IsEnter(const QKeyEvent* key) {
         && !(key->modifiers() & ~Qt::KeypadModifier);
 }
 
-class DefaultButtonHook final : public QObject {
+bool IsEscape(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier;
+}
+
+// The window's default or cancel button, pressed by its key.
+class WindowButtonHook final : public QObject {
 public:
-    DefaultButtonHook(QObject* parent, QPushButton* button)
+    WindowButtonHook(QObject* parent, QPushButton* button, bool (*isItsKey)(const QKeyEvent*))
         : QObject(parent)
-        , button_(button) { }
+        , button_(button)
+        , isItsKey_(isItsKey) { }
 
 protected:
     // Keys a control leaves alone travel up to its window, and so through here.
@@ -92,7 +98,7 @@ protected:
         if (event->type() != QEvent::KeyPress || !button_)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!IsEnter(key))
+        if (!isItsKey_(key))
             return false;
         key->accept();
         if (button_->isEnabled() && button_->isVisible())
@@ -102,6 +108,7 @@ protected:
 
 private:
     QPointer<QPushButton> button_;
+    bool (*isItsKey_)(const QKeyEvent*);
 };
 
 // Sees the key before the button, which would pass it up to the window's default button.
@@ -180,7 +187,12 @@ void InstallDefaultButton(QWidget* window, QPushButton* button) {
     if (!window || !button)
         return;
     button->setDefault(true);
-    window->installEventFilter(new DefaultButtonHook(window, button));
+    window->installEventFilter(new WindowButtonHook(window, button, &IsEnter));
+}
+
+void InstallCancelButton(QWidget* window, QPushButton* button) {
+    if (window && button)
+        window->installEventFilter(new WindowButtonHook(window, button, &IsEscape));
 }
 
 void InstallEnterPressesFocusedButton() {

@@ -33,6 +33,8 @@ void InstallF1Help(QWidget* control, const QString& text, const QString& title =
 // Enter (or Return) that no control of the window takes for itself presses `button`, the
 // window's default button, when it is enabled.
 void InstallDefaultButton(QWidget* window, QPushButton* button);
+// Escape that no control of the window takes presses `button`, its way back, when enabled.
+void InstallCancelButton(QWidget* window, QPushButton* button);
 
 // Enter (or Return) on a push button that has the focus presses that button, as it does on
 // the desktops the program's users come from; a dialog's own handling stays as it is.

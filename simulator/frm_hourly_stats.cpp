@@ -8,7 +8,6 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,8 +54,9 @@ frmHourlyStats::frmHourlyStats(const SessionResults& results, const QString& tot
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
     cmdReturn = new QPushButton(QStringLiteral("&Return to Multi Session"), this);
     cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
-    cmdReturn->setDefault(true);
     InstallDefaultButton(this, cmdReturn);
+    // The window only looks at figures, so Escape goes back as its one way out does.
+    InstallCancelButton(this, cmdReturn);
     buttons->addStretch(1);
     buttons->addWidget(cmdExport);
     buttons->addWidget(cmdReturn);
@@ -93,15 +93,6 @@ void frmHourlyStats::FillHourlyStats() {
 
 void frmHourlyStats::cmdReturn_Click() {
     close();
-}
-
-// The window only looks at figures, so Escape goes back as its one way out does.
-void frmHourlyStats::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        cmdReturn->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void frmHourlyStats::cmdExport_Click() {

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -32,9 +31,6 @@ public:
     QLabel* Label1 = nullptr;
     QPushButton* cmdReturn = nullptr;
     QPushButton* cmdExport = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const SessionResults& results_;

@@ -10,7 +10,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -58,6 +57,8 @@ frmAdvancedStats::frmAdvancedStats(AppContext& ctx, QWidget* parent)
     cmdReturnToGame_ = new QPushButton(QStringLiteral("Return to Game"));
     cmdReturnToGame_->setObjectName(QStringLiteral("cmdReturnToGame"));
     InstallDefaultButton(this, cmdReturnToGame_);
+    // A window that only shows figures: Escape goes back, as in the simulator's hourly window.
+    InstallCancelButton(this, cmdReturnToGame_);
     connect(cmdResetStatistics_, &QPushButton::clicked, this,
         &frmAdvancedStats::cmdResetStatistics_Click);
     connect(
@@ -178,15 +179,6 @@ void frmAdvancedStats::closeEvent(QCloseEvent* e) {
     if (isVisible())
         cmdReturntoGame_Click();
     QWidget::closeEvent(e);
-}
-
-// A window that only shows figures: Escape goes back, as in the simulator's hourly window.
-void frmAdvancedStats::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        cmdReturntoGame_Click();
-        return;
-    }
-    QWidget::keyPressEvent(e);
 }
 
 void frmAdvancedStats::showEvent(QShowEvent* e) {

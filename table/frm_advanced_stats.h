@@ -30,7 +30,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* BuildSection(int kind);
