@@ -26,21 +26,10 @@ RunEnd PlayBatchSession(GameState& gs, const CancelCheck& bCancelled) {
     BuildShoe(gs);
     gs.SessionHandsPlayed = 0;
 
-    NullTable table;
-    for (;;) {
-        if (bCancelled && bCancelled())
-            return RunEnd::Cancelled;
-        if (gs.SessionHandsPlayed >= gs.HandsToPlay)
-            return RunEnd::HandsUsedUp;
-        const Currency before = gs.Bankroll;
-        const std::int64_t bet = gs.CurrentBet;
-        gs.SessionHandsPlayed += PlayRound(gs, table);
-        gs.Rounds.Count((gs.Bankroll - before).Units(), bet);
-        if (gs.SessionStop) {
-            ResetAfterStop(gs);
-            return RunEnd::SessionStopped;
-        }
-    }
+    const RunEnd end = PlaySessionRounds(gs, bCancelled);
+    if (end == RunEnd::SessionStopped)
+        ResetAfterStop(gs);
+    return end;
 }
 
 } // namespace bj

@@ -30,18 +30,17 @@ Outcome Compare(int player, int dealer) {
     return player > dealer ? Outcome::Win : Outcome::Loss;
 }
 
-template <class Table> class Round {
+// kFromStack: whether a card may come from a test's stacked cards; the batch loop tests once
+// a round instead.
+template <class Table, bool kFromStack = true> class Round {
 public:
-    Round(GameState& gs, Table& table)
+    // rng is the caller's copy of the game's generator (see GeneratorCopy).
+    Round(GameState& gs, Table& table, Random& rng)
         : gs_(gs)
         , table_(table)
-        , rng_(gs.Rng) { }
+        , rng_(rng) { }
     Round(const Round&) = delete;
     Round& operator=(const Round&) = delete;
-
-    // Observers never read the generator, so the round's copy goes back only when it pauses
-    // or ends, a settlement that overflows included.
-    ~Round() { gs_.Rng = rng_; }
 
     int Play() {
         if (gs_.CardsLeft <= 0)
@@ -73,7 +72,8 @@ private:
     // Every card of a round goes after the last one of its hand.
     void Deal(int who) {
         gs_.CurrentHand = who;
-        const Card card = gs_.StackedCards.empty() ? DrawCard(gs_, rng_) : TakeStackedCard(gs_);
+        const Card card
+            = kFromStack && !gs_.StackedCards.empty() ? TakeStackedCard(gs_) : DrawCard(gs_, rng_);
         table_.CardShown(who, AddCard(gs_, who, card));
     }
 
@@ -315,21 +315,71 @@ private:
 
     GameState& gs_;
     Table& table_;
-    Random rng_;
+    Random& rng_;
     bool insuranceTaken_ = false;
     int splitCount_ = 0;
     int handsPlayed_ = 0;
     std::array<SplitHand, kMaxSplitHands> splitHands_;
 };
 
+// Observers never read the generator, so a copy of it goes back only when a round pauses and
+// when play ends, a settlement that overflows included.
+class GeneratorCopy {
+public:
+    explicit GeneratorCopy(GameState& gs)
+        : gs_(gs)
+        , rng_(gs.Rng) { }
+    ~GeneratorCopy() { gs_.Rng = rng_; }
+    GeneratorCopy(const GeneratorCopy&) = delete;
+    GeneratorCopy& operator=(const GeneratorCopy&) = delete;
+
+    Random& Rng() { return rng_; }
+    // Before code that may draw from the game's generator itself, and after it.
+    void PutBack() { gs_.Rng = rng_; }
+    void TakeAgain() { rng_ = gs_.Rng; }
+
+private:
+    GameState& gs_;
+    Random rng_;
+};
+
+// A test's stacked round, kept out of the batch loop.
+[[gnu::noinline]] int PlayStackedRound(GameState& gs, Random& rng) {
+    NullTable table;
+    return Round<NullTable>(gs, table, rng).Play();
+}
+
 } // namespace
 
 int PlayRound(GameState& gs, TableObserver& table) {
-    return Round<TableObserver>(gs, table).Play();
+    GeneratorCopy rng(gs);
+    return Round<TableObserver>(gs, table, rng.Rng()).Play();
 }
-// Everything inlined keeps the round and its generator out of memory.
-[[gnu::flatten]] int PlayRound(GameState& gs, NullTable& table) {
-    return Round<NullTable>(gs, table).Play();
+
+// One function with everything inlined keeps the rounds, and the generator between them, out
+// of memory.
+[[gnu::flatten]] RunEnd PlaySessionRounds(GameState& gs, const CancelCheck& bCancelled) {
+    NullTable table;
+    GeneratorCopy rng(gs);
+    for (;;) {
+        if (bCancelled) {
+            rng.PutBack();
+            const bool cancelled = bCancelled();
+            rng.TakeAgain();
+            if (cancelled)
+                return RunEnd::Cancelled;
+        }
+        if (gs.SessionHandsPlayed >= gs.HandsToPlay)
+            return RunEnd::HandsUsedUp;
+        const Currency before = gs.Bankroll;
+        const std::int64_t bet = gs.CurrentBet;
+        gs.SessionHandsPlayed += gs.StackedCards.empty()
+            ? Round<NullTable, false>(gs, table, rng.Rng()).Play()
+            : PlayStackedRound(gs, rng.Rng());
+        gs.Rounds.Count((gs.Bankroll - before).Units(), bet);
+        if (gs.SessionStop)
+            return RunEnd::SessionStopped;
+    }
 }
 
 } // namespace bj

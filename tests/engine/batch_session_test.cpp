@@ -1,5 +1,6 @@
 #include "engine/batch_session.h"
 #include "engine/multi_session.h"
+#include "engine/shoe.h"
 #include "engine_fixture.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,16 @@ TEST(BatchSession, StopRuleEndsTheRunAndResetsTheStreaks) {
     EXPECT_EQ(gs.SessionEndBank, Currency {});
     EXPECT_EQ(gs.WinStreak + gs.LoseStreak, 0);
     EXPECT_EQ(ClassifySessionEnd(gs, startLoseLevel), SessionEnd::StoppedOnLoss);
+}
+
+TEST(BatchSession, DealsStackedCardsFirst) {
+    GameState gs = DefaultStrategies(1);
+    gs.HandsToPlay = 2;
+    StackShoeRanks(gs, {10, 7, 1, 13, 1, 13, 10, 9}); // the player's blackjack, the dealer's
+    PlayBatchSession(gs);
+    EXPECT_EQ(gs.BlackjacksWon, 1);
+    EXPECT_EQ(gs.HandsLost, 1);
+    EXPECT_TRUE(gs.StackedCards.empty());
 }
 
 // Any change to a rule of play shows here first.
