@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         if (!QTest::qWaitForWindowExposed(t.window.get()))
             return 1;
         QTest::qWait(500); // the window manager places and sizes the window
-        NullTable quiet; // a long run first, so that the statistics have something to show
+        TableObserver quiet; // a long run first, so that the statistics have something to show
         for (int i = 0; i < 5000; ++i)
             PlayRound(t.gs, quiet);
         t.PlayRound({10, 7, 10, 9});
