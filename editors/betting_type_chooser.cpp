@@ -27,7 +27,10 @@ QStringList HelpLines(int index) {
 } // namespace
 
 frmSelectBettingStrat::frmSelectBettingStrat(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Dialog)
+    // No minimise button: at start-up nothing else is on screen, and a window manager without a
+    // task bar would leave no way back to a minimised chooser.
+    : QWidget(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , ctx_(ctx) {
     setObjectName("frmSelectBettingStrat");
     setWindowTitle("Select Betting Strategy");

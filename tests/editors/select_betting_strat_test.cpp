@@ -40,6 +40,15 @@ private slots:
         }
     }
 
+    // Without CustomizeWindowHint the window manager picks the frame's buttons, minimise too.
+    void offersCloseButNoMinimiseOrMaximise() {
+        const Qt::WindowFlags flags = w->windowFlags();
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
     void f1ExplainsEachOptionWithoutChoosingIt_data() {
         CaseRows<QString>({{"optStrategyType_0",
                                Msg("This option is for Sequencial Betting.\nYou may change bet "
