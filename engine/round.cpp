@@ -30,12 +30,32 @@ Outcome Compare(int player, int dealer) {
     return player > dealer ? Outcome::Win : Outcome::Loss;
 }
 
+// Observers never read the generator, so a copy of it goes back only around code that may
+// draw from the game's own (a pause, a cancel check) and when play ends, a settlement that
+// overflows included.
+class GeneratorCopy {
+public:
+    explicit GeneratorCopy(GameState& gs)
+        : gs_(gs)
+        , rng_(gs.Rng) { }
+    ~GeneratorCopy() { gs_.Rng = rng_; }
+    GeneratorCopy(const GeneratorCopy&) = delete;
+    GeneratorCopy& operator=(const GeneratorCopy&) = delete;
+
+    Random& Rng() { return rng_; }
+    void PutBack() { gs_.Rng = rng_; }
+    void TakeAgain() { rng_ = gs_.Rng; }
+
+private:
+    GameState& gs_;
+    Random rng_;
+};
+
 // kFromStack: whether a card may come from a test's stacked cards; the batch loop tests once
 // a round instead.
 template <class Table, bool kFromStack = true> class Round {
 public:
-    // rng is the caller's copy of the game's generator (see GeneratorCopy).
-    Round(GameState& gs, Table& table, Random& rng)
+    Round(GameState& gs, Table& table, GeneratorCopy& rng)
         : gs_(gs)
         , table_(table)
         , rng_(rng) { }
@@ -64,16 +84,16 @@ private:
 
     // Other windows keep working while a round waits, and may draw from the generator.
     void Pause() {
-        gs_.Rng = rng_;
+        rng_.PutBack();
         table_.WaitForContinue();
-        rng_ = gs_.Rng;
+        rng_.TakeAgain();
     }
 
     // Every card of a round goes after the last one of its hand.
     void Deal(int who) {
         gs_.CurrentHand = who;
-        const Card card
-            = kFromStack && !gs_.StackedCards.empty() ? TakeStackedCard(gs_) : DrawCard(gs_, rng_);
+        const Card card = kFromStack && !gs_.StackedCards.empty() ? TakeStackedCard(gs_)
+                                                                  : DrawCard(gs_, rng_.Rng());
         table_.CardShown(who, AddCard(gs_, who, card));
     }
 
@@ -315,36 +335,15 @@ private:
 
     GameState& gs_;
     Table& table_;
-    Random& rng_;
+    GeneratorCopy& rng_;
     bool insuranceTaken_ = false;
     int splitCount_ = 0;
     int handsPlayed_ = 0;
     std::array<SplitHand, kMaxSplitHands> splitHands_;
 };
 
-// Observers never read the generator, so a copy of it goes back only when a round pauses and
-// when play ends, a settlement that overflows included.
-class GeneratorCopy {
-public:
-    explicit GeneratorCopy(GameState& gs)
-        : gs_(gs)
-        , rng_(gs.Rng) { }
-    ~GeneratorCopy() { gs_.Rng = rng_; }
-    GeneratorCopy(const GeneratorCopy&) = delete;
-    GeneratorCopy& operator=(const GeneratorCopy&) = delete;
-
-    Random& Rng() { return rng_; }
-    // Before code that may draw from the game's generator itself, and after it.
-    void PutBack() { gs_.Rng = rng_; }
-    void TakeAgain() { rng_ = gs_.Rng; }
-
-private:
-    GameState& gs_;
-    Random rng_;
-};
-
 // A test's stacked round, kept out of the batch loop.
-[[gnu::noinline]] int PlayStackedRound(GameState& gs, Random& rng) {
+[[gnu::noinline]] int PlayStackedRound(GameState& gs, GeneratorCopy& rng) {
     NullTable table;
     return Round<NullTable>(gs, table, rng).Play();
 }
@@ -353,7 +352,7 @@ private:
 
 int PlayRound(GameState& gs, TableObserver& table) {
     GeneratorCopy rng(gs);
-    return Round<TableObserver>(gs, table, rng.Rng()).Play();
+    return Round<TableObserver>(gs, table, rng).Play();
 }
 
 // One function with everything inlined keeps the rounds, and the generator between them, out
@@ -374,8 +373,8 @@ int PlayRound(GameState& gs, TableObserver& table) {
         const Currency before = gs.Bankroll;
         const std::int64_t bet = gs.CurrentBet;
         gs.SessionHandsPlayed += gs.StackedCards.empty()
-            ? Round<NullTable, false>(gs, table, rng.Rng()).Play()
-            : PlayStackedRound(gs, rng.Rng());
+            ? Round<NullTable, false>(gs, table, rng).Play()
+            : PlayStackedRound(gs, rng);
         gs.Rounds.Count((gs.Bankroll - before).Units(), bet);
         if (gs.SessionStop)
             return RunEnd::SessionStopped;
