@@ -52,23 +52,12 @@ const std::vector<int>& OfferedActions(int row);
 const char* ActionName(int row, int code);
 
 // Rows by total, hard and soft: 4..11 are rows 0..7 either way, 12..20 alternate hard and
-// soft from row 8, and every other total is row 0. Tables, so that finding a row takes no
-// branch on a total the cards make unpredictable.
-inline constexpr auto kRowsOfTotals = [] {
-    std::array<std::array<std::int8_t, 32>, 2> rows {};
-    for (int soft = 0; soft <= 1; ++soft) {
-        for (int total = 4; total <= 11; ++total)
-            rows[soft][total] = static_cast<std::int8_t>(total - 4);
-        for (int total = 12; total <= 20; ++total)
-            rows[soft][total] = static_cast<std::int8_t>(8 + 2 * (total - 12) + soft);
-    }
-    return rows;
-}();
-
+// soft from row 8, and every other total is row 0. Worked out rather than looked up, and
+// selected rather than branched on: the cards make the total unpredictable, and a table load
+// would lengthen the path to the decision that waits on it.
 inline int RowOfTotal(int total, bool soft) {
-    if (static_cast<unsigned>(total) >= 32) [[unlikely]]
-        return 0;
-    return kRowsOfTotals[soft ? 1 : 0][total];
+    const int row = total <= 11 ? total - 4 : 2 * total - 16 + (soft ? 1 : 0);
+    return static_cast<unsigned>(total - 4) <= 16 ? row : 0;
 }
 
 inline int PlayerRowFirstTwo(const GameState& gs) {
