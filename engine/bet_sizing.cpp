@@ -12,11 +12,9 @@ std::int64_t ToBet(double amount) {
     return RoundHalfEven(std::clamp(amount, -kMax, kMax));
 }
 
-std::int64_t StreakBet(
-    const std::array<double, kBetSteps + 1>& bets, int length, int streak, bool start) {
+std::int64_t StreakBet(const std::array<double, kBetSteps + 1>& bets, int length, int step) {
     const int inUse = std::clamp(length, 1, kBetSteps);
-    const int k = std::max(streak + (start ? 1 : 0), 1);
-    return StreakAmount(bets[std::min(k, inUse)]);
+    return StreakAmount(bets[std::min(std::max(step, 1), inUse)]);
 }
 
 // The limit is tested before the step, so a bet just clamped to it is reset (or kept)
@@ -47,13 +45,23 @@ void NextBet(GameState& gs) {
         // Selected, not branched on: the last hand's outcome is unpredictable.
         const auto& bets = won ? gs.WinningHandBets : gs.LosingHandBets;
         const int length = won ? gs.WinStreakLength : gs.LoseStreakLength;
-        const int streak = won ? gs.WinStreak : gs.LoseStreak;
-        gs.CurrentBet = StreakBet(bets, length, streak, gs.StreakStart);
+        gs.CurrentBet = StreakBet(bets, length, StreakStep(gs, won));
         return;
     }
     const bool subtract = (won ? gs.WinAddSub : gs.LoseAddSub) != 0;
     const double step = won ? gs.WinBet : gs.LoseBet;
     gs.CurrentBet = subtract ? StepDown(gs, step) : StepUp(gs, step);
+}
+
+void StreakBetTable::Build(GameState& gs) {
+    winning_ = gs.WinningHandBets;
+    losing_ = gs.LosingHandBets;
+    winLength_ = gs.WinStreakLength;
+    loseLength_ = gs.LoseStreakLength;
+    for (int step = 0; step <= kBetSteps; ++step) {
+        gs.BatchStreakBets[0][step] = StreakBet(losing_, loseLength_, step);
+        gs.BatchStreakBets[1][step] = StreakBet(winning_, winLength_, step);
+    }
 }
 
 void SetFirstBet(GameState& gs) {

@@ -144,6 +144,9 @@ struct GameState {
     Currency AmountWagered; // every main bet, doubles at their doubled stake, every split hand
     Currency InsuranceWagered; // insurance stakes; even money is none
     RoundTally Rounds; // kept by the batch engine
+    // Every streak bet rounded once, by outcome (0 lost, 1 won) and sequence number; built and
+    // read by the batch loop alone (StreakBetTable).
+    std::array<std::array<std::int64_t, kBetSteps + 1>, 2> BatchStreakBets {};
 
     // Multi-session values.
     bool MultiSessionMode = false;

@@ -51,9 +51,9 @@ private:
     Random rng_;
 };
 
-// kFromStack: whether a card may come from a test's stacked cards; the batch loop tests once
-// a round instead.
-template <class Table, bool kFromStack = true> class Round {
+// kBatch: the batch loop's round, which deals no stacked card (the loop tests for them once a
+// round) and looks its streak bets up in BatchStreakBets.
+template <class Table, bool kBatch = false> class Round {
 public:
     Round(GameState& gs, Table& table, GeneratorCopy& rng)
         : gs_(gs)
@@ -92,8 +92,8 @@ private:
     // Every card of a round goes after the last one of its hand.
     void Deal(int who) {
         gs_.CurrentHand = who;
-        const Card card = kFromStack && !gs_.StackedCards.empty() ? TakeStackedCard(gs_)
-                                                                  : DrawCard(gs_, rng_.Rng());
+        const Card card = !kBatch && !gs_.StackedCards.empty() ? TakeStackedCard(gs_)
+                                                               : DrawCard(gs_, rng_.Rng());
         table_.CardShown(who, AddCard(gs_, who, card));
     }
 
@@ -223,7 +223,10 @@ private:
         if (pushed) {
             ++gs_.PushStreak;
         } else {
-            NextBet(gs_);
+            if constexpr (kBatch)
+                NextBatchBet(gs_);
+            else
+                NextBet(gs_);
             gs_.PushStreak = 0;
         }
         ++handsPlayed_;
@@ -360,6 +363,7 @@ int PlayRound(GameState& gs, TableObserver& table) {
 [[gnu::flatten]] RunEnd PlaySessionRounds(GameState& gs, const CancelCheck& bCancelled) {
     NullTable table;
     GeneratorCopy rng(gs);
+    StreakBetTable bets(gs);
     for (;;) {
         if (bCancelled) {
             rng.PutBack();
@@ -367,13 +371,14 @@ int PlayRound(GameState& gs, TableObserver& table) {
             rng.TakeAgain();
             if (cancelled)
                 return RunEnd::Cancelled;
+            bets.Refresh(gs);
         }
         if (gs.SessionHandsPlayed >= gs.HandsToPlay)
             return RunEnd::HandsUsedUp;
         const Currency before = gs.Bankroll;
         const std::int64_t bet = gs.CurrentBet;
         gs.SessionHandsPlayed += gs.StackedCards.empty()
-            ? Round<NullTable, false>(gs, table, rng).Play()
+            ? Round<NullTable, true>(gs, table, rng).Play()
             : PlayStackedRound(gs, rng);
         gs.Rounds.Count((gs.Bankroll - before).Units(), bet);
         if (gs.SessionStop)

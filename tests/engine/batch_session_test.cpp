@@ -35,6 +35,24 @@ TEST(BatchSession, StopsWhenCancelled) {
     EXPECT_LE(gs.SessionHandsPlayed, 13);
 }
 
+// The simulator lets the user edit the betting strategy while its cancel check runs.
+TEST(BatchSession, StreakBetsEditedAtACancelCheckApplyFromTheNextHand) {
+    GameState gs = DefaultStrategies(1);
+    gs.HandsToPlay = 1000;
+    int asked = 0;
+    std::int64_t betLater = 0;
+    PlayBatchSession(gs, [&] {
+        if (++asked == 50) {
+            gs.WinningHandBets.fill(7);
+            gs.LosingHandBets.fill(7);
+        }
+        if (asked == 60)
+            betLater = gs.CurrentBet;
+        return asked == 60;
+    });
+    EXPECT_EQ(betLater, 7);
+}
+
 TEST(BatchSession, StopRuleEndsTheRunAndResetsTheStreaks) {
     GameState gs = DefaultStrategies(1);
     gs.HandsToPlay = 10000;

@@ -11,16 +11,21 @@
 namespace bj {
 namespace {
 
-// The bet after each result of the string (W win, L loss, P push), from the first bet.
+// The bet after each result of the string (W win, L loss, P push), from the first bet; the
+// batch loop's bets, looked up in its table, must be the same.
 std::vector<std::int64_t> Bets(GameState gs, const std::string& results) {
     SetFirstBet(gs);
+    const StreakBetTable table(gs);
     std::vector<std::int64_t> bets {gs.CurrentBet};
     for (char r : results) {
         if (r == 'P') {
             SettlePush(gs);
         } else {
             r == 'W' ? SettleWin(gs, false, false) : SettleLoss(gs, false);
+            GameState batch = gs;
+            NextBatchBet(batch);
             NextBet(gs);
+            EXPECT_EQ(batch.CurrentBet, gs.CurrentBet) << "batch bet after " << results;
         }
         bets.push_back(gs.CurrentBet);
     }
@@ -58,6 +63,9 @@ TEST(BetSizing, StreakSequences) {
     EXPECT_EQ(Bets(gs, "WWWWWWWWW"), (Seq {10, 10, 20, 40, 40, 40, 40, 40, 40, 40}));
     EXPECT_EQ(Bets(gs, "WWLLL"), (Seq {10, 10, 20, 15, 30, 30}));
     EXPECT_EQ(Bets(gs, "WPPW"), (Seq {10, 10, 10, 10, 20}));
+    EXPECT_EQ(Bets(Streak({10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, {5}), "WWWWWWWWWWWWL"),
+        (Seq {10, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 100, 100, 5}))
+        << "past ten in a row the last amount in use stays";
     EXPECT_EQ(StreakAmount(12.5), 12);
 }
 
