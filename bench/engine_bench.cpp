@@ -90,7 +90,8 @@ void UseDefaultStreak(bj::GameState& gs, int decks) {
     gs.BettingType = bj::kStreakBetting;
 }
 
-void PlaySessions(benchmark::State& state, void (*playing)(bj::GameState&)) {
+void PlaySessions(benchmark::State& state, void (*playing)(bj::GameState&),
+    const bj::CancelCheck& cancelled = {}) {
     bj::GameState gs;
     playing(gs);
     UseDefaultStreak(gs, static_cast<int>(state.range(0)));
@@ -100,7 +101,7 @@ void PlaySessions(benchmark::State& state, void (*playing)(bj::GameState&)) {
     std::int64_t hands = 0;
     const long allocationsBefore = g_allocations;
     for (auto _ : state) {
-        bj::PlayBatchSession(gs);
+        bj::PlayBatchSession(gs, cancelled);
         hands += gs.SessionHandsPlayed;
     }
     benchmark::DoNotOptimize(gs.Bankroll);
@@ -115,6 +116,10 @@ void BM_DefaultStrategies(benchmark::State& state) {
 }
 void BM_BasicStrategy(benchmark::State& state) {
     PlaySessions(state, UseBasicPlaying);
+}
+// As the simulator window plays: a cancel check before every round.
+void BM_BasicStrategyCancelCheck(benchmark::State& state) {
+    PlaySessions(state, UseBasicPlaying, [] { return false; });
 }
 
 // Sessions of 30,000 hands on 1 and 2 threads; the ratio of the two rates is the scaling.
@@ -138,4 +143,5 @@ void BM_BasicStrategyThreads(benchmark::State& state) {
 BENCHMARK(BM_BasicStrategyThreads)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DefaultStrategies)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BasicStrategy)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BasicStrategyCancelCheck)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
