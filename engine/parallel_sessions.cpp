@@ -92,6 +92,15 @@ public:
         return taken;
     }
 
+    // Hands a merged block's memory back for another block. A block of short sessions takes
+    // megabytes, which the allocator would give back to the system and fault in again for
+    // every block a thread plays.
+    void Recycle(Block&& block) {
+        block.sessions.clear();
+        const std::lock_guard lock(mutex_);
+        spare_.push_back(std::move(block.sessions));
+    }
+
 private:
     ParallelProgress Snapshot() const {
         ParallelProgress p;
@@ -102,20 +111,27 @@ private:
         return p;
     }
 
-    bool NextBlock(std::int64_t& block) {
+    // The next block to play, and memory a merged block left when there is some.
+    bool NextBlock(std::int64_t& block, std::vector<SessionTotals>& memory) {
         std::unique_lock lock(mutex_);
         changed_.wait(
             lock, [this] { return stop_ || next_ >= blocks_ || next_ < taken_ + window_; });
         if (stop_ || next_ >= blocks_)
             return false;
         block = next_++;
+        if (!spare_.empty()) {
+            memory = std::move(spare_.back());
+            spare_.pop_back();
+        }
         return true;
     }
 
     void Play(Player& player) {
         std::int64_t block = 0;
-        while (NextBlock(block)) {
-            Block done = PlayBlock(player, block);
+        std::vector<SessionTotals> memory;
+        while (NextBlock(block, memory)) {
+            Block done = PlayBlock(player, block, std::move(memory));
+            memory = {};
             {
                 const std::lock_guard lock(mutex_);
                 ready_.emplace(block, std::move(done));
@@ -124,8 +140,8 @@ private:
         }
     }
 
-    Block PlayBlock(Player& player, std::int64_t block) {
-        Block done;
+    Block PlayBlock(Player& player, std::int64_t block, std::vector<SessionTotals> memory) {
+        Block done {std::move(memory), {}};
         const std::int64_t first = FirstSession(block);
         const std::int64_t last = std::min(first + blockSessions_ - 1, inputs_.Sessions);
         done.sessions.reserve(static_cast<std::size_t>(last - first + 1));
@@ -180,6 +196,7 @@ private:
     std::int64_t next_ = 0; // the next block to hand out
     std::int64_t taken_ = 0; // blocks taken by the calling thread
     std::map<std::int64_t, Block> ready_;
+    std::vector<std::vector<SessionTotals>> spare_; // the memory of merged blocks
     bool stop_ = false;
     std::vector<std::thread> threads_; // last: they stop and join before the rest goes
 };
@@ -200,7 +217,7 @@ MultiSessionSummary RunParallelSessions(
     const auto progress = [&hooks](const ParallelProgress& p) { hooks.Progress(p); };
     Run run(gs, seeded, std::max(threads, 1), static_cast<bool>(hooks.Progress));
     for (std::int64_t block = 0; block < run.Blocks(); ++block) {
-        const Block done = run.Take(block, progress);
+        Block done = run.Take(block, progress);
         std::int64_t session = run.FirstSession(block);
         for (const SessionTotals& totals : done.sessions) {
             SessionRow row = MergeSession(gs, totals, session);
@@ -214,6 +231,7 @@ MultiSessionSummary RunParallelSessions(
         }
         if (done.failure)
             std::rethrow_exception(done.failure);
+        run.Recycle(std::move(done));
     }
     summary.EndBank = gs.Bankroll;
     return summary;
