@@ -116,11 +116,13 @@ Played Play(GameState gs, const MultiSessionInputs& inputs, int threads) {
 }
 
 // Variable betting carries streaks from session to session, streak betting restarts them;
-// stop rules leave capped counts behind; pushes run on across sessions.
+// stop rules leave capped counts behind; pushes run on across sessions; blocks of one-hand
+// sessions are many enough for later ones to be played into the memory of merged ones.
 TEST(ParallelSessions, AnyNumberOfThreadsGivesWhatOneThreadGives) {
     const std::tuple<int, bool, std::int64_t, std::int32_t, bool> cases[]
         = {{1, false, 40, 3000, false}, {8, true, 40, 3000, false}, {1, true, 3000, 20, true},
-            {8, false, 300, 200, true}, {6, true, 20000, 1, true}, {1, false, 5, 0, false}};
+            {8, false, 300, 200, true}, {6, true, 20000, 1, true}, {1, false, 5, 0, false},
+            {2, false, 60000, 1, false}};
     for (const auto& [decks, variable, sessions, hands, stops] : cases) {
         MultiSessionInputs inputs = Sessions(sessions, hands, 99);
         if (stops) {
