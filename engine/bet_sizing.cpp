@@ -40,7 +40,7 @@ std::int64_t StreakAmount(double amount) {
 }
 
 void NextBet(GameState& gs) {
-    const bool won = gs.WinStreak >= 1;
+    const bool won = LastHandWon(gs);
     if (gs.BettingType == kStreakBetting) {
         // Selected, not branched on: the last hand's outcome is unpredictable.
         const auto& bets = won ? gs.WinningHandBets : gs.LosingHandBets;

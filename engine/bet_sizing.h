@@ -11,6 +11,11 @@ namespace bj {
 // The bet of the next round after a decided hand, from the streak counts settlement left.
 void NextBet(GameState& gs);
 
+// Exactly one streak count is at least 1 after a decided hand; the winning one says it was won.
+inline bool LastHandWon(const GameState& gs) {
+    return gs.WinStreak >= 1;
+}
+
 // The sequence number a streak bet is looked up by, before the strategy's length caps it: the
 // streak count, one higher while StreakStart holds. Every length caps a number past kBetSteps
 // alike, so the number stops there.
@@ -24,7 +29,7 @@ inline int StreakStep(const GameState& gs, bool won) {
 inline void NextBatchBet(GameState& gs) {
     if (gs.BettingType != kStreakBetting)
         return NextBet(gs);
-    const bool won = gs.WinStreak >= 1;
+    const bool won = LastHandWon(gs);
     gs.CurrentBet = gs.BatchStreakBets[won ? 1 : 0][StreakStep(gs, won)];
 }
 
