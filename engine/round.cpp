@@ -144,28 +144,32 @@ private:
     void PlayDecisions() {
         if (CheckSplit(gs_, kPlayer, splitCount_))
             return PlaySplitRound();
+        const int total = PlayPlayerHand();
+        if (total > 21)
+            return FinishOutcome(Outcome::Loss);
+        PlayDealer(total);
+    }
+
+    static bool Stands(int action) { return action == kStand || action == kSplitOrStand; }
+
+    // Doubles, stands or hits as the strategy says, and returns the hand's total.
+    int PlayPlayerHand() {
         if (MayDouble(gs_, kPlayer)) {
             gs_.DoubledThisHand = true;
             gs_.CurrentBet *= 2;
             table_.DoubledDown();
             table_.BetChanged();
             Deal(kPlayer);
-            const int total = HandValue(gs_, kPlayer);
-            return total > 21 ? FinishOutcome(Outcome::Loss) : PlayDealer(total);
+            return HandValue(gs_, kPlayer);
         }
-        const int action = Action(PlayerRowFirstTwo(gs_));
-        if (action == kStand || action == kSplitOrStand)
-            return PlayDealer(HandValue(gs_, kPlayer));
+        if (Stands(Action(PlayerRowFirstTwo(gs_))))
+            return HandValue(gs_, kPlayer);
         for (int position = 3; position <= kMaxCardsInHand; ++position) {
             Deal(kPlayer);
-            const int total = HandValue(gs_, kPlayer);
-            if (total > 21)
-                return FinishOutcome(Outcome::Loss);
-            const int next = Action(PlayerRow(gs_));
-            if (total == 21 || next == kStand || next == kSplitOrStand)
+            if (HandValue(gs_, kPlayer) >= 21 || Stands(Action(PlayerRow(gs_))))
                 break;
         }
-        PlayDealer(HandValue(gs_, kPlayer));
+        return HandValue(gs_, kPlayer);
     }
 
     bool DealerDraws(int dealerTotal) const {
@@ -187,9 +191,7 @@ private:
 
     void PlayDealer(int player) {
         const int dealer = DrawDealer();
-        if (dealer > 21)
-            return FinishOutcome(Outcome::Win);
-        FinishOutcome(Compare(player, dealer));
+        FinishOutcome(dealer > 21 ? Outcome::Win : Compare(player, dealer));
     }
 
     void Settle(Outcome outcome) {
@@ -318,9 +320,7 @@ private:
                 if (SplitHandTwoCardsDone(h))
                     break;
             }
-            const int total = HandValue(gs_, kPlayer);
-            const int action = Action(PlayerRow(gs_));
-            if (total >= 21 || action == kStand || action == kSplitOrStand)
+            if (HandValue(gs_, kPlayer) >= 21 || Stands(Action(PlayerRow(gs_))))
                 break;
         }
         splitHands_[h].total = static_cast<std::int8_t>(HandValue(gs_, kPlayer));
