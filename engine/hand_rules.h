@@ -91,6 +91,11 @@ inline int StrategyAction(const GameState& gs, int row, int column) {
     return gs.StrategyMatrix[row][column];
 }
 
+// The codes that stand once no split is taken: stand, and split or stand.
+inline bool Stands(int action) {
+    return action == kStand || action == kSplitOrStand;
+}
+
 inline bool MayDouble(const GameState& gs, int who) {
     if (HoldsCard(gs, who, 3))
         return false;

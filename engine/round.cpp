@@ -150,8 +150,6 @@ private:
         PlayDealer(total);
     }
 
-    static bool Stands(int action) { return action == kStand || action == kSplitOrStand; }
-
     // Doubles, stands or hits as the strategy says, and returns the hand's total.
     int PlayPlayerHand() {
         if (MayDouble(gs_, kPlayer)) {
