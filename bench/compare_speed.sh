@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Compares bjsim's speed on one core at two revisions. Where the linker puts the hot loop moves
-# its speed by up to 9 % on some processors (a build with -falign-jumps=16 alone did that), so
-# each revision is built with four code alignments and the runs of all eight builds are
+# its speed by up to 12 % on some processors (a build with -falign-jumps=16 alone moved it by
+# 9 %), so each revision is built with four code alignments and the runs of all eight builds are
 # interleaved in a new random order each round; it prints each build's median hands per second
-# and, per revision, the geometric mean over its four builds.
+# and, per revision, the geometric mean over its four builds. On a shared virtual machine two
+# runs of the same pair can still differ by a few per cent: repeat it before trusting a smaller
+# difference.
 #
 # Usage: bench/compare_speed.sh [-n ROUNDS] REV_A REV_B   (default 8 rounds; REV: any git revision)
 set -euo pipefail
