@@ -54,6 +54,9 @@ void frmMultipleSessions::cmdRun_Click() {
     FailureCatcher handlerFailures;
     failures_ = &handlerFailures;
     try {
+        // One session at a time on this thread, not the parallel runner: a hands-per-session
+        // count typed during a run applies to the session in play from its next round, which
+        // sessions played ahead on other threads could not honour.
         RunMultiSession(ctx_.gs, *inputs, RunHooks());
         FinishRun();
     } catch (const std::exception& failure) {
