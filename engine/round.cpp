@@ -164,11 +164,14 @@ private:
             return HandValue(gs_, kPlayer);
         for (int position = 3; position <= kMaxCardsInHand; ++position) {
             Deal(kPlayer);
-            if (HandValue(gs_, kPlayer) >= 21 || Stands(Action(PlayerRow(gs_))))
+            if (StopsDrawing())
                 break;
         }
         return HandValue(gs_, kPlayer);
     }
+
+    // After each card it draws, a hand stops at 21 or over, or where its row says stand.
+    bool StopsDrawing() { return HandValue(gs_, kPlayer) >= 21 || Stands(Action(PlayerRow(gs_))); }
 
     bool DealerDraws(int dealerTotal) const {
         if (dealerTotal < 17)
@@ -318,7 +321,7 @@ private:
                 if (SplitHandTwoCardsDone(h))
                     break;
             }
-            if (HandValue(gs_, kPlayer) >= 21 || Stands(Action(PlayerRow(gs_))))
+            if (StopsDrawing())
                 break;
         }
         splitHands_[h].total = static_cast<std::int8_t>(HandValue(gs_, kPlayer));
