@@ -68,6 +68,12 @@ std::string InForce(const GameState& gs) {
     return PlayingStrategyToCsv(PlayingStrategyFromGameState(gs));
 }
 
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 void Pick(QComboBox* list, const QString& text) {
     const int index = list->findText(text);
     QVERIFY2(index >= 0, qPrintable(text));
@@ -110,10 +116,7 @@ void Run(EditorFixture& f, frmConfiguration& w, const QString& steps, sqlite3** 
             file.Name = arg.toStdString();
             ScriptedFileDialogs dialogs;
             dialogs.answers = {f.folder.filePath("import.csv")};
-            QFile csv(dialogs.answers.front());
-            QVERIFY(csv.open(QIODevice::WriteOnly));
-            csv.write(QByteArray::fromStdString(PlayingStrategyToCsv(file)));
-            csv.close();
+            Write(dialogs.answers.front(), QByteArray::fromStdString(PlayingStrategyToCsv(file)));
             w.cmdImport_Click();
         } else if (step.startsWith("name:")) {
             TypeInto(w.txtName, arg);
@@ -205,7 +208,8 @@ private slots:
         QVERIFY(f->Shown().isEmpty() && w->cmdAdd->isEnabled() && !w->cmdDelete->isEnabled());
     }
 
-    void aStoredCodeNoListOffersShowsTheLastEntryAndStaysInForce() {
+    // A stored code that no list offers shows as the last entry and stays in force until edited.
+    void everyEditIsInForceAtOnce() {
         f->gs.StrategyMatrix[1][0] = kSplitOrStand; // hard 5 cannot be split
         w->show();
         w->cboPlayer->setCurrentIndex(1);
@@ -213,12 +217,7 @@ private slots:
         QCOMPARE(int(f->gs.StrategyMatrix[1][0]), int(kSplitOrStand));
         QVERIFY(!w->cmdSave->isEnabled());
         Pick(w->cboDealer[0], "Hit");
-        QCOMPARE(int(f->gs.StrategyMatrix[1][0]), int(kHit));
         QVERIFY(w->cmdSave->isEnabled());
-    }
-
-    void everyEditIsInForceAtOnce() {
-        w->show();
         w->cboPlayer->setCurrentIndex(9);
         Pick(w->cboDealer[0], "Split & Take 1 Card");
         w->chkInsurance->setChecked(true);
@@ -227,7 +226,8 @@ private slots:
         w->optPlayer21[2]->setChecked(true);
         w->chkDoubleOnSplit->setChecked(false);
         const GameState& gs = f->gs;
-        QCOMPARE(int(gs.StrategyMatrix[9][0]), int(kSplitOrHit));
+        QCOMPARE(QList<int>({gs.StrategyMatrix[1][0], gs.StrategyMatrix[9][0]}),
+            QList<int>({kHit, kSplitOrHit}));
         QVERIFY(gs.InsuranceByRow[9] && !gs.DoubleOnSplits);
         QCOMPARE(QList<int>({gs.DealerSoft17, gs.DoubleDownRule, gs.InsuranceOn21}),
             QList<int>({0, 1, kPlayOutHand}));
@@ -235,7 +235,13 @@ private slots:
     }
 
     void editsAreSavedRefusedOrKept_data() {
-        const QString first = "Default#1=0", both = first + ", Other#2=0";
+        const QString first = "Default#1=0", both = first + ", Other#2=0",
+                      saved = first + ", Other#2=1";
+        const QString start = "Default ref1 'Default' cell0 0010",
+                      otherSaved = "Other ref2 'Other' cell1 0011",
+                      otherKept = "Other ref2 'Other' cell1 1100";
+        const QStringList saveFirst {kSaveOther, kAskReplaceOther},
+            notSaved {kSaveOther, kAskReplaceOther, kOtherNotSaved};
         const auto yes = MsgAnswer::Yes, no = MsgAnswer::No;
         NamedRows<Scenario>({
             {"a new strategy under a taken name is a second one", "new|name:Default|edit|save", {},
@@ -246,8 +252,7 @@ private slots:
                 {kProtected}, first + ", Mine#2=1", "Mine ref2 'Mine' cell1 0011"},
             {"the default refuses and keeps the edits unmarked", "edit|save", {no}, {kProtected},
                 first, "Default ref1 'Default' cell1 0010"},
-            {"replacing", "other|edit|save", {yes}, {kAskReplaceOther}, first + ", Other#2=1",
-                "Other ref2 'Other' cell1 0011"},
+            {"replacing", "other|edit|save", {yes}, {kAskReplaceOther}, saved, otherSaved},
             {"not replacing asks for a name and inserts", "other|edit|save|name:Copy|save", {no},
                 {kAskReplaceOther, kNewName}, both + ", Copy#3=1", "Copy ref3 'Copy' cell1 0011"},
             {"a quote is stored and read back",
@@ -261,16 +266,15 @@ private slots:
                 "new|paste:a" + Emoji(30) + "|edit|save", {}, {},
                 first + ", a" + Emoji(24) + "#2=1",
                 "a" + Emoji(24) + " ref2 'a" + Emoji(24) + "' cell1 0011"},
-            {"delete on the first entry does nothing", "delete", {}, {}, first,
-                "Default ref1 'Default' cell0 0010"},
+            {"a best table is a new strategy to name", "best|name:Best|save", {}, {},
+                first + ", Best#2=1", "Best ref2 'Best' cell1 0011"},
+            {"delete on the first entry does nothing", "delete", {}, {}, first, start},
             {"delete asks nothing", "other|delete", {},
                 {Msg("Other was successfully deleted.", "Success", MsgIcon::Information)}, first,
-                "Default ref1 'Default' cell0 0010"},
-            {"cancel returns to the default", "other|edit|cancel", {}, {}, both,
-                "Default ref1 'Default' cell0 0010"},
-            {"picking another saves first on yes", "other|edit|pick:Default", {yes, yes},
-                {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
-                "Default ref1 'Default' cell0 0010"},
+                start},
+            {"cancel returns to the default", "other|edit|cancel", {}, {}, both, start},
+            {"picking another saves first on yes", "other|edit|pick:Default", {yes, yes}, saveFirst,
+                saved, start},
             {"picking another keeps the edits when the save is declined", "other|edit|pick:Default",
                 {yes, no}, {kSaveOther, kAskReplaceOther, kNewName}, both,
                 "Other ref0 'Other' cell1 1100 naming:Other"},
@@ -288,28 +292,23 @@ private slots:
             {"closing a named new strategy on the first entry asks nothing and keeps it marked",
                 "new|name:Mine|edit|close|open", {}, {}, first, "Default ref1 'Mine' cell1* 1100"},
             {"importing over edits saves them first on yes", "other|edit|import:Mine", {yes, yes},
-                {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
-                "Other ref0 'Mine' cell0 1100 naming:Mine"},
+                saveFirst, saved, "Other ref0 'Mine' cell0 1100 naming:Mine"},
             {"importing over edits drops them on no", "other|edit|import:Mine", {no}, {kSaveOther},
                 both, "Other ref0 'Mine' cell0 1100 naming:Mine"},
             {"importing over edits whose save is refused keeps them", "other|fail|edit|import:Mine",
-                {yes, yes}, {kSaveOther, kAskReplaceOther, kOtherNotSaved}, both,
-                "Other ref2 'Other' cell1 1100"},
+                {yes, yes}, notSaved, both, otherKept},
             {"a best table over edits saves them first on yes", "other|edit|best", {yes, yes},
-                {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
-                "Other ref0 '' cell1 1100 naming:"},
+                saveFirst, saved, "Other ref0 '' cell1 1100 naming:"},
             {"a best table over edits drops them on no", "other|edit|best", {no}, {kSaveOther},
                 both, "Other ref0 '' cell1 1100 naming:"},
             {"closing a named import asks by its name", "other|import:Mine|close", {yes},
                 {SaveChangesTo("Mine")}, both + ", Mine#3=0", "Mine ref3 'Mine' cell0 0011"},
-            {"closing with yes saves", "other|edit|close", {yes, yes},
-                {kSaveOther, kAskReplaceOther}, first + ", Other#2=1",
-                "Other ref2 'Other' cell1 0011"},
+            {"closing with yes saves", "other|edit|close", {yes, yes}, saveFirst, saved,
+                otherSaved},
             {"a refused row leaves the stored strategy whole", "other|fail|edit|save", {yes},
-                {kAskReplaceOther, kOtherNotSaved}, both, "Other ref2 'Other' cell1 1100"},
+                {kAskReplaceOther, kOtherNotSaved}, both, otherKept},
             {"a failed save on closing keeps the mark", "other|fail|edit|close|open", {yes, yes},
-                {kSaveOther, kAskReplaceOther, kOtherNotSaved}, both,
-                "Other ref2 'Other' cell1* 1100"},
+                notSaved, both, "Other ref2 'Other' cell1* 1100"},
             {"a locked file loses nothing", "new|name:Mine|edit|lock|save", {},
                 {DatabaseError("could not be saved.")}, first,
                 "Default ref0 'Mine' cell1 1100 naming:Mine"},
@@ -320,7 +319,7 @@ private slots:
             {"a locked file on cancel keeps the edits", "other|edit|lock|cancel", {},
                 {Msg("The list of playing strategies could not be read.\n*", "Database Error",
                     MsgIcon::Information)},
-                both, "Other ref2 'Other' cell1 1100"},
+                both, otherKept},
             {"a locked file keeps a strategy from deletion", "other|lock|delete", {},
                 {DatabaseError("Other could not be deleted.")}, both,
                 "Other ref2 'Other' cell0 0011"},
@@ -435,7 +434,7 @@ private slots:
             cells->visualItemRect(Cell(*w, kPlayerRows - 1, 0))));
     }
 
-    void theChartAndTheListsMoveTogether() {
+    void theChartTheListsAndTheReturnMoveTogether() {
         QVERIFY(ShowActive(w.get()));
         const QString seeded = w->lblExpectedReturn->text();
         QCOMPARE(seeded, ExpectedReturnText(f->gs));
@@ -459,19 +458,14 @@ private slots:
         QCOMPARE(
             Cell(*w, kHard20, kSeven)->text() + Cell(*w, 2, kDealerColumns)->text(), QString("H"));
         QCOMPARE(w->lblExpectedReturn->text(), seeded);
-    }
-
-    void theBestTableIsANewStrategyToName() {
-        w->show();
-        GameState best = f->gs;
+        GameState best = f->gs; // Best puts the best table in force as a new strategy to name
         FillBestTable(best);
         w->cmdBest_Click();
-        QVERIFY(f->gs.StrategyMatrix == best.StrategyMatrix);
-        QVERIFY(f->gs.InsuranceByRow == best.InsuranceByRow);
+        QVERIFY(f->gs.StrategyMatrix == best.StrategyMatrix
+            && f->gs.InsuranceByRow == best.InsuranceByRow);
+        QCOMPARE(Cell(*w, kHard20, kSeven)->text(), QString("S"));
         QCOMPARE(w->lblExpectedReturn->text(), ExpectedReturnText(best));
         QCOMPARE(Screen(*w, f->gs), QString("Default ref0 '' cell1 1100 naming:"));
-        Run(*f, *w, "name:Best|save");
-        QCOMPARE(Stored(f->db), QString("Default#1=0, Best#2=1"));
     }
 
     void importRefusesADamagedFileAndTakesAnExportedOne() {
@@ -485,11 +479,9 @@ private slots:
         w->cmdExport_Click();
         const std::string exported = InForce(f->gs);
         w->cmdCancel_Click();
-        QFile damaged(folder.filePath("damaged.csv"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray::fromStdString(exported).replace("\n20,", "\n20,9"));
-        damaged.close();
-        dialogs.answers = {damaged.fileName(), file};
+        const QString damaged = folder.filePath("damaged.csv");
+        Write(damaged, QByteArray::fromStdString(exported).replace("\n20,", "\n20,9"));
+        dialogs.answers = {damaged, file};
         const std::string before = InForce(f->gs);
         w->cmdImport_Click();
         QCOMPARE(InForce(f->gs), before);
@@ -503,8 +495,8 @@ private slots:
         const QStringList told {Msg("The playing strategy could not be written to "
                                         + folder.filePath("missing/x.csv") + ":\n*",
                                     "Export Playing Strategy", MsgIcon::Information),
-            Msg("The file " + damaged.fileName() + " was not imported:\nLine 26: *",
-                "Import Playing Strategy", MsgIcon::Information)};
+            Msg("The file " + damaged + " was not imported:\nLine 26: *", "Import Playing Strategy",
+                MsgIcon::Information)};
         QCOMPARE(f->Shown(told), told);
         w->cmdSave_Click();
         QCOMPARE(Stored(f->db), QString("Default#1=0, Mine#2=1"));

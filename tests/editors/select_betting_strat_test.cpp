@@ -42,11 +42,10 @@ private slots:
 
     // Without CustomizeWindowHint the window manager picks the frame's buttons, minimise too.
     void offersCloseButNoMinimiseOrMaximise() {
-        const Qt::WindowFlags flags = w->windowFlags();
-        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
-        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint;
+        QCOMPARE(w->windowFlags()
+                & (frame | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+            frame);
     }
 
     void f1ExplainsEachOptionWithoutChoosingIt_data() {

@@ -257,43 +257,38 @@ private slots:
         const auto info = [](const QString& text, const QString& title) {
             return QStringList {Msg(text, title, MsgIcon::Information)};
         };
+        const QString newName
+            = Msg("Please enter the name of the new strategy.", "New Name", MsgIcon::Information);
         const QStringList tooSmall
             = info("Cannot have an initial bet below 0.01.", "Save Strategy");
         const auto yes = MsgAnswer::Yes, no = MsgAnswer::No;
-        const QString lost
-            = "Steady 40 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:Lost?";
+        // The default's and Steady's amounts past the initial bet, and their choices.
+        const QString d = " 50.00 5.00 10.00 10.00 max10 min10 Add Add ",
+                      s = " 60.00 2.00 0.00 0.00 max01 min10 Add Subtract ";
+        const QString lost = "Steady 40" + s + "1100 naming:Lost?";
         NamedRows<Scenario>({
             {"default: name it", 0, "initial:30|save", {yes}, {createNew},
-                "Default 30 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:", kBoth},
+                "Default 30" + d + "1100 naming:", kBoth},
             {"default: discard", 0, "initial:30|save", {no}, {createNew}, kDefault, kBoth},
             {"no name", 0, "new:   |save", {},
                 info("Please enter a betting strategy name.", "Enter Name"),
-                "Default 10.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:", kBoth},
-            {"create", 0, "new:  Climb  |initial:20|save", {}, {},
-                "Climb 20.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 0011",
+                "Default 10.00" + d + "1100 naming:", kBoth},
+            {"create", 0, "new:  Climb  |initial:20|save", {}, {}, "Climb 20.00" + d + "0011",
                 kBoth + ", Climb 20"},
-            {"replace", 1, "initial:30|save", {yes}, {replace},
-                "Steady 30.00 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 0011",
+            {"replace", 1, "initial:30|save", {yes}, {replace}, "Steady 30.00" + s + "0011",
                 "Default 10, Steady 30"},
-            {"do not replace", 1, "initial:30|save", {no},
-                {replace,
-                    Msg("Please enter the name of the new strategy.", "New Name",
-                        MsgIcon::Information)},
-                "Steady 30 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:", kBoth},
+            {"do not replace", 1, "initial:30|save", {no}, {replace, newName},
+                "Steady 30" + s + "1100 naming:", kBoth},
             {"do not replace one just created: its name is not kept in the box", 0,
                 "new:Climb|save|initial:30|save", {no},
-                {question("Do you wish to replace Climb?", "Replace Climb"),
-                    Msg("Please enter the name of the new strategy.", "New Name",
-                        MsgIcon::Information)},
-                "Climb 30 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:",
-                kBoth + ", Climb 10"},
+                {question("Do you wish to replace Climb?", "Replace Climb"), newName},
+                "Climb 30" + d + "1100 naming:", kBoth + ", Climb 10"},
             {"create under a name the box cuts in a character", 0, "new:a" + Emoji(40) + "|save",
-                {}, {}, "a" + Emoji(39) + " 10.00 50.00 5.00 10.00 10.00 max10 min10 Add Add 0011",
-                kBoth + ", a" + Emoji(39) + " 10"},
+                {}, {}, "a" + Emoji(39) + " 10.00" + d + "0011", kBoth + ", a" + Emoji(39) + " 10"},
             {"create with no initial bet", 0, "new:Climb|initial:00|save", {}, tooSmall,
-                "Default 00 50.00 5.00 10.00 10.00 max10 min10 Add Add 1100 naming:Climb", kBoth},
+                "Default 00" + d + "1100 naming:Climb", kBoth},
             {"replace with no initial bet", 1, "initial:0|save", {}, tooSmall,
-                "Steady 0 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100", kBoth},
+                "Steady 0" + s + "1100", kBoth},
             {"create with a negative flat win", 0, "new:Climb|win:-5|save", {},
                 info("Cannot have a negative amount for a winning hand.", "Save Strategy"),
                 "Default 10.00 50.00 5.00 -5 10.00 max10 min10 Add Add 1100 naming:Climb", kBoth},
@@ -311,8 +306,7 @@ private slots:
                 info("Couldn't find Variable Strategy.", "No Strategy"), kSteady, "Default 10"},
             {"save a vanished one", 1, "initial:30|vanish|save", {},
                 info("The strategy doesn't exist. Would you like to create it?", "No Match"),
-                "Steady 30 60.00 2.00 0.00 0.00 max01 min10 Add Subtract 1100 naming:",
-                "Default 10"},
+                "Steady 30" + s + "1100 naming:", "Default 10"},
             {"save fails", 1, "drop|new:Lost?|initial:40|save", {}, info("Error # *", "Error"),
                 lost, "unreadable"},
             {"delete fails", 1, "drop|new:Lost?|initial:40|delete", {},
