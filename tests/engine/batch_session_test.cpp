@@ -25,31 +25,24 @@ TEST(BatchSession, PlaysUntilTheHandsAreUsedUp) {
     EXPECT_EQ(gs.SessionHandsPlayed, 0);
 }
 
-TEST(BatchSession, StopsWhenCancelled) {
-    GameState gs = DefaultStrategies(1);
-    gs.HandsToPlay = 1000;
-    int asked = 0;
-    EXPECT_EQ(PlayBatchSession(gs, [&] { return ++asked > 11; }), RunEnd::Cancelled);
-    EXPECT_EQ(asked, 12);
-    EXPECT_GE(gs.SessionHandsPlayed, 10);
-    EXPECT_LE(gs.SessionHandsPlayed, 13);
-}
-
 // The simulator lets the user edit the betting strategy while its cancel check runs.
-TEST(BatchSession, StreakBetsEditedAtACancelCheckApplyFromTheNextHand) {
+TEST(BatchSession, StopsWhenCancelledAndAppliesStreakBetsEditedAtACancelCheck) {
     GameState gs = DefaultStrategies(1);
     gs.HandsToPlay = 1000;
     int asked = 0;
     std::int64_t betLater = 0;
-    PlayBatchSession(gs, [&] {
-        if (++asked == 50) {
+    const auto cancel = [&] {
+        if (++asked == 5) {
             gs.WinningHandBets.fill(7);
             gs.LosingHandBets.fill(7);
         }
-        if (asked == 60)
-            betLater = gs.CurrentBet;
-        return asked == 60;
-    });
+        betLater = gs.CurrentBet;
+        return asked > 11;
+    };
+    EXPECT_EQ(PlayBatchSession(gs, cancel), RunEnd::Cancelled);
+    EXPECT_EQ(asked, 12);
+    EXPECT_GE(gs.SessionHandsPlayed, 10);
+    EXPECT_LE(gs.SessionHandsPlayed, 13);
     EXPECT_EQ(betLater, 7);
 }
 
@@ -90,7 +83,7 @@ TEST(BatchSession, FixedSeedRunIsPinned) {
     EXPECT_EQ(gs.Bankroll, Currency::FromDouble(-119197.5));
 }
 
-TEST(MultiSession, CarriesTheBankrollAndTotalsTheRows) {
+TEST(MultiSession, CarriesTheBankrollAndTotalsTheRowsOfAnyNumberOfSessions) {
     GameState gs = DefaultStrategies(2);
     MultiSessionInputs inputs;
     inputs.Sessions = 5;
@@ -119,6 +112,11 @@ TEST(MultiSession, CarriesTheBankrollAndTotalsTheRows) {
     }
     EXPECT_EQ(summary.EndBank, gs.Bankroll);
     EXPECT_FALSE(gs.MultiSessionMode);
+    inputs.Sessions = 0;
+    const MultiSessionSummary none = RunMultiSession(gs, inputs, hooks);
+    EXPECT_EQ(none.SessionsPlayed, 0);
+    EXPECT_EQ(none.Hands, 0);
+    EXPECT_EQ(rows.size(), 5u);
 }
 
 // Without stop levels nothing ends a session early, so a bankroll just above the lowest
@@ -142,15 +140,6 @@ TEST(MultiSession, MoneyPastTheLimitEndsTheRunAndKeepsTheRows) {
     }
     EXPECT_LT(gs.Bankroll, floor + Currency::FromWhole(20)) << "the bankroll never wrapped";
     EXPECT_FALSE(gs.MultiSessionMode);
-}
-
-TEST(MultiSession, ZeroSessionsPlayNothing) {
-    GameState gs = DefaultStrategies(1);
-    MultiSessionInputs inputs;
-    inputs.Sessions = 0;
-    const MultiSessionSummary summary = RunMultiSession(gs, inputs);
-    EXPECT_EQ(summary.SessionsPlayed, 0);
-    EXPECT_EQ(summary.Hands, 0);
 }
 
 } // namespace

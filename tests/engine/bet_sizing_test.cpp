@@ -58,19 +58,16 @@ GameState Variable(
 
 using Seq = std::vector<std::int64_t>;
 
-TEST(BetSizing, StreakSequences) {
-    const GameState gs = Streak({10, 20, 40}, {15, 30});
-    EXPECT_EQ(Bets(gs, "WWWWWWWWW"), (Seq {10, 10, 20, 40, 40, 40, 40, 40, 40, 40}));
-    EXPECT_EQ(Bets(gs, "WWLLL"), (Seq {10, 10, 20, 15, 30, 30}));
-    EXPECT_EQ(Bets(gs, "WPPW"), (Seq {10, 10, 10, 10, 20}));
-    EXPECT_EQ(Bets(Streak({10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, {5}), "WWWWWWWWWWWWL"),
-        (Seq {10, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 100, 100, 5}))
-        << "past ten in a row the last amount in use stays";
-    EXPECT_EQ(StreakAmount(12.5), 12);
-}
-
-TEST(BetSizing, VariableSteps) {
+TEST(BetSizing, BetsAfterEachResult) {
+    const GameState streak = Streak({10, 20, 40}, {15, 30});
     const std::tuple<const char*, GameState, const char*, Seq> cases[] = {
+        {"streak: past the last winning bet it stays", streak, "WWWWWWWWW",
+            {10, 10, 20, 40, 40, 40, 40, 40, 40, 40}},
+        {"streak: a loss starts the losing bets", streak, "WWLLL", {10, 10, 20, 15, 30, 30}},
+        {"streak: a push keeps the streak", streak, "WPPW", {10, 10, 10, 10, 20}},
+        {"streak: past ten in a row the last amount in use stays",
+            Streak({10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, {5}), "WWWWWWWWWWWWL",
+            {10, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 100, 100, 5}},
         {"add to the maximum, then back to the initial bet", Variable(10, 5, 5, 25, 1, false),
             "WWWWW", {10, 15, 20, 25, 10, 15}},
         {"add to the maximum and stay there", Variable(10, 5, 5, 25, 0, false), "WWWWW",
@@ -89,7 +86,9 @@ TEST(BetSizing, VariableSteps) {
         EXPECT_EQ(Bets(gs, results), bets) << name;
 }
 
-TEST(BetSizing, ResetBetByKind) {
+// Halves go to the even amount, as everywhere money is rounded.
+TEST(BetSizing, ResetBetByKindAndStreakAmountRoundHalfToEven) {
+    EXPECT_EQ(StreakAmount(12.5), 12);
     GameState gs = Variable(12.5, 0, 1, 50, 0, false);
     EXPECT_EQ(ResetBet(gs), 12);
     gs.BettingType = kStreakBetting;

@@ -2,10 +2,6 @@
 
 #include "engine/game_state.h"
 #include "engine/shoe.h"
-#include "engine/table_observer.h"
-
-#include <string>
-#include <vector>
 
 namespace bj::test {
 
@@ -57,32 +53,5 @@ inline GameState DefaultStrategies(int decks) {
     gs.WinStreakLength = gs.LoseStreakLength = 5;
     return gs;
 }
-
-inline double BankrollChange(const GameState& gs) {
-    return gs.Bankroll.ToDouble() - kStartingBankroll;
-}
-
-// Records the table events of a round in order, for checking what a window would show.
-class RecordingTable : public TableObserver {
-public:
-    std::vector<std::string> events;
-    void InsuranceTaken() override { events.push_back("insurance"); }
-    void DoubledDown() override { events.push_back("double"); }
-    void SplitStarted() override { events.push_back("split"); }
-    void SplitHandDoubled() override { events.push_back("split-double"); }
-    void SplitHandPlayed(int index, int total) override {
-        events.push_back("played " + std::to_string(index) + ":" + std::to_string(total));
-    }
-    void SplitHandsPlayed() override { events.push_back("split-played"); }
-    void HandSettled() override { events.push_back("settled"); }
-    void HandPushed() override { events.push_back("push"); }
-    void HandEnded(int index, int total) override {
-        events.push_back("end " + std::to_string(index) + ":" + std::to_string(total));
-    }
-    void SplitRoundEnded(int hands) override {
-        events.push_back("split-end " + std::to_string(hands));
-    }
-    void WaitForContinue() override { events.push_back("pause"); }
-};
 
 } // namespace bj::test

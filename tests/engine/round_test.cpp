@@ -1,10 +1,12 @@
 #include "engine/round.h"
+#include "engine/table_observer.h"
 #include "engine_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace bj {
@@ -16,20 +18,35 @@ using test::SetRow;
 constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard13 = 10, kHard14 = 12,
               kHard16 = 16, kSoft17 = 19, kHard20 = 24;
 
-// Also records the player's cards as each split hand is reported played, and every bet shown.
-struct RoundWatcher : test::RecordingTable {
+// Records the table events of a round in order, for checking what a window would show; also the
+// player's cards as each split hand is reported played, and every bet shown.
+struct RoundWatcher : TableObserver {
     const GameState& gs;
-    std::vector<std::string> hands;
+    std::vector<std::string> events, hands;
     std::vector<std::int64_t> bets;
     explicit RoundWatcher(const GameState& state)
         : gs(state) { }
+    void InsuranceTaken() override { events.push_back("insurance"); }
+    void DoubledDown() override { events.push_back("double"); }
+    void SplitStarted() override { events.push_back("split"); }
+    void SplitHandDoubled() override { events.push_back("split-double"); }
     void SplitHandPlayed(int index, int total) override {
-        RecordingTable::SplitHandPlayed(index, total);
+        events.push_back("played " + std::to_string(index) + ":" + std::to_string(total));
         std::string ranks;
         for (int position = 1; position <= CardCount(gs, kPlayer); ++position)
             ranks += std::to_string(gs.CardSlots[kPlayer][position].rank) + " ";
         hands.push_back(ranks);
     }
+    void SplitHandsPlayed() override { events.push_back("split-played"); }
+    void HandSettled() override { events.push_back("settled"); }
+    void HandPushed() override { events.push_back("push"); }
+    void HandEnded(int index, int total) override {
+        events.push_back("end " + std::to_string(index) + ":" + std::to_string(total));
+    }
+    void SplitRoundEnded(int hands) override {
+        events.push_back("split-end " + std::to_string(hands));
+    }
+    void WaitForContinue() override { events.push_back("pause"); }
     void BetChanged() override { bets.push_back(gs.CurrentBet); }
 };
 
@@ -188,7 +205,7 @@ TEST_P(RoundTest, SettlesAsTheRulesSay) {
     RoundWatcher table(gs);
     const int hands = PlayRound(gs, table);
     EXPECT_EQ(gs.StackedCards.size(), c.cardsLeft) << "stacked cards left undealt";
-    EXPECT_DOUBLE_EQ(test::BankrollChange(gs), c.change);
+    EXPECT_DOUBLE_EQ(gs.Bankroll.ToDouble() - kStartingBankroll, c.change);
     EXPECT_EQ(gs.HandsWon, c.won);
     EXPECT_EQ(gs.HandsLost, c.lost);
     EXPECT_EQ(gs.TiedHands, c.tied);

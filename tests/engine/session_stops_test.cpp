@@ -24,6 +24,7 @@ struct StopCase {
     std::vector<Hand> hands;
     int stopsAfter; // 1-based hand whose settlement stops the session; 0 = never
     SessionEnd end;
+    bool multiSession = true;
 };
 
 // Sessions start from a bankroll of 0, as in the bail-out example.
@@ -54,6 +55,8 @@ const StopCase kStops[] = {
         SessionEnd::PlayedThrough},
     {"no loss level: the win level still stops", 100, {}, 0, {{500, false}, {700, true}}, 2,
         SessionEnd::StoppedOnWin},
+    {"outside a multi-session run nothing stops", 0, 0, 0, {{10, false}}, 0,
+        SessionEnd::PlayedThrough, false},
 };
 
 void PrintTo(const StopCase& c, std::ostream* os) {
@@ -66,12 +69,10 @@ TEST_P(SessionStopTest, StopsWhereTheRuleSays) {
     const StopCase& c = GetParam();
     GameState gs = test::FlatTable();
     gs.Bankroll = {};
-    gs.MultiSessionMode = true;
+    gs.MultiSessionMode = c.multiSession;
     gs.BailOutFraction = c.bailOut;
-    const auto level = [](std::optional<double> amount) -> std::optional<Currency> {
-        if (!amount)
-            return std::nullopt;
-        return Currency::FromDouble(*amount);
+    const auto level = [](std::optional<double> amount) {
+        return amount ? std::optional(Currency::FromDouble(*amount)) : std::nullopt;
     };
     BeginSession(gs, level(c.maxWin), level(c.maxLoss));
     const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
@@ -98,18 +99,10 @@ TEST(SessionStops, ALostInsuranceStakeLowersTheSessionAndEndsItPlayedThrough) {
     BeginSession(gs, Currency::FromWhole(100), Currency::FromWhole(100));
     const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
     gs.SessionEndBank = {};
-    gs.CurrentBet = 10;
-    LoseInsuranceStake(gs);
+    LoseInsuranceStake(gs); // of the flat bet of 10
     SettlePush(gs);
     EXPECT_EQ(gs.SessionStartBank - gs.SessionLowBank, Currency::FromWhole(5));
     EXPECT_EQ(ClassifySessionEnd(gs, startLoseLevel), SessionEnd::PlayedThrough);
-}
-
-TEST(SessionStops, OffOutsideMultiSessionMode) {
-    GameState gs = test::FlatTable();
-    BeginSession(gs, Currency {}, Currency {});
-    SettleLoss(gs, false);
-    EXPECT_FALSE(gs.SessionStop);
 }
 
 } // namespace

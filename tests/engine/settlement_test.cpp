@@ -88,62 +88,55 @@ TEST(Settlement, StreaksAndTheirFinishedLengths) {
     EXPECT_EQ(cut.LoseStreakCapped, 0);
 }
 
-using Total = Currency GameState::*;
-
-// A settlement that would carry a total past the limit throws and leaves it as it was.
-TEST(Settlement, MoneyPastTheLimitThrowsAndNothingWraps) {
+// A settlement that would carry a total past the limit throws, names the total that grew and
+// leaves it as it was, whether a hand or a merged session carried it over, in a multi-session
+// run or not.
+TEST(Settlement, MoneyPastTheLimitThrowsNamesTheTotalAndNothingWraps) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-    const std::tuple<const char*, Total, std::int64_t, std::function<void(GameState&)>> cases[] = {
-        {"a win", &GameState::Bankroll, kMax - 5,
-            [](GameState& gs) { SettleWin(gs, false, false); }},
-        {"a blackjack", &GameState::Bankroll, kMax - 100000,
-            [](GameState& gs) { SettleWin(gs, true, false); }},
-        {"a loss", &GameState::Bankroll, kMin + 5, [](GameState& gs) { SettleLoss(gs, false); }},
-        {"an insurance stake", &GameState::Bankroll, kMin + 5, &LoseInsuranceStake},
-        {"the amount wagered", &GameState::AmountWagered, kMax - 5, &SettlePush},
-        {"the insurance wagered", &GameState::InsuranceWagered, kMax - 5, &SettleInsuranceWon},
-        {"the blackjack amount won", &GameState::BlackjackAmountWon, kMax - 5,
-            [](GameState& gs) { SettleWin(gs, true, false); }},
-    };
-    for (const auto& [what, total, units, settle] : cases) {
-        GameState gs = test::FlatTable();
-        gs.MultiSessionMode = true;
-        BeginSession(gs, Currency::FromWhole(100), Currency::FromWhole(100));
-        gs.*total = Currency::FromUnits(units);
-        EXPECT_THROW(settle(gs), CurrencyOverflow) << what;
-        EXPECT_EQ((gs.*total).Units(), units) << what;
-    }
-}
-
-// An overflow names the total that grew, whether a hand or a merged session carried it over.
-TEST(Settlement, AnOverflowNamesTheTotalThatGrew) {
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    const auto grown = [](const std::string& name) {
-        return "The " + name
-            + " has grown past 922,337,203,685,477.58, the limit of what it can hold; the run "
-              "stops.";
-    };
-    SessionTotals wagered;
-    wagered.AmountWagered = wagered.InsuranceWagered = Currency::FromWhole(1);
-    const auto merge = [&](GameState& gs) { MergeSession(gs, wagered, 1); };
-    const std::tuple<Total, std::function<void(GameState&)>, std::string> cases[] = {
-        {&GameState::Bankroll, [](GameState& gs) { SettleWin(gs, false, false); },
-            "The bankroll has grown past 922,337,203,685,477.58, the limit of what the bankroll "
-            "and its totals (such as the amount wagered) can hold; the run stops."},
-        {&GameState::AmountWagered, &SettlePush, grown("amount wagered")},
-        {&GameState::InsuranceWagered, &SettleInsuranceWon, grown("amount of insurance wagered")},
-        {&GameState::AmountWagered, merge, grown("amount wagered")},
-        {&GameState::InsuranceWagered, merge, grown("amount of insurance wagered")},
-    };
-    for (const auto& [total, settle, message] : cases) {
-        GameState gs = test::FlatTable();
-        gs.*total = Currency::FromUnits(kMax - 5);
-        try {
-            settle(gs);
-            ADD_FAILURE() << message << " not shown";
-        } catch (const CurrencyOverflow& e) {
-            EXPECT_EQ(std::string(e.what()), message);
+    const std::string limit = "922,337,203,685,477.58";
+    const std::string bankroll = ", the limit of what the bankroll and its totals (such as the "
+                                 "amount wagered) can hold; the run stops.";
+    const std::string up = "The bankroll has grown past " + limit + bankroll;
+    const std::string down = "The bankroll has grown past -" + limit + bankroll;
+    const std::string itself
+        = " has grown past " + limit + ", the limit of what it can hold; the run stops.";
+    const std::string wagered = "The amount wagered" + itself;
+    const std::string insured = "The amount of insurance wagered" + itself;
+    const auto win = [](GameState& gs) { SettleWin(gs, false, false); };
+    const auto blackjack = [](GameState& gs) { SettleWin(gs, true, false); };
+    const auto loss = [](GameState& gs) { SettleLoss(gs, false); };
+    SessionTotals session;
+    session.AmountWagered = session.InsuranceWagered = Currency::FromWhole(1);
+    const auto merge = [&](GameState& gs) { MergeSession(gs, session, 1); };
+    using G = GameState;
+    const std::tuple<const char*, Currency G::*, std::int64_t, std::function<void(G&)>, std::string>
+        cases[] = {
+            {"a win", &G::Bankroll, kMax - 5, win, up},
+            {"a blackjack", &G::Bankroll, kMax - 100000, blackjack, up},
+            {"a loss", &G::Bankroll, kMin + 5, loss, down},
+            {"an insurance stake", &G::Bankroll, kMin + 5, &LoseInsuranceStake, down},
+            {"the amount wagered", &G::AmountWagered, kMax - 5, &SettlePush, wagered},
+            {"the insurance wagered", &G::InsuranceWagered, kMax - 5, &SettleInsuranceWon, insured},
+            {"the blackjack amount won", &G::BlackjackAmountWon, kMax - 5, blackjack, up},
+            {"a merged amount wagered", &G::AmountWagered, kMax - 5, merge, wagered},
+            {"a merged insurance wagered", &G::InsuranceWagered, kMax - 5, merge, insured},
+        };
+    for (const bool multiSession : {false, true}) {
+        for (const auto& [what, total, units, settle, message] : cases) {
+            GameState gs = test::FlatTable();
+            if (multiSession) {
+                gs.MultiSessionMode = true;
+                BeginSession(gs, Currency::FromWhole(100), Currency::FromWhole(100));
+            }
+            gs.*total = Currency::FromUnits(units);
+            try {
+                settle(gs);
+                ADD_FAILURE() << what << " did not throw";
+            } catch (const CurrencyOverflow& e) {
+                EXPECT_EQ(std::string(e.what()), message) << what;
+            }
+            EXPECT_EQ((gs.*total).Units(), units) << what;
         }
     }
 }

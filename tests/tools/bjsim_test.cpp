@@ -31,13 +31,18 @@ double Field(const std::string& json, const std::string& key) {
     return at == std::string::npos ? std::nan("") : std::stod(json.substr(at + marker.size()));
 }
 
+using Result = std::tuple<int, std::string, std::string>; // status, standard output and error
+
+// A run that wrote nothing but its message.
+Result Failed(int status, const std::string& message) {
+    return {status, "", message};
+}
+
 // The store tests' fixture: a fresh folder, and `path` the database in it.
 class Bjsim : public test::StoreTest {
 protected:
-    // Exit status, standard output and standard error of a run in `folder`. The arguments are
-    // plain words.
-    std::tuple<int, std::string, std::string> Program(
-        const std::string& program, const std::vector<std::string>& args) {
+    // A run in `folder`. The arguments are plain words.
+    Result Program(const std::string& program, const std::vector<std::string>& args) {
         std::string command = "cd " + folder + " && " + program + " >out 2>err";
         for (const std::string& arg : args)
             command += " " + arg;
@@ -215,15 +220,13 @@ TEST_F(Bjsim, BadArgumentsGetAClearMessageAndCreateNothing) {
         {{"--table", "worst"}, "--table takes one of stored, basic, best, not 'worst'"},
         {{"--exact-only", "--csv"}, "--exact-only prints text or --json, not --csv"},
         {{"--exact-only=yes"}, "--exact-only takes no value"}};
-    const auto refused = [](const auto& run, const std::string& message) {
-        const auto& [status, out, err] = run;
-        EXPECT_EQ(status, 2) << message;
-        EXPECT_EQ(err, "bjsim: " + message + "\nTry 'bjsim --help' for more information.\n");
-        EXPECT_EQ(out, "");
+    const auto refused = [](const std::string& message) {
+        return Failed(2, "bjsim: " + message + "\nTry 'bjsim --help' for more information.\n");
     };
     for (const auto& [args, message] : cases)
-        refused(Run(args), message);
-    refused(Program(BJSIM_PATH, {"--db", "--json"}), "--db needs a value, not the option '--json'");
+        EXPECT_EQ(Run(args), refused(message));
+    EXPECT_EQ(Program(BJSIM_PATH, {"--db", "--json"}),
+        refused("--db needs a value, not the option '--json'"));
     for (const auto& entry : fs::directory_iterator(folder))
         EXPECT_TRUE(entry.path().filename() == "out" || entry.path().filename() == "err")
             << entry.path();
@@ -231,20 +234,16 @@ TEST_F(Bjsim, BadArgumentsGetAClearMessageAndCreateNothing) {
 
 // And writes nothing but its message: no header before the strategies are known good.
 TEST_F(Bjsim, AMissingStrategyOrABadFileEndsWithStatusOne) {
-    for (const char* format : {"--hands=1", "--csv", "--json"}) {
-        const auto [missing, out, why] = Run({"--playing", "9", format});
-        EXPECT_EQ(missing, 1);
-        EXPECT_EQ(why, "bjsim: there is no playing strategy with Ref_No 9 in \"" + path + "\"\n");
-        EXPECT_EQ(out, "") << format;
-    }
+    for (const char* format : {"--hands=1", "--csv", "--json"})
+        EXPECT_EQ(Run({"--playing", "9", format}),
+            Failed(1, "bjsim: there is no playing strategy with Ref_No 9 in \"" + path + "\"\n"))
+            << format;
     std::ofstream(path, std::ios::trunc) << "Standard Jet DB, honestly";
-    const auto [foreign, none, err] = Run({});
-    EXPECT_EQ(foreign, 1);
-    EXPECT_EQ(err,
-        "bjsim: Cannot open the strategy database \"" + path
-            + "\": the file is not a strategy database (it may be an old Access database or "
-              "another kind of file).\n");
-    EXPECT_EQ(none, "");
+    EXPECT_EQ(Run({}),
+        Failed(1,
+            "bjsim: Cannot open the strategy database \"" + path
+                + "\": the file is not a strategy database (it may be an old Access database or "
+                  "another kind of file).\n"));
 }
 
 // Bets of 1e9 that grow by 1e9 a hand, without stop levels: no session may stop on a loss
