@@ -47,45 +47,20 @@ private slots:
         QVERIFY(returned);
     }
 
-    // Installed again, F1 help shows only the new text, inside an editable list's box too.
-    void f1ShowsTheLatestHelpText() {
-        ScriptedMessages messages;
-        QComboBox list;
-        list.setEditable(true);
-        InstallF1Help(&list, "old");
-        InstallF1Help(&list, "Name of Betting Strategy.");
-        QTest::keyClick(list.lineEdit(), Qt::Key_F1);
-        QTest::keyClicks(list.lineEdit(), "5");
-        QCOMPARE(messages.Texts(), QStringList {"Name of Betting Strategy."});
-        QCOMPARE(messages.shown[0].buttons, MsgButtons::Ok);
-        QCOMPARE(list.currentText(), QString("5"));
-    }
-
-    // The focused button takes Enter; elsewhere it goes to the window's default button.
-    void enterPressesTheFocusedButton() {
+    // The focused button takes Enter; elsewhere it goes to the window's default button. A box
+    // given the focus selects all its text.
+    void enterPressesTheFocusedButtonAndABoxSelectsAllOnFocus() {
         QWidget form;
         auto* focused = new QPushButton("A", &form);
         auto* fallback = new QPushButton("B", &form);
-        auto* box = new QLineEdit(&form);
+        auto* other = new QLineEdit(&form);
+        auto* box = new QLineEdit("125.00", &form);
         QStringList clicked;
         for (QPushButton* button : {focused, fallback})
             connect(
                 button, &QPushButton::clicked, [&clicked, button] { clicked << button->text(); });
         InstallDefaultButton(&form, fallback);
         InstallEnterPressesFocusedButton();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::keyClick(focused, Qt::Key_Return);
-        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
-        focused->setEnabled(false);
-        QTest::keyClick(focused, Qt::Key_Return);
-        QCOMPARE(clicked, QStringList({"A", "B"}));
-    }
-
-    void selectAllOnFocus() {
-        QWidget form;
-        auto* other = new QLineEdit(&form);
-        auto* box = new QLineEdit("125.00", &form);
         InstallSelectAllOnFocus(box);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -93,12 +68,17 @@ private slots:
         box->setFocus(Qt::MouseFocusReason);
         QTRY_COMPARE(box->selectedText(), QString("125.00"));
         SelectAllText(nullptr);
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        focused->setEnabled(false);
+        QTest::keyClick(focused, Qt::Key_Return);
+        QCOMPARE(clicked, QStringList({"A", "B"}));
     }
 
     // Every text the program writes reads back (grouping, "$", minus sign, parentheses), and
     // so does a grouped amount typed into, whose commas no longer fall every three digits;
     // anything else is 0.
-    void formatAmountOfText() {
+    void formatAmount() {
         const char* cases[][2] = {{"", "0.00"}, {"abc", "0.00"}, {"12.5", "12.50"},
             {"  7.1 ", "7.10"}, {".5", "0.50"}, {"5.", "5.00"}, {"10,000.00", "10000.00"},
             {"1,234,567.891", "1234567.89"}, {"$10,000.00", "10000.00"}, {"-5.25", "-5.25"},
@@ -111,9 +91,6 @@ private slots:
                 QString(text) + " -> " + FormatAmount(text), QString(text) + " -> " + formatted);
             QCOMPARE(AmountValue(formatted), QString(formatted).toDouble());
         }
-    }
-
-    void formatAmountOfValues() {
         QCOMPARE(FormatAmount(-1234.5), QString("-1234.50"));
         QCOMPARE(FormatAmount(qQNaN()), QString("0.00"));
         QVERIFY(qIsInf(AmountValue(QString(400, '9')))); // refused by range, not read as 0
@@ -191,18 +168,11 @@ private slots:
         QCOMPARE(window.pos(), usable.topLeft()); // and so does the bottom edge
     }
 
-    void confirmSaveChangesIsYesOnlyOnYes() {
-        ScriptedMessages messages;
-        messages.answers = {MsgAnswer::Yes, MsgAnswer::No};
-        QVERIFY(ConfirmSaveChanges("Martingale"));
-        QVERIFY(!ConfirmSaveChanges("Martingale"));
-        const auto& shown = messages.shown.at(1);
-        QCOMPARE(shown.text, QString("Do you wish to save changes to Martingale?"));
-        QCOMPARE(shown.title, QString("Martingale"));
-        QVERIFY(shown.buttons == MsgButtons::YesNo && shown.icon == MsgIcon::None);
-    }
-
-    void modalShowEndsWhenTheWindowHidesOrDies() {
+    // A modal show ends when the window hides, dies or hides itself on showing; in the last
+    // case it returns at once, before pending events run. A plain window kept in front of
+    // another becomes a dialog, the only kind a window manager keeps there, and is found as
+    // the window in front only while it is shown.
+    void modalAndFrontWindows() {
         QWidget window;
         QTimer::singleShot(0, &window, [&] {
             QCOMPARE(window.windowModality(), Qt::ApplicationModal);
@@ -216,41 +186,53 @@ private slots:
         auto* doomed = new QWidget;
         QTimer::singleShot(0, doomed, [doomed] { delete doomed; });
         ShowModal(doomed);
-    }
 
-    // A plain window kept in front of another becomes a dialog, the only kind a window
-    // manager keeps there, and is found as the window in front only while it is shown.
-    void windowKeptInFrontOfItsOwner() {
-        QWidget owner, window;
-        KeepInFrontOf(&window, &owner);
-        QVERIFY(window.windowType() == Qt::Dialog && !WindowInFrontOf(&owner));
-        window.show();
-        QVERIFY(WindowInFrontOf(&owner) == &window && !WindowInFrontOf(&window));
-    }
-
-    void showModalReturnsAtOnceWhenTheWindowHidesItself() {
         struct : QWidget {
             void showEvent(QShowEvent*) override { hide(); }
-        } window;
+        } hiding;
         bool timerRan = false;
-        QTimer::singleShot(0, &window, [&] {
+        QTimer::singleShot(0, &hiding, [&] {
             timerRan = true;
-            window.close();
+            hiding.close();
         });
-        ShowModal(&window);
+        ShowModal(&hiding);
         QVERIFY(!timerRan);
         ProcessPendingEvents();
         QVERIFY(timerRan);
+
+        QWidget owner, front;
+        KeepInFrontOf(&front, &owner);
+        QVERIFY(front.windowType() == Qt::Dialog && !WindowInFrontOf(&owner));
+        front.show();
+        QVERIFY(WindowInFrontOf(&owner) == &front && !WindowInFrontOf(&front));
     }
 
+    // Unscripted, a Yes/No box takes the cautious answer; confirming a save is yes only on
+    // Yes. Installed again, F1 help shows only the new text, inside an editable list's box too.
     void scriptedMessagesStandInWhileTheyLive() {
         MessageBoxService* before = &Messages();
         {
             ScriptedMessages messages;
             { ScriptedMessages inner; }
             QCOMPARE(&Messages(), &messages);
-            // Unscripted, a Yes/No box takes the cautious answer.
             QCOMPARE(Messages().Show("Sure?", "", MsgIcon::None, MsgButtons::YesNo), MsgAnswer::No);
+            messages.answers = {MsgAnswer::Yes, MsgAnswer::No};
+            QVERIFY(ConfirmSaveChanges("Martingale"));
+            QVERIFY(!ConfirmSaveChanges("Martingale"));
+            const auto confirm = messages.shown.at(2);
+            QCOMPARE(confirm.text, QString("Do you wish to save changes to Martingale?"));
+            QCOMPARE(confirm.title, QString("Martingale"));
+            QVERIFY(confirm.buttons == MsgButtons::YesNo && confirm.icon == MsgIcon::None);
+
+            QComboBox list;
+            list.setEditable(true);
+            InstallF1Help(&list, "old");
+            InstallF1Help(&list, "Name of Betting Strategy.");
+            QTest::keyClick(list.lineEdit(), Qt::Key_F1);
+            QTest::keyClicks(list.lineEdit(), "5");
+            QCOMPARE(messages.Texts().mid(3), QStringList {"Name of Betting Strategy."});
+            QCOMPARE(messages.shown.at(3).buttons, MsgButtons::Ok);
+            QCOMPARE(list.currentText(), QString("5"));
         }
         QCOMPARE(&Messages(), before);
     }

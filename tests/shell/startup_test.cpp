@@ -38,9 +38,14 @@ QWidget* Visible(const QString& name) {
 // does not hold up the others.
 class UiScript {
 public:
+    // Counted pending from each poll's start to its end, so Done() holds only once every
+    // action has run.
     void When(std::function<bool()> ready, std::function<void()> act) {
         ++pending_;
-        Poll(std::move(ready), std::move(act));
+        QTimer::singleShot(5, &alive_, [this, ready, act] {
+            --pending_;
+            ready() ? act() : When(ready, act);
+        });
     }
     // Acts on the window of this name once it is shown.
     void OnWindow(const QString& name, std::function<void(QWidget*)> act) {
@@ -49,15 +54,6 @@ public:
     bool Done() const { return pending_ == 0; }
 
 private:
-    void Poll(std::function<bool()> ready, std::function<void()> act) {
-        QTimer::singleShot(5, &alive_, [this, ready, act] {
-            if (!ready())
-                return Poll(ready, act);
-            --pending_;
-            act();
-        });
-    }
-
     QObject alive_; // the polling ends with the script
     int pending_ = 0;
 };
@@ -125,8 +121,8 @@ private slots:
         script_->When([&] { return Visible(first[0]) && (started || kind == kVariableBetting); },
             [&] {
                 QWidget* editor = Visible(first[0]);
-                QVERIFY(app_->Table().isVisible() && !app_->Table().isEnabled());
-                QVERIFY(InFrontOfTable(editor));
+                QVERIFY(app_->Table().isVisible() && !app_->Table().isEnabled()
+                    && InFrontOfTable(editor));
                 QTRY_COMPARE(QApplication::activeWindow(), editor);
                 QCOMPARE(
                     editor->findChild<QComboBox*>(first[1])->currentText(), QString("Default"));
@@ -209,8 +205,8 @@ private slots:
         // The simulator opens over the disabled table, names the strategies in force, shows
         // its information and hands the table back.
         script_->OnWindow("frmMultipleSessions", [this](QWidget* simulator) {
-            QVERIFY(!app_->Table().isEnabled() && app_->State().MultiSessionMode);
-            QVERIFY(app_->MultiSessionOpen());
+            QVERIFY(!app_->Table().isEnabled() && app_->State().MultiSessionMode
+                && app_->MultiSessionOpen());
             QCOMPARE(simulator->findChild<QLineEdit*>("txtStrategy")->text(), QString("Default"));
             script_->OnWindow("frmPlayingStrategiesInstr", [](QWidget* info) {
                 QCOMPARE(info->windowTitle(), QString("Information on Multiple Session..."));
@@ -280,10 +276,8 @@ private slots:
                 QVERIFY(QDir().mkpath(path));
             } else if (kind == "damaged") {
                 StrategyDb::Open(path.toStdString());
-                QVERIFY(file.open(QIODevice::ReadWrite));
-                const qint64 size = file.size();
-                file.seek(100);
-                file.write(QByteArray(size - 200, 'Z'));
+                QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(100));
+                file.write(QByteArray(file.size() - 200, 'Z'));
             } else {
                 QVERIFY(file.open(QIODevice::WriteOnly));
                 file.write("Standard Jet DB\0 this is not what the program expects", 54);

@@ -6,7 +6,6 @@
 
 #include <fcntl.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -19,9 +18,8 @@
 namespace bj::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-TEST_F(StoreTest, ANewFileHasExactlyTheFourTablesAndTheirSeed) {
+// The seed is written once: a file opened again is read without a write, rows gone or not.
+TEST_F(StoreTest, ANewFileHasExactlyTheFourTablesAndTheirSeedAndIsNeverReseeded) {
     StrategyDb::Open(path);
     RawDb raw(path);
     std::string bets;
@@ -66,11 +64,8 @@ TEST_F(StoreTest, ANewFileHasExactlyTheFourTablesAndTheirSeed) {
     }
     EXPECT_EQ(raw.Dump("PlayersHand"), rows);
     EXPECT_EQ(raw.Dump("VariableBet"), "1,'Default',10.0,50.0,5.0,0,0,0,0,10.0,10.0");
-}
 
-TEST_F(StoreTest, AnExistingFileIsReadWithoutAWriteAndNeverReseeded) {
-    { StrategyDb::Open(path); }
-    RawDb(path).Exec("DELETE FROM VariableBet; DELETE FROM PlayersHand");
+    raw.Exec("DELETE FROM VariableBet; DELETE FROM PlayersHand");
     const std::string before = ReadFileBytes(path);
     {
         StrategyDb db = StrategyDb::Open(path);
@@ -129,21 +124,17 @@ std::set<std::string> Contents(const std::string& folder) {
     return names;
 }
 
-// Every row of the four tables.
 std::string AllRows(const std::string& path) {
     RawDb raw(path);
-    std::string rows;
-    for (const char* table :
-        {"BettingStrategies", "PlayingStrategies", "PlayersHand", "VariableBet"})
-        rows += raw.Dump(table) + "\n";
-    return rows;
+    return raw.Dump("BettingStrategies") + "\n" + raw.Dump("PlayingStrategies") + "\n"
+        + raw.Dump("PlayersHand") + "\n" + raw.Dump("VariableBet");
 }
 
-// Starts `count` processes that wait for the word and then open `path` as the program does;
-// the exit status of each: 0 opened, 1 refused.
-std::vector<int> OpenTogether(const std::string& path, int count) {
-    int go[2];
-    if (pipe(go) != 0)
+// Starts `count` processes that wait for the word and then open `path` as the program does,
+// exiting 0 if it opened and 1 if it was refused; the word is said once all of them wait.
+std::vector<pid_t> OpenTogether(const std::string& path, int count) {
+    int go[2], ready[2];
+    if (pipe(go) != 0 || pipe(ready) != 0)
         return {};
     std::vector<pid_t> children;
     for (int i = 0; i < count; ++i) {
@@ -153,6 +144,7 @@ std::vector<int> OpenTogether(const std::string& path, int count) {
         }
         close(go[1]);
         char word;
+        (void)!write(ready[1], "y", 1);
         (void)!read(go[0], &word, 1);
         try {
             StrategyDb::Open(path);
@@ -161,34 +153,24 @@ std::vector<int> OpenTogether(const std::string& path, int count) {
             _exit(1);
         }
     }
-    close(go[0]);
-    close(go[1]); // the word: every child's read returns at once
-    std::vector<int> statuses;
-    for (const pid_t child : children) {
-        int status = 0;
-        waitpid(child, &status, 0);
-        statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
-    }
-    return statuses;
+    for (char word; count-- > 0;)
+        (void)!read(ready[0], &word, 1);
+    for (const int end : {go[0], go[1], ready[0], ready[1]})
+        close(end); // closing go[1] is the word: every child's read returns at once
+    return children;
 }
 
-// Twenty rounds here; run with --gtest_repeat for more.
-TEST_F(StoreTest, TwoStartsAtOnceOnAMissingFileBothOpenTheSameCompleteFile) {
-    fs::create_directory(folder + "/alone");
-    { StrategyDb::Open(DefaultDatabasePath(folder + "/alone")); }
-    const std::string seeded = AllRows(DefaultDatabasePath(folder + "/alone"));
-    fs::remove_all(folder + "/alone");
-    for (int round = 0; round < 20; ++round) {
-        EXPECT_EQ(OpenTogether(path, 2), (std::vector<int> {0, 0})) << "round " << round;
-        EXPECT_EQ(Contents(folder), std::set<std::string> {"BlkJack.mdb"}) << "round " << round;
-        EXPECT_EQ(AllRows(path), seeded) << "round " << round;
-        fs::remove(path);
-    }
+int ExitStatus(pid_t child) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Kills fall at moments spread over the creation; after each there is no file or a whole one.
-// Where the system cannot make a file without a name, a killed start leaves its hidden part.
-TEST_F(StoreTest, AKilledCreationLeavesNothingOrTheWholeFile) {
+// Each round, two starts at once on a missing file both open the same complete file, and a
+// start killed at a moment spread over the creation leaves no file or a whole one. Where the
+// system cannot make a file without a name, a killed start leaves its hidden part. Run with
+// --gtest_repeat for more rounds.
+TEST_F(StoreTest, StartsTogetherOrKilledLeaveNothingOrTheWholeFile) {
     const int unnamed = open(folder.c_str(), O_TMPFILE | O_RDWR, 0600);
     if (unnamed >= 0)
         close(unnamed);
@@ -198,21 +180,17 @@ TEST_F(StoreTest, AKilledCreationLeavesNothingOrTheWholeFile) {
     const std::string seeded = AllRows(path);
     fs::remove(path);
     for (int round = 0; round < 24; ++round) {
-        int ready[2];
-        ASSERT_EQ(pipe(ready), 0);
-        const pid_t child = fork();
-        if (child == 0) {
-            (void)!write(ready[1], "y", 1);
-            StrategyDb::Open(path);
-            _exit(0);
-        }
-        char word;
-        (void)!read(ready[0], &word, 1);
-        close(ready[0]);
-        close(ready[1]);
+        const std::vector<pid_t> both = OpenTogether(path, 2);
+        EXPECT_EQ(std::tuple(ExitStatus(both.at(0)), ExitStatus(both.at(1))), std::tuple(0, 0))
+            << "round " << round;
+        EXPECT_EQ(Contents(folder), std::set<std::string> {"BlkJack.mdb"}) << "round " << round;
+        EXPECT_EQ(AllRows(path), seeded) << "round " << round;
+        fs::remove(path);
+
+        const pid_t killed = OpenTogether(path, 1).at(0);
         std::this_thread::sleep_for(creation * round / 20);
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
+        kill(killed, SIGKILL);
+        waitpid(killed, nullptr, 0);
         std::set<std::string> left = Contents(folder);
         std::erase_if(left, [&](const auto& name) {
             return unnamed < 0 && name.starts_with(".BlkJack.mdb.")
@@ -271,25 +249,21 @@ TEST_F(StoreTest, ANewFileIsMadeWhereALinkPointsAndAFailedOneRemovesNothing) {
 }
 
 // Another connection holds an exclusive transaction, as another program would; SQLite's
-// locks bind connections within one process just as between processes.
-TEST_F(StoreTest, ALockedFileIsReportedAndNothingIsLost) {
+// locks bind connections within one process just as between processes. A file moved while
+// open is not said to be read-only.
+TEST_F(StoreTest, ALockedOrMovedFileIsReportedAndNothingIsLost) {
     StrategyDb db = StrategyDb::Open(path);
     auto other = std::make_unique<RawDb>(path);
     other->Exec("BEGIN EXCLUSIVE");
     const std::string locked = "locked by another program";
     ExpectRefusal([&] { StrategyDb::Open(path); }, StoreProblem::Locked, path, locked);
-    ExpectRefusal([&] { AppendStreakStrategy(db, StreakStrategy {.Name = "x"}); },
-        StoreProblem::Locked, path, locked);
+    const auto save = [&] { AppendStreakStrategy(db, StreakStrategy {.Name = "x"}); };
+    ExpectRefusal(save, StoreProblem::Locked, path, locked);
     other.reset();
     EXPECT_EQ(ListStreakStrategies(db).size(), 1u);
     EXPECT_EQ(AppendStreakStrategy(db, StreakStrategy {.Name = "later"}), 2);
-}
-
-TEST_F(StoreTest, AFileMovedWhileOpenIsSaidToBeMovedNotReadOnly) {
-    StrategyDb db = StrategyDb::Open(path);
     fs::rename(path, path + ".moved");
-    ExpectRefusal([&] { AppendStreakStrategy(db, StreakStrategy {.Name = "x"}); },
-        StoreProblem::Other, path, "moved, renamed or replaced");
+    ExpectRefusal(save, StoreProblem::Other, path, "moved, renamed or replaced");
 }
 
 // Runs in a death-test child.

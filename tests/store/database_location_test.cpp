@@ -6,8 +6,6 @@
 namespace bj::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 // `folder` is the program's folder; the data folder lies below a writable folder of its own.
 class DatabaseLocation : public StoreTest {
 protected:
@@ -16,31 +14,29 @@ protected:
     const FolderCheck Writable = [](const std::string&) { return true; };
 };
 
-TEST_F(DatabaseLocation, TheFileStaysBesideTheProgramWhenItIsThereOrCanBeMade) {
-    const FolderCheck ReadOnly = [](const std::string&) { return false; };
-    const std::tuple<bool, FolderCheck, bool> cases[] = {{false, Writable, true},
-        {true, Writable, true}, {true, ReadOnly, true}, {false, ReadOnly, false}};
-    for (const auto& [fileThere, check, besideProgram] : cases) {
-        SCOPED_TRACE(std::to_string(fileThere) + std::to_string(besideProgram));
-        fs::remove_all(user);
-        fs::remove(path);
-        if (fileThere)
-            std::ofstream(path) << "";
-        EXPECT_EQ(ChooseDatabasePath(folder, data, check),
-            besideProgram ? path : DefaultDatabasePath(data));
-        EXPECT_EQ(fs::is_directory(data), !besideProgram) << "the data folder is made when used";
-    }
-}
-
-TEST_F(
-    DatabaseLocation, AnInstalledCopyKeepsItsFileOrUsesTheDataFolderEvenWhenItsFolderIsWritable) {
-    const std::string bin = folder + "/usr/bin";
-    fs::create_directories(bin);
+// An installed copy, found by its desktop file, keeps its file or uses the data folder even
+// when its folder is writable.
+TEST_F(DatabaseLocation, TheFileStaysBesideTheProgramWhenItIsThereOrCanBeMadeUnlessInstalled) {
+    const std::string installed = folder + "/usr/bin";
+    fs::create_directories(installed);
     fs::create_directories(folder + "/usr/share/applications");
     std::ofstream(folder + "/usr/share/applications/" BJ_DESKTOP_NAME ".desktop") << "";
-    EXPECT_EQ(ChooseDatabasePath(bin, data, Writable), DefaultDatabasePath(data));
-    std::ofstream(DefaultDatabasePath(bin)) << "";
-    EXPECT_EQ(ChooseDatabasePath(bin, data, Writable), DefaultDatabasePath(bin));
+    const FolderCheck ReadOnly = [](const std::string&) { return false; };
+    const std::tuple<std::string, bool, FolderCheck, bool> cases[]
+        = {{folder, false, Writable, true}, {folder, true, Writable, true},
+            {folder, true, ReadOnly, true}, {folder, false, ReadOnly, false},
+            {installed, false, Writable, false}, {installed, true, Writable, true}};
+    for (const auto& [program, fileThere, check, besideProgram] : cases) {
+        SCOPED_TRACE(program + " " + std::to_string(fileThere) + std::to_string(besideProgram));
+        const std::string file = DefaultDatabasePath(program);
+        fs::remove_all(user);
+        fs::remove(file);
+        if (fileThere)
+            std::ofstream(file) << "";
+        EXPECT_EQ(ChooseDatabasePath(program, data, check),
+            besideProgram ? file : DefaultDatabasePath(data));
+        EXPECT_EQ(fs::is_directory(data), !besideProgram) << "the data folder is made when used";
+    }
 }
 
 // Runs in a death-test child with the real rights.

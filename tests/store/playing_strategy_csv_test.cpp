@@ -11,18 +11,15 @@ namespace bj::test {
 namespace {
 
 // Read back, a strategy is a new one (Ref_No 0) with every field written.
-void ExpectSameStrategy(const PlayingStrategy& read, const PlayingStrategy& written) {
+void ExpectReadBackAs(const PlayingStrategy& written, const PlayingStrategy& expected) {
+    const PlayingStrategyCsv read = PlayingStrategyFromCsv(PlayingStrategyToCsv(written));
+    EXPECT_EQ(read.Error, "");
     const auto fields = [](const PlayingStrategy& s, std::int64_t refNo) {
         return std::tuple(refNo, s.Name, s.DoubleDown, s.SplitsDoubleDown, s.DealerSoft17,
             s.InsuranceOn21, s.Actions, s.Ins);
     };
-    EXPECT_EQ(fields(read, read.RefNo), fields(written, 0));
-}
-
-PlayingStrategy ReadBack(const PlayingStrategy& strategy) {
-    const PlayingStrategyCsv read = PlayingStrategyFromCsv(PlayingStrategyToCsv(strategy));
-    EXPECT_EQ(read.Error, "");
-    return read.Strategy.value_or(PlayingStrategy {});
+    const PlayingStrategy& s = read.Strategy.value_or(PlayingStrategy {});
+    EXPECT_EQ(fields(s, s.RefNo), fields(expected, 0));
 }
 
 class PlayingStrategyCsvTest : public StoreTest {
@@ -33,25 +30,21 @@ protected:
     }
 };
 
-TEST_F(PlayingStrategyCsvTest, SeededAndBestStrategiesReadBackEqual) {
-    const PlayingStrategy seeded = Seeded();
-    ExpectSameStrategy(ReadBack(seeded), seeded);
-
+// Codes a row does not offer are written as the ones that play alike.
+TEST_F(PlayingStrategyCsvTest, SeededBestAndUnofferedCodesReadBackAsTheyPlay) {
     GameState gs;
     PutPlayingTable(BestTable({1, false, 0, kPlayOutHand}), gs);
     gs.PlayingStrategyName = "Best, \"H17\" \xC3\xA0 la carte \xE2\x80\x94 \xE7\x89\x8C";
-    const PlayingStrategy best = PlayingStrategyFromGameState(gs);
-    ExpectSameStrategy(ReadBack(best), best);
-}
-
-TEST_F(PlayingStrategyCsvTest, CodesARowDoesNotOfferAreWrittenAsTheOnesThatPlayAlike) {
-    PlayingStrategy stored = Seeded();
-    stored.Actions[1] = {3, 4, 5, 0, 1, 2, 3, 4, 5, 0}; // hard 5 cannot split
-    stored.Actions[9] = {4, 5, 3, 0, 1, 2, 4, 5, 3, 0}; // Soft 12: every split code splits
-    PlayingStrategy expected = stored;
-    expected.Actions[1] = {0, 1, 2, 0, 1, 2, 0, 1, 2, 0};
-    expected.Actions[9] = {3, 3, 3, 0, 1, 2, 3, 3, 3, 0};
-    ExpectSameStrategy(ReadBack(stored), expected);
+    const PlayingStrategy seeded = Seeded(), best = PlayingStrategyFromGameState(gs);
+    PlayingStrategy unoffered = seeded;
+    unoffered.Actions[1] = {3, 4, 5, 0, 1, 2, 3, 4, 5, 0}; // hard 5 cannot split
+    unoffered.Actions[9] = {4, 5, 3, 0, 1, 2, 4, 5, 3, 0}; // Soft 12: every split code splits
+    PlayingStrategy alike = unoffered;
+    alike.Actions[1] = {0, 1, 2, 0, 1, 2, 0, 1, 2, 0};
+    alike.Actions[9] = {3, 3, 3, 0, 1, 2, 3, 3, 3, 0};
+    for (const auto& [written, expected] :
+        {std::pair(seeded, seeded), std::pair(best, best), std::pair(unoffered, alike)})
+        ExpectReadBackAs(written, expected);
 }
 
 // The written file of the seeded strategy, one entry a line; line n is lines[n - 1].

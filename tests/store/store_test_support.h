@@ -17,6 +17,8 @@
 
 namespace bj::test {
 
+namespace fs = std::filesystem;
+
 // A plain connection beside the store's, for reading back and for damaging files.
 class RawDb {
 public:
@@ -74,9 +76,8 @@ inline void ExpectRefusal(const std::function<void()>& attempt, StoreProblem pro
     }
 }
 
-inline constexpr std::filesystem::perms kReadOnly = std::filesystem::perms::all
-    & ~(std::filesystem::perms::owner_write | std::filesystem::perms::group_write
-        | std::filesystem::perms::others_write);
+inline constexpr fs::perms kReadOnly
+    = fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
 
 // For a death-test child that checks refusals: permission bits do not bind root, so root
 // gives up its rights.
@@ -94,10 +95,10 @@ protected:
     }
     ~StoreTest() override {
         std::error_code ignored;
-        std::filesystem::permissions(folder, std::filesystem::perms::all, ignored);
-        std::filesystem::remove_all(folder, ignored);
+        fs::permissions(folder, fs::perms::all, ignored);
+        fs::remove_all(folder, ignored);
     }
-    std::string folder = (std::filesystem::temp_directory_path() / "bjstore-XXXXXX").string();
+    std::string folder = (fs::temp_directory_path() / "bjstore-XXXXXX").string();
     std::string path;
 };
 

@@ -58,46 +58,54 @@ protected:
         return s ? s->Name : "-";
     }
     std::vector<Kind> Kinds() {
-        return {{[&] { return std::int64_t {InsertPlayingStrategy(db, Sample("New"))}; },
+        const auto named = [](const std::string& name, std::int64_t refNo = 0) {
+            return VariableStrategy {.RefNo = refNo, .Name = name};
+        };
+        return {{[&] { return InsertPlayingStrategy(db, Sample("New")); },
                     [&] { return ListPlayingStrategies(db); },
                     [&](std::int64_t r) { return NameOf(LoadPlayingStrategyRecord(db, r)); },
                     [&](std::int64_t r) { return UpdatePlayingStrategy(db, Sample("Re", r)); },
                     [&](std::int64_t r) { return DeletePlayingStrategy(db, r) == 1; }},
-            {[&] { return std::int64_t {AppendStreakStrategy(db, ThreeUp("New"))}; },
+            {[&] { return AppendStreakStrategy(db, ThreeUp("New")); },
                 [&] { return ListStreakStrategies(db); },
                 [&](std::int64_t r) { return NameOf(LoadStreakStrategy(db, r)); },
                 [&](std::int64_t r) { return UpdateStreakStrategy(db, ThreeUp("Re", r)); },
                 [&](std::int64_t r) { return DeleteStreakStrategy(db, r); }},
-            {[&] {
-                 return std::int64_t {AppendVariableStrategy(db, VariableStrategy {.Name = "New"})};
-             },
+            {[&] { return AppendVariableStrategy(db, named("New")); },
                 [&] { return ListVariableStrategies(db); },
                 [&](std::int64_t r) { return NameOf(LoadVariableStrategy(db, r)); },
-                [&](std::int64_t r) {
-                    return UpdateVariableStrategy(db, VariableStrategy {.RefNo = r, .Name = "Re"});
-                },
+                [&](std::int64_t r) { return UpdateVariableStrategy(db, named("Re", r)); },
                 [&](std::int64_t r) { return DeleteVariableStrategy(db, r); }}};
     }
 };
 
-// A deleted strategy's number is not given again; a missing one is neither renamed nor deleted.
-TEST_F(Records, EachKindAppendsRenamesAndDeletesWithoutReusingNumbers) {
-    for (const Kind& kind : Kinds()) {
-        const std::int64_t added = kind.append();
-        EXPECT_EQ(added, 2);
-        EXPECT_EQ(std::tuple(kind.list().back().RefNo, kind.list().back().Name),
-            std::tuple(added, std::string("New")));
-        EXPECT_TRUE(kind.rename(added));
-        EXPECT_EQ(kind.name(added), "Re");
-        EXPECT_TRUE(kind.remove(added));
-        EXPECT_FALSE(kind.remove(added));
-        EXPECT_FALSE(kind.rename(added));
-        EXPECT_EQ(kind.name(added), "-");
-        EXPECT_EQ(kind.append(), 3);
-    }
+// Appended after `last`, a strategy is listed last, renamed and deleted; its number is not
+// given again, a missing one is neither renamed nor deleted, and `last` keeps `lastName`.
+void ExpectEachStepReachesItsStrategy(
+    const Kind& kind, std::int64_t last, const std::string& lastName) {
+    const std::size_t count = kind.list().size();
+    const std::int64_t added = kind.append();
+    EXPECT_EQ(added, last + 1);
+    const auto entries = kind.list();
+    ASSERT_EQ(entries.size(), count + 1);
+    EXPECT_EQ(std::tuple(entries.end()[-2].RefNo, entries.back().RefNo, entries.back().Name),
+        std::tuple(last, added, std::string("New")));
+    EXPECT_TRUE(kind.rename(added));
+    EXPECT_EQ(kind.name(added) + kind.name(last), "Re" + lastName);
+    EXPECT_TRUE(kind.remove(added));
+    EXPECT_FALSE(kind.remove(added));
+    EXPECT_FALSE(kind.rename(added));
+    EXPECT_EQ(kind.name(added) + kind.name(last), "-" + lastName);
+    EXPECT_EQ(kind.append(), added + 1);
 }
 
-TEST_F(Records, PlayingStrategiesInsertListLoadUpdateAndDelete) {
+TEST_F(Records, EachKindAppendsRenamesAndDeletesWithoutReusingNumbers) {
+    for (const Kind& kind : Kinds())
+        ExpectEachStepReachesItsStrategy(kind, 1, "Default");
+}
+
+// Names holding quotes come back as stored, a playing strategy's trimmed.
+TEST_F(Records, EachKindComesBackAsStoredAndUpdated) {
     EXPECT_EQ(InsertPlayingStrategy(db, Sample("  " + kQuoted + " ")), 2);
     EXPECT_EQ(Fields(*LoadPlayingStrategyRecord(db, 2)), Fields(Sample(kQuoted, 2)));
     EXPECT_EQ(ListPlayingStrategies(db).back().Name, kQuoted);
@@ -119,6 +127,25 @@ TEST_F(Records, PlayingStrategiesInsertListLoadUpdateAndDelete) {
     EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayersHand"), "52");
     EXPECT_EQ(DeletePlayingStrategy(db, 2), 1);
     EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayersHand"), "26");
+
+    EXPECT_EQ(LoadStreakStrategy(db, 1)->LosingHand[5], 5.0); // beyond the seed's length
+    EXPECT_EQ(AppendStreakStrategy(db, ThreeUp(kQuoted)), 2);
+    EXPECT_EQ(Fields(*LoadStreakStrategy(db, 2)), Fields(ThreeUp(kQuoted, 2)));
+    EXPECT_EQ(raw.Value("SELECT quote(Surrender) || HandsToPlay || Comments FROM "
+                        "BettingStrategies WHERE Ref_No = 2"),
+        "NULL50This is the Default settings.");
+    StreakStrategy streak = ThreeUp("Changed", 2);
+    streak.WinningHand[0] = 15;
+    EXPECT_TRUE(UpdateStreakStrategy(db, streak));
+    EXPECT_EQ(Fields(*LoadStreakStrategy(db, 2)), Fields(streak));
+
+    VariableStrategy v {2, kQuoted, 12.5, 100, 2, 1, 0, 1, 0, 2.25, 3};
+    EXPECT_EQ(AppendVariableStrategy(db, v), 2);
+    EXPECT_EQ(Fields(*LoadVariableStrategy(db, 2)), Fields(v));
+    v.LoseAddSub = v.MaintainMin = 1;
+    EXPECT_TRUE(UpdateVariableStrategy(db, v));
+    EXPECT_EQ(Fields(*LoadVariableStrategy(db, 2)), Fields(v));
+    EXPECT_EQ(ListVariableStrategies(db).back().Name, kQuoted);
 }
 
 // A hand-edited file: rows missing and extra.
@@ -239,27 +266,6 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
     }
 }
 
-TEST_F(Records, StreakAndVariableStrategiesComeBackAsStored) {
-    EXPECT_EQ(LoadStreakStrategy(db, 1)->LosingHand[5], 5.0); // beyond the seed's length
-    EXPECT_EQ(AppendStreakStrategy(db, ThreeUp(kQuoted)), 2);
-    EXPECT_EQ(Fields(*LoadStreakStrategy(db, 2)), Fields(ThreeUp(kQuoted, 2)));
-    EXPECT_EQ(raw.Value("SELECT quote(Surrender) || HandsToPlay || Comments FROM "
-                        "BettingStrategies WHERE Ref_No = 2"),
-        "NULL50This is the Default settings.");
-    StreakStrategy changed = ThreeUp("Changed", 2);
-    changed.WinningHand[0] = 15;
-    EXPECT_TRUE(UpdateStreakStrategy(db, changed));
-    EXPECT_EQ(Fields(*LoadStreakStrategy(db, 2)), Fields(changed));
-
-    VariableStrategy v {2, kQuoted, 12.5, 100, 2, 1, 0, 1, 0, 2.25, 3};
-    EXPECT_EQ(AppendVariableStrategy(db, v), 2);
-    EXPECT_EQ(Fields(*LoadVariableStrategy(db, 2)), Fields(v));
-    v.LoseAddSub = v.MaintainMin = 1;
-    EXPECT_TRUE(UpdateVariableStrategy(db, v));
-    EXPECT_EQ(Fields(*LoadVariableStrategy(db, 2)), Fields(v));
-    EXPECT_EQ(ListVariableStrategies(db).back().Name, kQuoted);
-}
-
 // Keys past the 32-bit range: the strategy after 2147483647 gets 2147483648, and every
 // operation reaches the strategy it names.
 TEST_F(Records, KeysPastThe32BitRangeReachTheStrategyTheyName) {
@@ -269,17 +275,8 @@ TEST_F(Records, KeysPastThe32BitRangeReachTheStrategyTheyName) {
              "PlayersHand SET PlayingStrategyRef_No = 2147483647 WHERE PlayingStrategyRef_No = "
              "2; INSERT INTO BettingStrategies (Ref_No, Name) VALUES (2147483647, 'Old'); INSERT "
              "INTO VariableBet (Ref_No, Name) VALUES (2147483647, 'Old')");
-    for (const Kind& kind : Kinds()) {
-        const std::int64_t added = kind.append();
-        EXPECT_EQ(added, old + 1);
-        const auto entries = kind.list();
-        ASSERT_EQ(entries.size(), 3u);
-        EXPECT_EQ(std::tuple(entries[1].RefNo, entries[2].RefNo), std::tuple(old, added));
-        EXPECT_TRUE(kind.rename(added));
-        EXPECT_EQ(kind.name(added) + kind.name(old), "ReOld");
-        EXPECT_TRUE(kind.remove(added));
-        EXPECT_EQ(kind.name(added) + kind.name(old), "-Old");
-    }
+    for (const Kind& kind : Kinds())
+        ExpectEachStepReachesItsStrategy(kind, old, "Old");
     ASSERT_TRUE(LoadPlayingStrategy(db, old, gs));
     EXPECT_EQ(gs.PlayingStrategyRefNo, old);
 }
