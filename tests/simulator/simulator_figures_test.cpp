@@ -4,8 +4,8 @@
 #include "simulator/amount_text.h"
 #include "simulator/chart_data.h"
 #include "simulator/frm_hourly_stats.h"
-#include "simulator/hourly_model.h"
 #include "simulator/run_chart.h"
+#include "simulator/run_summary.h"
 #include "simulator/wager_tally.h"
 
 #include <QAbstractAxis>
@@ -14,6 +14,7 @@
 #include <QGraphicsTextItem>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <random>
 #include <tuple>
 
@@ -30,13 +31,11 @@ SessionResults Made(const Sessions& sessions) {
     SessionResults results;
     results.Clear(Currency::FromWhole(10000));
     Currency bank = results.StartBank();
-    std::int64_t n = 0;
     for (const auto& [hands, wonLost] : sessions) {
         SessionRow row;
-        row.Session = ++n;
+        row.Session = results.Count() + 1;
         row.Hands = hands;
-        bank += Currency::FromDouble(wonLost);
-        row.EndBank = bank;
+        row.EndBank = bank += Currency::FromDouble(wonLost);
         results.Add(row);
     }
     return results;
@@ -92,21 +91,46 @@ private slots:
         QCOMPARE(hourly.windowTitle(), QString("Hourly Statistics"));
     }
 
-    // The hourly window opened from a run shows what the results grid's own texts give; the
-    // histogram counts every session by its end.
-    void hourlyWindowAndHistogramAgreeWithTheRun() {
+    // Every text colour follows the row's end and sign, the totals and the summary agree with
+    // what the grid's own texts give; the hourly window opened from the run shows the run, the
+    // histogram counts every session by its end, and both export what they show.
+    void aRunOf200SessionsItsFiguresAndExports() {
         Simulator s;
         s.Run("40 60 50 60 200");
-        QStringList expected, shown;
-        for (int r = 0; r < s.Rows(); ++r) {
-            const QStringList time = s.Cell(r, kColTime).split(':');
-            const double minutes = time[0].toInt() * 60 + time[1].toInt();
-            expected << QString::number(r + 1) + " " + s.Cell(r, kColTime) + " "
-                    + GroupedFigure(AmountValue(s.Cell(r, kColWonLost)) * 60 / minutes);
+        QCOMPARE(s.Rows(), 200);
+        int ends[3] = {};
+        std::int64_t hands = 0;
+        double total = 0;
+        for (int r = 0; r < 200; ++r) {
+            const SessionEnd end = s.w->Results()[r].End;
+            ++ends[static_cast<int>(end)];
+            QCOMPARE(s.Colour(r, kColTotal), EndColour(end));
+            for (int c : {kColWonLost, kColTotalWonLost})
+                QCOMPARE(s.Colour(r, c), AmountColour(s.Cell(r, c).startsWith('-')));
+            QCOMPARE(s.Cell(r, kColTime),
+                QString::fromStdString(HandsToTime(s.Cell(r, kColHands).toInt())));
+            hands += s.Cell(r, kColHands).toInt();
+            total += AmountValue(s.Cell(r, kColWonLost));
         }
-        const QStringList total = s.w->lblTotalTime->text().split(':');
-        const double hours = total[0].toInt() + total[1].toInt() / 60.0;
-        expected << DollarFigure(AmountValue(s.w->lblTotalBank->text()) / hours);
+        QVERIFY2(ends[0] && ends[1] && ends[2], "all three ends in a run of 200");
+        QCOMPARE(s.w->lblTotalBank->text(), s.Cell(199, kColTotalWonLost));
+        QCOMPARE(AmountValue(s.w->lblTotalBank->text()), total);
+        QCOMPARE(s.w->lblTotalTime->text(), QString::fromStdString(HandsToTime(hands)));
+        const RunSummary* summary = s.w->summary;
+        QCOMPARE(summary->lblEndedWin->text(),
+            QString("%1 (%2 %)").arg(ends[1]).arg(ends[1] / 2.0, 0, 'f', 1));
+        // Settlement's own count of the stakes, and the return on them beside the return per hand.
+        QCOMPARE(summary->lblAmountWagered->text(), GridAmount(s.gs.AmountWagered));
+        QCOMPARE(summary->lblInsuranceWagered->text(), GridAmount(s.gs.InsuranceWagered));
+        QVERIFY(s.gs.AmountWagered > Currency {});
+        QVERIFY(!s.nav.tableBankrolls.empty()); // the table behind is kept up to date
+        QCOMPARE(s.nav.tableBankrolls.last(), s.gs.Bankroll);
+        QVERIFY(summary->lblReturnPerWagered->text().startsWith(
+            QString::number(100 * total / s.gs.AmountWagered.ToDouble(), 'f', 2) + " % \u00b1 "));
+        QVERIFY(summary->lblMeanPerSession->text().startsWith(
+            QLocale(QLocale::English, QLocale::UnitedStates).toString(total / 200, 'f', 2)));
+
+        QStringList shown;
         QTimer::singleShot(0, [&shown] {
             auto* hourly = qobject_cast<frmHourlyStats*>(QApplication::activeModalWidget());
             QVERIFY(hourly);
@@ -114,7 +138,39 @@ private slots:
             hourly->cmdReturn->click();
         });
         s.w->cmdHourlyStats_Click();
-        QCOMPARE(shown, expected);
+        frmHourlyStats hourly(s.w->Results(), s.w->lblTotalTime->text(), s.w->lblTotalBank->text());
+        QCOMPARE(shown, HourlyTexts(hourly));
+
+        QTemporaryDir dir;
+        ScriptedFileDialogs dialogs;
+        dialogs.answers = {dir.filePath("runs.csv")};
+        s.w->cmdExport_Click();
+        const QStringList lines = Lines(dir.filePath("runs.csv"));
+        QCOMPARE(lines.size(), 201);
+        QCOMPARE(lines[0],
+            QString("Session,Max. Winning Amt,Max. Losing Amt,Hands Played,Time (HH:MM),Total,"
+                    "Won/Lost,Total Won/Lost,Ended"));
+        for (int r = 0; r < 200; ++r)
+            QCOMPARE(lines[r + 1],
+                s.RowTexts(r).replaceInStrings(",", "").join(',') + ","
+                    + EndName(s.w->Results()[r].End));
+        dialogs.answers = {dir.filePath("hourly.csv")};
+        hourly.cmdExport_Click();
+        const QStringList hourlyLines = Lines(dir.filePath("hourly.csv"));
+        QCOMPARE(hourlyLines.size(), 202);
+        QCOMPARE(hourlyLines[1],
+            "1," + HourlyCell(hourly, 0, 1) + "," + HourlyCell(hourly, 0, 2).remove(','));
+        QCOMPARE(hourlyLines[201],
+            "Total Won / Lost Per Hour,," + FormatAmount(AmountValue(hourly.Label1->text())));
+        s.w->cmdExport_Click(); // the user cancels: nothing written, nothing said
+        dialogs.answers = {dir.filePath("no such folder/runs.csv")};
+        s.w->cmdExport_Click();
+        QCOMPARE(dialogs.asked.size(), 4);
+        QVERIFY(dialogs.asked[0].startsWith("Export Results | "));
+        QCOMPARE(s.messages.shown.size(), size_t(1));
+        QVERIFY2(s.messages.shown[0].text.startsWith("The file \""
+                     + dir.filePath("no such folder/runs.csv") + "\" could not be written: "),
+            qPrintable(s.messages.shown[0].text));
 
         const Histogram h = SessionHistogram(s.w->Results());
         QCOMPARE(int(h.Counts.size()), 15); // the square root of 200, rounded up
@@ -127,70 +183,28 @@ private slots:
         QCOMPARE(SessionHistogram(Made({{5, 10}, {5, 10}})).Counts.size(), size_t(1));
     }
 
-    void exportsThroughTheSaveDialog() {
-        QTemporaryDir dir;
-        Simulator s;
-        ScriptedFileDialogs dialogs;
-        s.Run("10 10 0 30 3");
-        dialogs.answers = {dir.filePath("runs.csv")};
-        s.w->cmdExport_Click();
-        const QStringList lines = Lines(dir.filePath("runs.csv"));
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0],
-            QString("Session,Max. Winning Amt,Max. Losing Amt,Hands Played,Time (HH:MM),Total,"
-                    "Won/Lost,Total Won/Lost,Ended"));
-        for (int r = 0; r < 3; ++r)
-            QCOMPARE(lines[r + 1],
-                s.RowTexts(r).replaceInStrings(",", "").join(',') + ","
-                    + EndName(s.w->Results()[r].End));
-
-        frmHourlyStats hourly(s.w->Results(), s.w->lblTotalTime->text(), s.w->lblTotalBank->text());
-        dialogs.answers = {dir.filePath("hourly.csv")};
-        hourly.cmdExport_Click();
-        const QStringList hourlyLines = Lines(dir.filePath("hourly.csv"));
-        QCOMPARE(hourlyLines.size(), 5);
-        QCOMPARE(hourlyLines[1],
-            "1," + HourlyCell(hourly, 0, 1) + "," + HourlyCell(hourly, 0, 2).remove(','));
-        QCOMPARE(hourlyLines[4],
-            "Total Won / Lost Per Hour,," + FormatAmount(AmountValue(hourly.Label1->text())));
-
-        s.w->cmdExport_Click(); // the user cancels: nothing written, nothing said
-        dialogs.answers = {dir.filePath("no such folder/runs.csv")};
-        s.w->cmdExport_Click();
-        QCOMPARE(dialogs.asked.size(), 4);
-        QVERIFY(dialogs.asked[0].startsWith("Export Results | "));
-        QCOMPARE(s.messages.shown.size(), size_t(1));
-        QVERIFY2(s.messages.shown[0].text.startsWith("The file \""
-                     + dir.filePath("no such folder/runs.csv") + "\" could not be written: "),
-            qPrintable(s.messages.shown[0].text));
-    }
-
     void bankrollLineKeepsEverySwing() {
-        const SessionResults few = Made({{10, 5}, {10, -20}, {10, 7.5}});
-        const QList<QPointF> points = BankrollPoints(few);
-        QCOMPARE(points, QList<QPointF>({{0, 10000}, {1, 10005}, {2, 9985}, {3, 9992.5}}));
+        QCOMPARE(BankrollPoints(Made({{10, 5}, {10, -20}, {10, 7.5}})),
+            QList<QPointF>({{0, 10000}, {1, 10005}, {2, 9985}, {3, 9992.5}}));
 
         std::mt19937 random(7);
         std::uniform_int_distribution<int> step(-40, 39);
-        QList<QPair<int, double>> walk;
+        Sessions walk;
         for (int i = 0; i < 100000; ++i)
             walk.append({10, step(random) * 2.5});
         const SessionResults many = Made(walk);
         const QList<QPointF> drawn = BankrollPoints(many);
         QVERIFY(drawn.size() <= 4001);
-        double low = 1e18, high = -1e18, lowDrawn = 1e18, highDrawn = -1e18;
-        for (std::int64_t i = 0; i < many.Count(); ++i) {
-            low = std::min(low, many[i].EndBank.ToDouble());
-            high = std::max(high, many[i].EndBank.ToDouble());
-        }
+        QList<double> banks, drawnBanks;
+        for (std::int64_t i = 0; i < many.Count(); ++i)
+            banks.push_back(many[i].EndBank.ToDouble());
         for (int i = 1; i < drawn.size(); ++i) {
             QVERIFY(drawn[i].x() > drawn[i - 1].x());
-            QCOMPARE(drawn[i].y(), many[std::int64_t(drawn[i].x()) - 1].EndBank.ToDouble());
-            lowDrawn = std::min(lowDrawn, drawn[i].y());
-            highDrawn = std::max(highDrawn, drawn[i].y());
+            QCOMPARE(drawn[i].y(), banks[qsizetype(drawn[i].x()) - 1]);
+            drawnBanks.push_back(drawn[i].y());
         }
-        QCOMPARE(lowDrawn, low);
-        QCOMPARE(highDrawn, high);
+        QCOMPARE(std::ranges::min(drawnBanks), std::ranges::min(banks));
+        QCOMPARE(std::ranges::max(drawnBanks), std::ranges::max(banks));
     }
 
     // An empty run, one session, a few and many: ticks on whole numbers, no label twice.

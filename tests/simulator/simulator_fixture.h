@@ -115,7 +115,6 @@ struct Simulator {
         Enter(e[0], e[1], e[2], e[3], e[4]);
         w->cmdRun_Click();
     }
-    void Stack(const QList<int>& ranks) { StackRanks(gs, ranks); }
 
     int Rows() const { return w->grdMain->model()->rowCount(); }
     QString Cell(int row, int column) const {

@@ -73,13 +73,15 @@ struct Table {
     template <class T = QLabel> T* Find(const QString& name) const {
         return window->findChild<T*>(name);
     }
-    QString Text(const QString& label, const QWidget* in = nullptr) const {
-        const QLabel* shown = (in ? in : window.get())->findChild<QLabel*>(label);
-        return shown ? shown->text() : QString("<no such label>");
+    // The text of a label, button or action, or the title of a menu.
+    QString Text(const QString& name, const QWidget* in = nullptr) const {
+        const QObject* shown = (in ? in : window.get())->findChild<QObject*>(name);
+        return !shown ? QString("<no such control>")
+                      : shown->property(shown->inherits("QMenu") ? "title" : "text").toString();
     }
     QTimer* Timer() const { return Find<QTimer>("Timer1"); }
-    // Compares the labels of the table, or of the window given, with "name=text" pairs, naming
-    // the label that differs.
+    // Compares the controls of the table, or of the window given, with "name=text" pairs, naming
+    // the one that differs.
     void Expect(const QStringList& pairs, const QWidget* in = nullptr) const {
         for (const QString& pair : pairs) {
             const QString name = pair.section('=', 0, 0);

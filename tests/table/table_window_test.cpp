@@ -21,30 +21,19 @@ class TableWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsIdleWithItsCaptions() {
+    // Idle, with its captions, and every caption fits its control at the starting size, which
+    // the window need not outgrow.
+    void startsIdleAtItsSizeWithNothingClipped() {
         Table t;
-        const char* captions[][2]
-            = {{"cmdNext", "&Continue"}, {"cmdMultipleSessions", "Multiple Session..."},
-                {"chkSysTray", "Show in System Tray"}, {"mnuOptions", "&Configuation"},
-                {"mnuBet", "&Betting Stratagy"}, {"mnuShowWar", "Show Black Jack"}};
-        for (const auto& [name, caption] : captions) {
-            const QObject* control = t.Find<QObject>(name);
-            const char* property = control->inherits("QMenu") ? "title" : "text";
-            QCOMPARE(QString(name) + "=" + control->property(property).toString(),
-                QString(name) + "=" + caption);
-        }
+        t.Expect({"cmdNext=&Continue", "cmdMultipleSessions=Multiple Session...",
+            "chkSysTray=Show in System Tray", "mnuOptions=&Configuation",
+            "mnuBet=&Betting Stratagy", "mnuShowWar=Show Black Jack"});
         QCOMPARE(t.window->windowTitle(), QString("Black Jack"));
+        QVERIFY(!t.Timer()->isActive() && t.gs.ContinuousPlay && !t.gs.TrayIconOn
+            && t.Find<QProgressBar>("prbHandsToPlay")->value() == 0 && t.gs.CardsLeft == 52);
+        t.window->show();
         for (const char* name : {"imgDealer_1", "imgPlayer_1", "imgPlayer_11", "cmdNext", "shpUp"})
             QVERIFY2(t.Find<QWidget>(name)->isHidden(), name);
-        QVERIFY(!t.Timer()->isActive() && t.gs.ContinuousPlay && !t.gs.TrayIconOn);
-        QCOMPARE(t.Find<QProgressBar>("prbHandsToPlay")->value(), 0);
-        QCOMPARE(t.gs.CardsLeft, 52);
-    }
-
-    // Every caption fits its control at the starting size, and the window need not grow.
-    void fitsItsStartingSizeWithNothingClipped() {
-        Table t;
-        t.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(t.window.get()));
         QCOMPARE(t.window->size(), QSize(725, 565));
         QVERIFY(
@@ -57,10 +46,22 @@ private slots:
             QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(name));
             QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
         }
+        // A bankroll far past the box's width is drawn smaller, never with its leading digits cut.
+        auto* box = dynamic_cast<ValueCell*>(t.Find<QLabel>("lblMinBankroll"));
+        QVERIFY(box);
+        const int room = box->contentsRect().width() - box->indent();
+        for (const char* text : {"10000", "-132871472.5", "-1328714725.5"}) {
+            const QFont fitted = FittedFont(box->font(), text, room);
+            const bool fits = QFontMetrics(box->font()).horizontalAdvance(text) <= room;
+            QCOMPARE(fitted == box->font(), fits);
+            QVERIFY2(QFontMetrics(fitted).horizontalAdvance(text) <= room, text);
+        }
     }
 
     // A disabled table greys its captions, the slider's muted note with them, but not its cards.
-    void disabledTableGreysItsCaptionsNotItsCards() {
+    // The cards grow with the window in steps that keep their proportions, drawn afresh at
+    // each size rather than stretched; the starting size is the smallest.
+    void cardsStayAsTheTableIsDisabledAndGrowWithIt() {
         Table t;
         t.window->show();
         t.PlayRound({10, 7, 1, 9});
@@ -76,23 +77,14 @@ private slots:
         t.window->setEnabled(false);
         const auto disabled = look();
         QVERIFY(disabled.first == enabled.first && disabled.second > enabled.second + 32);
-    }
-
-    // The cards grow with the window in steps that keep their proportions, drawn afresh at
-    // each size rather than stretched; the starting size is the smallest.
-    void cardsGrowWithTheWindow() {
-        Table t;
-        t.window->show();
-        t.PlayRound({10, 7, 10, 9});
+        t.window->setEnabled(true);
         auto card = [&] {
             const QLabel* image = t.Find("imgDealer_2");
             const QPixmap picture = image->pixmap();
-            return QString("%1x%2 picture %3x%4 rank %5px")
-                .arg(image->width())
-                .arg(image->height())
-                .arg(picture.deviceIndependentSize().width())
-                .arg(picture.deviceIndependentSize().height())
-                .arg(t.Find("lblDealer_2")->font().pixelSize());
+            return QString::asprintf("%dx%d picture %gx%g rank %dpx", image->width(),
+                image->height(), picture.deviceIndependentSize().width(),
+                picture.deviceIndependentSize().height(),
+                t.Find("lblDealer_2")->font().pixelSize());
         };
         QCOMPARE(card(), QString("36x56 picture 36x56 rank 15px"));
         t.window->resize(1280, 1000);
@@ -127,8 +119,8 @@ private slots:
         // Play started so disables what Deal does, the strategy menu with it, until Stop.
         auto* sessions = t.Find<QPushButton>("cmdMultipleSessions");
         QAction* menu = t.window->findChild<QMenu*>("mnuOptions")->menuAction();
-        QVERIFY(!sessions->isEnabled() && !t.Find<QPushButton>("cmdDeal")->isEnabled());
-        QVERIFY(!menu->isEnabled());
+        QVERIFY(!sessions->isEnabled() && !t.Find<QPushButton>("cmdDeal")->isEnabled()
+            && !menu->isEnabled());
         t.window->cmdStop_Click();
         QVERIFY(sessions->isEnabled() && menu->isEnabled());
         t.Find<QSlider>("sldHandsToPlay")->setValue(37);
@@ -146,22 +138,6 @@ private slots:
             {-5000, "-0.5"}, {12345, "1.2345"}, {123456789000, "12345678.9"}};
         for (const auto& [units, text] : money)
             QCOMPARE(CurrencyText(Currency::FromUnits(units)), QString(text));
-    }
-
-    // A bankroll far past the box's width is drawn smaller, never with its leading digits cut.
-    void longValuesAreDrawnWhole() {
-        Table t;
-        t.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(t.window.get()));
-        auto* box = dynamic_cast<ValueCell*>(t.Find<QLabel>("lblMinBankroll"));
-        QVERIFY(box);
-        const int room = box->contentsRect().width() - box->indent();
-        for (const char* text : {"10000", "-132871472.5", "-1328714725.5"}) {
-            const QFont fitted = FittedFont(box->font(), text, room);
-            const bool fits = QFontMetrics(box->font()).horizontalAdvance(text) <= room;
-            QCOMPARE(fitted == box->font(), fits);
-            QVERIFY2(QFontMetrics(fitted).horizontalAdvance(text) <= room, text);
-        }
     }
 
     // Each button and menu item asks the program for its window; the table steps aside
@@ -194,30 +170,28 @@ private slots:
 
     void activationReadsTheStreakEditor() {
         Table t;
-        t.gs.BettingType = kStreakBetting;
         t.nav.streakEditorLoaded = true;
         for (int i = 0; i < 10; ++i) {
             t.nav.winning[i] = QString::number(10 * (i + 1));
             t.nav.losing[i] = QString::number(i + 1);
         }
         t.nav.winning[1] = ""; // an empty box is a bet of 0
-        for (const char* decks : {"6", "", "9"}) {
+        // A shoe without decks or of too many is never taken, nor any while betting is variable.
+        for (const auto& [kind, decks] : {std::pair {kStreakBetting, "6"}, {kStreakBetting, ""},
+                 {kStreakBetting, "9"}, {kVariableBetting, "4"}}) {
+            t.gs.BettingType = kind;
             t.nav.decks = decks;
             t.window->Form_Activate();
-            QCOMPARE(t.gs.DecksInShoe, 6); // a shoe without decks or of too many is never taken
+            QCOMPARE(t.gs.DecksInShoe, 6);
         }
-        QCOMPARE(t.gs.WinningHandBets[1], 10.0);
-        QCOMPARE(t.gs.WinningHandBets[2], 0.0);
-        QCOMPARE(t.gs.LosingHandBets[10], 10.0);
-        t.gs.BettingType = kVariableBetting;
-        t.nav.decks = "4";
-        t.window->Form_Activate();
-        QCOMPARE(t.gs.DecksInShoe, 6);
+        QCOMPARE(QList<double>(
+                     {t.gs.WinningHandBets[1], t.gs.WinningHandBets[2], t.gs.LosingHandBets[10]}),
+            QList<double>({10, 0, 10}));
     }
 
     // The box adds and removes the one icon; without a notification area it says why it
     // cannot be ticked, except that a ticked box can always be cleared.
-    void trayBoxFollowsTheNotificationArea() {
+    void trayIconFollowsTheBoxAndTheArea() {
         Table t;
         auto* box = t.Find<QCheckBox>("chkSysTray");
         QVERIFY(!box->isEnabled() && !box->toolTip().isEmpty());
@@ -238,12 +212,9 @@ private slots:
         tick();
         QCOMPARE(icons.last(), QString("0 0"));
         QVERIFY(!box->isEnabled());
-    }
 
-    // Minimised with the icon on, the window waits in the notification area until a double
-    // click or "Show Black Jack"; it comes back by itself when the area goes away.
-    void minimisedToTheIconAndBack() {
-        Table t;
+        // Minimised with the icon on, the window waits in the notification area until a double
+        // click or "Show Black Jack"; it comes back by itself when the area goes away.
         auto* menu = t.Find<QMenu>("mnuPopUp");
         auto state = [&] {
             QCoreApplication::processEvents();
@@ -261,8 +232,8 @@ private slots:
         const std::pair<std::function<void()>, const char*> steps[] = {
             {minimise, "on the task bar"}, // the box is cleared
             {[&] { t.tray.Mouse(kTrayLeftDouble); }, "on the task bar"}, // and has no icon
-            {[&] { t.window->showNormal(); }, "shown"},
-            {[&] { t.Find<QCheckBox>("chkSysTray")->click(); }, "shown"}, {minimise, "hidden"},
+            {[&] { t.window->showNormal(); }, "shown"}, {[&] { box->click(); }, "shown"},
+            {minimise, "hidden"},
             {[&] { t.tray.Mouse(kTrayLeftDown), t.tray.Mouse(kTrayLeftUp); }, "hidden"},
             {[&] { t.tray.Mouse(kTrayLeftDown - 1), t.tray.Mouse(kTrayRightDouble + 1); },
                 "hidden"},
