@@ -53,6 +53,8 @@ frmSelectBettingStrat::frmSelectBettingStrat(AppContext& ctx, QWidget* parent)
     lblHint = new QLabel("Click on an item & hit F1 for description", this);
     lblHint->setObjectName("lblHint");
     layout->addWidget(lblHint, 0, Qt::AlignHCenter);
+    // A fixed size leaves the window manager nothing to maximise.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(optStrategyType[0], optStrategyType[1]);
     setTabOrder(optStrategyType[1], cmdOK);
