@@ -176,7 +176,7 @@ private:
     bool DealerDraws(int dealerTotal) const {
         if (dealerTotal < 17)
             return true;
-        return dealerTotal == 17 && gs_.DealerSoft17 == 0 && IsDealerSoft17(gs_);
+        return gs_.DealerSoft17 == 0 && dealerTotal == 17 && IsDealerSoft17(gs_);
     }
 
     // The dealer draws by the soft-17 rule; a hand of eleven cards stands where it is.
