@@ -89,9 +89,12 @@ private:
         rng_.TakeAgain();
     }
 
-    // Every card of a round goes after the last one of its hand.
+    // Every card of a round goes after the last one of its hand. Only an observer follows the
+    // hand being dealt to; the batch round has none, and leaves CurrentHand on the player,
+    // where every round ends it.
     void Deal(int who) {
-        gs_.CurrentHand = who;
+        if constexpr (!kBatch)
+            gs_.CurrentHand = who;
         const Card card = !kBatch && !gs_.StackedCards.empty() ? TakeStackedCard(gs_)
                                                                : DrawCard(gs_, rng_.Rng());
         table_.CardShown(who, AddCard(gs_, who, card));
