@@ -349,9 +349,12 @@ private:
     std::array<SplitHand, kMaxSplitHands> splitHands_;
 };
 
-// A test's stacked round, kept out of the batch loop.
-[[gnu::noinline]] int PlayStackedRound(GameState& gs, GeneratorCopy& rng) {
+// A test's stacked round, kept out of the batch loop. It plays from the game's own generator:
+// were the loop's copy passed here, its address would be taken and it could not stay in
+// registers.
+[[gnu::noinline]] int PlayStackedRound(GameState& gs) {
     NullTable table;
+    GeneratorCopy rng(gs);
     return Round<NullTable>(gs, table, rng).Play();
 }
 
@@ -381,9 +384,13 @@ int PlayRound(GameState& gs, TableObserver& table) {
             return RunEnd::HandsUsedUp;
         const Currency before = gs.Bankroll;
         const std::int64_t bet = gs.CurrentBet;
-        gs.SessionHandsPlayed += gs.StackedCards.empty()
-            ? Round<NullTable, true>(gs, table, rng).Play()
-            : PlayStackedRound(gs, rng);
+        if (gs.StackedCards.empty()) {
+            gs.SessionHandsPlayed += Round<NullTable, true>(gs, table, rng).Play();
+        } else {
+            rng.PutBack();
+            gs.SessionHandsPlayed += PlayStackedRound(gs);
+            rng.TakeAgain();
+        }
         gs.Rounds.Count((gs.Bankroll - before).Units(), bet);
         if (gs.SessionStop)
             return RunEnd::SessionStopped;

@@ -1,5 +1,7 @@
 #include "engine/batch_session.h"
+#include "engine/bet_sizing.h"
 #include "engine/multi_session.h"
+#include "engine/round.h"
 #include "engine/shoe.h"
 #include "engine_fixture.h"
 
@@ -67,6 +69,27 @@ TEST(BatchSession, DealsStackedCardsFirst) {
     EXPECT_EQ(gs.BlackjacksWon, 1);
     EXPECT_EQ(gs.HandsLost, 1);
     EXPECT_TRUE(gs.StackedCards.empty());
+}
+
+// The stacked round runs out of stacked cards and draws from the generator; the rounds after
+// it draw on from there, as rounds played one at a time do.
+TEST(BatchSession, RoundsAfterAStackedRoundDrawOnFromItsGenerator) {
+    GameState batch = DefaultStrategies(1);
+    SeedRandom(batch, 11);
+    batch.HandsToPlay = 5;
+    GameState oneByOne = batch;
+    StackShoeRanks(batch, {10, 7});
+    PlayBatchSession(batch);
+
+    SetFirstBet(oneByOne);
+    BuildShoe(oneByOne);
+    StackShoeRanks(oneByOne, {10, 7});
+    TableObserver table;
+    for (int hands = 0; hands < 5;)
+        hands += PlayRound(oneByOne, table);
+    EXPECT_EQ(batch.Bankroll, oneByOne.Bankroll);
+    EXPECT_EQ(batch.CardsLeft, oneByOne.CardsLeft);
+    EXPECT_EQ(batch.Rng.Next(), oneByOne.Rng.Next());
 }
 
 // Any change to a rule of play shows here first.
