@@ -31,8 +31,8 @@ Outcome Compare(int player, int dealer) {
 }
 
 // Observers never read the generator, so a copy of it goes back only around code that may
-// draw from the game's own (a pause, a cancel check) and when play ends, a settlement that
-// overflows included.
+// draw from the game's own (a pause, a cancel check, a stacked round) and when play ends, a
+// settlement that overflows included.
 class GeneratorCopy {
 public:
     explicit GeneratorCopy(GameState& gs)
@@ -43,10 +43,21 @@ public:
     GeneratorCopy& operator=(const GeneratorCopy&) = delete;
 
     Random& Rng() { return rng_; }
-    void PutBack() { gs_.Rng = rng_; }
-    void TakeAgain() { rng_ = gs_.Rng; }
+
+    // Calls code that may draw from the game's generator, and goes on from where that code
+    // left it however it ends.
+    template <class Call> decltype(auto) Lend(Call&& call) {
+        gs_.Rng = rng_;
+        const TakeBack back {*this};
+        return call();
+    }
 
 private:
+    struct TakeBack {
+        GeneratorCopy& copy;
+        ~TakeBack() { copy.rng_ = copy.gs_.Rng; }
+    };
+
     GameState& gs_;
     Random rng_;
 };
@@ -84,9 +95,7 @@ private:
 
     // Other windows keep working while a round waits, and may draw from the generator.
     void Pause() {
-        rng_.PutBack();
-        table_.WaitForContinue();
-        rng_.TakeAgain();
+        rng_.Lend([this] { table_.WaitForContinue(); });
     }
 
     // Every card of a round goes after the last one of its hand. Only an observer follows the
@@ -373,10 +382,7 @@ int PlayRound(GameState& gs, TableObserver& table) {
     StreakBetTable bets(gs);
     for (;;) {
         if (bCancelled) {
-            rng.PutBack();
-            const bool cancelled = bCancelled();
-            rng.TakeAgain();
-            if (cancelled)
+            if (rng.Lend(bCancelled))
                 return RunEnd::Cancelled;
             bets.Refresh(gs);
         }
@@ -384,13 +390,9 @@ int PlayRound(GameState& gs, TableObserver& table) {
             return RunEnd::HandsUsedUp;
         const Currency before = gs.Bankroll;
         const std::int64_t bet = gs.CurrentBet;
-        if (gs.StackedCards.empty()) {
-            gs.SessionHandsPlayed += Round<NullTable, true>(gs, table, rng).Play();
-        } else {
-            rng.PutBack();
-            gs.SessionHandsPlayed += PlayStackedRound(gs);
-            rng.TakeAgain();
-        }
+        gs.SessionHandsPlayed += gs.StackedCards.empty()
+            ? Round<NullTable, true>(gs, table, rng).Play()
+            : rng.Lend([&gs] { return PlayStackedRound(gs); });
         gs.Rounds.Count((gs.Bankroll - before).Units(), bet);
         if (gs.SessionStop)
             return RunEnd::SessionStopped;
