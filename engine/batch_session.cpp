@@ -17,7 +17,7 @@ void ResetAfterStop(GameState& gs) {
 
 } // namespace
 
-RunEnd PlayBatchSession(GameState& gs, const CancelCheck& bCancelled) {
+RunEnd PlayBatchSession(GameState& gs, const CancelCheck& bCancelled, int roundsPerCheck) {
     gs.SessionStop = false;
     gs.SessionEndBank = {};
     SetFirstBet(gs);
@@ -26,7 +26,7 @@ RunEnd PlayBatchSession(GameState& gs, const CancelCheck& bCancelled) {
     BuildShoe(gs);
     gs.SessionHandsPlayed = 0;
 
-    const RunEnd end = PlaySessionRounds(gs, bCancelled);
+    const RunEnd end = PlaySessionRounds(gs, bCancelled, roundsPerCheck);
     if (end == RunEnd::SessionStopped)
         ResetAfterStop(gs);
     return end;

@@ -22,7 +22,7 @@ namespace {
 // for the hand-over and long ones still spread over the threads.
 constexpr std::int64_t kBlockHands = 1 << 16;
 constexpr std::int64_t kMaxBlockSessions = 4096;
-constexpr std::uint32_t kProgressRounds = 1024;
+constexpr int kProgressRounds = 1024;
 
 struct Block {
     std::vector<SessionTotals> sessions;
@@ -166,15 +166,13 @@ private:
         BeginSession(gs, inputs_.MaxWin, inputs_.MaxLoss);
         const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
         SeedRandom(gs, SessionSeed(seed_, session));
-        std::uint32_t rounds = 0;
-        const RunEnd end = progress_
-            ? PlayBatchSession(gs,
-                [&] {
-                    if (++rounds % kProgressRounds == 0)
-                        player.sessionHands.store(gs.SessionHandsPlayed, std::memory_order_relaxed);
-                    return false;
-                })
-            : PlayBatchSession(gs);
+        // Progress only: asked once in so many rounds, it never cancels.
+        const CancelCheck reportProgress = [&] {
+            player.sessionHands.store(gs.SessionHandsPlayed, std::memory_order_relaxed);
+            return false;
+        };
+        const RunEnd end = progress_ ? PlayBatchSession(gs, reportProgress, kProgressRounds)
+                                     : PlayBatchSession(gs);
         SessionTotals totals = TakeSession(gs, end, startLoseLevel);
         player.sessionHands.store(0, std::memory_order_relaxed);
         handsPlayed_.fetch_add(totals.Hands, std::memory_order_relaxed);

@@ -5,6 +5,8 @@
 #include "engine/settlement.h"
 #include "engine/shoe.h"
 
+#include <algorithm>
+
 namespace bj {
 
 namespace {
@@ -376,12 +378,14 @@ int PlayRound(GameState& gs, TableObserver& table) {
 
 // One function with everything inlined keeps the rounds, and the generator between them, out
 // of memory.
-[[gnu::flatten]] RunEnd PlaySessionRounds(GameState& gs, const CancelCheck& bCancelled) {
+[[gnu::flatten]] RunEnd PlaySessionRounds(
+    GameState& gs, const CancelCheck& bCancelled, int roundsPerCheck) {
     NullTable table;
     GeneratorCopy rng(gs);
     StreakBetTable bets(gs);
-    for (;;) {
-        if (bCancelled) {
+    for (int untilCheck = 1;;) {
+        if (bCancelled && --untilCheck == 0) {
+            untilCheck = std::max(roundsPerCheck, 1);
             if (rng.Lend(bCancelled))
                 return RunEnd::Cancelled;
             bets.Refresh(gs);

@@ -10,7 +10,8 @@ namespace bj {
 // and returns the number of hands it played (each split hand counts one).
 int PlayRound(GameState& gs, TableObserver& table);
 // The batch engine's rounds of a session, from the bet and shoe as they stand: until
-// HandsToPlay hands are played or a stop rule fires, asking bCancelled before every round.
-RunEnd PlaySessionRounds(GameState& gs, const CancelCheck& bCancelled);
+// HandsToPlay hands are played or a stop rule fires, asking bCancelled before the first round
+// and every roundsPerCheck rounds after it.
+RunEnd PlaySessionRounds(GameState& gs, const CancelCheck& bCancelled, int roundsPerCheck);
 
 } // namespace bj

@@ -27,25 +27,29 @@ TEST(BatchSession, PlaysUntilTheHandsAreUsedUp) {
     EXPECT_EQ(gs.SessionHandsPlayed, 0);
 }
 
-// The simulator lets the user edit the betting strategy while its cancel check runs.
+// The simulator lets the user edit the betting strategy while its cancel check runs; a check
+// that only reports progress is asked once in so many rounds.
 TEST(BatchSession, StopsWhenCancelledAndAppliesStreakBetsEditedAtACancelCheck) {
-    GameState gs = DefaultStrategies(1);
-    gs.HandsToPlay = 1000;
-    int asked = 0;
-    std::int64_t betLater = 0;
-    const auto cancel = [&] {
-        if (++asked == 5) {
-            gs.WinningHandBets.fill(7);
-            gs.LosingHandBets.fill(7);
-        }
-        betLater = gs.CurrentBet;
-        return asked > 11;
-    };
-    EXPECT_EQ(PlayBatchSession(gs, cancel), RunEnd::Cancelled);
-    EXPECT_EQ(asked, 12);
-    EXPECT_GE(gs.SessionHandsPlayed, 10);
-    EXPECT_LE(gs.SessionHandsPlayed, 13);
-    EXPECT_EQ(betLater, 7);
+    for (const int roundsPerCheck : {1, 7}) {
+        SCOPED_TRACE(roundsPerCheck);
+        GameState gs = DefaultStrategies(1);
+        gs.HandsToPlay = 1000;
+        int asked = 0;
+        std::int64_t betLater = 0;
+        const auto cancel = [&] {
+            if (++asked == 5) {
+                gs.WinningHandBets.fill(7);
+                gs.LosingHandBets.fill(7);
+            }
+            betLater = gs.CurrentBet;
+            return asked > 11;
+        };
+        EXPECT_EQ(PlayBatchSession(gs, cancel, roundsPerCheck), RunEnd::Cancelled);
+        EXPECT_EQ(asked, 12);
+        // Asked before the shoe is built, then before rounds 1, 1 + n, .. 1 + 10n.
+        EXPECT_EQ(gs.Rounds.Rounds, 10 * roundsPerCheck);
+        EXPECT_EQ(betLater, 7);
+    }
 }
 
 TEST(BatchSession, StopRuleEndsTheRunAndResetsTheStreaks) {
