@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace bj {
 
@@ -39,8 +40,11 @@ class StreakBetTable {
 public:
     explicit StreakBetTable(GameState& gs) { Build(gs); }
 
+    // Compared as bytes: cheaper than as numbers, and a bet that is not a number does not read
+    // as changed every time.
     void Refresh(GameState& gs) {
-        if (gs.WinningHandBets != winning_ || gs.LosingHandBets != losing_
+        if (std::memcmp(&gs.WinningHandBets, &winning_, sizeof winning_) != 0
+            || std::memcmp(&gs.LosingHandBets, &losing_, sizeof losing_) != 0
             || gs.WinStreakLength != winLength_ || gs.LoseStreakLength != loseLength_)
             Build(gs);
     }
