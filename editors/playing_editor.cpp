@@ -193,6 +193,13 @@ void frmConfiguration::cboDealer_Click(int index) {
     ShowValue();
 }
 
+bool frmConfiguration::ShownCodeDiffers(int column) const {
+    const int row = SelectedRow();
+    const QComboBox* list = cboDealer[column];
+    return row >= 0 && list->currentIndex() >= 0
+        && list->currentData().toInt() != ctx_.gs.StrategyMatrix[row][column];
+}
+
 void frmConfiguration::chkInsurance_Click() {
     const int row = SelectedRow();
     if (bShowingRow || row < 0)

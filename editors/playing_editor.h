@@ -116,6 +116,7 @@ private:
     void HookHelp();
 
     int SelectedRow() const;
+    bool ShownCodeDiffers(int column) const;
     bool SelectedIsProtected() const;
     bool SaveChanges(); // true once the strategy is stored
     bool SaveEditsFirst();

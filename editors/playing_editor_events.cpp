@@ -39,9 +39,16 @@ QString Lines(std::initializer_list<const char*> lines) {
 void frmConfiguration::HookEvents() {
     connect(cboStrategy, &QComboBox::currentIndexChanged, this, [this] { cboStrategy_Click(); });
     connect(cboPlayer, &QComboBox::currentIndexChanged, this, [this] { cboPlayer_Click(); });
-    for (int i = 0; i < kDealerColumns; ++i)
+    for (int i = 0; i < kDealerColumns; ++i) {
         connect(
             cboDealer[i], &QComboBox::currentIndexChanged, this, [this, i] { cboDealer_Click(i); });
+        // Choosing the entry already shown changes no index; it still replaces a stored code
+        // the list does not offer, which the list shows as its last entry.
+        connect(cboDealer[i], &QComboBox::activated, this, [this, i] {
+            if (ShownCodeDiffers(i))
+                cboDealer_Click(i);
+        });
+    }
     connect(chkInsurance, &QCheckBox::toggled, this, [this] { chkInsurance_Click(); });
     connect(chkDoubleOnSplit, &QCheckBox::toggled, this, [this] { chkDoubleOnSplit_Click(); });
     HookOptions(this, optDDHands, &frmConfiguration::optDDHands_Click);

@@ -216,8 +216,11 @@ private slots:
         QCOMPARE(w->cboDealer[0]->currentText(), QString("Double Down"));
         QCOMPARE(int(f->gs.StrategyMatrix[1][0]), int(kSplitOrStand));
         QVERIFY(!w->cmdSave->isEnabled());
-        Pick(w->cboDealer[0], "Hit");
+        // The user chooses the entry the list already shows.
+        emit w->cboDealer[0]->activated(w->cboDealer[0]->currentIndex());
+        QCOMPARE(int(f->gs.StrategyMatrix[1][0]), int(kDoubleDown));
         QVERIFY(w->cmdSave->isEnabled());
+        Pick(w->cboDealer[0], "Hit");
         w->cboPlayer->setCurrentIndex(9);
         Pick(w->cboDealer[0], "Split & Take 1 Card");
         w->chkInsurance->setChecked(true);
