@@ -139,6 +139,10 @@ void Application::EndProgram(int exitCode) {
     // Ending is immediate: no window gets to ask its closing questions.
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
+    // A run in play handles events without an event loop of its own; it stops at its next
+    // check instead of playing on unseen.
+    if (multiSessions_)
+        multiSessions_->bCancelled = true;
     // Leaves every running event loop, nested modal shows included. With none running there
     // is nothing to leave, and asking anyway would make later loops return at once.
     if (QThread::currentThread()->loopLevel() > 0)

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -263,6 +264,27 @@ private slots:
     }
 
     // The file made as its kind says, and the end of the message after "...database \"<path>\"".
+    // Ending the program during a run stops the run instead of leaving it to play on unseen.
+    void endingDuringARunStopsIt() {
+        ScriptSplashAndChooser(true, kStreakBetting);
+        QVERIFY(app_->Start());
+        Click(Visible("Configuration"), "cmdReturntoGame");
+        int rows = -1;
+        script_->OnWindow("frmMultipleSessions", [this, &rows](QWidget* simulator) {
+            for (const char* box : {"txtWinBetAmt", "txtLseBetAmt"})
+                simulator->findChild<QLineEdit*>(box)->setText("1000000");
+            simulator->findChild<QLineEdit*>("txtNoHands")->setText("30000");
+            simulator->findChild<QLineEdit*>("txtSeq")->setText("200");
+            QTimer::singleShot(20, [this] { app_->QuitProgram(); });
+            Click(simulator, "cmdRun");
+            rows = simulator->findChild<QTableView*>("grdMain")->model()->rowCount();
+        });
+        Click(&app_->Table(), "cmdMultipleSessions");
+        QTRY_VERIFY(script_->Done());
+        QVERIFY(app_->Ended());
+        QVERIFY2(rows >= 0 && rows < 200, qPrintable(QString::number(rows)));
+    }
+
     void unusableDatabaseEndsCleanly() {
         const std::pair<QString, QString> kinds[] = {{"damaged", "the file is damaged."},
             {"folder", "this is a folder, not a database file."},
