@@ -7,7 +7,7 @@ packages=(
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core
   qt6-svg-dev desktop-file-utils dpkg-dev file
-  openbox trayer xdotool x11-utils
+  openbox trayer xdotool x11-utils dbus-daemon
 )
 missing=()
 for p in "${packages[@]}"; do

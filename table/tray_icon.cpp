@@ -41,10 +41,12 @@ public:
 
 private:
     // The toolkit reports each gesture once; the window gets the message that completes it.
+    // A D-Bus notification area, which keeps the icon's place to itself, reports clicks only
+    // as activations and never a double click: there an activation restores as one would.
     void Activated(QSystemTrayIcon::ActivationReason reason) {
         switch (reason) {
         case QSystemTrayIcon::Trigger:
-            emit MouseMessage(kTrayLeftUp);
+            emit MouseMessage(icon_->geometry().isEmpty() ? kTrayLeftDouble : kTrayLeftUp);
             break;
         case QSystemTrayIcon::DoubleClick:
             emit MouseMessage(kTrayLeftDouble);

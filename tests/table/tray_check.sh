@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The table's notification-area icon on a real X desktop: its own Xvfb, openbox as the window
-# manager and trayer as the notification area, driven with xdotool.
-#   tray_check.sh <tray_check program>
+# manager and trayer as the notification area, driven with xdotool; then in a D-Bus
+# notification area (StatusNotifierItem, as KDE and others keep icons), which sni_host stands
+# in for on a private session bus.
+#   tray_check.sh <tray_check program> <sni_host program>
 # TRAY_CHECK_DISPLAY picks the display number; by default Xvfb takes a free one itself, so
 # runs started together never race for the same display.
 set -uo pipefail
 program=$1
-for tool in Xvfb openbox trayer xdotool xprop xwininfo; do
+host=$2
+for tool in Xvfb openbox trayer xdotool xprop xwininfo dbus-daemon; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing (scripts/install-deps.sh)"; exit 77; }
 done
 
@@ -23,7 +26,7 @@ trap cleanup EXIT
 fail() {
   echo "FAIL: $*"
   local name
-  for name in program xvfb openbox trayer; do
+  for name in program xvfb openbox trayer host; do
     [ -s "$work/$name.log" ] && { echo "--- $name output:"; cat "$work/$name.log"; }
   done
   exit 1
@@ -165,3 +168,47 @@ status=$?
 [ "$status" = 0 ] || fail "the program ended with status $status"
 [ -z "$(icon_windows)" ] || fail "the icon is still in the notification area"
 step "Exit ends the program and the icon is gone"
+
+# A D-Bus notification area reports a click on the icon as an activation and never a double
+# click, so there an activation restores the window.
+dbus-daemon --session --nofork --nopidfile --print-address=5 5>"$work/bus" >"$work/dbus.log" 2>&1 &
+pids+=($!)
+wait_for 10 "a session bus starts" test -s "$work/bus"
+DBUS_SESSION_BUS_ADDRESS=$(head -1 "$work/bus")
+export DBUS_SESSION_BUS_ADDRESS
+mkfifo "$work/host.in"
+"$host" <"$work/host.in" >"$work/host.log" 2>&1 &
+pids+=($!)
+exec 4>"$work/host.in"
+host_said() { grep -q -- "$1" "$work/host.log"; }
+wait_for 10 "the stand-in area watches for icons" host_said '^watching'
+
+log=$work/program.log
+"$program" >"$log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+wait_for 20 "the table window is shown again" said '^box '
+read -r _ box_x box_y box_enabled < <(grep '^box ' "$log")
+[ "$box_enabled" = 1 ] || fail "the box is not usable with a D-Bus notification area"
+window=$(xdotool search --sync --onlyvisible --name '^Black Jack$' | head -1)
+window_hex=$(printf '0x%x' "$window")
+wait_for 5 "the table is on the task bar again" shown
+xdotool mousemove --window "$window" "$box_x" "$box_y" click 1
+wait_for 10 "ticking the box registers an icon with the D-Bus area" host_said '^item '
+step "D-Bus area: ticking the box registers the icon"
+
+minimise "minimising hides the window with the D-Bus area"
+echo activate >&4
+wait_for 5 "an activation of the D-Bus icon restores the window" shown
+step "D-Bus area: an activation restores the window"
+
+minimise "minimising hides the window before the D-Bus menu"
+echo menu >&4
+wait_for 5 "the D-Bus icon's menu request opens the menu" said '^menu '
+read -r _ _ exit_x exit_y < <(grep '^item Exit ' "$log" | tail -1)
+xdotool mousemove "$exit_x" "$exit_y" click 1
+wait_for 5 "Exit ends the program with the D-Bus area" ended
+wait "$program_pid"
+status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status"
+step "D-Bus area: the menu's Exit ends the program"
