@@ -16,7 +16,8 @@ double LeadingNumber(const QString& text) {
 }
 
 QString ShortestNumber(double value) {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // Fixed notation: the shortest 'g' form writes 100000 as 1e+05, which reads back as 1.
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
 double BoxAmount(const QString& text) {

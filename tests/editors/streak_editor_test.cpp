@@ -105,6 +105,7 @@ private slots:
             {"hidden losing box 10", false, 10, "", "1", "0", kZeroBet},
             {"winning box 4 above the limit", true, 4, "40000", "5", "40000", tooLarge},
             {"six pasted digits kept whole", true, 2, "250000", "5", "250000", tooLarge},
+            {"a round number kept in digits", false, 3, "100000", "5", "100000", tooLarge},
             {"hidden losing box 8 above the limit", false, 8, "32768", "2", "32768", tooLarge},
             {"more digits than a double holds", true, 1, QString(400, '9'), "5", QString(400, '9'),
                 tooLarge}});
