@@ -46,10 +46,15 @@ std::string ChooseDatabasePath(
     std::error_code ec;
     if (std::filesystem::exists(besideProgram, ec))
         return besideProgram;
+    // Strategies kept there while the program folder could not take them stay in use, rather
+    // than hidden behind a new file beside the program.
+    const std::string inDataFolder = DefaultDatabasePath(dataFolder);
+    if (std::filesystem::exists(inDataFolder, ec))
+        return inDataFolder;
     if (writable(programFolder) && !IsInstalledProgramFolder(programFolder))
         return besideProgram;
     std::filesystem::create_directories(dataFolder, ec);
-    return DefaultDatabasePath(dataFolder);
+    return inDataFolder;
 }
 
 std::string UserDataFolder(const std::string& applicationName) {

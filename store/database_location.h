@@ -14,9 +14,10 @@ bool FolderIsWritable(const std::string& folder);
 // file made there would be read-only for every other user, so an installed copy never makes one.
 bool IsInstalledProgramFolder(const std::string& folder);
 
-// BlkJack.mdb in the program folder when that folder holds one, or is writable and not an
-// installed copy's; otherwise in dataFolder, which is then created when missing. A folder that
-// cannot be created is left to the opening of the file to report.
+// BlkJack.mdb in the program folder when that folder holds one; else in dataFolder when that
+// holds one; else in the program folder when it is writable and not an installed copy's;
+// otherwise in dataFolder, which is then created when missing. A folder that cannot be created
+// is left to the opening of the file to report.
 std::string ChooseDatabasePath(const std::string& programFolder, const std::string& dataFolder,
     FolderCheck writable = FolderIsWritable);
 

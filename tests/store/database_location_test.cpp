@@ -15,27 +15,37 @@ protected:
 };
 
 // An installed copy, found by its desktop file, keeps its file or uses the data folder even
-// when its folder is writable.
+// when its folder is writable; a file already in the data folder is used before a new one is
+// made beside the program.
 TEST_F(DatabaseLocation, TheFileStaysBesideTheProgramWhenItIsThereOrCanBeMadeUnlessInstalled) {
     const std::string installed = folder + "/usr/bin";
     fs::create_directories(installed);
     fs::create_directories(folder + "/usr/share/applications");
     std::ofstream(folder + "/usr/share/applications/" BJ_DESKTOP_NAME ".desktop") << "";
     const FolderCheck ReadOnly = [](const std::string&) { return false; };
-    const std::tuple<std::string, bool, FolderCheck, bool> cases[]
-        = {{folder, false, Writable, true}, {folder, true, Writable, true},
-            {folder, true, ReadOnly, true}, {folder, false, ReadOnly, false},
-            {installed, false, Writable, false}, {installed, true, Writable, true}};
-    for (const auto& [program, fileThere, check, besideProgram] : cases) {
-        SCOPED_TRACE(program + " " + std::to_string(fileThere) + std::to_string(besideProgram));
+    // The program folder, whether it holds a file, whether the data folder does, its rights,
+    // and whether the file chosen is beside the program.
+    const std::tuple<std::string, bool, bool, FolderCheck, bool> cases[]
+        = {{folder, false, false, Writable, true}, {folder, true, false, Writable, true},
+            {folder, true, false, ReadOnly, true}, {folder, false, false, ReadOnly, false},
+            {installed, false, false, Writable, false}, {installed, true, false, Writable, true},
+            {folder, false, true, Writable, false}, {folder, true, true, Writable, true}};
+    for (const auto& [program, fileThere, dataFileThere, check, besideProgram] : cases) {
+        SCOPED_TRACE(program + " " + std::to_string(fileThere) + std::to_string(dataFileThere)
+            + std::to_string(besideProgram));
         const std::string file = DefaultDatabasePath(program);
         fs::remove_all(user);
         fs::remove(file);
         if (fileThere)
             std::ofstream(file) << "";
+        if (dataFileThere) {
+            fs::create_directories(data);
+            std::ofstream(DefaultDatabasePath(data)) << "";
+        }
         EXPECT_EQ(ChooseDatabasePath(program, data, check),
             besideProgram ? file : DefaultDatabasePath(data));
-        EXPECT_EQ(fs::is_directory(data), !besideProgram) << "the data folder is made when used";
+        EXPECT_EQ(fs::is_directory(data), !besideProgram || dataFileThere)
+            << "the data folder is made when used";
     }
 }
 

@@ -177,9 +177,9 @@ session and a summary. The bankroll starts at 10000.00 and carries from session 
 
   --db FILE           strategy database; created with the default strategies when missing
                       (default: BlkJack.mdb in the folder of this program if that folder
-                      holds one or is writable and not an installed copy, otherwise in the
-                      data folder shared with the desktop program:
-                      $XDG_DATA_HOME/Black Jack Strategy Tester,
+                      holds one, or is writable and not an installed copy while the data
+                      folder holds none; otherwise in the data folder shared with the
+                      desktop program: $XDG_DATA_HOME/Black Jack Strategy Tester,
                       by default ~/.local/share/Black Jack Strategy Tester)
   --playing REF       Ref_No of the playing strategy (default 1)
   --streak REF        Ref_No of a streak betting strategy (default: streak strategy 1)
