@@ -52,6 +52,29 @@ wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 said() { grep -q -- "$1" "$log"; }
 ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 said_times() { [ "$(grep -c -- "$1" "$log")" -ge "$2" ]; }
+# Starts the table program and reads where its box is into box_x, box_y and box_enabled.
+start_program() {
+  "$program" >"$log" 2>&1 &
+  program_pid=$!
+  pids+=("$program_pid")
+  wait_for 20 "$1" said '^box '
+  read -r _ box_x box_y box_enabled < <(grep '^box ' "$log")
+}
+# Clicks Exit in the menu last shown; the program must end with status 0.
+exit_from_menu() {
+  local exit_x exit_y status
+  read -r _ _ exit_x exit_y < <(grep '^item Exit ' "$log" | tail -1)
+  xdotool mousemove "$exit_x" "$exit_y" click 1
+  wait_for 5 "$1" ended
+  wait "$program_pid"
+  status=$?
+  [ "$status" = 0 ] || fail "the program ended with status $status"
+}
+# The table window, into window and window_hex.
+find_window() {
+  window=$(xdotool search --sync --onlyvisible --name '^Black Jack$' | head -1)
+  window_hex=$(printf '0x%x' "$window")
+}
 start_trayer() {
   trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 26 \
     >>"$work/trayer.log" 2>&1 &
@@ -80,11 +103,7 @@ pids+=($!)
 wait_for 10 "openbox starts" wm_up
 
 # Without a notification area the box cannot be ticked.
-"$program" >"$log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
-wait_for 20 "the table window is shown" said '^box '
-read -r _ box_x box_y box_enabled < <(grep '^box ' "$log")
+start_program "the table window is shown"
 [ "$box_enabled" = 0 ] || fail "the box is usable although there is no notification area"
 step "no notification area: the box is disabled"
 
@@ -92,8 +111,7 @@ start_trayer
 wait_for 10 "the program sees the notification area arrive" said '^area 1'
 step "the notification area arrives: the box is usable"
 
-window=$(xdotool search --sync --onlyvisible --name '^Black Jack$' | head -1)
-window_hex=$(printf '0x%x' "$window")
+find_window
 in_task_bar() { xprop -root _NET_CLIENT_LIST | grep -qiE "$window_hex(,|$)"; }
 shown() { xwininfo -id "$window" | grep -q IsViewable && in_task_bar \
   && ! xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
@@ -160,12 +178,7 @@ wait_for 10 "the icon returns with the notification area" icon_docked
 minimise "minimising hides the window with the new area"
 xdotool mousemove "$icon_x" "$icon_y" click 3
 wait_for 5 "a right click opens the menu again" said_times '^menu ' 2
-read -r _ _ exit_x exit_y < <(grep '^item Exit ' "$log" | tail -1)
-xdotool mousemove "$exit_x" "$exit_y" click 1
-wait_for 5 "Exit ends the program" ended
-wait "$program_pid"
-status=$?
-[ "$status" = 0 ] || fail "the program ended with status $status"
+exit_from_menu "Exit ends the program"
 [ -z "$(icon_windows)" ] || fail "the icon is still in the notification area"
 step "Exit ends the program and the icon is gone"
 
@@ -183,15 +196,9 @@ exec 4>"$work/host.in"
 host_said() { grep -q -- "$1" "$work/host.log"; }
 wait_for 10 "the stand-in area watches for icons" host_said '^watching'
 
-log=$work/program.log
-"$program" >"$log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
-wait_for 20 "the table window is shown again" said '^box '
-read -r _ box_x box_y box_enabled < <(grep '^box ' "$log")
+start_program "the table window is shown again"
 [ "$box_enabled" = 1 ] || fail "the box is not usable with a D-Bus notification area"
-window=$(xdotool search --sync --onlyvisible --name '^Black Jack$' | head -1)
-window_hex=$(printf '0x%x' "$window")
+find_window
 wait_for 5 "the table is on the task bar again" shown
 xdotool mousemove --window "$window" "$box_x" "$box_y" click 1
 wait_for 10 "ticking the box registers an icon with the D-Bus area" host_said '^item '
@@ -205,10 +212,5 @@ step "D-Bus area: an activation restores the window"
 minimise "minimising hides the window before the D-Bus menu"
 echo menu >&4
 wait_for 5 "the D-Bus icon's menu request opens the menu" said '^menu '
-read -r _ _ exit_x exit_y < <(grep '^item Exit ' "$log" | tail -1)
-xdotool mousemove "$exit_x" "$exit_y" click 1
-wait_for 5 "Exit ends the program with the D-Bus area" ended
-wait "$program_pid"
-status=$?
-[ "$status" = 0 ] || fail "the program ended with status $status"
+exit_from_menu "Exit ends the program with the D-Bus area"
 step "D-Bus area: the menu's Exit ends the program"
