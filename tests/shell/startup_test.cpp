@@ -263,7 +263,6 @@ private slots:
                     "The program will now close."));
     }
 
-    // The file made as its kind says, and the end of the message after "...database \"<path>\"".
     // Ending the program during a run stops the run instead of leaving it to play on unseen.
     void endingDuringARunStopsIt() {
         ScriptSplashAndChooser(true, kStreakBetting);
@@ -285,6 +284,7 @@ private slots:
         QVERIFY2(rows >= 0 && rows < 200, qPrintable(QString::number(rows)));
     }
 
+    // The file made as its kind says, and the end of the message after "...database \"<path>\"".
     void unusableDatabaseEndsCleanly() {
         const std::pair<QString, QString> kinds[] = {{"damaged", "the file is damaged."},
             {"folder", "this is a folder, not a database file."},

@@ -7,7 +7,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QSocketNotifier>
-#include <QStringList>
+#include <QString>
 
 #include <cstdio>
 #include <iostream>
@@ -23,33 +23,23 @@ void Say(const QString& line) {
 class Watcher final : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ Items)
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ HostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ Version)
 
 public:
     explicit Watcher(QObject* parent)
         : QDBusAbstractAdaptor(parent) { }
 
-    QStringList Items() const { return items_; }
     bool HostRegistered() const { return true; }
-    int Version() const { return 0; }
-    QString Item() const { return items_.value(0); }
+    QString Item() const { return item_; }
 
 public slots:
     void RegisterStatusNotifierItem(const QString& service) {
-        items_ << service;
+        item_ = service;
         Say(QStringLiteral("item ") + service);
     }
-    void RegisterStatusNotifierHost(const QString&) { }
-
-signals:
-    void StatusNotifierItemRegistered(const QString& service);
-    void StatusNotifierItemUnregistered(const QString& service);
-    void StatusNotifierHostRegistered();
 
 private:
-    QStringList items_;
+    QString item_;
 };
 
 void Click(const Watcher& watcher, const QString& method) {

@@ -26,7 +26,7 @@ trap cleanup EXIT
 fail() {
   echo "FAIL: $*"
   local name
-  for name in program xvfb openbox trayer host; do
+  for name in program xvfb openbox trayer dbus host; do
     [ -s "$work/$name.log" ] && { echo "--- $name output:"; cat "$work/$name.log"; }
   done
   exit 1
