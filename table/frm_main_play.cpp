@@ -117,14 +117,14 @@ void frmMain::GoIdle() {
 }
 
 // A round paused at "&Continue" goes on when the button is pressed; until it has ended,
-// only what cannot disturb it comes back (the slider and Reset). The windows that change
-// the game state under a round, above all the multi-session run, wait for its end.
+// only what cannot disturb it comes back: the slider. Reset waits with the windows that
+// change the game state under a round: it would clear the round's cards and statistics, and
+// the round, played on, would count its hand into the zeroed figures.
 void frmMain::cmdStop_Click() {
     Timer1_->stop();
     if (roundInProgress_) {
         stopDuringRound_ = true;
         sldHandsToPlay_->setEnabled(true);
-        cmdReset_->setEnabled(true);
         return;
     }
     GoIdle();

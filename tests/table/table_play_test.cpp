@@ -103,22 +103,24 @@ private slots:
         QCOMPARE(t.window->focusWidget(), deal); // so that Enter deals the next one
         QVERIFY(!t.Find<QPushButton>("cmdReset")->isEnabled() && !t.Timer()->isActive());
 
-        // Stop during a pause gives back what cannot disturb the round, the rest at its end.
+        // Stop during a pause gives back what cannot disturb the round, the rest at its end:
+        // Reset in the pause would zero the figures the round then counts its hand into.
         auto* sessions = t.Find<QPushButton>("cmdMultipleSessions");
         poll.disconnect();
         t.PlayPaused(poll, kSplitOfEights, [&] {
             if (t.Timer()->isActive()) {
                 t.Find<QPushButton>("cmdStop")->click();
-                QVERIFY(t.Find<QPushButton>("cmdReset")->isEnabled());
+                QVERIFY(!t.Find<QPushButton>("cmdReset")->isEnabled());
                 QVERIFY(t.Find<QSlider>("sldHandsToPlay")->isEnabled() && !sessions->isEnabled());
             }
             t.Find<QPushButton>("cmdNext")->click();
         });
         QTRY_COMPARE(t.window->RoundsPlayed(), 2LL);
         QVERIFY(!t.Timer()->isActive() && sessions->isEnabled() && deal->isEnabled());
+        QVERIFY(t.Find<QPushButton>("cmdReset")->isEnabled());
         QCOMPARE(deal->text(), QString("Deal")); // idle again
 
-        // Continuous play chosen after a Stop in a pause takes back the slider and Reset.
+        // Continuous play chosen after a Stop in a pause takes back the slider.
         poll.disconnect();
         t.PlayPaused(poll, kSplitOfEights, [&] {
             poll.stop();
