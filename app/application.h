@@ -79,6 +79,7 @@ public:
     void SwitchBettingEditor() override;
     void RefreshTable() override;
     void ShowTableFigures() override;
+    void ShowTableLastRound() override;
     void ResetTable() override;
     void ShowPlayingStrategiesInstr(bool fromMulti) override;
     void SetMultiSessionStrategyName(const QString& name) override;

@@ -63,6 +63,11 @@ void Application::ShowTableFigures() {
         table_->ShowGameState();
 }
 
+void Application::ShowTableLastRound() {
+    if (table_)
+        table_->ShowLastRoundPlayed();
+}
+
 void Application::SetMultiSessionStrategyName(const QString& name) {
     multiSessionStrategy_ = name;
     if (multiSessions_)

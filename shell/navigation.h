@@ -44,6 +44,8 @@ public:
     virtual void ResetTable() { } // frmMainReset
     // The table's figures shown as they stand, as a run behind it goes on.
     virtual void ShowTableFigures() { }
+    // The run's last round on the table, once the run has played one.
+    virtual void ShowTableLastRound() { }
     // The instructions window, in its multi-session mode or the playing strategy mode.
     virtual void ShowPlayingStrategiesInstr(bool fromMulti) { (void)fromMulti; }
     // The streak editor's return names its strategy to the multi-session window.

@@ -152,6 +152,8 @@ void frmMultipleSessions::ShowRunFigures() {
     summary->Show(results_, tally_);
     chart->Show(results_);
     ctx_.nav.ShowTableFigures();
+    if (results_.TotalHands() > 0)
+        ctx_.nav.ShowTableLastRound();
 }
 
 // The columns start wide enough for amounts below 100 million. A run past that widens them to

@@ -41,6 +41,8 @@ public:
     void frmMainReset();
     // The statistics and the bet as the game state holds them, after another window played.
     void ShowGameState();
+    // The last round another window played on the game state, as it ended.
+    void ShowLastRoundPlayed();
     // The round's insurance or even-money result.
     double dblInsBet() const;
     // Rounds played since the window was loaded.

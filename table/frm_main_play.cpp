@@ -232,6 +232,22 @@ void frmMain::TableCleared() {
     SetPlayerCaption(kPlayerCaption);
 }
 
+// A multi-session run plays without the table watching, and the table then shows its last
+// round as if it had: the cards on the table, the totals, and the amount of the hand, where
+// the push streak tells a pushed hand from a settled one.
+void frmMain::ShowLastRoundPlayed() {
+    GameState& gs = ctx_.gs;
+    TableCleared();
+    for (int who : {kDealer, kPlayer})
+        for (int position = 1; position <= CardCount(gs, who); ++position)
+            CardShown(who, position);
+    HandEnded(-1, HandTotal(gs, kPlayer));
+    if (gs.PushStreak > 0)
+        HandPushed();
+    else
+        HandSettled();
+}
+
 void frmMain::CardShown(int who, int position) {
     ShowCard(who, position);
     if (who == kDealer && position == 2)
