@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <cmath>
 
 namespace bj {
@@ -54,7 +55,12 @@ void Configuration::cboNames_Click() {
         return;
     }
     const std::int64_t refNo = cboNames->itemData(position).toLongLong();
-    LoadStreakStrategy(ctx_, refNo, *this);
+    if (!LoadStreakStrategy(ctx_, refNo, *this)) {
+        // The boxes still hold the strategy chosen before, and the list names it again.
+        const QSignalBlocker quiet(cboNames);
+        cboNames->setCurrentIndex(ClampListIndex(ctx_.gs.StreakListIndex, cboNames->count()));
+        return;
+    }
     cmdDelete->setEnabled(!IsProtectedDefault(refNo));
     ctx_.gs.StreakListIndex = position;
 }

@@ -282,24 +282,34 @@ private slots:
         QCOMPARE(w->SelectedStrategyName(), selected);
     }
 
+    // The action; the start of the message.
     void databaseFailuresAreReportedAndLoseNothing_data() {
-        NamedRows<std::pair<bool, QString>>({{"save", false, "The strategy could not be saved.\n"},
-            {"delete", true, "The strategy A could not be deleted.\n"}});
+        NamedRows<std::pair<QString, QString>>(
+            {{"save", "save", "The strategy could not be saved.\n"},
+                {"delete", "delete", "The strategy A could not be deleted.\n"},
+                {"a pick keeps the strategy shown", "pick",
+                    "The betting strategy could not be read.\n"}});
     }
     void databaseFailuresAreReportedAndLoseNothing() {
-        const auto [deleting, what] = Case<std::pair<bool, QString>>();
+        const auto [action, what] = Case<std::pair<QString, QString>>();
         AppendStreakStrategy(f->db, Short("A"));
         w->Form_Load();
         w->cboNames->setCurrentIndex(1);
         Exec(f->db, "DROP TABLE BettingStrategies");
         f->messages.answers = {MsgAnswer::Yes};
-        w->cmdNew_Click();
-        w->txtName->setText("Kept");
-        deleting ? w->cmdDelete_Click() : w->cmdSave_Click();
+        if (action == "pick") {
+            w->cboNames->setCurrentIndex(0);
+        } else {
+            w->cmdNew_Click();
+            w->txtName->setText("Kept");
+            action == "delete" ? w->cmdDelete_Click() : w->cmdSave_Click();
+            QCOMPARE(w->txtName->text(), QString("Kept"));
+        }
         QVERIFY(f->Shown().back().startsWith(Msg(what, "Database Error", MsgIcon::Information)));
-        QCOMPARE(w->txtName->text(), QString("Kept"));
         QCOMPARE(f->gs.StreakListIndex, 1);
         QCOMPARE(w->cboNames->count(), 2);
+        QCOMPARE(w->SelectedStrategyName(), QString("A"));
+        QCOMPARE(Texts(w->txtWinningBetSeq).mid(0, 4), (QStringList {"25", "50", "75", "-"}));
     }
 
     void changeBettingSwitchesOnlyToTheOtherKind() {
