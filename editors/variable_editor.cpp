@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace bj {
@@ -64,9 +65,18 @@ void frmVariableConfig::cboStartegy_Click() {
         return;
     const std::int64_t refNo = cboStartegy->itemData(position).toLongLong();
     bLoading = true;
-    if (ctx_.gs.VariableStrategyLoaded)
-        LoadVariableStrategy(ctx_, refNo, *this);
-    else
+    if (ctx_.gs.VariableStrategyLoaded && !LoadVariableStrategy(ctx_, refNo, *this)) {
+        // The boxes still hold the strategy chosen before, and the list names it again.
+        {
+            const QSignalBlocker quiet(cboStartegy);
+            cboStartegy->setCurrentIndex(
+                ClampListIndex(ctx_.gs.VariableListIndex, cboStartegy->count()));
+        }
+        ctx_.gs.VariableBetRefNo = cboStartegy->currentData().toLongLong();
+        bLoading = false;
+        return;
+    }
+    if (!ctx_.gs.VariableStrategyLoaded)
         ShowUnsavedValues();
     ctx_.gs.VariableListIndex = position;
     variableBetName_ = cboStartegy->itemText(position);

@@ -64,8 +64,8 @@ void PasteInto(QLineEdit* box, const QString& text) {
 // Does what the user and the world do, step by step: "initial:N" types N as the initial bet,
 // "win:N" and "lose:N" paste N as the flat amounts,
 // "new:NAME" starts a new strategy called NAME, "save" and "delete" press their buttons,
-// "reload" loads the selected entry again, "vanish" deletes the selected strategy behind the
-// window's back, "drop" breaks the database.
+// "reload" loads the selected entry again, "pick:N" selects entry N, "vanish" deletes the selected
+// strategy behind the window's back, "drop" breaks the database.
 void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
     for (const QString& step : steps.split('|')) {
         const QString arg = step.section(':', 1);
@@ -84,6 +84,8 @@ void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
             w.cmdDelete_Click();
         } else if (step == "reload") {
             w.cboStartegy_Click();
+        } else if (step.startsWith("pick:")) {
+            w.cboStartegy->setCurrentIndex(arg.toInt());
         } else if (step == "vanish") {
             DeleteVariableStrategy(f.db, w.cboStartegy->currentData().toInt());
         } else {
@@ -305,6 +307,9 @@ private slots:
                 info("Couldn't find strategy 'Steady'.", "No Match"), kDefault, "Default 10"},
             {"reload a vanished one", 1, "vanish|reload", {},
                 info("Couldn't find Variable Strategy.", "No Strategy"), kSteady, "Default 10"},
+            {"pick one that cannot be read: the list stays on the one shown", 1, "drop|pick:0", {},
+                info("The betting strategies could not be read.\n*", "Database Error"), kSteady,
+                "unreadable"},
             {"save a vanished one", 1, "initial:30|vanish|save", {},
                 info("The strategy doesn't exist. Would you like to create it?", "No Match"),
                 "Steady 30" + steady + "1100 naming:", "Default 10"},
