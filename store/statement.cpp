@@ -152,6 +152,7 @@ Transaction::Transaction(StrategyDb& db)
     : db_(db) {
     if (!sqlite3_get_autocommit(db.Handle()))
         return;
+    db.ReconnectIfReadOnly();
     const int rc = sqlite3_exec(db.Handle(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         ThrowSqliteFailure(db.Handle(), db.Path(), rc, StoreAction::Save);

@@ -182,6 +182,21 @@ bool StrategyDb::ReadOnly() const {
     return sqlite3_db_readonly(db_, "main") == 1;
 }
 
+void StrategyDb::ReconnectIfReadOnly() {
+    if (!ReadOnly())
+        return;
+    sqlite3* fresh = nullptr;
+    try {
+        fresh = Connect(path_, SQLITE_OPEN_READWRITE, StoreAction::Save);
+    } catch (const StoreError&) {
+        return; // the save goes on with the connection there is, and reports what stops it
+    }
+    if (sqlite3_db_readonly(fresh, "main") == 1)
+        sqlite3_close_v2(fresh);
+    else
+        sqlite3_close_v2(std::exchange(db_, fresh));
+}
+
 std::string StrategyDb::NewFileImage(const std::string& path) {
     sqlite3* memory = nullptr;
     const int rc = sqlite3_open_v2(":memory:", &memory,

@@ -26,6 +26,9 @@ public:
     sqlite3* Handle() const { return db_; }
     // True when the file could only be opened for reading; saves will then fail.
     bool ReadOnly() const;
+    // Opens a file that could only be read anew, for writing if it has become writable since,
+    // so that a save need not wait for the program's next start.
+    void ReconnectIfReadOnly();
 
 private:
     StrategyDb(sqlite3* db, std::string path);

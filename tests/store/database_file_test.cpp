@@ -5,6 +5,7 @@
 #include "store/playing_strategies.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 #include <chrono>
@@ -298,6 +299,28 @@ TEST_F(ReadOnlyDeathTest, AReadOnlyFileOrFolderRefusesToSaveAndLosesNothing) {
         const bool kept = file == perms::none ? !fs::exists(path) : ReadFileBytes(path) == before;
         EXPECT_TRUE(kept) << "the file was changed or created";
     }
+}
+
+// Runs in a death-test child, which owns the file.
+[[noreturn]] void ExitZeroIfASaveFollowsTheFileOnceWritable(const std::string& path) {
+    GiveUpRootRights();
+    StrategyDb db = StrategyDb::Open(path);
+    ExpectRefusal([&] { AppendStreakStrategy(db, StreakStrategy {.Name = "x"}); },
+        StoreProblem::ReadOnly, path, "read-only");
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(AppendStreakStrategy(db, StreakStrategy {.Name = "later"}), 2);
+    _exit(::testing::Test::HasFailure() ? 1 : 0);
+}
+
+TEST_F(ReadOnlyDeathTest, AFileMadeWritableWhileOpenTakesTheNextSave) {
+    { StrategyDb::Open(path); }
+    fs::permissions(folder, fs::perms::all);
+    fs::permissions(path, kReadOnly);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    }
+    EXPECT_EXIT(ExitZeroIfASaveFollowsTheFileOnceWritable(path), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(RawDb(path).Value("SELECT Name FROM BettingStrategies WHERE Ref_No = 2"), "later");
 }
 
 TEST_F(StoreTest, AFullDiskDuringASaveLeavesTheFileWhole) {
