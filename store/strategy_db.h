@@ -24,7 +24,7 @@ public:
 
     const std::string& Path() const { return path_; }
     sqlite3* Handle() const { return db_; }
-    // True when the file could only be opened for reading; saves will then fail.
+    // True when the file could only be opened for reading; saves fail while it stays so.
     bool ReadOnly() const;
     // Opens a file that could only be read anew, for writing if it has become writable since,
     // so that a save need not wait for the program's next start.
