@@ -1,6 +1,9 @@
 #include "shell/file_dialogs.h"
 
+#include "shell/message_box.h"
+
 #include <QFileIconProvider>
+#include <QLineEdit>
 #include <QMimeDatabase>
 #include <QSaveFile>
 
@@ -29,6 +32,24 @@ private:
     }
 
     QMimeDatabase mimes_;
+};
+
+// The toolkit's dialog reads a double quote as a mark around one of several names, so a name
+// typed with one would be taken as a piece of it in another folder; such a name is refused.
+class OneNameFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name && name->text().contains(QLatin1Char('"'))) {
+            Messages().Show(QStringLiteral("A file name cannot contain a double quote (\").\n"
+                                           "Please choose another name."),
+                windowTitle(), MsgIcon::Information, MsgButtons::Ok);
+            return;
+        }
+        QFileDialog::accept();
+    }
 };
 
 QString ChosenFile(QFileDialog& dialog) {
@@ -61,7 +82,7 @@ QString WriteFileWhole(const QString& path, const std::function<bool(QIODevice&)
 
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& caption,
     const QString& suggested, const QString& filter, QFileDialog::AcceptMode mode) {
-    auto dialog = std::make_unique<QFileDialog>(parent, caption, suggested, filter);
+    auto dialog = std::make_unique<OneNameFileDialog>(parent, caption, suggested, filter);
     dialog->setAcceptMode(mode);
     dialog->setFileMode(
         mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -153,6 +153,29 @@ private slots:
         }
     }
 
+    // The toolkit's dialog would take "a \"b\" c.csv" as the file b in whatever folder it shows.
+    void fileDialogsRefuseANameWithADoubleQuote() {
+        QTemporaryDir folder;
+        ScriptedMessages messages;
+        for (const QString& typed : QStringList {"a \"b\" c.csv", "plain.csv"}) {
+            const auto dialog = MakeFileDialog(nullptr, "Export", folder.filePath("x.csv"),
+                "Strategies (*.csv)", QFileDialog::AcceptSave);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            name->setText(typed);
+            QMetaObject::invokeMethod(dialog.get(), "accept");
+            const bool refused = typed.contains('"');
+            QCOMPARE(dialog->result() == QDialog::Accepted, !refused);
+            QCOMPARE(messages.shown.size(), std::size_t {1});
+            if (!refused)
+                QCOMPARE(dialog->selectedFiles(), QStringList {folder.filePath(typed)});
+        }
+        QCOMPARE(messages.shown.front().text,
+            QString(
+                "A file name cannot contain a double quote (\").\nPlease choose another name."));
+        QCOMPARE(messages.shown.front().title, QString("Export"));
+    }
+
     void centering() {
         const QSize screen(1024, 768), form(424, 368);
         QCOMPARE(CenteredTopLeft(screen, form, false), QPointF(300, 200));
