@@ -100,6 +100,11 @@ fs::file_status StatusOf(const std::string& path) {
     if (fs::is_directory(status))
         ThrowStoreProblem(StoreProblem::CannotOpen, path, StoreAction::Open,
             "this is a folder, not a database file");
+    // SQLite reads a device such as /dev/null as an empty database, whose missing tables
+    // would call for the device to be moved away.
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        ThrowStoreProblem(StoreProblem::CannotOpen, path, StoreAction::Open,
+            "this is a device or another special file, not a database file");
     return status;
 }
 

@@ -5,8 +5,9 @@
 #include "store/playing_strategies.h"
 
 #include <fcntl.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -115,6 +116,14 @@ TEST_F(StoreTest, AFileThatIsNoStrategyDatabaseIsRefusedAndLeftAlone) {
         ExpectRefusal([&] { StrategyDb::Open(path); }, problem, path, words);
         EXPECT_EQ(ReadFileBytes(path), before);
     }
+}
+
+TEST_F(StoreTest, ADeviceOrAPipeIsRefusedAsNoDatabaseFile) {
+    const std::string pipe = folder + "/pipe.mdb";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& special : {std::string("/dev/null"), pipe})
+        ExpectRefusal([&] { StrategyDb::Open(special); }, StoreProblem::CannotOpen, special,
+            "a device or another special file, not a database file");
 }
 
 // Every file and folder below `folder`, as paths relative to it.
