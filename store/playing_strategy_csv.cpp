@@ -246,10 +246,13 @@ private:
         const CsvRecord& record = RuleRecord(rule.Key, index);
         const std::optional<int> value
             = record.Fields.size() == 2 ? Digit(record.Fields[1], rule.Highest) : std::nullopt;
-        if (!value)
+        const std::string values = rule.Highest == 1 ? "0 or 1" : "0, 1 or 2";
+        if (!value && record.Fields.size() == 2)
             throw LineError {record.Line,
-                std::string(rule.Key) + " needs one value, "
-                    + (rule.Highest == 1 ? "0 or 1" : "0, 1 or 2")};
+                std::string(rule.Key) + " is " + Quoted(record.Fields[1]) + "; it must be "
+                    + values};
+        if (!value)
+            throw LineError {record.Line, std::string(rule.Key) + " needs one value, " + values};
         return *value;
     }
 

@@ -104,7 +104,7 @@ const DamagedFile kDamagedFiles[] = {
     {"an unknown rule", Replace(29, "Surrender,1"),
         "Line 29: the rule DoubleOnSplits belongs here, not \"Surrender\"."},
     {"a rule out of range", Replace(31, "InsuranceOn21,3"),
-        "Line 31: InsuranceOn21 needs one value, 0, 1 or 2."},
+        "Line 31: InsuranceOn21 is \"3\"; it must be 0, 1 or 2."},
     {"a rule without a value", Replace(28, "DoubleDownRule"),
         "Line 28: DoubleDownRule needs one value, 0 or 1."},
     {"the name missing", Erase(32), "Line 32: the name is missing."},
