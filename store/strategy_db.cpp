@@ -6,6 +6,7 @@
 #include "store/statement.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -81,6 +82,14 @@ void CheckStrategyTables(StrategyDb& db) {
                         + kMoveAway);
         }
     }
+}
+
+// Zero when the path leads to no file.
+FileIdentity IdentityOf(const std::string& path) {
+    struct stat status { };
+    if (stat(path.c_str(), &status) != 0)
+        return {};
+    return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
 
 [[noreturn]] void ThrowNameTooLong(const std::string& path, StoreAction action) {
@@ -170,12 +179,14 @@ StrategyDb::StrategyDb(sqlite3* db, std::string path)
 
 StrategyDb::StrategyDb(StrategyDb&& other) noexcept
     : db_(std::exchange(other.db_, nullptr))
-    , path_(std::move(other.path_)) {
+    , path_(std::move(other.path_))
+    , opened_(other.opened_) {
 }
 
 StrategyDb& StrategyDb::operator=(StrategyDb&& other) noexcept {
     std::swap(db_, other.db_);
     std::swap(path_, other.path_);
+    std::swap(opened_, other.opened_);
     return *this;
 }
 
@@ -188,7 +199,7 @@ bool StrategyDb::ReadOnly() const {
 }
 
 void StrategyDb::ReconnectIfReadOnly() {
-    if (!ReadOnly())
+    if (!ReadOnly() || IdentityOf(path_) != opened_)
         return;
     sqlite3* fresh = nullptr;
     try {
@@ -238,6 +249,7 @@ StrategyDb StrategyDb::Open(const std::string& path) {
     RefuseOverlongPath(path, path, StoreAction::Open);
     StrategyDb db(Connect(path, SQLITE_OPEN_READWRITE, StoreAction::Open), path);
     CheckStrategyTables(db);
+    db.opened_ = IdentityOf(path);
     return db;
 }
 

@@ -2,6 +2,7 @@
 
 #include "store/store_error.h"
 
+#include <cstdint>
 #include <string>
 
 struct sqlite3;
@@ -9,6 +10,12 @@ struct sqlite3;
 namespace bj {
 
 // The one open connection to the strategy database.
+// A file as the system tells it apart from another at the same path.
+struct FileIdentity {
+    std::uint64_t device = 0, inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 class StrategyDb {
 public:
     // Creates a missing file with the four tables and the default content, whole or not at all;
@@ -36,6 +43,7 @@ private:
     static std::string NewFileImage(const std::string& path);
     sqlite3* db_ = nullptr;
     std::string path_;
+    FileIdentity opened_ {}; // the file the connection opened, told apart from one put in its place
 };
 
 inline StrategyDb OpenStrategyDatabase(const std::string& path) {

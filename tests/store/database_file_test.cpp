@@ -310,26 +310,40 @@ TEST_F(ReadOnlyDeathTest, AReadOnlyFileOrFolderRefusesToSaveAndLosesNothing) {
     }
 }
 
-// Runs in a death-test child, which owns the file.
-[[noreturn]] void ExitZeroIfASaveFollowsTheFileOnceWritable(const std::string& path) {
+// Runs in a death-test child, which owns the file: made writable, the file takes the next save;
+// a writable file put in its place is another file, and saves stay refused.
+[[noreturn]] void ExitZeroIfSavesFollowTheOpenedFile(const std::string& path, bool replaced) {
     GiveUpRootRights();
     StrategyDb db = StrategyDb::Open(path);
-    ExpectRefusal([&] { AppendStreakStrategy(db, StreakStrategy {.Name = "x"}); },
-        StoreProblem::ReadOnly, path, "read-only");
-    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(AppendStreakStrategy(db, StreakStrategy {.Name = "later"}), 2);
+    const auto save = [&] { AppendStreakStrategy(db, StreakStrategy {.Name = "later"}); };
+    ExpectRefusal(save, StoreProblem::ReadOnly, path, "read-only");
+    const std::string writable = replaced ? path + ".new" : path;
+    if (replaced)
+        fs::copy_file(path, writable);
+    fs::permissions(writable, fs::perms::owner_write, fs::perm_options::add);
+    if (replaced) {
+        fs::rename(writable, path);
+        ExpectRefusal(save, StoreProblem::ReadOnly, path, "read-only");
+    } else {
+        save();
+    }
     _exit(::testing::Test::HasFailure() ? 1 : 0);
 }
 
 TEST_F(ReadOnlyDeathTest, AFileMadeWritableWhileOpenTakesTheNextSave) {
-    { StrategyDb::Open(path); }
     fs::permissions(folder, fs::perms::all);
-    fs::permissions(path, kReadOnly);
-    if (geteuid() == 0) {
-        ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    for (const bool replaced : {false, true}) {
+        fs::remove(path);
+        { StrategyDb::Open(path); }
+        fs::permissions(path, kReadOnly);
+        if (geteuid() == 0) {
+            ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+        }
+        EXPECT_EXIT(
+            ExitZeroIfSavesFollowTheOpenedFile(path, replaced), ::testing::ExitedWithCode(0), "");
+        EXPECT_EQ(
+            RawDb(path).Value("SELECT count(*) FROM BettingStrategies"), replaced ? "1" : "2");
     }
-    EXPECT_EXIT(ExitZeroIfASaveFollowsTheFileOnceWritable(path), ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(RawDb(path).Value("SELECT Name FROM BettingStrategies WHERE Ref_No = 2"), "later");
 }
 
 TEST_F(StoreTest, AFullDiskDuringASaveLeavesTheFileWhole) {
