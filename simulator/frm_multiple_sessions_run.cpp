@@ -124,8 +124,11 @@ void frmMultipleSessions::ShowProgress() {
     ctx_.nav.ShowTableFigures();
 }
 
+// A failed run stops inside a round, which the table is not shown.
 void frmMultipleSessions::FinishRun() {
     ShowRunFigures();
+    if (results_.TotalHands() > 0)
+        ctx_.nav.ShowTableLastRound();
     lblTotalTime->setText(QString::fromStdString(HandsToTime(results_.TotalHands())));
     const std::int64_t n = results_.Count();
     lblTotalBank->setText(
@@ -152,8 +155,6 @@ void frmMultipleSessions::ShowRunFigures() {
     summary->Show(results_, tally_);
     chart->Show(results_);
     ctx_.nav.ShowTableFigures();
-    if (results_.TotalHands() > 0)
-        ctx_.nav.ShowTableLastRound();
 }
 
 // The columns start wide enough for amounts below 100 million. A run past that widens them to

@@ -43,6 +43,7 @@ public:
     int TableProgress() const override { return progress; }
     bool MultiSessionOpen() const override { return multiSessionOpen; }
     void SwitchBettingEditor() override { calls << "SwitchBettingEditor"; }
+    void ShowTableLastRound() override { calls << "ShowTableLastRound"; }
     void RefreshTable() override { }
 
     QStringList calls;

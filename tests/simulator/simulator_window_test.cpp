@@ -380,6 +380,7 @@ private slots:
         s.Run("1000 1000 0 20 5");
         QCOMPARE(s.Rows(), 2);
         QCOMPARE(s.messages.Texts(), QStringList {message});
+        QVERIFY(!s.nav.calls.contains("ShowTableLastRound")); // it stopped inside a round
         // Under the program's own title.
         QVERIFY(s.messages.shown[0].icon == MsgIcon::Information
             && s.messages.shown[0].title.isEmpty());

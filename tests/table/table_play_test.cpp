@@ -80,6 +80,25 @@ private slots:
         QVERIFY(!t.Find<QWidget>("shpUp")->isHidden() && !t.Find("imgPlayer_1")->pixmap().isNull());
     }
 
+    // A multi-session run plays its rounds without the table; its last one is then shown as
+    // the table shows a round it plays, but for the captions, which the run does not keep, and
+    // only the last hand of a split.
+    void lastRoundOfARunIsShownAsTheTableShowsIt_data() { roundShowsCardsTotalsAndAmounts_data(); }
+    void lastRoundOfARunIsShownAsTheTableShowsIt() {
+        const auto [ranks, hands, shown] = Case<Shown>();
+        if (hands > 1)
+            QSKIP("a split round shows its last hand alone");
+        Table t;
+        StackRanks(t.gs, ranks);
+        t.gs.HandsToPlay = 1;
+        PlaySessionRounds(t.gs, nullptr, 1);
+        t.window->ShowGameState();
+        t.window->ShowLastRoundPlayed();
+        QStringList felt = shown.split(';');
+        felt.removeIf([](const QString& pair) { return pair.startsWith("Label10="); });
+        t.Expect(felt);
+    }
+
     void singleHandPausesAtContinueWhereStopAndCloseLetTheRoundEnd() {
         Table t;
         QStringList pauses;
