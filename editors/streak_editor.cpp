@@ -56,7 +56,7 @@ void Configuration::cboNames_Click() {
     }
     const std::int64_t refNo = cboNames->itemData(position).toLongLong();
     if (!LoadStreakStrategy(ctx_, refNo, *this)) {
-        // The boxes still hold the strategy chosen before, and the list names it again.
+        // A strategy that cannot be read is not taken: the list goes back to the entry before.
         const QSignalBlocker quiet(cboNames);
         cboNames->setCurrentIndex(ClampListIndex(ctx_.gs.StreakListIndex, cboNames->count()));
         return;

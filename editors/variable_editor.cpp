@@ -66,7 +66,7 @@ void frmVariableConfig::cboStartegy_Click() {
     const std::int64_t refNo = cboStartegy->itemData(position).toLongLong();
     bLoading = true;
     if (ctx_.gs.VariableStrategyLoaded && !LoadVariableStrategy(ctx_, refNo, *this)) {
-        // The boxes still hold the strategy chosen before, and the list names it again.
+        // A strategy that cannot be read is not taken: the list goes back to the entry before.
         {
             const QSignalBlocker quiet(cboStartegy);
             cboStartegy->setCurrentIndex(
