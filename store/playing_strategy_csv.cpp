@@ -244,15 +244,14 @@ private:
 
     int ReadRule(const Rule& rule, int index) const {
         const CsvRecord& record = RuleRecord(rule.Key, index);
-        const std::optional<int> value
-            = record.Fields.size() == 2 ? Digit(record.Fields[1], rule.Highest) : std::nullopt;
-        const std::string values = rule.Highest == 1 ? "0 or 1" : "0, 1 or 2";
-        if (!value && record.Fields.size() == 2)
-            throw LineError {record.Line,
-                std::string(rule.Key) + " is " + Quoted(record.Fields[1]) + "; it must be "
-                    + values};
+        const std::string key(rule.Key);
+        const char* values = rule.Highest == 1 ? "0 or 1" : "0, 1 or 2";
+        if (record.Fields.size() != 2)
+            throw LineError {record.Line, key + " needs one value, " + values};
+        const std::optional<int> value = Digit(record.Fields[1], rule.Highest);
         if (!value)
-            throw LineError {record.Line, std::string(rule.Key) + " needs one value, " + values};
+            throw LineError {
+                record.Line, key + " is " + Quoted(record.Fields[1]) + "; it must be " + values};
         return *value;
     }
 
