@@ -16,9 +16,11 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -26,6 +28,33 @@
 #include <algorithm>
 
 namespace bj {
+namespace {
+
+// "&Continue" shares Alt+C with the "&Configuation" menu, which play disables while the button
+// shows. The menu bar still claims the key, so the toolkit hands each press, as ambiguous, to
+// the menu bar or to the button in turn, and neither acts; the press continues the round.
+class ContinueKey final : public QObject {
+public:
+    explicit ContinueKey(QPushButton* button)
+        : QObject(button)
+        , button_(button) { }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut || button_->isHidden() || !button_->isEnabled())
+            return false;
+        const auto* press = static_cast<QShortcutEvent*>(event);
+        if (!press->isAmbiguous() || press->key() != QKeySequence::mnemonic(button_->text()))
+            return false;
+        button_->animateClick();
+        return true;
+    }
+
+private:
+    QPushButton* button_;
+};
+
+} // namespace
 
 frmMain::frmMain(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent)
@@ -66,6 +95,9 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
     connect(cmdDeal_, &QPushButton::clicked, this, &frmMain::cmdDeal_Click);
     connect(cmdStop_, &QPushButton::clicked, this, &frmMain::cmdStop_Click);
     connect(cmdNext_, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    auto* continueKey = new ContinueKey(cmdNext_);
+    cmdNext_->installEventFilter(continueKey);
+    menuBar()->installEventFilter(continueKey);
     connect(cmdReset_, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
     connect(cmdConfiguration_, &QPushButton::clicked, this, &frmMain::cmdConfiguration_Click);
     connect(cmdPlayingStrat_, &QPushButton::clicked, this, &frmMain::cmdPlayingStrat_Click);

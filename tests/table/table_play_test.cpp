@@ -5,6 +5,7 @@
 #include "shell/scripted_messages.h"
 #include "table/frm_advanced_stats.h"
 
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,6 +79,27 @@ private slots:
         QCOMPARE(t.window->RoundsPlayed(), 1LL);
         QCOMPARE(t.Find("lblPlayersHand")->font().pointSize(), hands > 1 ? 10 : 18);
         QVERIFY(!t.Find<QWidget>("shpUp")->isHidden() && !t.Find("imgPlayer_1")->pixmap().isNull());
+    }
+
+    // "&Continue" shares Alt+C with the "&Configuation" menu, which play disables; one press
+    // at each pause goes on.
+    void altCContinuesAPausedRound() {
+        Table t;
+        QTimer poll;
+        int presses = 0;
+        t.PlayPaused(poll, kSplitOfEights, [&] {
+            if (++presses > 4) // the key does nothing: the button lets the round end
+                return t.Find<QPushButton>("cmdNext")->click();
+            QTest::keyClick(t.window.get(), Qt::Key_C, Qt::AltModifier);
+            poll.stop();
+            QTimer::singleShot(300, &poll, [&poll] { poll.start(10); });
+        });
+        QTRY_COMPARE(t.window->RoundsPlayed(), 1LL);
+        QCOMPARE(presses, 2);
+        t.window->cmdStop_Click();
+        QTest::keyClick(t.window.get(), Qt::Key_C, Qt::AltModifier); // idle: the menu's again
+        QTRY_VERIFY(t.Find<QMenu>("mnuOptions")->isVisible());
+        t.Find<QMenu>("mnuOptions")->close();
     }
 
     // A multi-session run plays its rounds without the table; its last one is then shown as
