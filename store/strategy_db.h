@@ -9,13 +9,13 @@ struct sqlite3;
 
 namespace bj {
 
-// The one open connection to the strategy database.
 // A file as the system tells it apart from another at the same path.
 struct FileIdentity {
     std::uint64_t device = 0, inode = 0;
     bool operator==(const FileIdentity&) const = default;
 };
 
+// The one open connection to the strategy database.
 class StrategyDb {
 public:
     // Creates a missing file with the four tables and the default content, whole or not at all;
