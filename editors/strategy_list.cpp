@@ -1,8 +1,10 @@
 #include "editors/strategy_list.h"
 
 #include "shell/message_box.h"
+#include "store/protected_defaults.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 
 namespace bj {
 
@@ -18,6 +20,11 @@ void ListStrategyNames(QComboBox* combo, const std::vector<NamedRef>& entries) {
         combo->addItem(QString::fromStdString(entry.Name), qlonglong {entry.RefNo});
     combo->setCurrentIndex(-1);
     combo->blockSignals(false);
+}
+
+void ReturnToPreviousEntry(QComboBox* combo, int previous) {
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(ClampListIndex(previous, combo->count()));
 }
 
 } // namespace bj

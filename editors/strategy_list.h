@@ -19,4 +19,8 @@ void ReportStoreFailure(const QString& what, const StoreError& error);
 // selected, so that the caller chooses which click runs.
 void ListStrategyNames(QComboBox* combo, const std::vector<NamedRef>& entries);
 
+// A strategy picked from the list that cannot be read is not taken: the list goes back to the
+// entry at `previous`, held to the list, without running its click.
+void ReturnToPreviousEntry(QComboBox* combo, int previous);
+
 } // namespace bj

@@ -2,6 +2,7 @@
 
 #include "editors/betting_type_chooser.h"
 #include "editors/number_text.h"
+#include "editors/strategy_list.h"
 #include "editors/streak_records.h"
 #include "engine/bet_sizing.h"
 #include "engine/game_state.h"
@@ -17,7 +18,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <cmath>
 
 namespace bj {
@@ -55,12 +55,8 @@ void Configuration::cboNames_Click() {
         return;
     }
     const std::int64_t refNo = cboNames->itemData(position).toLongLong();
-    if (!LoadStreakStrategy(ctx_, refNo, *this)) {
-        // A strategy that cannot be read is not taken: the list goes back to the entry before.
-        const QSignalBlocker quiet(cboNames);
-        cboNames->setCurrentIndex(ClampListIndex(ctx_.gs.StreakListIndex, cboNames->count()));
-        return;
-    }
+    if (!LoadStreakStrategy(ctx_, refNo, *this))
+        return ReturnToPreviousEntry(cboNames, ctx_.gs.StreakListIndex);
     cmdDelete->setEnabled(!IsProtectedDefault(refNo));
     ctx_.gs.StreakListIndex = position;
 }

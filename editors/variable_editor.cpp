@@ -2,6 +2,7 @@
 
 #include "editors/betting_type_chooser.h"
 #include "editors/number_text.h"
+#include "editors/strategy_list.h"
 #include "editors/variable_records.h"
 #include "engine/game_state.h"
 #include "shell/input_helpers.h"
@@ -15,7 +16,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <algorithm>
 
 namespace bj {
@@ -66,12 +66,7 @@ void frmVariableConfig::cboStartegy_Click() {
     const std::int64_t refNo = cboStartegy->itemData(position).toLongLong();
     bLoading = true;
     if (ctx_.gs.VariableStrategyLoaded && !LoadVariableStrategy(ctx_, refNo, *this)) {
-        // A strategy that cannot be read is not taken: the list goes back to the entry before.
-        {
-            const QSignalBlocker quiet(cboStartegy);
-            cboStartegy->setCurrentIndex(
-                ClampListIndex(ctx_.gs.VariableListIndex, cboStartegy->count()));
-        }
+        ReturnToPreviousEntry(cboStartegy, ctx_.gs.VariableListIndex);
         ctx_.gs.VariableBetRefNo = cboStartegy->currentData().toLongLong();
         bLoading = false;
         return;
