@@ -97,7 +97,7 @@ QWidget* frmConfiguration::BuildStrategyRow() {
     // The name of a new strategy is typed over the list.
     txtName = new QLineEdit(row);
     txtName->setObjectName("txtName");
-    txtName->setMaxLength(50);
+    LimitNameLength(txtName, 50);
     txtName->setVisible(false);
     Label1->setBuddy(cboStrategy);
     layout->addWidget(Label1, 0, 0);

@@ -1,6 +1,7 @@
 #include "editors/streak_editor.h"
 
 #include "shell/control_hooks.h"
+#include "shell/input_helpers.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -95,7 +96,7 @@ QWidget* Configuration::BuildNewFrame() {
     txtName = new QLineEdit(fraNew);
     txtName->setObjectName("txtName");
     txtName->setToolTip("Enter the new Strategy Name");
-    txtName->setMaxLength(50); // the width of the Name column
+    LimitNameLength(txtName, 50); // the width of the Name column
     label->setBuddy(txtName);
     cmdSave = MakeButton(fraNew, "cmdSave", "Save", "Save Stategy");
     cmdCancel = MakeButton(fraNew, "cmdCancel", "Cancel");

@@ -1,5 +1,7 @@
 #include "editors/variable_editor.h"
 
+#include "shell/input_helpers.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -74,7 +76,7 @@ QWidget* frmVariableConfig::BuildNameRow() {
     // The name of a new strategy is typed over the list.
     txtStrategy = new QLineEdit(row);
     txtStrategy->setObjectName("txtStrategy");
-    txtStrategy->setMaxLength(80); // the width of the Name column
+    LimitNameLength(txtStrategy, 80); // the width of the Name column
     txtStrategy->setVisible(false);
     label->setBuddy(cboStartegy);
     layout->addWidget(label, 0, 0);

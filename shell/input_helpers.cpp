@@ -236,7 +236,9 @@ QString TrimText(const QVariant& value) {
     return value.isNull() ? QString() : value.toString().trimmed();
 }
 
-QString NameFromBox(const QString& text) {
+namespace {
+
+QString WithoutHalfCharacters(const QString& text) {
     QString whole;
     whole.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -247,7 +249,26 @@ QString NameFromBox(const QString& text) {
             whole.append(unit);
         }
     }
-    return whole.trimmed();
+    return whole;
+}
+
+} // namespace
+
+QString NameFromBox(const QString& text) {
+    return WithoutHalfCharacters(text).trimmed();
+}
+
+void LimitNameLength(QLineEdit* box, int units) {
+    box->setMaxLength(units);
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        const QString whole = WithoutHalfCharacters(text);
+        if (whole.size() == text.size())
+            return;
+        const int cursor = box->cursorPosition();
+        const auto before = WithoutHalfCharacters(text.left(cursor)).size();
+        box->setText(whole);
+        box->setCursorPosition(static_cast<int>(before));
+    });
 }
 
 int FindItemData(const QComboBox* list, qint64 value) {

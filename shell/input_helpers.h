@@ -70,9 +70,12 @@ double RoundedAmount(const QString& text);
 // Text without leading and trailing blanks; Null gives the empty text.
 QString TrimText(const QString& text);
 QString TrimText(const QVariant& value);
-// A name as a box holds it, trimmed and without halves of characters: the box's length limit
+// A name as a box holds it, trimmed and without halves of characters: a box's length limit
 // counts UTF-16 units and so can cut an emoji in two, whose half the database keeps as "?".
 QString NameFromBox(const QString& text);
+// Caps a name box at `units` and drops the half of a character the cap cuts off, so the box
+// shows the name that is saved.
+void LimitNameLength(QLineEdit* box, int units);
 
 // First entry whose item data equals `value`; the last index (-1 for an empty list) if none.
 int FindItemData(const QComboBox* list, qint64 value);

@@ -119,6 +119,15 @@ private slots:
         QCOMPARE(name.text().size(), 6);
         QCOMPARE(NameFromBox(name.text()), "a" + smile);
         QCOMPARE(NameFromBox(low + "b" + high + " "), QString("b"));
+        QLineEdit limited;
+        LimitNameLength(&limited, 5);
+        limited.setText("ab");
+        limited.setCursorPosition(1);
+        QTest::sendKeyEvent(QTest::Click, &limited, Qt::Key_unknown, smile, Qt::NoModifier);
+        QCOMPARE(limited.text(), "a" + smile + "b");
+        QTest::sendKeyEvent(QTest::Click, &limited, Qt::Key_unknown, smile, Qt::NoModifier);
+        QCOMPARE(limited.text(), "a" + smile + "b"); // typed, the half that fits is not kept
+        QCOMPARE(limited.cursorPosition(), 3);
         QComboBox list;
         QCOMPARE(FindItemData(&list, 1), -1);
         list.addItem("no data");
