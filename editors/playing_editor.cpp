@@ -152,12 +152,15 @@ void frmConfiguration::cboPlayer_Click() {
     grdStrategy->SetCurrent(row, shownColumn_);
 }
 
-// The chart picks through the lists, which then make the edits.
-void frmConfiguration::grdStrategy_CellPicked(int row, int column) {
+// The chart picks through the lists, which then make the edits. Only a click hands the focus
+// to the cell's list: after a keyboard move the next arrow key must move on, not edit.
+void frmConfiguration::grdStrategy_CellPicked(int row, int column, bool byClick) {
     shownColumn_ = column;
     if (cboPlayer->currentIndex() != row)
         cboPlayer->setCurrentIndex(row);
     grdStrategy->SetCurrent(row, column);
+    if (!byClick)
+        return;
     if (column < kDealerColumns)
         cboDealer[column]->setFocus();
     else

@@ -53,7 +53,7 @@ public:
     void cmdBest_Click();
     void cmdImport_Click();
     void cmdExport_Click();
-    void grdStrategy_CellPicked(int row, int column);
+    void grdStrategy_CellPicked(int row, int column, bool byClick);
 
     void ShowPlayingStrategy(std::int64_t refNo);
     void ClearPlayingStrategy();

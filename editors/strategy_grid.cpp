@@ -216,8 +216,14 @@ void StrategyGrid::ShowCell(int row, int column) {
 // A press that moves the current cell reports it at once; the click that ends it then adds
 // nothing, while a click on the cell already current reports it again.
 bool StrategyGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cells_->viewport() && event->type() == QEvent::MouseButtonPress)
-        pickedByThisPress_ = false;
+    if (watched == cells_->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            pickedByThisPress_ = false;
+            pressing_ = true;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            pressing_ = false;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -225,12 +231,12 @@ void StrategyGrid::CurrentMoved(int shownRow, int shownColumn) {
     if (settingCurrent_ || shownRow < 0 || shownColumn < 0)
         return;
     pickedByThisPress_ = true;
-    emit CellPicked(shownRow, ShownColumn(shownColumn));
+    emit CellPicked(shownRow, ShownColumn(shownColumn), pressing_);
 }
 
 void StrategyGrid::Clicked(int shownRow, int shownColumn) {
     if (!pickedByThisPress_)
-        emit CellPicked(shownRow, ShownColumn(shownColumn));
+        emit CellPicked(shownRow, ShownColumn(shownColumn), true);
     pickedByThisPress_ = false;
 }
 

@@ -14,7 +14,7 @@ namespace bj {
 // The playing strategy as the chart every strategy table is drawn as: the 26 player hands
 // down, the dealer's card across in the order 2 .. 9, 10, A, then the insurance column, each
 // cell coloured by its action, with a legend. It only shows the game state; a click or a
-// keyboard move to a cell is reported as CellPicked.
+// keyboard move to a cell is reported as CellPicked, which tells the two apart.
 class StrategyGrid : public QWidget {
     Q_OBJECT
 public:
@@ -29,7 +29,7 @@ public:
     void SetRowValues(const ExactResult* values);
 
 signals:
-    void CellPicked(int row, int column);
+    void CellPicked(int row, int column, bool byClick);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,6 +45,7 @@ private:
     std::optional<ExactResult> values_;
     bool settingCurrent_ = false;
     bool pickedByThisPress_ = false;
+    bool pressing_ = false;
 };
 
 } // namespace bj

@@ -441,15 +441,20 @@ private slots:
         QVERIFY(ShowActive(w.get()));
         const QString seeded = w->lblExpectedReturn->text();
         QCOMPARE(seeded, ExpectedReturnText(f->gs));
-        emit w->grdStrategy->CellPicked(kHard20, kSeven);
+        auto* cells = w->grdStrategy->findChild<QTableWidget*>();
+        cells->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), cells);
+        emit w->grdStrategy->CellPicked(kHard20, kSeven, false); // a keyboard move only shows it
         QCOMPARE(w->cboPlayer->currentIndex(), kHard20);
+        QCOMPARE(QApplication::focusWidget(), cells);
+        emit w->grdStrategy->CellPicked(kHard20, kSeven, true);
         QTRY_COMPARE(QApplication::focusWidget(), w->cboDealer[kSeven]);
         QCOMPARE(Cell(*w, kHard20, kSeven)->text(), QString("H"));
         Pick(w->cboDealer[kSeven], "Stand");
         QCOMPARE(Cell(*w, kHard20, kSeven)->text(), QString("S"));
         QVERIFY(Cell(*w, kHard20, kSeven)->toolTip().startsWith("Hard 20 against 7: "));
         QVERIFY(w->lblExpectedReturn->text() != seeded);
-        emit w->grdStrategy->CellPicked(2, kDealerColumns);
+        emit w->grdStrategy->CellPicked(2, kDealerColumns, true);
         QTRY_COMPARE(QApplication::focusWidget(), w->chkInsurance);
         w->chkInsurance->setChecked(true);
         QCOMPARE(Cell(*w, 2, kDealerColumns)->text(), QString("Y"));

@@ -108,11 +108,13 @@ private slots:
         QCOMPARE(table->currentRow(), 3);
         QCOMPARE(table->horizontalHeaderItem(table->currentColumn())->text(), QString("7"));
         QTest::keyClick(table, Qt::Key_Right);
-        QList<QList<int>> seen;
+        QTest::mouseClick(table->verticalHeader()->viewport(), Qt::LeftButton, {},
+            QPoint(4, table->rowViewportPosition(9) + 4));
+        QList<QList<int>> seen; // row, column, by a click
         for (const QList<QVariant>& args : picked)
-            seen << QList<int> {args[0].toInt(), args[1].toInt()};
-        const QList<QList<int>> expected {
-            {5, 0}, {5, 9}, {5, 9}, {7, 1}, {7, kDealerColumns}, {3, 3}};
+            seen << QList<int> {args[0].toInt(), args[1].toInt(), args[2].toBool()};
+        const QList<QList<int>> expected {{5, 0, 1}, {5, 9, 1}, {5, 9, 1}, {7, 1, 1},
+            {7, kDealerColumns, 1}, {3, 3, 0}, {9, 9, 0}};
         QCOMPARE(seen, expected);
     }
 
