@@ -78,6 +78,7 @@ void frmMain::optContinuousPlay_Click(int index) {
         if (cmdDeal_->isEnabled()) {
             StartPlay();
         } else {
+            stopDuringRound_ = false;
             EnableIdleControls(false);
             Timer1_->start();
         }

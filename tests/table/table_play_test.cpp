@@ -12,6 +12,8 @@
 #include <QSlider>
 #include <QTest>
 
+#include <utility>
+
 using namespace bj;
 using namespace bj::test;
 
@@ -172,6 +174,22 @@ private slots:
         QTRY_VERIFY(t.window->RoundsPlayed() >= 4);
         QVERIFY(t.Timer()->isActive() && !t.Find<QPushButton>("cmdReset")->isEnabled());
         QVERIFY(!t.Find<QSlider>("sldHandsToPlay")->isEnabled());
+        t.window->cmdStop_Click();
+
+        // Single Hand chosen back in the same pause: the round ends between single hands.
+        poll.disconnect();
+        bool changedModes = false;
+        t.PlayPaused(poll, kSplitOfEights, [&] {
+            if (!std::exchange(changedModes, true)) {
+                t.Find<QPushButton>("cmdStop")->click();
+                t.Find<QRadioButton>("optContinuousPlay_0")->click();
+                t.Find<QRadioButton>("optContinuousPlay_1")->click();
+            }
+            t.Find<QPushButton>("cmdNext")->click();
+        });
+        QTRY_VERIFY(deal->isEnabled());
+        QCOMPARE(deal->text(), QString("Deal Next"));
+        QVERIFY(!t.Find<QPushButton>("cmdReset")->isEnabled() && !t.Timer()->isActive());
         t.window->cmdStop_Click();
 
         // Closing during a pause lets the round end and quits once.
