@@ -3,6 +3,7 @@
 #include "editors/betting_type_chooser.h"
 #include "editors/number_text.h"
 #include "editors/strategy_list.h"
+#include "editors/streak_records.h"
 #include "editors/variable_records.h"
 #include "engine/game_state.h"
 #include "shell/input_helpers.h"
@@ -174,7 +175,22 @@ void frmVariableConfig::cmdAdd_Click() {
 
 void frmVariableConfig::cmdCancel_Click() {
     SetEditMode(false, false);
+    if (!ListStrategies()) {
+        SetEditMode(true, false); // nothing to go back to yet: the edits stay in force
+        return;
+    }
     cboStartegy_Click();
+}
+
+// A list the file could not give when the window opened is read again, on the strategy the
+// game holds, before an action that needs it; false while it still cannot be read.
+bool frmVariableConfig::ListStrategies() {
+    if (cboStartegy->count() > 0)
+        return true;
+    const std::int64_t refNo = ctx_.gs.VariableBetRefNo;
+    FillVariableStrategyList(ctx_, cboStartegy);
+    SelectListEntry(cboStartegy, FindItemData(cboStartegy, refNo));
+    return cboStartegy->count() > 0;
 }
 
 void frmVariableConfig::SetChooser(frmSelectBettingStrat* chooser) {

@@ -94,6 +94,8 @@ private:
     bool AmountBoxes(QObject* watched) const;
     void SetAmount(double& field, QLineEdit* box, bool marksUnsaved);
     void ReloadListSelecting(std::int64_t refNo);
+    bool ListStrategies();
+    void ReportVanishedOnSave();
     bool RefuseNegativeAmount(const QString& title);
     void Unload(bool enableTable);
 

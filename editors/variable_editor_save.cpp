@@ -66,7 +66,17 @@ bool RefuseTooSmallBet(const frmVariableConfig& w) {
 
 } // namespace
 
+// Gone from the file behind the window: the edits stay, and the name box takes the name to
+// create it under.
+void frmVariableConfig::ReportVanishedOnSave() {
+    Messages().Show("The strategy doesn't exist. Would you like to create it?", "No Match",
+        MsgIcon::Information, MsgButtons::Ok);
+    AskForNewName();
+}
+
 void frmVariableConfig::cmdSave_Click() {
+    if (txtStrategy->isHidden() && !ListStrategies())
+        return;
     const int position = cboStartegy->currentIndex();
     std::int64_t refNo = position < 0 ? 0 : cboStartegy->itemData(position).toLongLong();
     const QString selectedName = position < 0 ? QString() : cboStartegy->itemText(position);
@@ -94,11 +104,7 @@ void frmVariableConfig::cmdSave_Click() {
                 return;
             }
         } else if (!LoadVariableStrategy(*ctx_.db, refNo)) {
-            // Gone from the file behind the window: the edits stay, and the name box takes
-            // the name to create it under.
-            Messages().Show("The strategy doesn't exist. Would you like to create it?", "No Match",
-                MsgIcon::Information, MsgButtons::Ok);
-            AskForNewName();
+            ReportVanishedOnSave();
             return;
         } else if (RefuseTooSmallBet(*this) || RefuseNegativeAmount("Save Strategy")) {
             return;
@@ -113,7 +119,10 @@ void frmVariableConfig::cmdSave_Click() {
             }
             strategy.RefNo = refNo;
             strategy.Name = selectedName.toStdString();
-            UpdateVariableStrategy(*ctx_.db, strategy);
+            if (!UpdateVariableStrategy(*ctx_.db, strategy)) {
+                ReportVanishedOnSave();
+                return;
+            }
         }
     } catch (const StoreError& error) {
         ReportSaveError(error);

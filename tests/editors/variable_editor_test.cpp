@@ -63,9 +63,11 @@ void PasteInto(QLineEdit* box, const QString& text) {
 
 // Does what the user and the world do, step by step: "initial:N" types N as the initial bet,
 // "win:N" and "lose:N" paste N as the flat amounts,
-// "new:NAME" starts a new strategy called NAME, "save" and "delete" press their buttons,
-// "reload" loads the selected entry again, "pick:N" selects entry N, "vanish" deletes the selected
-// strategy behind the window's back, "drop" breaks the database.
+// "new:NAME" starts a new strategy called NAME, "save", "cancel" and "delete" press their
+// buttons, "reload" loads the selected entry again, "pick:N" selects entry N, "vanish" deletes
+// the selected strategy behind the window's back ("vanish-when-asked": while the next message
+// is on screen), "unlisted" leaves the list as a file that could not be read when the window
+// opened leaves it, "drop" breaks the database.
 void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
     for (const QString& step : steps.split('|')) {
         const QString arg = step.section(':', 1);
@@ -80,6 +82,8 @@ void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
             w.txtStrategy->setText(arg);
         } else if (step == "save") {
             w.cmdSave_Click();
+        } else if (step == "cancel") {
+            w.cmdCancel_Click();
         } else if (step == "delete") {
             w.cmdDelete_Click();
         } else if (step == "reload") {
@@ -88,6 +92,11 @@ void Run(EditorFixture& f, frmVariableConfig& w, const QString& steps) {
             w.cboStartegy->setCurrentIndex(arg.toInt());
         } else if (step == "vanish") {
             DeleteVariableStrategy(f.db, w.cboStartegy->currentData().toInt());
+        } else if (step == "vanish-when-asked") {
+            f.messages.onShow = [&f, refNo = w.cboStartegy->currentData().toInt()](
+                                    auto&) { DeleteVariableStrategy(f.db, refNo); };
+        } else if (step == "unlisted") {
+            w.cboStartegy->clear();
         } else {
             QCOMPARE(step, QString("drop"));
             Exec(f.db, "DROP TABLE VariableBet");
@@ -313,6 +322,19 @@ private slots:
             {"save a vanished one", 1, "initial:30|vanish|save", {},
                 info("The strategy doesn't exist. Would you like to create it?", "No Match"),
                 "Steady 30" + steady + "1100 naming:", "Default 10"},
+            {"replace one that vanishes while asked", 1, "initial:30|vanish-when-asked|save", {yes},
+                {replace,
+                    Msg("The strategy doesn't exist. Would you like to create it?", "No Match",
+                        MsgIcon::Information)},
+                "Steady 30" + steady + "1100 naming:", "Default 10"},
+            {"cancel after a list the file could not give", 1, "unlisted|initial:30|cancel", {}, {},
+                kSteady, kBoth},
+            {"replace after a list the file could not give", 1, "unlisted|initial:30|save", {yes},
+                {replace}, "Steady 30.00" + steady + "0011", "Default 10, Steady 30"},
+            {"cancel while the list still cannot be read: the edits stay", 1,
+                "unlisted|initial:30|drop|cancel", {},
+                info("The betting strategies could not be read.\n*", "Database Error"),
+                "30" + steady + "1100", "unreadable"},
             {"save fails", 1, "drop|new:Lost?|initial:40|save", {}, info("Error # *", "Error"),
                 lost, "unreadable"},
             {"delete fails", 1, "drop|new:Lost?|initial:40|delete", {},
