@@ -124,8 +124,8 @@ bool DeleteStreakStrategy(AppContext& ctx, std::int64_t refNo, const QString& na
         != MsgAnswer::Yes)
         return false;
     try {
-        if (!DeleteStreakStrategy(*ctx.db, refNo))
-            return false;
+        // One already gone from the file is gone all the same: the list read afresh shows it.
+        DeleteStreakStrategy(*ctx.db, refNo);
     } catch (const StoreError& error) {
         ReportStoreFailure("The strategy " + name + " could not be deleted.", error);
         return false;

@@ -19,8 +19,8 @@ const QString kBetAboveLimit = "Cannot have a bet above 32,767.";
 using BadBet = std::tuple<bool, int, QString, QString, QString, QString>;
 using Count = std::tuple<QString, QString, int>; // combo, text typed, count held
 using Refusal = std::tuple<QString, QString, QString>; // name, losing box 3, message
-// position, answer, left, chosen, keys from 2147483647 on
-using Deletion = std::tuple<int, MsgAnswer, QStringList, QString, bool>;
+// position, answer, left, chosen, keys from 2147483647 on, deleted behind the window first
+using Deletion = std::tuple<int, MsgAnswer, QStringList, QString, bool, bool>;
 
 // Two decks; winning bets 25, 50, 75; losing bets 15, 30.
 StreakStrategy Short(const std::string& name) {
@@ -255,14 +255,17 @@ private slots:
     // The default can be neither deleted nor offered for deletion.
     void deleteAsksAndSelectsTheNeighbour_data() {
         const QStringList all {"Default", "A", "B", "C"};
-        NamedRows<Deletion>({{"middle, yes", 1, MsgAnswer::Yes, {"Default", "B", "C"}, "B", false},
-            {"last, yes", 3, MsgAnswer::Yes, {"Default", "A", "B"}, "B", false},
-            {"no", 2, MsgAnswer::No, all, "B", false},
-            {"default", 0, MsgAnswer::Yes, all, "Default", false},
-            {"keys past 32 bits", 2, MsgAnswer::Yes, {"Default", "A", "C"}, "C", true}});
+        NamedRows<Deletion>(
+            {{"middle, yes", 1, MsgAnswer::Yes, {"Default", "B", "C"}, "B", false, false},
+                {"last, yes", 3, MsgAnswer::Yes, {"Default", "A", "B"}, "B", false, false},
+                {"no", 2, MsgAnswer::No, all, "B", false, false},
+                {"default", 0, MsgAnswer::Yes, all, "Default", false, false},
+                {"keys past 32 bits", 2, MsgAnswer::Yes, {"Default", "A", "C"}, "C", true, false},
+                {"gone already: the list shows it", 1, MsgAnswer::Yes, {"Default", "B", "C"}, "B",
+                    false, true}});
     }
     void deleteAsksAndSelectsTheNeighbour() {
-        const auto [position, answer, left, selected, wideKeys] = Case<Deletion>();
+        const auto [position, answer, left, selected, wideKeys, vanished] = Case<Deletion>();
         if (wideKeys)
             Exec(f->db,
                 "INSERT INTO BettingStrategies (Ref_No) VALUES (2147483646); DELETE FROM "
@@ -273,6 +276,8 @@ private slots:
         w->cboNames->setCurrentIndex(position);
         QCOMPARE(w->cmdDelete->isEnabled(), position != 0);
         const QString asked = "Are you sure you wish to delete " + w->cboNames->currentText() + "?";
+        if (vanished)
+            DeleteStreakStrategy(f->db, w->cboNames->currentData().toLongLong());
         f->messages.answers = {answer};
         w->cmdDelete_Click();
         QCOMPARE(f->Shown(),
