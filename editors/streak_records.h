@@ -20,8 +20,8 @@ class Configuration;
 void FillStreakStrategyList(AppContext& ctx, QComboBox* combo);
 // False when no such strategy is stored; nothing changes then.
 bool LoadStreakStrategy(AppContext& ctx, std::int64_t refNo, Configuration& window);
-// Asks, then deletes. False when nothing was deleted (No, no such row, or a failure, which
-// has been reported).
+// Asks, then deletes. False after No or a failure, which has been reported; a strategy
+// already gone from the file counts as deleted.
 bool DeleteStreakStrategy(AppContext& ctx, std::int64_t refNo, const QString& name);
 // Appends a new strategy from the window; the new Ref_No, or 0 after a reported refusal or
 // failure.

@@ -173,13 +173,13 @@ void frmVariableConfig::cmdAdd_Click() {
     AskForNewName();
 }
 
+// A list read again selects, and so loads, the stored strategy itself.
 void frmVariableConfig::cmdCancel_Click() {
     SetEditMode(false, false);
-    if (!ListStrategies()) {
+    if (cboStartegy->count() > 0)
+        cboStartegy_Click();
+    else if (!ListStrategies())
         SetEditMode(true, false); // nothing to go back to yet: the edits stay in force
-        return;
-    }
-    cboStartegy_Click();
 }
 
 // A list the file could not give when the window opened is read again, on the strategy the
