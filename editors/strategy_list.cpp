@@ -22,6 +22,13 @@ void ListStrategyNames(QComboBox* combo, const std::vector<NamedRef>& entries) {
     combo->blockSignals(false);
 }
 
+void SelectListEntry(QComboBox* combo, int index) {
+    combo->blockSignals(true);
+    combo->setCurrentIndex(-1);
+    combo->blockSignals(false);
+    combo->setCurrentIndex(index);
+}
+
 void ReturnToPreviousEntry(QComboBox* combo, int previous) {
     const QSignalBlocker quiet(combo);
     combo->setCurrentIndex(ClampListIndex(previous, combo->count()));

@@ -1,7 +1,7 @@
 #include "editors/streak_editor.h"
 
 #include "editors/number_text.h"
-#include "editors/streak_records.h"
+#include "editors/strategy_list.h"
 #include "shell/control_hooks.h"
 #include "shell/input_helpers.h"
 

@@ -78,13 +78,6 @@ QString StreakBetTooLargeText() {
         .arg(QLocale(QLocale::English).toString(kLargestStreakBet));
 }
 
-void SelectListEntry(QComboBox* combo, int index) {
-    combo->blockSignals(true);
-    combo->setCurrentIndex(-1);
-    combo->blockSignals(false);
-    combo->setCurrentIndex(index);
-}
-
 void FillStreakStrategyList(AppContext& ctx, QComboBox* combo) {
     std::vector<NamedRef> entries;
     try {

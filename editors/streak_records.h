@@ -30,7 +30,4 @@ std::int64_t SaveStreakStrategy(AppContext& ctx, Configuration& window);
 // The refusal of a bet above kLargestStreakBet.
 QString StreakBetTooLargeText();
 
-// Lists entries with signals held back, then writes the list index so the click runs once.
-void SelectListEntry(QComboBox* combo, int index);
-
 } // namespace bj

@@ -3,7 +3,6 @@
 #include "editors/betting_type_chooser.h"
 #include "editors/number_text.h"
 #include "editors/strategy_list.h"
-#include "editors/streak_records.h"
 #include "editors/variable_records.h"
 #include "engine/game_state.h"
 #include "shell/input_helpers.h"

@@ -2,7 +2,6 @@
 
 #include "editors/number_text.h"
 #include "editors/strategy_list.h"
-#include "editors/streak_records.h"
 #include "editors/variable_records.h"
 #include "engine/game_state.h"
 #include "shell/input_helpers.h"

@@ -2,7 +2,6 @@
 
 #include "editors/strategy_corrections.h"
 #include "editors/strategy_list.h"
-#include "editors/streak_records.h"
 #include "editors/variable_editor.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
