@@ -3,6 +3,8 @@
 #include "shell/window_services.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace bj {
@@ -22,6 +24,20 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The frame shows the title and cuts what does not fit, so a box with a short text would show
+// the program's name cut in the middle. Room for the frame's icon and buttons is allowed for.
+void WidenToTitle(QMessageBox& box) {
+    constexpr int kFrameControls = 120;
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kFrameControls;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 class QtMessages final : public MessageBoxService {
 public:
     MsgAnswer Show(
@@ -35,6 +51,7 @@ public:
             box.setDefaultButton(QMessageBox::Yes);
             box.setEscapeButton(QMessageBox::No);
         }
+        WidenToTitle(box);
         const int pressed = box.exec();
         if (!yesNo)
             return MsgAnswer::Ok;

@@ -4,9 +4,12 @@
 #include "shell/scripted_messages.h"
 #include "shell/window_services.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileIconProvider>
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -267,6 +270,25 @@ private slots:
             QCOMPARE(list.currentText(), QString("5"));
         }
         QCOMPARE(&Messages(), before);
+    }
+
+    // The frame cuts a title wider than the room its icon and three buttons (about 100 pixels)
+    // leave: a short message still shows the whole name.
+    void aShortMessageIsAsWideAsItsTitle() {
+        int boxWidth = 0, titleWidth = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QFont bold = box->font();
+            bold.setBold(true);
+            titleWidth = QFontMetrics(bold).horizontalAdvance(AppTitle());
+            boxWidth = box->width();
+            box->accept();
+        });
+        QCOMPARE(
+            Messages().Show("Short.", "", MsgIcon::Information, MsgButtons::Ok), MsgAnswer::Ok);
+        QVERIFY2(boxWidth > titleWidth + 100,
+            qPrintable(QString("%1 <= %2 + 100").arg(boxWidth).arg(titleWidth)));
     }
 };
 
