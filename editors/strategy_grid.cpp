@@ -145,6 +145,8 @@ StrategyGrid::StrategyGrid(const GameState& gs, QWidget* parent)
     cells_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cells_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cells_->setSelectionMode(QAbstractItemView::NoSelection);
+    // One stop in the window's Tab order; the arrow keys move between its 286 cells.
+    cells_->setTabKeyNavigation(false);
     cells_->setItemDelegate(new CurrentCellFrame(cells_));
     cells_->viewport()->installEventFilter(this);
     for (int row = 0; row < kPlayerRows; ++row)
