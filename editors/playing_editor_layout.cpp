@@ -154,10 +154,6 @@ QGroupBox* frmConfiguration::BuildDealerFrame() {
 QGroupBox* frmConfiguration::BuildHouseRules() {
     frameHouseRules = MakeFrame(this, "frameHouseRules", "House Rules");
     auto* layout = new QGridLayout(frameHouseRules);
-    fraPlayer21
-        = MakeFrame(frameHouseRules, "fraPlayer21", "If Player has 21 and Dealer has an Ace Up");
-    MakeOptions<3>(fraPlayer21, "optPlayer21",
-        {"Take Even Money", "Take Insurance", "Play Out Hand"}, optPlayer21);
     frameDoubleDown = MakeFrame(frameHouseRules, "frameDoubleDown", "Double Down");
     auto* doubling = new QVBoxLayout(frameDoubleDown);
     frameDDHands = MakeFrame(frameDoubleDown, "frameDDHands", "Player can Double Down on");
@@ -166,6 +162,11 @@ QGroupBox* frmConfiguration::BuildHouseRules() {
     chkDoubleOnSplit->setObjectName("chkDoubleOnSplit");
     doubling->addWidget(frameDDHands);
     doubling->addWidget(chkDoubleOnSplit);
+    // Made in the order they stand, which is the order Tab visits them.
+    fraPlayer21
+        = MakeFrame(frameHouseRules, "fraPlayer21", "If Player has 21 and Dealer has an Ace Up");
+    MakeOptions<3>(fraPlayer21, "optPlayer21",
+        {"Take Even Money", "Take Insurance", "Play Out Hand"}, optPlayer21);
     Frame3 = MakeFrame(frameHouseRules, "Frame3", "Soft 17");
     MakeOptions<2>(Frame3, "optSoft17",
         {"Dealer must Hit on Soft 17.", "Dealer must Stand on Soft 17."}, optSoft17);

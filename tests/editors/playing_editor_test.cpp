@@ -388,6 +388,18 @@ private slots:
         }
     }
 
+    // Tab goes through the house rules as they stand, top to bottom.
+    void houseRulesAreTabbedTopToBottom() {
+        QStringList order;
+        for (QWidget* at = w->chkInsurance->nextInFocusChain(); at != w->chkInsurance;
+             at = at->nextInFocusChain())
+            if (w->frameHouseRules->isAncestorOf(at) && (at->focusPolicy() & Qt::TabFocus))
+                order << at->objectName();
+        QCOMPARE(order,
+            (QStringList {"optDDHands_0", "optDDHands_1", "chkDoubleOnSplit", "optPlayer21_0",
+                "optPlayer21_1", "optPlayer21_2", "optSoft17_0", "optSoft17_1"}));
+    }
+
     void helpOnF1_data() {
         CaseRows<QString>({
             {"cboStrategy", Msg("Name of the selected Playing Strategy.")},
