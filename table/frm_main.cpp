@@ -225,6 +225,8 @@ bool frmMain::event(QEvent* e) {
 void frmMain::changeEvent(QEvent* e) {
     if (e->type() == QEvent::WindowStateChange)
         Form_Resize();
+    if (e->type() == QEvent::EnabledChange && isEnabled() && focusBeforeDisabled_)
+        focusBeforeDisabled_->setFocus();
     QMainWindow::changeEvent(e);
 }
 
@@ -256,13 +258,20 @@ void frmMain::Unload() {
     ctx_.nav.QuitProgram();
 }
 
-void frmMain::cmdConfiguration_Click() {
+// Disabling a window takes its focus away. Enabled again, the table gives it back to where it
+// was, as the windows that leave the focus alone expect; those that move it to Deal do so after.
+void frmMain::DisableBehind() {
+    focusBeforeDisabled_ = focusWidget();
     setEnabled(false);
+}
+
+void frmMain::cmdConfiguration_Click() {
+    DisableBehind();
     ctx_.nav.ShowBettingEditorModal();
 }
 
 void frmMain::mnuBet_Click() {
-    setEnabled(false);
+    DisableBehind();
     if (ctx_.gs.BettingType == kStreakBetting)
         ctx_.nav.ShowStreakEditorModeless();
     else
@@ -277,12 +286,12 @@ void frmMain::mnuOptPlayStrategy_Click() {
 }
 
 void frmMain::cmdAdvancedStats_Click() {
-    setEnabled(false);
+    DisableBehind();
     ctx_.nav.ShowAdvancedStatistics();
 }
 
 void frmMain::cmdMultipleSessions_Click() {
-    setEnabled(false);
+    DisableBehind();
     ctx_.gs.MultiSessionMode = true;
     ctx_.nav.ShowMultipleSessions();
 }

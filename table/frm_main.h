@@ -6,6 +6,7 @@
 #include "table/table_geometry.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -119,6 +120,7 @@ private:
     void StartPlay();
     void StopOnOverflow(const std::overflow_error& overflow);
     void Unload();
+    void DisableBehind();
 
     // Notification area.
     void ShowTrayAvailability(bool available);
@@ -265,6 +267,7 @@ private:
     bool unloading_ = false;
     bool hiddenToTray_ = false;
     long long roundsPlayed_ = 0;
+    QPointer<QWidget> focusBeforeDisabled_;
 };
 
 } // namespace bj

@@ -153,10 +153,17 @@ private slots:
             {"mnupopExit", "QuitProgram", "on"}};
         for (const auto& [control, call, table] : cases) {
             Table t;
+            t.window->show();
+            auto* button = t.window->findChild<QPushButton*>(control);
+            if (button)
+                button->setFocus();
             Activate(t, control);
             QCOMPARE(t.nav.calls, QStringList {call});
             QCOMPARE(t.window->isEnabled() ? "on" : "off", table);
             QCOMPARE(t.gs.MultiSessionMode, QString(control) == "cmdMultipleSessions");
+            t.window->setEnabled(true); // given back, the focus is where it was
+            if (button)
+                QCOMPARE(t.window->focusWidget(), button);
         }
         Table streak;
         streak.gs.BettingType = kStreakBetting;
