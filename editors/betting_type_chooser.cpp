@@ -45,6 +45,7 @@ frmSelectBettingStrat::frmSelectBettingStrat(AppContext& ctx, QWidget* parent)
         layout->addWidget(option);
         optStrategyType[i] = option;
     }
+    TabToChosenOption({optStrategyType.begin(), optStrategyType.end()});
     cmdOK = new QPushButton("&OK", this);
     cmdOK->setObjectName("cmdOK");
     InstallDefaultButton(this, cmdOK);

@@ -39,6 +39,7 @@ void MakeOptions(QGroupBox* frame, const char* name, const std::array<const char
         options[i]->setObjectName(QString("%1_%2").arg(name).arg(i));
         layout->addWidget(options[i]);
     }
+    TabToChosenOption({options.begin(), options.end()});
 }
 
 QString DealerCaption(int column) {

@@ -49,6 +49,7 @@ QGroupBox* MakeOptionFrame(QWidget* parent, const char* name, const char* title,
         options[i]->setObjectName(QString("%1_%2").arg(optionName).arg(i));
         layout->addWidget(options[i]);
     }
+    TabToChosenOption({options.begin(), options.end()});
     return frame;
 }
 

@@ -137,6 +137,22 @@ void ScrollWhenSmall(QWidget* form, QWidget* keptInView) {
     whole->addLayout(column);
 }
 
+void TabToChosenOption(const QList<QAbstractButton*>& options) {
+    const auto follow = [options] {
+        const bool chosen = std::any_of(
+            options.begin(), options.end(), [](QAbstractButton* o) { return o->isChecked(); });
+        for (QAbstractButton* option : options) {
+            const int policy = option->focusPolicy();
+            const bool stop = option->isChecked() || !chosen;
+            option->setFocusPolicy(
+                Qt::FocusPolicy(stop ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+        }
+    };
+    for (QAbstractButton* option : options)
+        QObject::connect(option, &QAbstractButton::toggled, option, follow);
+    follow();
+}
+
 void MatchBackColors(QWidget* form) {
     if (!form)
         return;

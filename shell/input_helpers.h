@@ -2,6 +2,7 @@
 
 #include "engine/currency.h"
 
+#include <QList>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -9,6 +10,7 @@
 
 #include <optional>
 
+class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -46,6 +48,9 @@ void ScrollWhenSmall(QWidget* form, QWidget* keptInView = nullptr);
 
 // Option buttons, check boxes and frames take on the window's background colour.
 void MatchBackColors(QWidget* form);
+// Tab stops at the chosen one of a group of option buttons, however it came to be chosen, so
+// Space there never changes the choice; with none chosen, at every one.
+void TabToChosenOption(const QList<QAbstractButton*>& options);
 
 // Reads an amount as the program writes it: optional blanks, an optional minus sign or
 // surrounding parentheses for a negative amount, an optional "$", digits with or without

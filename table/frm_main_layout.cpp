@@ -1,3 +1,4 @@
+#include "shell/input_helpers.h"
 #include "table/card_pictures.h"
 #include "table/frm_main.h"
 #include "table/split_hands_row.h"
@@ -466,6 +467,7 @@ QWidget* frmMain::BuildPlayControls() {
         optContinuousPlay_[i]->setObjectName(QStringLiteral("optContinuousPlay_%1").arg(i));
         modeRow->addWidget(optContinuousPlay_[i]);
     }
+    TabToChosenOption({optContinuousPlay_.begin(), optContinuousPlay_.end()});
     modeRow->addStretch(1);
     layout->addLayout(modeRow);
     layout->addStretch(1);

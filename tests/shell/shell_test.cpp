@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -270,6 +271,29 @@ private slots:
             QCOMPARE(list.currentText(), QString("5"));
         }
         QCOMPARE(&Messages(), before);
+    }
+
+    // Tab stops at the chosen option however it comes to be chosen; with none chosen, at each.
+    void tabStopsAtTheChosenOption() {
+        QWidget window;
+        auto* before = new QLineEdit(&window);
+        QList<QAbstractButton*> options;
+        for (const char* caption : {"a", "b", "c"})
+            options << new QRadioButton(caption, &window);
+        auto* after = new QLineEdit(&window);
+        TabToChosenOption(options);
+        const auto stops = [&] {
+            QString seen;
+            for (QWidget* at = before->nextInFocusChain(); at != after; at = at->nextInFocusChain())
+                if (at->focusPolicy() & Qt::TabFocus)
+                    seen += qobject_cast<QAbstractButton*>(at)->text();
+            return seen;
+        };
+        QCOMPARE(stops(), QString("abc"));
+        options[1]->setChecked(true);
+        QCOMPARE(stops(), QString("b"));
+        options[2]->click();
+        QCOMPARE(stops(), QString("c"));
     }
 
     // The frame cuts a title wider than the room its icon and three buttons (about 100 pixels)
