@@ -220,6 +220,7 @@ mkfifo "$work/host.in"
 pids+=($!)
 exec 4>"$work/host.in"
 host_said() { grep -q -- "$1" "$work/host.log"; }
+ask_host_for_menu() { echo menu >&4; }
 wait_for 10 "the stand-in area watches for icons" host_said '^watching'
 
 start_program "the table window is shown again"
@@ -236,6 +237,6 @@ wait_for 5 "an activation of the D-Bus icon restores the window" shown
 step "D-Bus area: an activation restores the window"
 
 minimise "minimising hides the window before the D-Bus menu"
-open_menu "the D-Bus icon's menu request opens the menu" eval 'echo menu >&4'
+open_menu "the D-Bus icon's menu request opens the menu" ask_host_for_menu
 exit_from_menu "Exit ends the program with the D-Bus area"
 step "D-Bus area: the menu's Exit ends the program"
