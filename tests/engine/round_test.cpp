@@ -105,6 +105,12 @@ const RoundCase kRounds[] = {
             EXPECT_EQ(table.events,
                 (std::vector<std::string> {"insurance", "pause", "settled", "end -1:20"}));
         }},
+    {"insurance lost, then the hand lost: stake and bet both count as lost", InsureTwenty,
+        {5, 1, 10, 10, 5}, -15, 0, 1, 0, 1, 10, 5,
+        [](const GameState& gs, const RoundWatcher&) {
+            EXPECT_EQ(gs.InsuredHandsLost, 1);
+            EXPECT_EQ(gs.InsuranceAmountLost, Currency::FromWhole(15));
+        }},
     {"even money against a dealer blackjack pays one bet", EvenMoney, {10, 1, 1, 13}, 10, 1, 0, 0,
         1, 10, 0, EvenMoneyWon},
     {"even money without a dealer blackjack pays one bet", EvenMoney, {9, 1, 1, 13}, 10, 1, 0, 0, 1,
