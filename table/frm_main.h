@@ -116,6 +116,7 @@ private:
     void ShowCard(int who, int position);
     void EnableIdleControls(bool enabled);
     void EndOfTick();
+    void ShowHandsProgress();
     void GoIdle();
     void StartPlay();
     void StopOnOverflow(const std::overflow_error& overflow);

@@ -170,6 +170,14 @@ void frmMain::StopOnOverflow(const std::overflow_error& overflow) {
             QString::fromUtf8(overflow.what()), QString(), MsgIcon::Information, MsgButtons::Ok);
 }
 
+// The bar skips repainting a step narrower than one of its chunks, as a step of 1 % usually is,
+// and would lag the hands played by up to a chunk.
+void frmMain::ShowHandsProgress() {
+    const GameState& gs = ctx_.gs;
+    prbHandsToPlay_->setValue(HandsProgress(gs.HandsToPlay, gs.TableHandsToPlay));
+    prbHandsToPlay_->update();
+}
+
 void frmMain::EndOfTick() {
     const GameState& gs = ctx_.gs;
     const bool handsLeft = gs.HandsToPlay >= 1;
@@ -178,14 +186,14 @@ void frmMain::EndOfTick() {
         Timer1_->stop();
         GoIdle();
     } else if (gs.ContinuousPlay) {
-        prbHandsToPlay_->setValue(HandsProgress(gs.HandsToPlay, gs.TableHandsToPlay));
+        ShowHandsProgress();
         cmdDeal_->setEnabled(false);
         cmdDeal_->setText(QStringLiteral("Deal"));
     } else if (!handsLeft) {
         Timer1_->stop();
         GoIdle();
     } else {
-        prbHandsToPlay_->setValue(HandsProgress(gs.HandsToPlay, gs.TableHandsToPlay));
+        ShowHandsProgress();
         Timer1_->stop();
         cmdDeal_->setEnabled(true);
         cmdDeal_->setText(QStringLiteral("Deal Next"));

@@ -27,6 +27,16 @@ struct Advanced : Table {
     frmAdvancedStats stats {ctx};
 };
 
+// The value a progress bar had when it was last painted.
+struct PaintedValue : QObject {
+    int value = -1;
+    bool eventFilter(QObject* bar, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            value = static_cast<QProgressBar*>(bar)->value();
+        return false;
+    }
+};
+
 } // namespace
 
 class TablePlayTest : public QObject {
@@ -252,6 +262,9 @@ private slots:
         t.gs.StrategyMatrix[16].fill(kStand); // one hand per round
         t.gs.InsuranceByRow.fill(false);
         t.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.window.get()));
+        PaintedValue painted;
+        t.Find<QProgressBar>("prbHandsToPlay")->installEventFilter(&painted);
         t.Find<QSlider>("sldPlaySpeed")->setValue(10);
         t.window->cmdDeal_Click();
         for (int i = 0; i < 300; ++i)
@@ -259,6 +272,7 @@ private slots:
         t.Find<QPushButton>("cmdStop")->click();
         QCOMPARE(t.gs.HandsToPlay, 700);
         QCOMPARE(t.Find<QProgressBar>("prbHandsToPlay")->value(), 30);
+        QTRY_COMPARE(painted.value, 30); // also when the last step was 1 %
         t.Find<QPushButton>("cmdDeal")->click();
         QVERIFY(RunUntil([&] { return !t.Timer()->isActive(); }));
         QCOMPARE(t.window->RoundsPlayed(), 1000LL);
