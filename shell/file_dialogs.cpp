@@ -75,7 +75,9 @@ FileDialogService* installed = nullptr;
 
 QString WriteFileWhole(const QString& path, const std::function<bool(QIODevice&)>& write) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+    // commit() misses a failure to write out what the file still buffers, a full disk for one,
+    // and would put the short file in place; flushing first reports it.
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.flush() && file.commit())
         return QString();
     return file.errorString();
 }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileIconProvider>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -17,6 +18,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace bj;
 
@@ -167,6 +171,28 @@ private slots:
     }
 
     // The toolkit's dialog would take "a \"b\" c.csv" as the file b in whatever folder it shows.
+    // A full disk, as a file size limit makes one: the buffered last bytes cannot be written.
+    void aFileIsWrittenWholeOrNotAtAll() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kept.csv");
+        const auto writeBytes = [](int n) {
+            return [n](QIODevice& file) { return file.write(QByteArray(n, 'x')) == n; };
+        };
+        QCOMPARE(WriteFileWhole(path, writeBytes(3)), QString());
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit {};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const QString error = WriteFileWhole(path, writeBytes(500));
+        setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY(!error.isEmpty());
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("xxx"));
+    }
+
     void fileDialogsRefuseANameWithADoubleQuote() {
         QTemporaryDir folder;
         ScriptedMessages messages;
