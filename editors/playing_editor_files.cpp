@@ -7,6 +7,7 @@
 #include "store/playing_strategy_csv.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace bj {
@@ -25,17 +26,25 @@ void Tell(const QString& text, const QString& title) {
 
 // The file's text, or the empty optional after telling the user why there is none.
 std::optional<QByteArray> ReadCsvFile(const QString& path) {
+    // A pipe would block the program in opening it, and a device such as /dev/zero never ends.
+    if (QFileInfo info(path); info.exists() && !info.isFile()) {
+        Tell("The file " + path + " could not be read:\nit is not an ordinary file.",
+            kImportCaption);
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Tell("The file " + path + " could not be read:\n" + file.errorString(), kImportCaption);
         return std::nullopt;
     }
-    if (file.size() > kLargestCsv) {
+    // Read up to one byte past the limit, as a file's size may be told wrong or grow.
+    QByteArray text = file.read(kLargestCsv + 1);
+    if (text.size() > kLargestCsv) {
         Tell("The file " + path + " was not imported:\nit is far larger than a playing strategy.",
             kImportCaption);
         return std::nullopt;
     }
-    return file.readAll();
+    return text;
 }
 
 QString SuggestedFileName(const std::string& name) {

@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 using namespace bj;
 using namespace bj::test;
@@ -502,22 +503,29 @@ private slots:
         w->cmdCancel_Click();
         const QString damaged = folder.filePath("damaged.csv");
         Write(damaged, QByteArray::fromStdString(exported).replace("\n20,", "\n20,9"));
-        dialogs.answers = {damaged, file};
+        const QString pipe = folder.filePath("pipe.csv"); // would block the program in opening
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        dialogs.answers = {damaged, pipe, "/dev/zero", file};
         const std::string before = InForce(f->gs);
-        w->cmdImport_Click();
+        for (int refused = 0; refused < 3; ++refused)
+            w->cmdImport_Click();
         QCOMPARE(InForce(f->gs), before);
         QCOMPARE(Screen(*w, f->gs), QString("Default ref1 'Default' cell0 0010"));
         w->cmdImport_Click();
         QCOMPARE(InForce(f->gs), exported);
         QCOMPARE(Screen(*w, f->gs), QString("Default ref0 'Mine' cell1 1100 naming:Mine"));
         QCOMPARE(dialogs.asked,
-            QStringList({"Export Playing Strategy | Mine.csv", "Export Playing Strategy | Mine.csv",
-                "Import Playing Strategy", "Import Playing Strategy"}));
-        const QStringList told {Msg("The playing strategy could not be written to "
-                                        + folder.filePath("missing/x.csv") + ":\n*",
-                                    "Export Playing Strategy", MsgIcon::Information),
+            QStringList(
+                {"Export Playing Strategy | Mine.csv", "Export Playing Strategy | Mine.csv"})
+                + QStringList(4, "Import Playing Strategy"));
+        QStringList told {Msg("The playing strategy could not be written to "
+                                  + folder.filePath("missing/x.csv") + ":\n*",
+                              "Export Playing Strategy", MsgIcon::Information),
             Msg("The file " + damaged + " was not imported:\nLine 26: *", "Import Playing Strategy",
                 MsgIcon::Information)};
+        for (const QString& other : {pipe, QString("/dev/zero")})
+            told << Msg("The file " + other + " could not be read:\nit is not an ordinary file.",
+                "Import Playing Strategy", MsgIcon::Information);
         QCOMPARE(f->Shown(told), told);
         w->cmdSave_Click();
         QCOMPARE(Stored(f->db), QString("Default#1=0, Mine#2=1"));
