@@ -319,7 +319,9 @@ void RefuseEntry(QLineEdit* box, const QString& text, const QString& title) {
 }
 
 bool ConfirmSaveChanges(const QString& name) {
-    return Messages().Show(QStringLiteral("Do you wish to save changes to ") + name + u'?', name,
+    // A strategy not named yet is asked about as such, not as "changes to ?".
+    const QString shown = name.trimmed().isEmpty() ? QStringLiteral("the new strategy") : name;
+    return Messages().Show(QStringLiteral("Do you wish to save changes to ") + shown + u'?', name,
                MsgIcon::None, MsgButtons::YesNo)
         == MsgAnswer::Yes;
 }

@@ -95,7 +95,7 @@ QString SqlQuote(const QString& text);
 void RefuseEntry(QLineEdit* box, const QString& text, const QString& title);
 
 // Asks "Do you wish to save changes to <name>?" under the title <name>, Yes and No and no
-// icon; true exactly when the user answers Yes.
+// icon; true exactly when the user answers Yes. A blank name is asked as "the new strategy".
 bool ConfirmSaveChanges(const QString& name);
 
 } // namespace bj

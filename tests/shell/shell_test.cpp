@@ -285,6 +285,10 @@ private slots:
             QCOMPARE(confirm.text, QString("Do you wish to save changes to Martingale?"));
             QCOMPARE(confirm.title, QString("Martingale"));
             QVERIFY(confirm.buttons == MsgButtons::YesNo && confirm.icon == MsgIcon::None);
+            ConfirmSaveChanges(" ");
+            QCOMPARE(messages.Texts().takeLast(),
+                QString("Do you wish to save changes to the new strategy?"));
+            messages.shown.pop_back();
 
             QComboBox list;
             list.setEditable(true);
