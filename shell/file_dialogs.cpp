@@ -7,6 +7,9 @@
 #include <QMimeDatabase>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace bj {
 namespace {
 
@@ -75,11 +78,16 @@ FileDialogService* installed = nullptr;
 
 QString WriteFileWhole(const QString& path, const std::function<bool(QIODevice&)>& write) {
     QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    errno = 0;
     // commit() misses a failure to write out what the file still buffers, a full disk for one,
     // and would put the short file in place; flushing first reports it.
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.flush() && file.commit())
+    if (write(file) && file.flush() && file.commit())
         return QString();
-    return file.errorString();
+    // For a failed flush, or a text stream's failed write, Qt keeps no reason ("Unknown
+    // error"); the system's is the one to tell.
+    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
 }
 
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const QString& caption,

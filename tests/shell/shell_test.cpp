@@ -16,10 +16,14 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
 #include <QWindow>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <functional>
 #include <sys/resource.h>
 
 using namespace bj;
@@ -171,26 +175,35 @@ private slots:
     }
 
     // The toolkit's dialog would take "a \"b\" c.csv" as the file b in whatever folder it shows.
-    // A full disk, as a file size limit makes one: the buffered last bytes cannot be written.
+    // A full disk, as a file size limit makes one: the last buffered bytes cannot be written,
+    // or a text stream fails on the way. Either is told by its reason, and the old file stays.
     void aFileIsWrittenWholeOrNotAtAll() {
         QTemporaryDir dir;
         const QString path = dir.filePath("kept.csv");
-        const auto writeBytes = [](int n) {
-            return [n](QIODevice& file) { return file.write(QByteArray(n, 'x')) == n; };
-        };
-        QCOMPARE(WriteFileWhole(path, writeBytes(3)), QString());
+        const std::function<bool(QIODevice&)> writes[] {
+            [](QIODevice& file) { return file.write(QByteArray(500, 'x')) == 500; },
+            [](QIODevice& file) {
+                QTextStream out(&file);
+                out << QString(100000, 'x');
+                out.flush();
+                return out.status() == QTextStream::Ok;
+            }};
+        QCOMPARE(WriteFileWhole(path, [](QIODevice& file) { return file.write("old") == 3; }),
+            QString());
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit {};
         getrlimit(RLIMIT_FSIZE, &limit);
         const rlimit before = limit;
         limit.rlim_cur = 100;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const QString error = WriteFileWhole(path, writeBytes(500));
-        setrlimit(RLIMIT_FSIZE, &before);
-        QVERIFY(!error.isEmpty());
-        QFile kept(path);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("xxx"));
+        for (const auto& write : writes) {
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const QString error = WriteFileWhole(path, write);
+            setrlimit(RLIMIT_FSIZE, &before);
+            QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+            QFile kept(path);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), QByteArray("old"));
+        }
     }
 
     void fileDialogsRefuseANameWithADoubleQuote() {
