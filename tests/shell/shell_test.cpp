@@ -174,7 +174,6 @@ private slots:
         }
     }
 
-    // The toolkit's dialog would take "a \"b\" c.csv" as the file b in whatever folder it shows.
     // A full disk, as a file size limit makes one: the last buffered bytes cannot be written,
     // or a text stream fails on the way. Either is told by its reason, and the old file stays.
     void aFileIsWrittenWholeOrNotAtAll() {
@@ -206,6 +205,7 @@ private slots:
         }
     }
 
+    // The toolkit's dialog would take "a \"b\" c.csv" as the file b in whatever folder it shows.
     void fileDialogsRefuseANameWithADoubleQuote() {
         QTemporaryDir folder;
         ScriptedMessages messages;
@@ -298,10 +298,6 @@ private slots:
             QCOMPARE(confirm.text, QString("Do you wish to save changes to Martingale?"));
             QCOMPARE(confirm.title, QString("Martingale"));
             QVERIFY(confirm.buttons == MsgButtons::YesNo && confirm.icon == MsgIcon::None);
-            ConfirmSaveChanges(" ");
-            QCOMPARE(messages.Texts().takeLast(),
-                QString("Do you wish to save changes to the new strategy?"));
-            messages.shown.pop_back();
 
             QComboBox list;
             list.setEditable(true);
@@ -312,6 +308,9 @@ private slots:
             QCOMPARE(messages.Texts().mid(3), QStringList {"Name of Betting Strategy."});
             QCOMPARE(messages.shown.at(3).buttons, MsgButtons::Ok);
             QCOMPARE(list.currentText(), QString("5"));
+            ConfirmSaveChanges(" ");
+            QCOMPARE(messages.Texts().last(),
+                QString("Do you wish to save changes to the new strategy?"));
         }
         QCOMPARE(&Messages(), before);
     }
