@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-charts-dev
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core
-  qt6-svg-dev desktop-file-utils dpkg-dev file
+  qt6-svg-dev desktop-file-utils dpkg-dev file locales
   openbox trayer xdotool x11-utils dbus-daemon
 )
 missing=()

@@ -6,20 +6,26 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <charconv>
+#include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
 namespace bj {
 namespace {
 
+// Numbers are read and written the same way whatever the user's locale, which the desktop
+// program takes on at start-up: with a decimal comma, "10,5" would otherwise be read as 10.5
+// there and as no number at all by bjsim.
+const locale_t kCLocale = newlocale(LC_ALL_MASK, "C", locale_t {});
+
 std::optional<double> ParseNumber(std::string_view text) {
     const std::string trimmed = TrimBlanks(text);
     if (trimmed.empty())
         return std::nullopt;
     char* end = nullptr;
-    const double value = std::strtod(trimmed.c_str(), &end);
+    const double value = strtod_l(trimmed.c_str(), &end, kCLocale);
     if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -192,16 +198,20 @@ std::string ShortestText(double value) {
     if (std::isinf(value))
         return value > 0 ? "Inf" : "-Inf";
     char shown[32];
-    std::snprintf(shown, sizeof shown, "%.15g", value);
-    return shown;
+    const auto written
+        = std::to_chars(shown, shown + sizeof shown, value, std::chars_format::general, 15);
+    return std::string(shown, written.ptr);
 }
 
 double ToTwoDecimals(double value) {
     if (!(std::abs(value) < 1e15))
         return std::isfinite(value) ? value : 0.0;
     char shown[64];
-    std::snprintf(shown, sizeof shown, "%.2f", value);
-    return std::strtod(shown, nullptr);
+    const auto written
+        = std::to_chars(shown, shown + sizeof shown, value, std::chars_format::fixed, 2);
+    double read = 0;
+    std::from_chars(shown, written.ptr, read);
+    return read;
 }
 
 } // namespace bj

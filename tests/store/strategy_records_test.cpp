@@ -5,6 +5,9 @@
 #include "store/protected_defaults.h"
 #include "store/sql_quote.h"
 
+#include <algorithm>
+#include <clocale>
+#include <cstdlib>
 #include <tuple>
 
 namespace bj::test {
@@ -170,6 +173,26 @@ struct Seeded {
 };
 using Damage = std::tuple<std::string, std::function<void(Seeded&)>, std::vector<std::string>>;
 
+// The desktop program takes on the user's locale at start-up; this one writes 12.5 as 12,5.
+class DecimalCommaLocale {
+public:
+    explicit DecimalCommaLocale(const std::string& folder) {
+        const std::string made = folder + "/locales";
+        fs::create_directories(made);
+        const std::string make = "localedef -i de_DE -f UTF-8 " + made + "/de_DE.UTF-8";
+        EXPECT_EQ(std::system(make.c_str()), 0) << "needs localedef and the locales package";
+        setenv("LOCPATH", made.c_str(), 1);
+        EXPECT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8"));
+        EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+    }
+    ~DecimalCommaLocale() {
+        std::setlocale(LC_ALL, "C");
+        unsetenv("LOCPATH");
+    }
+    DecimalCommaLocale(const DecimalCommaLocale&) = delete;
+    DecimalCommaLocale& operator=(const DecimalCommaLocale&) = delete;
+};
+
 // Values the editors could not have saved are put within their limits when loaded, each
 // noted once; the file keeps them.
 TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
@@ -245,8 +268,13 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
                 s.playing.Actions[15][5] = kDoubleDown;
             },
             {"the action for Soft 15 with the dealer showing 6 was 1.4951 and is now Double "
-             "Down"}}};
-    for (const auto& [damage, change, notes] : cases) {
+             "Down"}},
+        // Text that is no number in the C locale is none in any other either.
+        {"UPDATE VariableBet SET InitialBet = '10,5'",
+            [](Seeded& s) { s.variable.InitialBet = 0.01; },
+            {"the initial bet was \"10,5\" and is now 0.01"}}};
+    const auto check = [&](const Damage& each) {
+        const auto& [damage, change, notes] = each;
         SCOPED_TRACE(damage);
         const std::string damaged = folder + "/" + std::to_string(++round) + ".mdb";
         StrategyDb file = StrategyDb::Open(damaged);
@@ -263,7 +291,10 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
             noted.insert(noted.end(), more->begin(), more->end());
         EXPECT_EQ(noted, notes);
         EXPECT_EQ(ReadFileBytes(damaged), before);
-    }
+    };
+    std::ranges::for_each(cases, check);
+    const DecimalCommaLocale comma(folder);
+    std::ranges::for_each(cases, check);
 }
 
 // Keys past the 32-bit range: the strategy after 2147483647 gets 2147483648, and every
