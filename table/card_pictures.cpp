@@ -51,21 +51,24 @@ QPainterPath Spade(const QRectF& r) {
     flip.translate(0, r.top() * 2 + r.height() * 0.78);
     flip.scale(1, -1);
     const QRectF body(r.left(), r.top(), r.width(), r.height() * 0.78);
-    QPainterPath path = flip.map(Heart(body));
-    path.addPath(Stem(r));
-    return path.simplified();
+    return flip.map(Heart(body)).united(Stem(r));
 }
 
 QPainterPath Club(const QRectF& r) {
     const qreal w = r.width(), h = r.height();
     const qreal d = w * 0.46;
-    QPainterPath path;
-    path.addEllipse(QRectF(r.left() + (w - d) / 2, r.top(), d, d));
-    path.addEllipse(QRectF(r.left(), r.top() + h * 0.33, d, d));
-    path.addEllipse(QRectF(r.right() - d, r.top() + h * 0.33, d, d));
-    path.addRect(QRectF(r.left() + w * 0.4, r.top() + h * 0.3, w * 0.2, h * 0.3));
-    path.addPath(Stem(r));
-    return path.simplified();
+    QPainterPath neck;
+    neck.addRect(QRectF(r.left() + w * 0.4, r.top() + h * 0.3, w * 0.2, h * 0.3));
+    // United, not added as subpaths: the fill would leave a hole where two of them overlap.
+    QPainterPath path = Stem(r).united(neck);
+    for (const QRectF& lobe :
+        {QRectF(r.left() + (w - d) / 2, r.top(), d, d), QRectF(r.left(), r.top() + h * 0.33, d, d),
+            QRectF(r.right() - d, r.top() + h * 0.33, d, d)}) {
+        QPainterPath round;
+        round.addEllipse(lobe);
+        path = path.united(round);
+    }
+    return path;
 }
 
 QPainterPath SuitPath(int suit, const QRectF& r) {

@@ -1,5 +1,6 @@
 #include "table_fixture.h"
 
+#include "table/card_pictures.h"
 #include "table/play_speed.h"
 #include "table/stat_text.h"
 #include "table/tray_icon.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -97,6 +99,35 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(card(), QString("36x56 picture 36x56 rank 15px"));
         QCOMPARE(t.window->size(), t.window->minimumSize());
+    }
+
+    // Every suit is one solid shape at every size: nothing left uncovered inside it that the
+    // space around it does not reach. Half-covered edge pixels let the space through.
+    void suitsHaveNoHoles() {
+        for (int side : {24, 60, 200}) {
+            for (int suit : {kHearts, kDiamonds, kClubs, kSpades}) {
+                QImage image(side + 2, side + 2, QImage::Format_ARGB32);
+                image.fill(Qt::transparent);
+                QPainter painter(&image);
+                PaintSuit(painter, suit, QRectF(1, 1, side, side));
+                painter.end();
+                const auto open = [&](QPoint p) {
+                    return image.rect().contains(p) && qAlpha(image.pixel(p)) < 192;
+                };
+                for (QList<QPoint> next {{0, 0}}; !next.isEmpty();) {
+                    const QPoint p = next.takeLast();
+                    if (!open(p))
+                        continue;
+                    image.setPixel(p, qRgba(0, 0, 0, 255));
+                    next << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1)
+                         << p - QPoint(0, 1);
+                }
+                int holes = 0;
+                for (int i = 0; i < image.width() * image.height(); ++i)
+                    holes += open(QPoint(i % image.width(), i / image.width()));
+                QVERIFY2(holes == 0, qPrintable(QString("suit %1 at %2 px").arg(suit).arg(side)));
+            }
+        }
     }
 
     void speedAndHandsSliders() {
