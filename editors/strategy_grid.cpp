@@ -114,8 +114,10 @@ public:
     int FewestRowsHeight() const { return HeightFor(kFewestRowsShown); }
 
 private:
+    // Rows as tall as they are drawn: a style or font may not let them be as low as asked.
     int HeightFor(int rows) const {
-        return horizontalHeader()->sizeHint().height() + rows * kCellHeight + 2 * frameWidth();
+        return horizontalHeader()->sizeHint().height() + rows * verticalHeader()->sectionSize(0)
+            + 2 * frameWidth();
     }
 };
 

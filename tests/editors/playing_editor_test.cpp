@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <sqlite3.h>
@@ -425,16 +426,29 @@ private slots:
     void helpOnF1() { CheckHelp(*f, *w); }
 
     // The usable area of a screen less a panel; whether the window takes its whole size, and
-    // whether the chart shows every row.
+    // whether the chart shows every row; a widget style other than the usual one.
     void fitsTheScreen_data() {
-        NamedRows<std::tuple<QSize, bool, bool>>({{"1366 x 768", QSize(1366, 720), true, true},
-            {"1280 x 1024", QSize(1280, 976), true, true},
-            {"too short: the chart scrolls", QSize(1366, 660), false, false},
-            {"too narrow: the window scrolls", QSize(1024, 720), false, true},
-            {"too narrow and short: both scroll", QSize(1024, 660), false, false}});
+        NamedRows<std::tuple<QSize, bool, bool, QString>>({
+            {"1366 x 768", QSize(1366, 720), true, true, ""},
+            {"1280 x 1024", QSize(1280, 976), true, true, ""},
+            {"1280 x 1024, a style with taller rows", QSize(1280, 976), true, true, "windows"},
+            {"too short: the chart scrolls", QSize(1366, 660), false, false, ""},
+            {"too narrow: the window scrolls", QSize(1024, 720), false, true, ""},
+            {"too narrow and short: both scroll", QSize(1024, 660), false, false, ""},
+        });
     }
     void fitsTheScreen() {
-        const auto [usable, wholeWindow, wholeChart] = Case<std::tuple<QSize, bool, bool>>();
+        const auto [usable, wholeWindow, wholeChart, style]
+            = Case<std::tuple<QSize, bool, bool, QString>>();
+        const QString usual = QApplication::style()->name();
+        const auto restore = qScopeGuard([&] {
+            if (!style.isEmpty())
+                QApplication::setStyle(usual);
+        });
+        if (!style.isEmpty()) {
+            QApplication::setStyle(style);
+            init();
+        }
         w->show();
         w->FitWithin(usable);
         QVERIFY(QRect(QPoint(), usable - kFrameAllowance).contains(w->rect()));
