@@ -23,6 +23,17 @@ namespace {
 constexpr std::int64_t kBlockHands = 1 << 16;
 constexpr std::int64_t kMaxBlockSessions = 4096;
 constexpr int kProgressRounds = 1024;
+// Finished blocks wait for their turn to be merged, at about 1 KB a session. With many threads
+// the blocks get smaller, down to a size whose hand-over still costs little beside its play,
+// and then fewer of them are out at once: what waits stays within this many sessions.
+constexpr std::int64_t kMaxSessionsWaiting = 1 << 16;
+constexpr std::int64_t kMinBlockSessions = 512;
+
+std::int64_t SessionsPerBlock(std::int64_t hands, std::int64_t window) {
+    const std::int64_t byHands = kBlockHands / std::max<std::int64_t>(hands, 1);
+    const std::int64_t byMemory = std::max(kMaxSessionsWaiting / window, kMinBlockSessions);
+    return std::clamp<std::int64_t>(byHands, 1, std::min(kMaxBlockSessions, byMemory));
+}
 
 struct Block {
     std::vector<SessionTotals> sessions;
@@ -40,11 +51,10 @@ public:
     Run(const GameState& gs, const MultiSessionInputs& inputs, int threads, bool progress)
         : inputs_(inputs)
         , seed_(*inputs.Seed)
-        , blockSessions_(std::clamp<std::int64_t>(
-              kBlockHands / std::max<std::int64_t>(inputs.HandsPerSession, 1), 1,
-              kMaxBlockSessions))
+        , blockSessions_(SessionsPerBlock(inputs.HandsPerSession, 2 * threads + 2))
         , blocks_((inputs.Sessions + blockSessions_ - 1) / blockSessions_)
-        , window_(2 * threads + 2)
+        , window_(std::min<std::int64_t>(
+              2 * threads + 2, std::max<std::int64_t>(kMaxSessionsWaiting / blockSessions_, 2)))
         , progress_(progress) {
         for (int t = 0; t < threads; ++t) {
             auto& player = players_.emplace_back(std::make_unique<Player>());
@@ -61,7 +71,7 @@ public:
             const std::lock_guard lock(mutex_);
             stop_ = true;
         }
-        changed_.notify_all();
+        room_.notify_all();
         for (auto& thread : threads_)
             thread.join();
     }
@@ -76,19 +86,19 @@ public:
         std::unique_lock lock(mutex_);
         while (!ready_.contains(block)) {
             if (progress_) {
-                changed_.wait_for(lock, std::chrono::milliseconds(100));
+                done_.wait_for(lock, std::chrono::milliseconds(100));
                 lock.unlock();
                 progress(Snapshot());
                 lock.lock();
             } else {
-                changed_.wait(lock);
+                done_.wait(lock);
             }
         }
         Block taken = std::move(ready_[block]);
         ready_.erase(block);
         taken_ = block + 1;
         lock.unlock();
-        changed_.notify_all();
+        room_.notify_one(); // one more block may go out
         return taken;
     }
 
@@ -114,8 +124,7 @@ private:
     // The next block to play, and memory a merged block left when there is some.
     bool NextBlock(std::int64_t& block, std::vector<SessionTotals>& memory) {
         std::unique_lock lock(mutex_);
-        changed_.wait(
-            lock, [this] { return stop_ || next_ >= blocks_ || next_ < taken_ + window_; });
+        room_.wait(lock, [this] { return stop_ || next_ >= blocks_ || next_ < taken_ + window_; });
         if (stop_ || next_ >= blocks_)
             return false;
         block = next_++;
@@ -136,7 +145,7 @@ private:
                 const std::lock_guard lock(mutex_);
                 ready_.emplace(block, std::move(done));
             }
-            changed_.notify_all();
+            done_.notify_one();
         }
     }
 
@@ -190,7 +199,9 @@ private:
     std::atomic<std::int64_t> handsPlayed_ {0}, sessionsPlayed_ {0};
 
     std::mutex mutex_;
-    std::condition_variable changed_;
+    // Threads wait for room to play another block, the calling thread for a block played;
+    // a wake-up for all would stir every thread at every block.
+    std::condition_variable room_, done_;
     std::int64_t next_ = 0; // the next block to hand out
     std::int64_t taken_ = 0; // blocks taken by the calling thread
     std::map<std::int64_t, Block> ready_;

@@ -122,7 +122,8 @@ Played Play(GameState gs, const MultiSessionInputs& inputs, int threads,
 
 // Variable betting carries streaks from session to session, streak betting restarts them;
 // stop rules leave capped counts behind; pushes run on across sessions; blocks of one-hand
-// sessions are many enough for later ones to be played into the memory of merged ones.
+// sessions are many enough for later ones to be played into the memory of merged ones, and
+// many threads make them smaller.
 TEST(ParallelSessions, AnyNumberOfThreadsGivesWhatOneThreadGives) {
     const std::tuple<int, bool, std::int64_t, std::int32_t, bool> cases[]
         = {{1, false, 40, 3000, false}, {8, true, 40, 3000, false}, {1, true, 3000, 20, true},
@@ -138,7 +139,7 @@ TEST(ParallelSessions, AnyNumberOfThreadsGivesWhatOneThreadGives) {
         const GameState gs = BasicTable(decks, variable);
         const Played one = Play(gs, inputs, 0);
         EXPECT_FALSE(one.overflowed);
-        for (int threads : {1, 2, 3}) {
+        for (int threads : {1, 2, 3, 40}) {
             const Played many = Play(gs, inputs, threads);
             EXPECT_EQ(many.rows, one.rows) << sessions << " x " << hands << ", " << threads;
             EXPECT_EQ(many.figures, one.figures) << sessions << " x " << hands;
