@@ -6,6 +6,10 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 namespace bj {
 namespace {
 
@@ -30,18 +34,23 @@ int ReadRows(StrategyDb& db, std::int64_t refNo, PlayingStrategy& strategy) {
         StoreAction::Read);
     rows.Bind(1, refNo);
     CheckedRow checked(rows, strategy.Corrections);
-    int found = 0;
+    std::array<bool, kPlayerRows> seen {};
     while (rows.Step()) {
-        const std::int32_t row = rows.Whole(0);
-        if (row < 0 || row >= kPlayerRows)
+        // A number that is not a whole one names no row, and a row read once stays: otherwise a
+        // stray row would take a real one's place and hide that another is missing.
+        const double number = rows.NumberIfAny(0).value_or(-1);
+        if (number < 0 || number >= kPlayerRows || number != std::floor(number)
+            || seen[static_cast<std::size_t>(number)])
             continue;
+        const int row = static_cast<int>(number);
+        seen[static_cast<std::size_t>(row)] = true;
         const std::string hand = PlayerHandText(row);
         for (int col = 0; col < kDealerColumns; ++col)
             strategy.Actions[row][col] = WholeIn(checked, 1 + col, kAction,
                 "the action for " + hand + " with the dealer showing " + DealerCardText(col));
         strategy.Ins[row] = checked.YesNo(1 + kDealerColumns, "the insurance for " + hand);
-        ++found;
     }
+    const int found = static_cast<int>(std::ranges::count(seen, true));
     if (found < kPlayerRows)
         checked.Note("the rows for " + std::to_string(kPlayerRows - found) + " of the "
             + std::to_string(kPlayerRows) + " hands are missing");

@@ -269,6 +269,15 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
             },
             {"the action for Soft 15 with the dealer showing 6 was 1.4951 and is now Double "
              "Down"}},
+        // A stray row takes no real one's place, so the one missing is noticed.
+        {"DELETE FROM PlayersHand WHERE Ref_No = 5; INSERT INTO PlayersHand (Ref_No, "
+         "PlayingStrategyRef_No, DA) VALUES (0.3, 1, 1), ('x', 1, 1), (-0.4, 1, 1)",
+            [](Seeded& s) {
+                s.playing.Actions[5] = {};
+                s.playing.Ins[5] = 0;
+                s.playing.StoredRows = 25;
+            },
+            {"the rows for 1 of the 26 hands are missing"}},
         // Text that is no number in the C locale is none in any other either.
         {"UPDATE VariableBet SET InitialBet = '10,5'",
             [](Seeded& s) { s.variable.InitialBet = 0.01; },
