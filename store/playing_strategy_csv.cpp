@@ -35,8 +35,16 @@ struct LineError {
     std::string What;
 };
 
+// A long field is quoted by its start, cut where a character starts: the whole of it could
+// fill the screen.
 std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    constexpr std::size_t kShown = 24;
+    if (text.size() <= kShown)
+        return "\"" + text + "\"";
+    std::size_t end = kShown;
+    while (end > 0 && static_cast<unsigned char>(text[end]) >> 6 == 2)
+        --end;
+    return "\"" + text.substr(0, end) + "...\"";
 }
 
 bool IsOffered(int row, int code) {
@@ -92,7 +100,15 @@ struct NameLength {
     std::size_t Characters = 0;
     // As the name boxes count and cut: a character beyond U+FFFF takes two UTF-16 units.
     std::size_t Units = 0;
+    // Control characters, line and paragraph separators, and the marks that reverse the
+    // direction of the text after them.
+    bool Controls = false;
 };
+
+bool IsControl(std::uint32_t point) {
+    return point < 0x20 || (point >= 0x7F && point <= 0x9F) || point == 0x2028 || point == 0x2029
+        || (point >= 0x202A && point <= 0x202E) || (point >= 0x2066 && point <= 0x2069);
+}
 
 // The length of well-formed UTF-8, none when it is not.
 std::optional<NameLength> Utf8Length(std::string_view text) {
@@ -113,6 +129,7 @@ std::optional<NameLength> Utf8Length(std::string_view text) {
         if (point < kLeast[bytes] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
             return std::nullopt;
         length.Units += point > 0xFFFF ? 2 : 1;
+        length.Controls = length.Controls || IsControl(point);
         at += bytes;
     }
     return length;
@@ -279,8 +296,7 @@ private:
             throw LineError {record.Line,
                 "the name may not hold \"[\" or \"]\", which mark the program's own strategies"};
         // The name box cannot type them, and the lists and messages would break at them.
-        if (std::any_of(name.begin(), name.end(),
-                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        if (length->Controls)
             throw LineError {record.Line,
                 "the name may not hold a line break, a tab or another control character"};
         strategy_.Name = name;

@@ -96,6 +96,13 @@ const DamagedFile kDamagedFiles[] = {
         "5."},
     {"a short row", Replace(2, "4,0,0,0"),
         "Line 2: hand 4 has 3 values; it needs 11, ten action codes and the insurance flag."},
+    // A long field is quoted by its start, not cut inside the three bytes of an em dash.
+    {"a long field",
+        Replace(18,
+            "16,0," + std::string(22, '1') + "\xE2\x80\x94" + std::string(9000, '1')
+                + ",0,0,0,0,0,0,0,0,0"),
+        "Line 18: the action of hand 16 against 10 is \"" + std::string(22, '1')
+            + "...\"; it must be an action code from 0 to 5."},
     {"insurance flag 2", Replace(4, "6,0,0,0,0,0,0,0,0,0,0,2"),
         "Line 4: the insurance flag of hand 6 is \"2\"; it must be 0 or 1."},
     {"a missing rule", Erase(30), "Line 30: the rule DealerSoft17 is missing."},
@@ -120,6 +127,15 @@ const DamagedFile kDamagedFiles[] = {
         "Line 32: the name may not hold \"[\" or \"]\", which mark the program's own strategies."},
     {"not UTF-8", Replace(32, "Name,caf\xE9"), "Line 32: the name is not UTF-8 text."},
     {"a quoted line break in the name", Replace(32, "Name,\"two\nlines\""),
+        "Line 32: the name may not hold a line break, a tab or another control character."},
+    {"a next line character", Replace(32, "Name,two\xC2\x85lines"),
+        "Line 32: the name may not hold a line break, a tab or another control character."},
+    {"a line separator", Replace(32, "Name,two\xE2\x80\xA8lines"),
+        "Line 32: the name may not hold a line break, a tab or another control character."},
+    {"a right-to-left override",
+        Replace(32,
+            "Name,gnp.\xE2\x80\xAE"
+            "exe"),
         "Line 32: the name may not hold a line break, a tab or another control character."},
     {"a line after the name", Insert(33, "x"), "Line 33: nothing may follow the name."},
     {"lines counted across a quoted line break",
