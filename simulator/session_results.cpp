@@ -6,7 +6,9 @@
 namespace bj {
 
 void SessionResults::Clear(Currency startBank) {
+    // Let go of the memory too: a run of millions of sessions holds hundreds of megabytes.
     rows_.clear();
+    rows_.shrink_to_fit();
     startBank_ = startBank;
     totalHands_ = 0;
     least_ = most_ = {};
