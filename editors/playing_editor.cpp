@@ -256,7 +256,7 @@ void frmConfiguration::txtName_Change() {
     ctx_.gs.PlayingStrategyName = NameFromBox(text).toStdString();
 }
 
-void frmConfiguration::ShowPlayingStrategy(std::int64_t refNo) {
+bool frmConfiguration::ShowPlayingStrategy(std::int64_t refNo) {
     std::optional<PlayingStrategy> loaded;
     try {
         loaded = LoadPlayingStrategy(*ctx_.db, refNo, ctx_.gs);
@@ -264,11 +264,18 @@ void frmConfiguration::ShowPlayingStrategy(std::int64_t refNo) {
         ReportStoreFailure("The playing strategy could not be read.", error);
         // The list goes back to the strategy still shown, which Save and Delete act on.
         SelectStrategyEntry(FindItemData(cboStrategy, shownRefNo_));
-        return;
+        return false;
     }
     if (!loaded) {
-        ClearPlayingStrategy();
-        return;
+        // Deleted behind the window, by another copy of the program say. Emptying the strategy
+        // in play would leave the table playing all hits under the gone strategy's name.
+        const int entry = FindItemData(cboStrategy, refNo);
+        Messages().Show((entry < 0 ? QString("The strategy") : cboStrategy->itemText(entry))
+                + " is no longer in the database.",
+            "No Strategy", MsgIcon::Information, MsgButtons::Ok);
+        FillStrategyList();
+        SelectStrategyEntry(FindItemData(cboStrategy, shownRefNo_));
+        return false;
     }
     SelectStrategyEntry(FindItemData(cboStrategy, refNo));
     shownRefNo_ = refNo;
@@ -280,6 +287,7 @@ void frmConfiguration::ShowPlayingStrategy(std::int64_t refNo) {
     ShowWholeStrategy();
     ReportCorrections(ctx_, "playing strategy", refNo, loaded->Name, loaded->Corrections,
         !IsProtectedDefault(refNo));
+    return true;
 }
 
 // The window shows the emptied strategy, so that what it shows is what the table plays.
@@ -321,10 +329,10 @@ void frmConfiguration::cboStrategy_Click() {
         return;
     if (cboStrategy->currentData().toLongLong() != picked)
         SelectStrategyEntry(FindItemData(cboStrategy, picked));
-    if (cboStrategy->currentIndex() >= 0)
-        ShowPlayingStrategy(cboStrategy->currentData().toLongLong());
-    else
+    if (cboStrategy->currentIndex() < 0)
         ClearPlayingStrategy();
+    else if (!ShowPlayingStrategy(cboStrategy->currentData().toLongLong()))
+        return;
     bNamingNew = false;
     SetEditButtons(false, false);
 }

@@ -55,7 +55,8 @@ public:
     void cmdExport_Click();
     void grdStrategy_CellPicked(int row, int column, bool byClick);
 
-    void ShowPlayingStrategy(std::int64_t refNo);
+    // False when the strategy cannot be read or is gone: the strategy in play stays.
+    bool ShowPlayingStrategy(std::int64_t refNo);
     void ClearPlayingStrategy();
     void SetEditButtons(bool changed, bool naming);
     void FillPlayerHandList();

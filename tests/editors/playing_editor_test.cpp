@@ -158,6 +158,8 @@ QString DatabaseError(const QString& what) {
 const QString kOtherNotSaved = DatabaseError("Other could not be saved.");
 const QString kNewName
     = Msg("Please enter the new name for this strategy.", "New Name", MsgIcon::Information);
+const QString kOtherGone
+    = Msg("Other is no longer in the database.", "No Strategy", MsgIcon::Information);
 
 // Steps, answers, messages, stored strategies, the window afterwards.
 using Scenario = std::tuple<QString, QList<MsgAnswer>, QStringList, QString, QString>;
@@ -335,6 +337,11 @@ private slots:
                         "these settings as a new strategy.",
                         "New Name", MsgIcon::Information)},
                 first + ", Again#3=1", "Again ref3 'Again' cell1 0011"},
+            {"a strategy gone from the file is told when picked, and the one shown stays",
+                "other|cancel|vanish|pick:Other|delete", {}, {kOtherGone}, first, start},
+            {"edits whose save was declined stay when the pick is gone",
+                "other|cancel|edit|vanish|pick:Other", {no}, {SaveChangesTo("Default"), kOtherGone},
+                first, "Default ref1 'Default' cell1 1100"},
             {"a bracketed default can be neither deleted nor saved over",
                 "other|bracket|cancel|pick:[default] copy|delete|edit|save", {no}, {kProtected},
                 first + ", [default] copy#2=0", "[default] copy ref2 '[default] copy' cell1 0010"},
