@@ -5,13 +5,13 @@
 #include "simulator/hourly_figures.h"
 #include "simulator/hourly_model.h"
 #include "simulator/results_export.h"
+#include "simulator/results_view.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableView>
 
 namespace bj {
 
@@ -24,15 +24,8 @@ frmHourlyStats::frmHourlyStats(const SessionResults& results, const QString& tot
     setObjectName(QStringLiteral("frmHourlyStats"));
     setWindowTitle(QStringLiteral("Hourly Statistics"));
     auto* layout = new QVBoxLayout(this);
-    grdHourlyStats = new QTableView(this);
+    grdHourlyStats = new ResultsView(this);
     grdHourlyStats->setObjectName(QStringLiteral("grdHourlyStats"));
-    grdHourlyStats->verticalHeader()->hide();
-    grdHourlyStats->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdHourlyStats->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    grdHourlyStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdHourlyStats->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Tab leaves the table for the buttons instead of walking every cell.
-    grdHourlyStats->setTabKeyNavigation(false);
     layout->addWidget(grdHourlyStats, 1);
 
     auto* total = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include "shell/input_helpers.h"
 #include "simulator/result_columns.h"
 #include "simulator/results_model.h"
+#include "simulator/results_view.h"
 #include "simulator/run_chart.h"
 #include "simulator/run_summary.h"
 
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
-#include <QTableView>
 
 namespace bj {
 namespace {
@@ -67,18 +67,11 @@ void frmMultipleSessions::BuildControls() {
     QWidget* buttons = BuildButtons();
     main->addLayout(top);
 
-    grdMain = new QTableView(this);
+    grdMain = new ResultsView(this);
     grdMain->setObjectName(QStringLiteral("grdMain"));
     grdMain->setModel(model_);
-    grdMain->verticalHeader()->hide();
-    grdMain->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdMain->verticalHeader()->setDefaultSectionSize(grdMain->fontMetrics().height() + 4);
     grdMain->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    grdMain->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdMain->setWordWrap(false);
-    // Tab leaves the grid instead of walking a million rows' cells.
-    grdMain->setTabKeyNavigation(false);
     const QFontMetrics metrics = grdMain->horizontalHeader()->fontMetrics();
     const int amountWidth = metrics.horizontalAdvance("-99,999,999.00") + 12;
     int gridWidth = grdMain->verticalScrollBar()->sizeHint().width() + 2 * grdMain->frameWidth();

@@ -108,8 +108,8 @@ private slots:
 
     // Tab goes from the last box to the button column, from it on to the grid, and leaves a
     // table of results rather than walking its cells: the charts and the window's scroll area
-    // take no keys, so Tab goes on to the first box. The hourly window goes back on Escape or
-    // Return from its table.
+    // take no keys, so Tab goes on to the first box. Typing in a table searches nothing (a
+    // search reads every row). The hourly window goes back on Escape or Return from its table.
     void keysCrossTheButtonsAndLeaveTheTables() {
         Simulator s;
         s.w->activateWindow();
@@ -120,8 +120,14 @@ private slots:
             QTest::keyClick(from, Qt::Key_Tab);
             return QApplication::focusWidget();
         };
+        const auto typedMoves = [](QAbstractItemView* table) {
+            table->setCurrentIndex(table->model()->index(0, 0));
+            QTest::keyClick(table, Qt::Key_3);
+            return table->currentIndex().row() != 0;
+        };
         QCOMPARE(tab(s.w->txtSeq), s.w->cmdRun);
         QCOMPARE(tab(s.w->cmdReturnToGame), s.w->grdMain);
+        QVERIFY(!typedMoves(s.w->grdMain));
         s.w->grdMain->setCurrentIndex(s.w->grdMain->model()->index(0, 1));
         QCOMPARE(tab(s.w->grdMain), s.w->txtPlayingStrategy);
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
@@ -129,6 +135,7 @@ private slots:
             hourly.show();
             hourly.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&hourly));
+            QVERIFY(!typedMoves(hourly.grdHourlyStats));
             QVERIFY(tab(hourly.grdHourlyStats) != hourly.grdHourlyStats);
             hourly.grdHourlyStats->setFocus();
             QTest::keyClick(hourly.grdHourlyStats, key);
