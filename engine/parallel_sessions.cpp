@@ -29,6 +29,11 @@ constexpr int kProgressRounds = 1024;
 constexpr std::int64_t kMaxSessionsWaiting = 1 << 16;
 constexpr std::int64_t kMinBlockSessions = 512;
 
+// Blocks out at once, played or waiting to be merged, before memory bounds them.
+std::int64_t BlocksOut(int threads) {
+    return 2 * std::int64_t {threads} + 2;
+}
+
 std::int64_t SessionsPerBlock(std::int64_t hands, std::int64_t window) {
     const std::int64_t byHands = kBlockHands / std::max<std::int64_t>(hands, 1);
     const std::int64_t byMemory = std::max(kMaxSessionsWaiting / window, kMinBlockSessions);
@@ -51,10 +56,10 @@ public:
     Run(const GameState& gs, const MultiSessionInputs& inputs, int threads, bool progress)
         : inputs_(inputs)
         , seed_(*inputs.Seed)
-        , blockSessions_(SessionsPerBlock(inputs.HandsPerSession, 2 * threads + 2))
+        , blockSessions_(SessionsPerBlock(inputs.HandsPerSession, BlocksOut(threads)))
         , blocks_((inputs.Sessions + blockSessions_ - 1) / blockSessions_)
-        , window_(std::min<std::int64_t>(
-              2 * threads + 2, std::max<std::int64_t>(kMaxSessionsWaiting / blockSessions_, 2)))
+        , window_(std::min(
+              BlocksOut(threads), std::max<std::int64_t>(kMaxSessionsWaiting / blockSessions_, 2)))
         , progress_(progress) {
         for (int t = 0; t < threads; ++t) {
             auto& player = players_.emplace_back(std::make_unique<Player>());
