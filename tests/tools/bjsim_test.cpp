@@ -217,6 +217,8 @@ TEST_F(Bjsim, BadArgumentsGetAClearMessageAndCreateNothing) {
         {{"--db", "other"}, "--db is given more than once"},
         {{"--csv", "--csv"}, "--csv is given more than once"},
         {{"--hands=5", "--hands", "5"}, "--hands is given more than once"},
+        {{"--soft17", "hit", "--soft17=stand"}, "--soft17 is given more than once"},
+        {{"--exact-only", "--exact-only"}, "--exact-only is given more than once"},
         {{"--table", "worst"}, "--table takes one of stored, basic, best, not 'worst'"},
         {{"--exact-only", "--csv"}, "--exact-only prints text or --json, not --csv"},
         {{"--exact-only=yes"}, "--exact-only takes no value"}};

@@ -125,7 +125,8 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
             options.Help = true;
             continue;
         }
-        const bool known = name == "--csv" || name == "--json" || ValueOptions().contains(name);
+        const bool known = name == "--csv" || name == "--json" || name == "--exact-only"
+            || ValueOptions().contains(name) || IsExactValueOption(name);
         if (known && !given.insert(name).second)
             throw UsageError(name + " is given more than once");
         if (name == "--csv" || name == "--json") {
@@ -168,9 +169,11 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 std::string HelpText() {
-    return R"(Usage: bjsim [--db FILE] [--playing REF] (--streak REF | --variable REF) [--decks N]
+    return R"(Usage: bjsim [--db FILE] [--playing REF] [--streak REF | --variable REF] [--decks N]
              [--sessions N] [--hands N] [--max-win AMOUNT] [--max-loss AMOUNT]
              [--bail-out PERCENT] [--seed N] [--threads N] [--csv | --json]
+             [--exact-only] [--table T] [--soft17 hit|stand] [--double any|10-11]
+             [--double-splits yes|no] [--on21 even-money|insurance|play-out]
 
 Plays blackjack sessions at full speed with stored strategies and prints one row per
 session and a summary. The bankroll starts at 10000.00 and carries from session to session.
@@ -192,8 +195,6 @@ session and a summary. The bankroll starts at 10000.00 and carries from session 
   --max-loss AMOUNT   stop a session once it has lost more than this amount
   --bail-out PERCENT  0 to 100: once a session has reached --max-win, stop it when it has
                       given back this share of its peak winnings (0: stop at --max-win)
-                      Stop rules apply only when one of these three is given; a missing
-                      amount never fires and a missing percent counts as 0.
   --seed N            seed of the card shuffle, for a repeatable run (default: the clock);
                       each session deals from its own stream of it
   --threads N         sessions played on N threads at once, 1 to 1024 (default: every
@@ -207,8 +208,14 @@ Columns: session, max. winning amount, max. losing amount, hands played, time (H
 session ended (played through, win: stopped by --max-win or --bail-out, loss: stopped by
 --max-loss).
 
-Summary: hands played, won, lost and tied, blackjacks, start and end bankroll, return per
-hand (net won / hands) with its standard error, elapsed seconds and hands per second.
+Stop rules apply only when --max-win, --max-loss or --bail-out is given; a missing amount
+never fires and a missing percent counts as 0.
+
+Summary: the strategies, decks, seed and sessions; hands played and rounds; hands won,
+lost and tied; blackjacks; start and end bankroll; return per hand (net won / hands) with
+its standard error; the amount wagered, insurance stakes apart, and the return per amount
+wagered; elapsed seconds and hands per second; then the return per round in bets, the
+rules, and the exact return with the distance between the two (exact analysis: below).
 The error is measured from the result of each round (a round with split hands counts
 once, as its hands are not independent): sqrt(rounds) x standard deviation per round
 / hands.
