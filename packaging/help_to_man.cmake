@@ -51,8 +51,8 @@ string(APPEND man [=[
 .B BlkJack.mdb
 The strategy database, shared with the desktop program. It lies in the folder of
 .B bjsim
-when that folder holds one, or is writable while the data folder below holds none;
-otherwise in
+when that folder holds one, or is writable and not an installed copy (one whose prefix
+holds the desktop menu entry) while the data folder below holds none; otherwise in
 .I "$XDG_DATA_HOME/Black Jack Strategy Tester/"
 (by default
 .IR "~/.local/share/Black Jack Strategy Tester/" ),
