@@ -95,6 +95,7 @@ QWidget* frmConfiguration::BuildStrategyRow() {
     cboStrategy->setObjectName("cboStrategy");
     cboStrategy->setMinimumContentsLength(30);
     cboStrategy->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ListWithScrollBar(cboStrategy);
     // The name of a new strategy is typed over the list.
     txtName = new QLineEdit(row);
     txtName->setObjectName("txtName");

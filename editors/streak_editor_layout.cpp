@@ -81,6 +81,7 @@ QWidget* Configuration::BuildStrategyRow() {
     cboNames = MakeCombo(row, "cboNames", {}, "Select the Strategy you wish to use", false);
     cboNames->setMinimumContentsLength(24);
     cboNames->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ListWithScrollBar(cboNames);
     lblStrats->setBuddy(cboNames);
     layout->addWidget(lblStrats);
     layout->addWidget(cboNames, 1);

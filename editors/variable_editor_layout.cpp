@@ -74,6 +74,7 @@ QWidget* frmVariableConfig::BuildNameRow() {
     cboStartegy->setObjectName("cboStartegy");
     cboStartegy->setMinimumContentsLength(24);
     cboStartegy->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ListWithScrollBar(cboStartegy);
     // The name of a new strategy is typed over the list.
     txtStrategy = new QLineEdit(row);
     txtStrategy->setObjectName("txtStrategy");

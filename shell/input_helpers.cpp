@@ -2,6 +2,7 @@
 
 #include "shell/message_box.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -151,6 +152,10 @@ void TabToChosenOption(const QList<QAbstractButton*>& options) {
     for (QAbstractButton* option : options)
         QObject::connect(option, &QAbstractButton::toggled, option, follow);
     follow();
+}
+
+void ListWithScrollBar(QComboBox* box) {
+    box->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void MatchBackColors(QWidget* form) {

@@ -52,6 +52,11 @@ void MatchBackColors(QWidget* form);
 // Space there never changes the choice; with none chosen, at every one.
 void TabToChosenOption(const QList<QAbstractButton*>& options);
 
+// The box's open list gets a scroll bar when it is longer than the screen. Some styles, Fusion
+// among them, open it as a menu with scroll arrows only, and a list of thousands of strategies
+// then takes minutes to cross.
+void ListWithScrollBar(QComboBox* box);
+
 // Reads an amount as the program writes it: optional blanks, an optional minus sign or
 // surrounding parentheses for a negative amount, an optional "$", digits with or without
 // thousands separators, and an optional fraction. A separator may stand between any two

@@ -8,6 +8,7 @@
 #include "store/strategy_db.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -86,6 +87,11 @@ inline QStringList Entries(const QComboBox* list) {
     for (int i = 0; i < list->count(); ++i)
         entries << list->itemText(i);
     return entries;
+}
+
+// A list of stored strategies can run to thousands: scroll arrows alone would take minutes.
+inline bool ListHasScrollBar(QComboBox* list) {
+    return list->view()->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
 }
 
 // Each button enabled (1) or not (0).

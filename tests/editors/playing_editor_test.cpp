@@ -194,6 +194,7 @@ private slots:
             {"Soft 19", "A - 8", kPlain}, {"20", "K - K or A - 4 - 5", kPair},
             {"Soft 20", "A - 9", kPlain}};
         w->show();
+        QVERIFY(ListHasScrollBar(w->cboStrategy));
         QCOMPARE(w->cboPlayer->count(), kPlayerRows);
         for (int row = 0; row < kPlayerRows; ++row) {
             const auto& [hand, example, actions] = rows[row];

@@ -46,6 +46,7 @@ private slots:
         w->show();
         QVERIFY(w->screen()->availableGeometry().contains(w->geometry()));
         QCOMPARE(Entries(w->cboNames), QStringList {"Default"});
+        QVERIFY(ListHasScrollBar(w->cboNames));
         const QStringList seeded {"5", "10", "20", "30", "40", "-", "-", "-", "-", "-"};
         QCOMPARE(Texts(w->txtWinningBetSeq) + Texts(w->txtLosingBetSeq), seeded + seeded);
         QCOMPARE(w->cmdReturntoGame->text(), QString("Start Game"));

@@ -139,6 +139,7 @@ private slots:
         QCOMPARE(Screen(*w), kDefault);
         QCOMPARE(Fields(f->gs), kDefaultFields);
         QCOMPARE(w->VariableBetName() + " " + w->cmdReturn->text(), "Default Start Game");
+        QVERIFY(ListHasScrollBar(w->cboStartegy));
         w->txtInitialBet->setText(initial);
         QTest::mouseClick(w->cmdReturn, Qt::LeftButton);
         QVERIFY(w->isHidden());
