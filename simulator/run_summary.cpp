@@ -44,7 +44,7 @@ RunSummary::RunSummary(QWidget* parent)
     lblAmountWagered = AddRow("Amount wagered:", "lblAmountWagered");
     lblInsuranceWagered = AddRow("Insurance wagered:", "lblInsuranceWagered");
     lblReturnPerWagered = AddRow("Return per amount wagered:", "lblReturnPerWagered");
-    lblReturnPerHand = AddRow("Return per hand:", "lblReturnPerHand");
+    lblReturnPerHand = AddRow("Won/lost per hand:", "lblReturnPerHand");
     ArrangeFor(WidthNeeded(true));
 }
 
