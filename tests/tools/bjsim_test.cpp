@@ -70,6 +70,21 @@ TEST_F(Bjsim, CsvOfAFixedSeedRunIsPinned) {
     EXPECT_TRUE(Has(err, "Hands played:      55")) << err;
 }
 
+// Runs started together without a seed, to be pooled, must not deal alike; each shows the seed
+// that repeats it.
+TEST_F(Bjsim, AnUnseededRunShowsTheSeedThatRepeatsIt) {
+    std::vector<std::string> args {"--sessions", "2", "--hands", "200", "--csv"};
+    const auto [status, rows, err] = Run(args);
+    ASSERT_EQ(status, 0) << err;
+    EXPECT_NE(std::get<1>(Run(args)), rows);
+    const std::string label = "Seed:              ";
+    const auto at = err.find(label) + label.size();
+    const auto end = err.find(" (drawn)\n", at);
+    ASSERT_NE(end, std::string::npos) << err;
+    args.insert(args.end(), {"--seed", err.substr(at, end - at)});
+    EXPECT_EQ(std::get<1>(Run(args)), rows);
+}
+
 // Every session deals from its own stream, so how many threads play them changes nothing.
 TEST_F(Bjsim, AnyNumberOfThreadsPrintsTheSameRowsAndSummary) {
     const std::vector<std::string> runs[]
@@ -148,7 +163,7 @@ TEST_F(Bjsim, UsesTheChosenStrategiesAndDecksAndShowsTheirNamesAsInertText) {
         = std::get<1>(Run({"--variable=2", "--decks", "2", "--hands", "10", "--json"}));
     EXPECT_TRUE(Has(variable, "\"betting_strategy\": \"Var\""));
     EXPECT_EQ(Field(variable, "decks"), 2);
-    EXPECT_TRUE(Has(variable, "\"seed\": null")); // from the clock
+    EXPECT_TRUE(Has(variable, "\"seed_drawn\": true"));
 }
 
 // Without options: the seeded database beside the program, strategies 1 and their decks, one

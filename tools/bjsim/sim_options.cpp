@@ -195,8 +195,9 @@ session and a summary. The bankroll starts at 10000.00 and carries from session 
   --max-loss AMOUNT   stop a session once it has lost more than this amount
   --bail-out PERCENT  0 to 100: once a session has reached --max-win, stop it when it has
                       given back this share of its peak winnings (0: stop at --max-win)
-  --seed N            seed of the card shuffle, for a repeatable run (default: the clock);
-                      each session deals from its own stream of it
+  --seed N            seed of the card shuffle, for a repeatable run (default: drawn at
+                      random and shown in the summary, so --seed repeats the run); each
+                      session deals from its own stream of it
   --threads N         sessions played on N threads at once, 1 to 1024 (default: every
                       core); the rows and the summary are the same for any N
   --csv               session rows as CSV on standard output, summary on standard error

@@ -24,7 +24,7 @@ struct SimOptions {
     std::optional<Currency> MaxWin;
     std::optional<Currency> MaxLoss;
     std::optional<std::int32_t> BailOutPercent;
-    std::optional<std::uint64_t> Seed; // none: seeded from the clock
+    std::optional<std::uint64_t> Seed; // none: drawn at random
     std::int32_t Threads = 1; // ParseOptions makes it every core unless --threads is given
     OutputFormat Format = OutputFormat::Table;
     bool Help = false;

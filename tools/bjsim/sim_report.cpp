@@ -98,7 +98,7 @@ void PrintSummary(std::ostream& out, const SimResult& result) {
     out << "Playing strategy:  " << TerminalText(result.PlayingName) << '\n'
         << "Betting strategy:  " << TerminalText(result.BettingName) << '\n'
         << "Decks:             " << result.Decks << '\n'
-        << "Seed:              " << (result.Seed ? std::to_string(*result.Seed) : "clock") << '\n'
+        << "Seed:              " << result.Seed << (result.SeedDrawn ? " (drawn)" : "") << '\n'
         << "Sessions:          " << result.Sessions << '\n'
         << "Hands played:      " << result.Hands << " in " << result.Rounds << " rounds\n"
         << "Won / lost / tied: " << result.Won << " / " << result.Lost << " / " << result.Tied
@@ -260,7 +260,8 @@ protected:
         out_ << "  \"playing_strategy\": " << JsonString(r.PlayingName) << ",\n"
              << "  \"betting_strategy\": " << JsonString(r.BettingName) << ",\n"
              << "  \"decks\": " << r.Decks << ",\n"
-             << "  \"seed\": " << (r.Seed ? std::to_string(*r.Seed) : "null") << ",\n"
+             << "  \"seed\": " << r.Seed << ",\n"
+             << "  \"seed_drawn\": " << (r.SeedDrawn ? "true" : "false") << ",\n"
              << "  \"hands\": " << r.Hands << ",\n"
              << "  \"rounds\": " << r.Rounds << ",\n"
              << "  \"won\": " << r.Won << ",\n"

@@ -1,6 +1,5 @@
 #include "tools/bjsim/sim_run.h"
 
-#include "engine/shoe.h"
 #include "store/betting_strategies.h"
 #include "store/loaded_values.h"
 #include "store/playing_strategies.h"
@@ -11,6 +10,9 @@
 #include <chrono>
 #include <cmath>
 #include <iostream>
+#include <random>
+
+#include <unistd.h>
 
 namespace bj::sim {
 namespace {
@@ -80,14 +82,29 @@ double StdDevInBets(const RoundTally& tally) {
     return std::sqrt(std::max(spread, 0.0) / (n - 1));
 }
 
-MultiSessionInputs Inputs(const SimOptions& options) {
+// Runs given no seed must differ even when started in the same second, as when several are
+// started at once to be pooled, so the seed comes from the system's entropy, not the clock.
+// 53 bits, so that every JSON reader takes it exactly.
+std::uint64_t DrawSeed() {
+    std::uint64_t seed = 0;
+    try {
+        std::random_device device;
+        seed = (std::uint64_t {device()} << 32) ^ device();
+    } catch (const std::exception&) {
+        const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+        seed = static_cast<std::uint64_t>(now) ^ (static_cast<std::uint64_t>(getpid()) << 32);
+    }
+    return seed & ((std::uint64_t {1} << 53) - 1);
+}
+
+MultiSessionInputs Inputs(const SimOptions& options, std::uint64_t seed) {
     MultiSessionInputs inputs;
     inputs.Sessions = options.Sessions;
     inputs.HandsPerSession = options.HandsPerSession;
     inputs.MaxWin = options.MaxWin;
     inputs.MaxLoss = options.MaxLoss;
     inputs.BailOutPercent = options.BailOutPercent.value_or(0);
-    inputs.Seed = options.Seed;
+    inputs.Seed = seed;
     return inputs;
 }
 
@@ -103,17 +120,15 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     result.Exact = AnalyseInForce(gs, ApplyExactOptions(options.Exact, gs));
     result.PlayingName = gs.PlayingStrategyName;
     result.Decks = gs.DecksInShoe;
-    result.Seed = options.Seed;
-    // Unseeded, the run's seed is drawn from the clock-seeded generator.
-    if (!options.Seed)
-        SeedRandomFromClock(gs);
+    result.SeedDrawn = !options.Seed;
+    result.Seed = options.Seed ? *options.Seed : DrawSeed();
 
     ParallelHooks hooks;
     hooks.RowDone = rowDone;
     hooks.Progress = progress;
     const auto started = std::chrono::steady_clock::now();
     const MultiSessionSummary summary
-        = RunParallelSessions(gs, Inputs(options), options.Threads, hooks);
+        = RunParallelSessions(gs, Inputs(options, result.Seed), options.Threads, hooks);
     result.Seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 

@@ -23,7 +23,8 @@ struct SimResult {
     std::string PlayingName;
     std::string BettingName;
     std::int32_t Decks = 1;
-    std::optional<std::uint64_t> Seed;
+    std::uint64_t Seed = 0;
+    bool SeedDrawn = false; // no --seed: drawn at random
     std::int64_t Sessions = 0;
     std::int64_t Hands = 0, Rounds = 0, Won = 0, Lost = 0, Tied = 0, Blackjacks = 0;
     Currency StartBank, EndBank;
