@@ -263,6 +263,19 @@ TEST_F(Bjsim, AMissingStrategyOrABadFileEndsWithStatusOne) {
                   "another kind of file).\n"));
 }
 
+// Output lost to a full disk must not pass for a finished run.
+TEST_F(Bjsim, OutputThatCannotBeWrittenEndsWithStatusOne) {
+    for (const char* what : {"--hands=10", "--csv", "--json", "--exact-only", "--help"}) {
+        const std::string command = std::string(BJSIM_PATH) + " --db " + path + " " + what
+            + " >/dev/full 2>" + folder + "/err";
+        const int status = std::system(command.c_str());
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1) << what;
+        EXPECT_TRUE(
+            Has(test::ReadFileBytes(folder + "/err"), "bjsim: the output could not be written"))
+            << what;
+    }
+}
+
 // Bets of 1e9 that grow by 1e9 a hand, without stop levels: no session may stop on a loss
 // level nobody gave, and once the money passes what can be counted the run stops with its
 // message, keeping its two rows; JSON is still one whole object, the error its last member.

@@ -9,7 +9,9 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -30,6 +32,17 @@ double SteadySeconds() {
 int StandardErrorColumns() {
     winsize size {};
     return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+}
+
+// Output lost to a full disk must not pass for a finished run.
+int AfterOutput(int status) {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout)
+        return status;
+    std::cerr << "bjsim: the output could not be written"
+              << (errno ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
+    return 1;
 }
 
 int Run(const bj::sim::SimOptions& options) {
@@ -83,10 +96,10 @@ int main(int argc, char** argv) {
     }
     if (options.Help) {
         std::cout << HelpText();
-        return 0;
+        return AfterOutput(0);
     }
     try {
-        return Run(options);
+        return AfterOutput(Run(options));
     } catch (const std::exception& e) {
         std::cerr << "bjsim: " << e.what() << '\n';
         return 1;
