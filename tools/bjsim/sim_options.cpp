@@ -225,8 +225,9 @@ While it plays, a progress bar with hands per second and the time left is shown 
 error when that is a terminal. Strategy names are shown with control characters escaped.
 Every option is given at most once; a value that begins with '-' follows '=' (--db=-file).
 
-Exit status: 0 done, 1 the database or a strategy could not be used or the run could not
-go on (an amount grew past what it can hold), 2 bad arguments.
+Exit status: 0 done, 1 the database or a strategy could not be used, the run could not go
+on (an amount grew past what it can hold) or its output could not be written, 2 bad
+arguments.
 )" + ExactHelpText();
 }
 
