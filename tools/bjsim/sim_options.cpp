@@ -207,7 +207,8 @@ session and a summary. The bankroll starts at 10000.00 and carries from session 
 Columns: session, max. winning amount, max. losing amount, hands played, time (HH:MM at
 20 seconds a hand), bankroll at the end, won/lost, running total won/lost, and how the
 session ended (played through, win: stopped by --max-win or --bail-out, loss: stopped by
---max-loss).
+--max-loss). As in the desktop program, a session that settled no hand (only pushes) or
+whose last hand left the bankroll at exactly 0 counts as "win".
 
 Stop rules apply only when --max-win, --max-loss or --bail-out is given; a missing amount
 never fires and a missing percent counts as 0.
