@@ -4,8 +4,6 @@
 #include "store/loaded_values.h"
 #include "store/statement.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -179,7 +177,7 @@ std::int64_t InsertPlayingStrategy(StrategyDb& db, const PlayingStrategy& strate
         StoreAction::Save);
     BindRules(insert, strategy);
     insert.Execute();
-    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
+    const std::int64_t refNo = InsertedRefNo(db, "PlayingStrategies");
     WriteRows(db, strategy, refNo);
     saving.Commit();
     return refNo;

@@ -179,6 +179,26 @@ void Transaction::Commit() {
     open_ = false;
 }
 
+// A file whose Ref_No is a plain column rather than the row's own key, as a converted file may
+// have, leaves the new row without a number; it gets the one after the highest, or it could
+// never be found again.
+std::int64_t InsertedRefNo(StrategyDb& db, std::string_view table) {
+    const std::string name(table);
+    const std::int64_t row = sqlite3_last_insert_rowid(db.Handle());
+    Statement inserted(db, "SELECT Ref_No FROM " + name + " WHERE rowid = ?", StoreAction::Save);
+    inserted.Bind(1, row);
+    if (inserted.Step() && !inserted.IsNull(0))
+        return inserted.Key(0);
+    Statement highest(db, "SELECT coalesce(max(Ref_No), 0) FROM " + name, StoreAction::Save);
+    highest.Step();
+    const std::int64_t refNo = highest.Key(0) + 1;
+    Statement(db, "UPDATE " + name + " SET Ref_No = ? WHERE rowid = ?", StoreAction::Save)
+        .Bind(1, refNo)
+        .Bind(2, row)
+        .Execute();
+    return refNo;
+}
+
 void RefuseProtectedDefault(const StrategyDb& db, std::int64_t refNo, const char* what) {
     if (IsProtectedDefault(refNo))
         ThrowStoreProblem(StoreProblem::ProtectedDefault, db.Path(), StoreAction::Save,

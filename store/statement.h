@@ -69,6 +69,9 @@ private:
     bool open_ = false;
 };
 
+// The Ref_No of the row just inserted into `table`, one of the strategy tables.
+std::int64_t InsertedRefNo(StrategyDb& db, std::string_view table);
+
 // Refuses to delete or overwrite the seeded strategy of a kind.
 void RefuseProtectedDefault(const StrategyDb& db, std::int64_t refNo, const char* what);
 

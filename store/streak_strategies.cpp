@@ -5,8 +5,6 @@
 #include "store/loaded_values.h"
 #include "store/statement.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 
 namespace bj {
@@ -99,7 +97,7 @@ std::int64_t AppendStreakStrategy(StrategyDb& db, const StreakStrategy& strategy
         StoreAction::Save);
     BindStreak(append, strategy);
     append.Execute();
-    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
+    const std::int64_t refNo = InsertedRefNo(db, "BettingStrategies");
     saving.Commit();
     return refNo;
 }

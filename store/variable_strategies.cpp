@@ -4,8 +4,6 @@
 #include "store/loaded_values.h"
 #include "store/statement.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 
 namespace bj {
@@ -81,7 +79,7 @@ std::int64_t AppendVariableStrategy(StrategyDb& db, const VariableStrategy& stra
         StoreAction::Save);
     BindVariable(append, strategy);
     append.Execute();
-    const std::int64_t refNo = sqlite3_last_insert_rowid(db.Handle());
+    const std::int64_t refNo = InsertedRefNo(db, "VariableBet");
     saving.Commit();
     return refNo;
 }

@@ -321,6 +321,22 @@ TEST_F(Records, KeysPastThe32BitRangeReachTheStrategyTheyName) {
     EXPECT_EQ(gs.PlayingStrategyRefNo, old);
 }
 
+// A converted file may keep Ref_No as a plain column, which numbers nothing by itself.
+TEST_F(Records, AFileWhoseRefNoIsAPlainColumnStillNumbersNewStrategies) {
+    for (const char* table : {"BettingStrategies", "PlayingStrategies", "VariableBet"})
+        raw.Exec(std::string("CREATE TABLE Plain AS SELECT * FROM ") + table + "; DROP TABLE "
+            + table + "; ALTER TABLE Plain RENAME TO " + table);
+    for (const Kind& kind : Kinds()) {
+        const std::int64_t added = kind.append();
+        EXPECT_EQ(added, 2);
+        EXPECT_EQ(kind.name(added), "New");
+        EXPECT_TRUE(kind.rename(added));
+        EXPECT_EQ(kind.name(added) + kind.name(1), "ReDefault");
+        EXPECT_TRUE(kind.remove(added));
+    }
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayersHand"), "26");
+}
+
 // Ref_No 1 is protected whatever its name.
 TEST_F(Records, TheDefaultOfEachKindCanBeNeitherOverwrittenNorDeleted) {
     raw.Exec("UPDATE PlayingStrategies SET Name = 'Mine'; UPDATE BettingStrategies SET Name = "
