@@ -15,10 +15,16 @@ namespace {
 
 constexpr std::size_t kFirstColumnRows = 4; // how sessions ended and what one wins
 
+// A share of some but not all sessions never reads as none or all of them.
 QString CountAndShare(std::int64_t count, std::int64_t of) {
     const double percent
         = of > 0 ? 100.0 * static_cast<double>(count) / static_cast<double>(of) : 0;
-    return QString("%1 (%2 %)").arg(count).arg(percent, 0, 'f', 1);
+    QString share = QString::number(percent, 'f', 1);
+    if (count > 0 && share == "0.0")
+        share = "< 0.1";
+    else if (count < of && share == "100.0")
+        share = "> 99.9";
+    return QString("%1 (%2 %)").arg(count).arg(share);
 }
 
 QString WithError(double value, double error, int decimals) {

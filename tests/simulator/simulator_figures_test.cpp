@@ -261,6 +261,35 @@ private slots:
                 qPrintable(labels.join(" | ")));
     }
 
+    // Sessions stopped by a win rule, stopped by the loss rule and played through.
+    void sharesOfSessionsByTheirEnd() {
+        const std::tuple<int, int, int, QString> cases[] {
+            {1, 1, 2, "1 (25.0 %) 1 (25.0 %) 2 (50.0 %)"},
+            {0, 0, 3, "0 (0.0 %) 0 (0.0 %) 3 (100.0 %)"},
+            {1, 0, 2999, "1 (< 0.1 %) 0 (0.0 %) 2999 (> 99.9 %)"},
+            {0, 0, 0, "0 (0.0 %) 0 (0.0 %) 0 (0.0 %)"}};
+        for (const auto& [wins, losses, through, shown] : cases) {
+            SessionResults results;
+            results.Clear(Currency::FromWhole(10000));
+            const std::pair<SessionEnd, int> ends[] {{SessionEnd::StoppedOnWin, wins},
+                {SessionEnd::StoppedOnLoss, losses}, {SessionEnd::PlayedThrough, through}};
+            for (const auto& [end, count] : ends)
+                for (int i = 0; i < count; ++i) {
+                    SessionRow row;
+                    row.Session = results.Count() + 1;
+                    row.EndBank = results.StartBank();
+                    row.End = end;
+                    results.Add(row);
+                }
+            RunSummary summary;
+            summary.Show(results, WagerTally());
+            QCOMPARE(QStringList({summary.lblEndedWin->text(), summary.lblEndedLoss->text(),
+                                     summary.lblPlayedThrough->text()})
+                         .join(' '),
+                shown);
+        }
+    }
+
     void binEdgesReadNearTheirValue() {
         const std::tuple<double, double, int> cases[]
             = {{-20, 5, 0}, {-22.5, 1, 2}, {-61.3, 12.4, 0}, {3, 0.5, 2}, {0, 0.0025, 4}};
