@@ -26,7 +26,9 @@ double CheckedRow::Number(int column, const Limits& limits, const std::string& w
     double value = stored.value_or(0.0);
     if (limits.Whole)
         value = WholeOf(value);
-    value = std::clamp(value, limits.Low, limits.High);
+    value = limits.OthersAreHigh && value != limits.Low
+        ? limits.High
+        : std::clamp(value, limits.Low, limits.High);
     const bool quietNull = row_.IsNull(column) && value == 0.0;
     if (stored ? value != *stored : !quietNull)
         Note(what + " was " + row_.Shown(column) + " and is now " + Shown(value, limits));

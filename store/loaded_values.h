@@ -14,6 +14,9 @@ struct Limits {
     double Low = 0, High = 0;
     bool Whole = true; // a fraction is rounded, halves to even
     std::vector<std::string_view> Names {}; // what the values Low, Low + 1, ... stand for
+    // For a choice the rules test only against Low: any other value reads as High, so a value
+    // past the choices (-1, as other writers store yes) plays as it always would have.
+    bool OthersAreHigh = false;
 };
 
 // One stored row read with every value put within its limits; each change is noted in plain

@@ -15,7 +15,7 @@ constexpr const char* kActionColumns = "DA, D10, D9, D8, D7, D6, D5, D4, D3, D2"
 
 const Limits kAction {kHit, kSplitOrDouble, true,
     {"Hit", "Stand", "Double Down", "Split or Hit", "Split or Stand", "Split or Double Down"}};
-const Limits kSoft17 {0, 1, true, {"Hit", "Stand"}};
+const Limits kSoft17 {0, 1, true, {"Hit", "Stand"}, true}; // the dealer hits only at 0
 const Limits kDoubleDown {0, 1, true, {"Any Hand", "10 and 11 Only"}};
 const Limits kInsuranceOn21 {
     kTakeEvenMoney, kPlayOutHand, true, {"Take Even Money", "Take Insurance", "Play Out Hand"}};

@@ -30,8 +30,9 @@ void BindVariable(Statement& statement, const VariableStrategy& strategy) {
 const Limits kBet {kSmallestVariableBet, kLargestVariableAmount, false};
 // A flat amount below 0 would work against its Add or Subtract choice.
 const Limits kAmount {0, kLargestVariableAmount, false};
-const Limits kOnMaximum {0, 1, true, {"Maintain Max Bet", "Use Initial Bet"}};
-const Limits kOnMinimum {0, 1, true, {"Maintain Min Bet", "Use Initial Bet"}};
+// Only 0 keeps the bet at the limit.
+const Limits kOnMaximum {0, 1, true, {"Maintain Max Bet", "Use Initial Bet"}, true};
+const Limits kOnMinimum {0, 1, true, {"Maintain Min Bet", "Use Initial Bet"}, true};
 const Limits kAddSub {0, 1, true, {"Add", "Subtract"}};
 
 std::uint8_t Choice(CheckedRow& row, int column, const Limits& limits, const std::string& what) {

@@ -223,15 +223,16 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
                 "the length of the winning sequence was 0 and is now 1",
                 "the length of the losing sequence was empty and is now 1"}},
         {"UPDATE VariableBet SET InitialBet = 0.004, MaximumBet = 2e9, MinimumBet = -3, "
-         "MaintainMax = 7, MaintainMin = NULL, WinAddSub = -1, LoseAddSub = 1, WinBet = -2e9, "
+         "MaintainMax = 7, MaintainMin = -1, WinAddSub = -1, LoseAddSub = 1, WinBet = -2e9, "
          "LoseBet = 'x'",
             [](Seeded& s) {
-                s.variable = {1, "Default", 0.01, 1e9, 0.01, 1, 0, 0, 1, 0, 0};
+                s.variable = {1, "Default", 0.01, 1e9, 0.01, 1, 1, 0, 1, 0, 0};
             },
             {"the initial bet was 0.004 and is now 0.01",
                 "the maximum bet was 2000000000 and is now 1000000000",
                 "the minimum bet was -3 and is now 0.01",
                 "the choice on reaching the maximum bet was 7 and is now Use Initial Bet",
+                "the choice on reaching the minimum bet was -1 and is now Use Initial Bet",
                 "the choice after a win was -1 and is now Add",
                 "the amount after a win was -2000000000 and is now 0",
                 "the amount after a loss was \"x\" and is now 0"}},
@@ -241,7 +242,7 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
          "INTO PlayersHand (Ref_No, PlayingStrategyRef_No, DA) VALUES (26, 1, 1)",
             [](Seeded& s) {
                 s.playing.DoubleDown = 1;
-                s.playing.SplitsDoubleDown = s.playing.DealerSoft17 = 0;
+                s.playing.SplitsDoubleDown = 0;
                 s.playing.InsuranceOn21 = kPlayOutHand;
                 s.playing.Actions[16] = {kSplitOrDouble, kHit, kSplitOrHit, kSplitOrStand};
                 s.playing.Ins[16] = 1;
@@ -249,7 +250,7 @@ TEST_F(Records, DamagedValuesAreCorrectedOnLoadAndNotedWithoutChangingTheFile) {
                 s.playing.Ins[25] = 0;
                 s.playing.StoredRows = 24;
             },
-            {"the dealer's soft 17 rule was -1 and is now Hit",
+            {"the dealer's soft 17 rule was -1 and is now Stand",
                 "the double down rule was 3 and is now 10 and 11 Only",
                 "doubling down after a split was \"yes\" and is now No",
                 "the action for 16 with the dealer showing A was 9 and is now Split or Double "
