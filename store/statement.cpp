@@ -226,6 +226,11 @@ std::string ShortestText(double value) {
 double ToTwoDecimals(double value) {
     if (!(std::abs(value) < 1e15))
         return std::isfinite(value) ? value : 0.0;
+    // An exact half cent (an odd number of eighths) is shown rounded away from zero, where the
+    // conversion below would round it to even; below 1e13 the cents are exact in a double.
+    const double eighths = value * 8;
+    if (std::abs(value) < 1e13 && eighths == std::floor(eighths) && std::fmod(eighths, 2) != 0)
+        return std::round(value * 100) / 100;
     char shown[64];
     const auto written
         = std::to_chars(shown, shown + sizeof shown, value, std::chars_format::fixed, 2);

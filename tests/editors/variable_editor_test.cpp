@@ -230,6 +230,19 @@ private slots:
         QCOMPARE(w->txtMaxBet->text(), QString("1000000000.00"));
     }
 
+    // An exact half cent is shown rounded up, and play takes the amount the box shows.
+    void storedHalfCentsPlayAsShown() {
+        Exec(f->db,
+            "UPDATE VariableBet SET InitialBet = 10.125, MaximumBet = 50.875, WinBet = 0.375");
+        w->show();
+        QCOMPARE(
+            QStringList({w->txtInitialBet->text(), w->txtMaxBet->text(), w->txtFlatAddWin->text()})
+                .join(' '),
+            QString("10.13 50.88 0.38"));
+        QCOMPARE(std::tuple(f->gs.InitialBet, f->gs.MaximumBet, f->gs.WinBet),
+            std::tuple(10.13, 50.88, 0.38));
+    }
+
     void leavingABoxShowsTwoDecimals_data() {
         NamedRows<Leaving>({{"empty maximum", "txtMaxBet", "", "0.00", 0},
             {"grouped maximum", "txtMaxBet", "1234", "1,234.00", 1234},
