@@ -85,8 +85,7 @@ bool Configuration::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    if (event->type() == QEvent::FocusOut && LeftWithinWindow(event)) {
         if (watched == cmbDecksInShoe)
             cmbDecksInShoe_LostFocus();
         else if (watched == cmbLengthWinningBetSeq || watched == cmbLengthLosingBetSeq)

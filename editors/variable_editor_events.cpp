@@ -84,7 +84,7 @@ bool frmVariableConfig::eventFilter(QObject* watched, QEvent* event) {
             AmountBox_KeyPress(c);
         break;
     case QEvent::FocusOut:
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+        if (!LeftWithinWindow(event))
             break;
         if (box == txtInitialBet)
             txtInitialBet_Validate();

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 namespace bj {
 
 int TypedCharacter(const QKeyEvent* key) {
@@ -138,7 +140,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
+        if (event->type() == QEvent::FocusOut) {
+            away_ = !LeftWithinWindow(event);
+        } else if (event->type() == QEvent::Hide) {
+            away_ = false;
+        } else if (event->type() == QEvent::FocusIn && !std::exchange(away_, false)) {
             auto* box = static_cast<QLineEdit*>(watched);
             SelectAllText(box);
             // A mouse click places the cursor after the focus arrives; select again then.
@@ -146,6 +152,9 @@ protected:
         }
         return false;
     }
+
+private:
+    bool away_ = false; // the focus went elsewhere for a while and will come back
 };
 
 void RemoveHelp(QWidget* control) {
@@ -203,6 +212,11 @@ void InstallEnterPressesFocusedButton() {
     auto* hook = new FocusedButtonEnterHook(app);
     hook->setObjectName(kName);
     app->installEventFilter(hook);
+}
+
+bool LeftWithinWindow(const QEvent* focusOut) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(focusOut)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 void InstallSelectAllOnFocus(QLineEdit* box) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QEvent;
 class QKeyEvent;
 class QLineEdit;
 class QPushButton;
@@ -40,7 +41,13 @@ void InstallCancelButton(QWidget* window, QPushButton* button);
 // the desktops the program's users come from; a dialog's own handling stays as it is.
 void InstallEnterPressesFocusedButton();
 
-// The box selects its whole text whenever it gets the focus, by mouse as well as by key.
+// The box selects its whole text whenever it gets the focus, by mouse as well as by key, but
+// not when the focus only comes back to it (see LeftWithinWindow).
 void InstallSelectAllOnFocus(QLineEdit* box);
+
+// Whether a focus-out moved the focus to another place in the window, the only leaving a box
+// reacts to: a menu, a message such as F1's help or another program's window takes the focus
+// only for a while, and typing goes on where it was when it comes back.
+bool LeftWithinWindow(const QEvent* focusOut);
 
 } // namespace bj

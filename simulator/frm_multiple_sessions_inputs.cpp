@@ -82,8 +82,7 @@ void frmMultipleSessions::HookEvents() {
 }
 
 bool frmMultipleSessions::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    if (event->type() == QEvent::FocusOut && LeftWithinWindow(event)) {
         if (watched == txtWinBetAmt || watched == txtLseBetAmt)
             AmountBox_LostFocus(static_cast<QLineEdit*>(watched));
         else if (watched == txtPercent)
