@@ -27,6 +27,19 @@ TEST(BatchSession, PlaysUntilTheHandsAreUsedUp) {
     EXPECT_EQ(gs.SessionHandsPlayed, 0);
 }
 
+// A split round started under the limit is played out, each of its hands counted.
+TEST(BatchSession, ASplitRoundAtTheLimitIsPlayedOut) {
+    for (const int handsToPlay : {1, 2, 3}) {
+        GameState gs = test::FlatTable();
+        test::SetRow(gs, 16, kSplitOrHit); // hard 16, a pair of eights
+        gs.HandsToPlay = handsToPlay;
+        StackShoeRanks(gs, {10, 7, 8, 8, 10, 8, 3, 9});
+        EXPECT_EQ(PlayBatchSession(gs), RunEnd::HandsUsedUp);
+        EXPECT_EQ(std::tuple(gs.SessionHandsPlayed, gs.HandsWon, gs.HandsLost, gs.TiedHands),
+            std::tuple(3, 1, 1, 1));
+    }
+}
+
 // The simulator lets the user edit the betting strategy while its cancel check runs; a check
 // that only reports progress is asked once in so many rounds.
 TEST(BatchSession, StopsWhenCancelledAndAppliesStreakBetsEditedAtACancelCheck) {

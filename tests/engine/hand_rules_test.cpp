@@ -37,6 +37,10 @@ TEST(HandRules, ValuesAndRowsOfThePlayersHand) {
         Hold(gs, kPlayer, ranks);
         EXPECT_EQ(HandValue(gs, kPlayer), value);
         EXPECT_EQ(HandTotal(gs, kPlayer), value) << "demotions stay";
+        if (ranks == std::vector<int> {1, 1, 9}) { // the first ace is the one demoted
+            EXPECT_EQ(gs.CardSlots[kPlayer][1].value, 1);
+            EXPECT_EQ(gs.CardSlots[kPlayer][2].value, 11);
+        }
         if (firstTwo >= 0) {
             EXPECT_EQ(PlayerRowFirstTwo(gs), firstTwo);
             EXPECT_EQ(PlayerRow(gs), whole);

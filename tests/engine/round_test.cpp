@@ -16,7 +16,7 @@ using test::SetRow;
 
 // Player hand rows.
 constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard13 = 10, kHard14 = 12,
-              kHard16 = 16, kSoft17 = 19, kHard20 = 24;
+              kHard16 = 16, kSoft17 = 19, kHard19 = 22, kHard20 = 24;
 
 // Records the table events of a round in order, for checking what a window would show; also the
 // player's cards as each split hand is reported played, and every bet shown.
@@ -70,6 +70,14 @@ std::function<void(GameState&)> Rows(std::vector<std::pair<int, int>> actions) {
             SetRow(gs, row, action);
     };
 }
+// Every row one action, then the listed rows theirs.
+std::function<void(GameState&)> Every(int action, std::vector<std::pair<int, int>> actions = {}) {
+    return [=](GameState& gs) {
+        for (int row = 0; row < kPlayerRows; ++row)
+            SetRow(gs, row, action);
+        Rows(actions)(gs);
+    };
+}
 const auto NoSetup = [](GameState&) {};
 const auto SplitAces = Rows({{kSoft12, kSplitOrHit}});
 const auto InsureTwenty = [](GameState& gs) { gs.InsuranceByRow[kHard20] = true; };
@@ -84,6 +92,8 @@ void EvenMoneyWon(const GameState& gs, const RoundWatcher&) {
 const RoundCase kRounds[] = {
     {"dealer ten up, ace in the hole: player loses before deciding", NoSetup, {1, 10, 10, 8}, -10,
         0, 1, 0, 1, 10, 0},
+    {"a dealer blackjack under a ten ends the round before a double", Every(kDoubleDown),
+        {1, 10, 6, 5, 10}, -10, 0, 1, 0, 1, 10, 0, nullptr, 1},
     {"dealer blackjack against player blackjack pushes", NoSetup, {1, 10, 1, 13}, 0, 0, 0, 1, 1, 10,
         0},
     {"player blackjack is paid 3 to 2", NoSetup, {10, 7, 1, 13}, 15, 1, 0, 0, 1, 10, 0,
@@ -189,12 +199,15 @@ const RoundCase kRounds[] = {
             EXPECT_EQ(gs.DoubledAmountWon, Currency::FromWhole(20));
             EXPECT_EQ(gs.SplitAmountWon, Currency::FromWhole(30));
         }},
-    {"a player hand of eleven cards stands",
-        [](GameState& gs) {
-            for (int row = 0; row < kPlayerRows; ++row)
-                SetRow(gs, row, kHit);
-        },
-        {10, 7, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1}, 10, 1, 0, 0, 1, 10, 0},
+    {"split aces take one card each where their row says hit",
+        Every(kHit, {{kSoft12, kSplitOrHit}}), {10, 7, 1, 1, 2, 3, 9, 9}, -20, 0, 2, 0, 2, 20, 0,
+        nullptr, 2},
+    {"a soft 17 hit to 21 draws no more", Every(kHit), {7, 10, 1, 6, 4, 5}, 10, 1, 0, 0, 1, 10, 0,
+        nullptr, 1},
+    {"a three-card soft 19 plays the hard 19 row", Every(kHit, {{kHard19, kStand}}),
+        {7, 10, 1, 6, 2, 5, 5, 5}, 10, 1, 0, 0, 1, 10, 0, nullptr, 3},
+    {"a player hand of eleven cards stands", Every(kHit), {10, 7, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1},
+        10, 1, 0, 0, 1, 10, 0},
 };
 
 void PrintTo(const RoundCase& c, std::ostream* os) {
