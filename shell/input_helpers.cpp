@@ -168,7 +168,10 @@ void MatchBackColors(QWidget* form) {
         QPalette palette = w->palette();
         palette.setColor(w->backgroundRole(), back);
         w->setPalette(palette);
-        w->setAutoFillBackground(true);
+        // Drawn over what is behind them rather than filled: a frame may draw its inside a
+        // shade off the window's colour (Fusion does), and a filled option button or inner
+        // frame would stand out on it as a strip.
+        w->setAutoFillBackground(false);
     }
 }
 
