@@ -135,7 +135,7 @@ private:
                 insuranceTaken_ = true;
                 if (HandValue(gs_, kDealer) == 21)
                     return Finish(&SettleInsuredBlackjackAgainst21);
-                return Finish([](GameState& gs) { SettleBlackjackInsured(gs, true); });
+                return Finish(&SettleBlackjackInsured);
             }
         }
         if (HandValue(gs_, kDealer) == 21)

@@ -14,19 +14,14 @@ void CountInsuranceStake(GameState& gs) {
 
 } // namespace
 
-void SettleBlackjackInsured(GameState& gs, bool insuranceWanted) {
+void SettleBlackjackInsured(GameState& gs) {
     const Currency stake = HalfBet(gs.CurrentBet);
-    const Currency bet = Bet(gs.CurrentBet);
-    const Currency gross = insuranceWanted ? BlackjackPayout(gs.CurrentBet) : bet;
-    Credit(gs, gross - stake, bet);
+    const Currency gross = BlackjackPayout(gs.CurrentBet);
+    Credit(gs, gross - stake, Bet(gs.CurrentBet));
     KeepStreaks(gs, true);
-    if (insuranceWanted) {
-        CountInsuranceStake(gs);
-        ++gs.BlackjacksWon;
-        gs.BlackjackAmountWon += gross;
-    } else {
-        gs.EvenMoneyAmountWon += bet;
-    }
+    CountInsuranceStake(gs);
+    ++gs.BlackjacksWon;
+    gs.BlackjackAmountWon += gross;
     ++gs.InsuredHandsWon;
     gs.InsuranceAmountWon += gross;
     gs.InsuranceAmountLost += stake;

@@ -7,13 +7,14 @@
 
 namespace bj {
 
-// Each closes one hand at CurrentBet: moves the bankroll, keeps streaks and counters and,
-// while MultiSessionMode is on, runs the session stop checks. A push calls none of them.
+// Each but LoseInsuranceStake closes one hand at CurrentBet: moves the bankroll, keeps streaks
+// and counters and, while MultiSessionMode is on, runs the session stop checks. A push calls
+// none of them.
 // SettleWin, SettleLoss and SettlePush, which end nearly every hand, are inline below, where
 // the round's loop sees into them.
 
 // Player blackjack against a dealer ace without dealer 21, insurance of bet/2 lost.
-void SettleBlackjackInsured(GameState& gs, bool insuranceWanted);
+void SettleBlackjackInsured(GameState& gs);
 // Insurance bought and the dealer has 21: main bet lost, insurance paid 2 to 1, net 0.
 void SettleInsuranceWon(GameState& gs);
 // Insured blackjack against a dealer 21: main bet pushes, insurance pays 2 to 1, net +bet.
