@@ -1,5 +1,7 @@
 #include "engine/hand_rules.h"
 
+#include <algorithm>
+
 namespace bj {
 
 void RecountHand(GameState& gs, int who, int cards) {
@@ -49,6 +51,17 @@ const std::vector<int>& OfferedActions(int row) {
     if (row == kSoft12Row)
         return kAces;
     return IsHardPairRow(row) ? kPair : kPlain;
+}
+
+bool IsOfferedAction(int row, int code) {
+    const std::vector<int>& offered = OfferedActions(row);
+    return std::find(offered.begin(), offered.end(), code) != offered.end();
+}
+
+int OfferedCodePlayedAlike(int row, int code) {
+    if (code < kSplitOrHit || code > kSplitOrDouble || IsOfferedAction(row, code))
+        return code;
+    return row == kSoft12Row ? kSplitOrHit : code - kSplitOrHit;
 }
 
 const char* ActionName(int row, int code) {

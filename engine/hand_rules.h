@@ -48,6 +48,10 @@ constexpr int kSoft12Row = 9;
 // The action codes a row offers: Hit, Stand and Double Down everywhere, the split codes on
 // pairs, and only "Split & Take 1 Card" (code 3) on Soft 12.
 const std::vector<int>& OfferedActions(int row);
+bool IsOfferedAction(int row, int code);
+// The offered code that plays as code does on that row: codes 3 to 5 fall back to hit, stand
+// and double on a hand that cannot split, and every split code splits a pair of aces.
+int OfferedCodePlayedAlike(int row, int code);
 // An action as the editor lists it on that row.
 const char* ActionName(int row, int code);
 

@@ -47,19 +47,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + text.substr(0, end) + "...\"";
 }
 
-bool IsOffered(int row, int code) {
-    const std::vector<int>& offered = OfferedActions(row);
-    return std::find(offered.begin(), offered.end(), code) != offered.end();
-}
-
-// Codes 3 to 5 fall back to hit, stand and double on a hand that cannot split; every split
-// code splits a pair of aces.
-int OfferedCodePlayedAlike(int row, int code) {
-    if (code < kSplitOrHit || code > kSplitOrDouble || IsOffered(row, code))
-        return code;
-    return row == kSoft12Row ? kSplitOrHit : code - kSplitOrHit;
-}
-
 std::string OfferedCodesText(int row) {
     std::string text;
     const std::vector<int>& offered = OfferedActions(row);
@@ -230,7 +217,7 @@ private:
             throw LineError {line,
                 "the action of " + where + " is " + Quoted(text)
                     + "; it must be an action code from 0 to 5"};
-        if (!IsOffered(row, *code))
+        if (!IsOfferedAction(row, *code))
             throw LineError {line,
                 where + " cannot take " + std::to_string(*code) + " " + ActionName(row, *code)
                     + "; it takes " + OfferedCodesText(row)};
