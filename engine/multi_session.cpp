@@ -41,12 +41,16 @@ private:
 
 } // namespace
 
+void SetSessionRules(GameState& gs, const MultiSessionInputs& inputs) {
+    gs.HandsToPlay = inputs.HandsPerSession;
+    gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
+}
+
 MultiSessionSummary RunMultiSession(
     GameState& gs, const MultiSessionInputs& runInputs, const MultiSessionHooks& hooks) {
     const MultiSessionModeOn mode(gs);
     MultiSessionInputs inputs = runInputs;
-    gs.HandsToPlay = inputs.HandsPerSession;
-    gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
+    SetSessionRules(gs, inputs);
 
     RunPacer pacer(hooks.YieldEvery, hooks.Clock, hooks.RoundsPerClockRead);
     const auto yieldWhenDue = [&] {

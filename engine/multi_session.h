@@ -51,6 +51,9 @@ struct MultiSessionHooks {
     int RoundsPerClockRead = 64;
 };
 
+// The rules every session of a run plays by, whichever runner plays it.
+void SetSessionRules(GameState& gs, const MultiSessionInputs& inputs);
+
 struct MultiSessionSummary {
     std::int64_t SessionsPlayed = 0;
     std::int64_t Hands = 0;

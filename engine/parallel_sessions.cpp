@@ -175,8 +175,7 @@ private:
     SessionTotals PlaySession(Player& player, std::int64_t session) {
         GameState& gs = player.gs;
         ZeroForSession(gs);
-        gs.HandsToPlay = inputs_.HandsPerSession;
-        gs.BailOutFraction = std::clamp(inputs_.BailOutPercent, 0, 100) / 100.0;
+        SetSessionRules(gs, inputs_);
         BeginSession(gs, inputs_.MaxWin, inputs_.MaxLoss);
         const std::optional<Currency> startLoseLevel = gs.SessionLoseLevel;
         SeedRandom(gs, SessionSeed(seed_, session));
@@ -222,8 +221,7 @@ MultiSessionSummary RunParallelSessions(
     MultiSessionInputs seeded = inputs;
     if (!seeded.Seed)
         seeded.Seed = gs.Rng.Next();
-    gs.HandsToPlay = inputs.HandsPerSession;
-    gs.BailOutFraction = std::clamp(inputs.BailOutPercent, 0, 100) / 100.0;
+    SetSessionRules(gs, inputs);
 
     MultiSessionSummary summary;
     summary.StartBank = gs.Bankroll;

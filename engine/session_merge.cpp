@@ -169,11 +169,7 @@ SessionRow MergeSession(GameState& gs, const SessionTotals& s, std::int64_t numb
     row.Time = HandsToTime(row.Hands);
     row.EndBank = gs.Bankroll;
     row.WonLost = s.Bankroll;
-    if (s.LossStop)
-        row.End = SessionEnd::StoppedOnLoss;
-    else
-        row.End = gs.SessionEndBank == Currency {} ? SessionEnd::StoppedOnWin
-                                                   : SessionEnd::PlayedThrough;
+    row.End = ClassifySessionEnd(s.LossStop, gs.SessionEndBank);
     return row;
 }
 

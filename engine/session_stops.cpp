@@ -2,12 +2,16 @@
 
 namespace bj {
 
-SessionEnd ClassifySessionEnd(const GameState& gs, std::optional<Currency> startLoseLevel) {
-    if (gs.SessionLoseLevel != startLoseLevel)
+SessionEnd ClassifySessionEnd(bool lossStop, Currency sessionEndBank) {
+    if (lossStop)
         return SessionEnd::StoppedOnLoss;
-    if (gs.SessionEndBank == Currency {})
+    if (sessionEndBank == Currency {})
         return SessionEnd::StoppedOnWin;
     return SessionEnd::PlayedThrough;
+}
+
+SessionEnd ClassifySessionEnd(const GameState& gs, std::optional<Currency> startLoseLevel) {
+    return ClassifySessionEnd(gs.SessionLoseLevel != startLoseLevel, gs.SessionEndBank);
 }
 
 void BeginSession(GameState& gs, std::optional<Currency> maxWin, std::optional<Currency> maxLoss) {

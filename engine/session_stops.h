@@ -44,7 +44,10 @@ inline void CheckSessionStopAfterDebit(GameState& gs) {
 }
 
 enum class SessionEnd { PlayedThrough, StoppedOnWin, StoppedOnLoss };
-// How the session just played ended, from the levels the run set before it.
+// How a session ended: a loss stop moves the loss level the run set before it; otherwise a
+// SessionEndBank of zero marks a win stop.
+SessionEnd ClassifySessionEnd(bool lossStop, Currency sessionEndBank);
+// The same for the session just played in gs.
 SessionEnd ClassifySessionEnd(const GameState& gs, std::optional<Currency> startLoseLevel);
 
 // Sets the per-session values from the bankroll as it stands; an absent amount leaves its
