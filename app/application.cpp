@@ -63,7 +63,7 @@ int Application::Run() {
 
 bool Application::OpenDatabase() {
     try {
-        db_.emplace(StrategyDb::Open(databasePath_.toStdString()));
+        db_.emplace(OpenStrategyDatabase(databasePath_.toStdString()));
     } catch (const StoreError& failure) {
         EndOnFailure(failure);
         return false;

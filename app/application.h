@@ -58,7 +58,6 @@ public:
     frmConfiguration& PlayingEditor();
     // Whether the window is loaded now, without loading it.
     bool StreakEditorLoaded() const { return streakEditor_ != nullptr; }
-    bool VariableEditorLoaded() const { return variableEditor_ != nullptr; }
     bool TableLoaded() const { return table_ != nullptr; }
 
     // Navigation.
@@ -77,14 +76,12 @@ public:
     int TableProgress() const override;
     bool MultiSessionOpen() const override;
     void SwitchBettingEditor() override;
-    void RefreshTable() override;
     void ShowTableFigures() override;
     void ShowTableLastRound() override;
     void ResetTable() override;
     void ShowPlayingStrategiesInstr(bool fromMulti) override;
     void SetMultiSessionStrategyName(const QString& name) override;
     // The multi-session window while it is open, else null.
-    frmMultipleSessions* MultipleSessions() { return multiSessions_.get(); }
 
 private:
     bool OpenDatabase();

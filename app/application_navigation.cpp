@@ -4,7 +4,6 @@
 #include "editors/playing_editor.h"
 #include "editors/streak_editor.h"
 #include "editors/variable_editor.h"
-#include "shell/message_box.h"
 #include "shell/window_services.h"
 #include "simulator/frm_multiple_sessions.h"
 #include "table/frm_advanced_stats.h"
@@ -156,11 +155,6 @@ void Application::SwitchBettingEditor() {
 void Application::ResetTable() {
     if (table_)
         table_->frmMainReset();
-}
-
-void Application::RefreshTable() {
-    if (table_)
-        table_->update();
 }
 
 } // namespace bj

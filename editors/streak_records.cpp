@@ -6,6 +6,7 @@
 #include "editors/streak_editor.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
+#include "store/betting_limits.h"
 #include "store/betting_strategies.h"
 #include "store/protected_defaults.h"
 
@@ -130,7 +131,7 @@ bool DeleteStreakStrategy(AppContext& ctx, std::int64_t refNo, const QString& na
 std::int64_t SaveStreakStrategy(AppContext& ctx, Configuration& window) {
     StreakStrategy strategy;
     strategy.Name = NameFromBox(window.txtName->text()).toStdString();
-    strategy.DecksInShoe = CountFromText(window.cmbDecksInShoe->currentText(), 1, 8);
+    strategy.DecksInShoe = CountFromText(window.cmbDecksInShoe->currentText(), 1, kMostDecksInShoe);
     strategy.WinningSeqLength
         = CountFromText(window.cmbLengthWinningBetSeq->currentText(), 1, kSequenceBoxes);
     strategy.LosingSeqLength

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/game_state.h"
-#include "engine/hand_rules.h"
 
 #include <cstdint>
 #include <initializer_list>

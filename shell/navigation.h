@@ -37,8 +37,6 @@ public:
 
     // The betting editors switching to each other after "Change Betting".
     virtual void SwitchBettingEditor() = 0;
-    // A refreshed statistics display after the advanced window's reset or similar.
-    virtual void RefreshTable() = 0;
 
     // The multi-session window's wants; a program without that window has none of them.
     virtual void ResetTable() { } // frmMainReset

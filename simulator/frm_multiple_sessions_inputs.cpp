@@ -3,7 +3,6 @@
 #include "engine/game_state.h"
 #include "shell/control_hooks.h"
 #include "shell/input_helpers.h"
-#include "shell/message_box.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -26,7 +26,7 @@ bool UpdateVariableStrategy(StrategyDb& db, const VariableStrategy& strategy);
 bool DeleteVariableStrategy(StrategyDb& db, std::int64_t refNo);
 
 // Put a loaded strategy in force: decks and lengths below 1 become 1, lengths above 10
-// become 10, decks above 32767 become 32767; Null bets become 0.
+// become 10, decks above 8 become 8; Null bets become 0.
 void ApplyStreakStrategy(const StreakStrategy& strategy, GameState& gs);
 // Amounts are taken to two decimals, as the editor shows them; sets VariableStrategyLoaded.
 void ApplyVariableStrategy(const VariableStrategy& strategy, GameState& gs);

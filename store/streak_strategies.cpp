@@ -20,9 +20,6 @@ std::string StreakColumns() {
     return columns;
 }
 
-// The column holds a 16-bit number; a damaged file must not ask for a shoe beyond it.
-constexpr std::int32_t kMostDecks = 32767;
-
 constexpr int kStreakValues = 4 + 2 * kBetSteps;
 
 std::string Placeholders(int count) {
@@ -129,7 +126,7 @@ bool DeleteStreakStrategy(StrategyDb& db, std::int64_t refNo) {
 
 void ApplyStreakStrategy(const StreakStrategy& strategy, GameState& gs) {
     const auto length = [](std::int32_t n) { return std::clamp(n, 1, kBetSteps); };
-    SetDecksInShoe(gs, std::clamp(strategy.DecksInShoe, 1, kMostDecks));
+    SetDecksInShoe(gs, std::clamp(strategy.DecksInShoe, 1, kMostDecksInShoe));
     gs.WinStreakLength = length(strategy.WinningSeqLength);
     gs.LoseStreakLength = length(strategy.LosingSeqLength);
     for (int i = 0; i < kBetSteps; ++i) {

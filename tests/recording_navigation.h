@@ -44,7 +44,6 @@ public:
     bool MultiSessionOpen() const override { return multiSessionOpen; }
     void SwitchBettingEditor() override { calls << "SwitchBettingEditor"; }
     void ShowTableLastRound() override { calls << "ShowTableLastRound"; }
-    void RefreshTable() override { }
 
     QStringList calls;
     int progress = 0;

@@ -1,3 +1,4 @@
+#include "engine/hand_rules.h"
 #include "engine/round.h"
 #include "engine/table_observer.h"
 #include "engine_fixture.h"

@@ -357,9 +357,9 @@ TEST_F(Records, ApplyingStrategiesClampsDecksAndLengthsAndTakesTwoDecimals) {
     EXPECT_EQ(std::tuple(gs.DecksInShoe, gs.WinStreakLength, gs.LoseStreakLength,
                   gs.WinningHandBets[3], gs.WinningHandBets[4]), // the last is Null
         std::tuple(1, 10, 1, 40.0, 0.0));
-    s.DecksInShoe = 2000000000; // more than the column holds
+    s.DecksInShoe = 2000000000;
     ApplyStreakStrategy(s, gs);
-    EXPECT_EQ(gs.DecksInShoe, 32767);
+    EXPECT_EQ(gs.DecksInShoe, 8);
     ApplyVariableStrategy(VariableStrategy {4, "v", 10.126, 50, 5.004, 1, 1, 1, 1, 1, 2}, gs);
     EXPECT_EQ(std::tuple(gs.VariableBetRefNo, gs.InitialBet, gs.MinimumBet, gs.LoseAddSub,
                   gs.LoseBet, gs.VariableStrategyLoaded),

@@ -47,7 +47,7 @@ int AfterOutput(int status) {
 
 int Run(const bj::sim::SimOptions& options) {
     using namespace bj::sim;
-    bj::StrategyDb db = bj::StrategyDb::Open(options.DbPath.empty()
+    bj::StrategyDb db = bj::OpenStrategyDatabase(options.DbPath.empty()
             ? bj::ChooseDatabasePath(ProgramFolder(), bj::UserDataFolder(BJ_APP_TITLE))
             : options.DbPath);
     if (options.Exact.Only) {

@@ -29,8 +29,6 @@ struct SimOptions {
     OutputFormat Format = OutputFormat::Table;
     bool Help = false;
     ExactOptions Exact;
-
-    bool StopRules() const { return MaxWin || MaxLoss || BailOutPercent; }
 };
 
 // A command line the tool cannot act on; what() is the message for the user.
