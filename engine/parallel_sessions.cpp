@@ -11,6 +11,9 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
+#include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -67,19 +70,17 @@ public:
             player->gs.StackedCards.clear();
             player->gs.MultiSessionMode = true;
         }
-        for (auto& player : players_)
-            threads_.emplace_back([this, p = player.get()] { Play(*p); });
+        try {
+            for (auto& player : players_)
+                threads_.emplace_back([this, p = player.get()] { Play(*p); });
+        } catch (const std::system_error& e) {
+            StopAndJoin(); // a running thread left unjoined would end the process
+            throw std::runtime_error(std::string("the run could not start its threads (") + e.what()
+                + "); try fewer with --threads");
+        }
     }
 
-    ~Run() {
-        {
-            const std::lock_guard lock(mutex_);
-            stop_ = true;
-        }
-        room_.notify_all();
-        for (auto& thread : threads_)
-            thread.join();
-    }
+    ~Run() { StopAndJoin(); }
     Run(const Run&) = delete;
     Run& operator=(const Run&) = delete;
 
@@ -90,6 +91,8 @@ public:
     template <class Progress> Block Take(std::int64_t block, const Progress& progress) {
         std::unique_lock lock(mutex_);
         while (!ready_.contains(block)) {
+            if (lost_)
+                std::rethrow_exception(lost_);
             if (progress_) {
                 done_.wait_for(lock, std::chrono::milliseconds(100));
                 lock.unlock();
@@ -117,6 +120,16 @@ public:
     }
 
 private:
+    void StopAndJoin() {
+        {
+            const std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        room_.notify_all();
+        for (auto& thread : threads_)
+            thread.join();
+    }
+
     ParallelProgress Snapshot() const {
         ParallelProgress p;
         p.SessionsDone = sessionsPlayed_.load(std::memory_order_relaxed);
@@ -143,14 +156,25 @@ private:
     void Play(Player& player) {
         std::int64_t block = 0;
         std::vector<SessionTotals> memory;
-        while (NextBlock(block, memory)) {
-            Block done = PlayBlock(player, block, std::move(memory));
-            memory = {};
+        try {
+            while (NextBlock(block, memory)) {
+                Block done = PlayBlock(player, block, std::move(memory));
+                memory = {};
+                {
+                    const std::lock_guard lock(mutex_);
+                    ready_.emplace(block, std::move(done));
+                }
+                done_.notify_one();
+            }
+        } catch (...) {
+            // A block that could not be handed over (out of memory) is lost, and with it
+            // the run: the calling thread waits for blocks in order.
             {
                 const std::lock_guard lock(mutex_);
-                ready_.emplace(block, std::move(done));
+                if (!lost_)
+                    lost_ = std::current_exception();
             }
-            done_.notify_one();
+            done_.notify_all();
         }
     }
 
@@ -158,8 +182,8 @@ private:
         Block done {std::move(memory), {}};
         const std::int64_t first = FirstSession(block);
         const std::int64_t last = std::min(first + blockSessions_ - 1, inputs_.Sessions);
-        done.sessions.reserve(static_cast<std::size_t>(last - first + 1));
         try {
+            done.sessions.reserve(static_cast<std::size_t>(last - first + 1));
             for (std::int64_t session = first; session <= last; ++session)
                 done.sessions.push_back(PlaySession(player, session));
         } catch (...) {
@@ -211,6 +235,7 @@ private:
     std::map<std::int64_t, Block> ready_;
     std::vector<std::vector<SessionTotals>> spare_; // the memory of merged blocks
     bool stop_ = false;
+    std::exception_ptr lost_; // a block a thread could not hand over
     std::vector<std::thread> threads_; // last: they stop and join before the rest goes
 };
 

@@ -274,7 +274,21 @@ TEST_F(Bjsim, OutputThatCannotBeWrittenEndsWithStatusOne) {
             Has(test::ReadFileBytes(folder + "/err"), "bjsim: the output could not be written"))
             << what;
     }
+    const std::string summaryLost
+        = std::string(BJSIM_PATH) + " --db " + path + " --hands=10 --csv >/dev/null 2>/dev/full";
+    const int status = std::system(summaryLost.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
 }
+
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// Threads the system will not give end the run with a message, not an abort.
+TEST_F(Bjsim, ThreadsThatCannotStartEndWithAMessage) {
+    const auto [status, out, err]
+        = Program("ulimit -v 1000000; " BJSIM_PATH, {"--db", path, "--threads", "1024"});
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(Has(err, "could not start its threads")) << err;
+}
+#endif
 
 // Bets of 1e9 that grow by 1e9 a hand, without stop levels: no session may stop on a loss
 // level nobody gave, and once the money passes what can be counted the run stops with its

@@ -34,12 +34,15 @@ int StandardErrorColumns() {
     return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
 
-// Output lost to a full disk must not pass for a finished run.
+// Output lost to a full disk must not pass for a finished run; with --csv the summary goes to
+// standard error, so both streams count.
 int AfterOutput(int status) {
     errno = 0;
     std::cout.flush();
-    if (std::cout)
+    std::cerr.flush();
+    if (std::cout && std::cerr)
         return status;
+    std::cerr.clear();
     std::cerr << "bjsim: the output could not be written"
               << (errno ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
     return 1;
