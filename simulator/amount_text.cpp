@@ -47,10 +47,15 @@ QString DollarAmount(Currency amount) {
     return Money(amount, "$");
 }
 
-QString GroupedFigure(double value) {
-    if (!std::isfinite(value) || std::abs(value) < 0.005)
-        value = 0;
-    return Grouping().toString(value, 'f', 2);
+QString GroupedFigure(double value, int decimals) {
+    const QString figure = Grouping().toString(std::isfinite(value) ? value : 0.0, 'f', decimals);
+    const bool roundsToZero
+        = figure.startsWith('-') && figure.count('0') + figure.count('.') + 1 == figure.size();
+    return roundsToZero ? figure.mid(1) : figure;
+}
+
+QString GroupedCount(std::int64_t count) {
+    return Grouping().toString(static_cast<qlonglong>(count));
 }
 
 QString DollarFigure(double value) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace bj {
 
 // Money in the grid's form "###,##0.00": grouped thousands, two decimals, "-" when negative.
@@ -12,8 +14,11 @@ QString GridAmount(Currency amount);
 QString PlainAmount(Currency amount);
 // The same with a dollar sign, "$##,##0.00": "$10,000.00", "-$5.00".
 QString DollarAmount(Currency amount);
-// A figure that is not whole money (an hourly average) in the form "#,##0.00".
-QString GroupedFigure(double value);
+// A figure that is not whole money (an hourly average) in the form "#,##0.00", or with other
+// decimals; one that rounds to zero shows without a sign.
+QString GroupedFigure(double value, int decimals = 2);
+// A count with grouped thousands.
+QString GroupedCount(std::int64_t count);
 QString DollarFigure(double value);
 
 } // namespace bj

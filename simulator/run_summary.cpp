@@ -24,11 +24,11 @@ QString CountAndShare(std::int64_t count, std::int64_t of) {
         share = "< 0.1";
     else if (count < of && share == "100.0")
         share = "> 99.9";
-    return QString("%1 (%2 %)").arg(count).arg(share);
+    return QString("%1 (%2 %)").arg(GroupedCount(count)).arg(share);
 }
 
 QString WithError(double value, double error, int decimals) {
-    return QString("%1 \u00b1 %2").arg(GroupedFigure(value)).arg(error, 0, 'f', decimals);
+    return QString("%1 \u00b1 %2").arg(GroupedFigure(value), GroupedFigure(error, decimals));
 }
 
 } // namespace
@@ -123,14 +123,14 @@ void RunSummary::Show(const SessionResults& results, const WagerTally& rounds) {
     lblMeanPerSession->setText(WithError(results.MeanWonLost(), results.MeanWonLostError(), 2));
     const std::int64_t hands = results.TotalHands();
     const double perHand = hands > 0 ? results.Total().ToDouble() / static_cast<double>(hands) : 0;
-    lblReturnPerHand->setText(QString("%1 \u00b1 %2")
-                                  .arg(perHand, 0, 'f', 4)
-                                  .arg(rounds.ReturnPerHandError(hands), 0, 'f', 4));
+    lblReturnPerHand->setText(
+        QString("%1 \u00b1 %2")
+            .arg(GroupedFigure(perHand, 4), GroupedFigure(rounds.ReturnPerHandError(hands), 4)));
     lblAmountWagered->setText(GridAmount(rounds.Wagered()));
     lblInsuranceWagered->setText(GridAmount(rounds.InsuranceWagered()));
     lblReturnPerWagered->setText(QString("%1 % \u00b1 %2 %")
-                                     .arg(100 * rounds.ReturnPerWagered(), 0, 'f', 2)
-                                     .arg(100 * rounds.ReturnPerWageredError(), 0, 'f', 2));
+                                     .arg(GroupedFigure(100 * rounds.ReturnPerWagered()),
+                                         GroupedFigure(100 * rounds.ReturnPerWageredError())));
     ArrangeFor(width());
 }
 

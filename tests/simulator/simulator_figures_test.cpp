@@ -266,7 +266,7 @@ private slots:
         const std::tuple<int, int, int, QString> cases[] {
             {1, 1, 2, "1 (25.0 %) 1 (25.0 %) 2 (50.0 %)"},
             {0, 0, 3, "0 (0.0 %) 0 (0.0 %) 3 (100.0 %)"},
-            {1, 0, 2999, "1 (< 0.1 %) 0 (0.0 %) 2999 (> 99.9 %)"},
+            {1, 0, 2999, "1 (< 0.1 %) 0 (0.0 %) 2,999 (> 99.9 %)"},
             {0, 0, 0, "0 (0.0 %) 0 (0.0 %) 0 (0.0 %)"}};
         for (const auto& [wins, losses, through, shown] : cases) {
             SessionResults results;
@@ -287,6 +287,26 @@ private slots:
                                      summary.lblPlayedThrough->text()})
                          .join(' '),
                 shown);
+        }
+    }
+
+    // A loss too small to show keeps no sign; a large one is grouped.
+    void returnPerHandAsShown() {
+        const std::tuple<std::int64_t, double, QString> cases[] {
+            {20000, -0.5, "0.0000 \u00b1 0.0000"}, {20000, -2, "-0.0001 \u00b1 0.0000"},
+            {2, -2001500, "-1,000,750.0000 \u00b1 0.0000"}};
+        for (const auto& [hands, wonLost, shown] : cases) {
+            SessionResults results;
+            results.Clear(Currency::FromWhole(10000));
+            SessionRow row;
+            row.Session = 1;
+            row.Hands = hands;
+            row.WonLost = Currency::FromDouble(wonLost);
+            row.EndBank = results.StartBank() + row.WonLost;
+            results.Add(row);
+            RunSummary summary;
+            summary.Show(results, WagerTally());
+            QCOMPARE(summary.lblReturnPerHand->text(), shown);
         }
     }
 

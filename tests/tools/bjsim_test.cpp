@@ -344,6 +344,17 @@ TEST(BjsimReport, JsonClosesOnAFailureOnceItHasBegun) {
         "  \"error\": \"a \\\"quoted\\\" stop\"\n}\n");
 }
 
+TEST(BjsimReport, AReturnThatRoundsToZeroShowsNoSign) {
+    std::ostringstream out, err;
+    SimResult result;
+    result.ReturnPerHand = -0.00004;
+    result.ReturnPerWagered = -1e-9;
+    MakeReportWriter(OutputFormat::Table, out, err)->Finish(result);
+    const std::string summary = out.str() + err.str();
+    EXPECT_TRUE(Has(summary, "Return per hand:   0.0000 +/- 0.0000")) << summary;
+    EXPECT_TRUE(Has(summary, "Return / wagered:  0.000000")) << summary;
+}
+
 TEST_F(Bjsim, ExactOnlyPrintsTheAnalysisWithoutPlaying) {
     const auto [status, json, err] = Run({"--exact-only", "--json", "--table", "best"});
     ASSERT_EQ(status, 0) << err;

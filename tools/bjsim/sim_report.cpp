@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <ostream>
 #include <string_view>
@@ -17,10 +18,13 @@ namespace {
 constexpr const char* kColumns[] = {"Session", "Max. Winning Amt", "Max. Losing Amt",
     "Hands Played", "Time (HH:MM)", "Total", "Won/Lost", "Total Won/Lost", "End"};
 
+// A value that rounds to zero shows no sign.
 std::string Fixed(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, std::isfinite(value) ? value : 0.0);
-    return text;
+    const bool roundsToZero
+        = text[0] == '-' && std::strspn(text + 1, "0.") == std::strlen(text + 1);
+    return roundsToZero ? text + 1 : text;
 }
 
 // Room for any amount with its sign, commas and hundredths.
