@@ -37,13 +37,13 @@ sqlite3* Connect(const std::string& path, int flags, StoreAction action) {
     return db;
 }
 
-std::vector<std::string> ColumnsOf(StrategyDb& db, std::string_view table) {
-    Statement columns(db, "SELECT name FROM pragma_table_info(?)", StoreAction::Open);
-    columns.Bind(1, table);
-    std::vector<std::string> names;
-    while (columns.Step())
-        names.push_back(columns.Text(0));
-    return names;
+// SQLite matches column names without regard to ASCII case, and so does this check.
+bool HasColumn(StrategyDb& db, std::string_view table, std::string_view column) {
+    Statement found(db, "SELECT 1 FROM pragma_table_info(?1) WHERE name = ?2 COLLATE NOCASE",
+        StoreAction::Open);
+    found.Bind(1, table);
+    found.Bind(2, column);
+    return found.Step();
 }
 
 // Only a stored table will do: a view or a virtual table of the name could run any query,
@@ -73,9 +73,8 @@ void CheckStrategyTables(StrategyDb& db) {
     schema.Step();
     for (const TableColumns& table : StrategyTables()) {
         RefuseAllButAStoredTable(db, table.Table);
-        const std::vector<std::string> found = ColumnsOf(db, table.Table);
         for (std::string_view column : table.Columns) {
-            if (std::find(found.begin(), found.end(), column) == found.end())
+            if (!HasColumn(db, table.Table, column))
                 ThrowStoreProblem(StoreProblem::MissingColumn, db.Path(), StoreAction::Open,
                     "the table " + std::string(table.Table) + " has no column "
                         + std::string(column) + ", so this is not a complete strategy database"

@@ -118,6 +118,14 @@ TEST_F(StoreTest, AFileThatIsNoStrategyDatabaseIsRefusedAndLeftAlone) {
     }
 }
 
+// Names are matched as SQLite matches them.
+TEST_F(StoreTest, ColumnsNamedInAnotherCaseServeAsWell) {
+    StrategyDb::Open(path);
+    RawDb(path).Exec("ALTER TABLE BettingStrategies RENAME COLUMN WinningHand1 TO winninghand1");
+    StrategyDb db = StrategyDb::Open(path);
+    EXPECT_EQ(LoadStreakStrategy(db, 1)->WinningHand[0], 5.0);
+}
+
 TEST_F(StoreTest, ADeviceOrAPipeIsRefusedAsNoDatabaseFile) {
     const std::string pipe = folder + "/pipe.mdb";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
