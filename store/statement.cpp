@@ -189,9 +189,17 @@ std::int64_t InsertedRefNo(StrategyDb& db, std::string_view table) {
     inserted.Bind(1, row);
     if (inserted.Step() && !inserted.IsNull(0))
         return inserted.Key(0);
-    Statement highest(db, "SELECT coalesce(max(Ref_No), 0) FROM " + name, StoreAction::Save);
+    // A text in the column is no number to follow.
+    Statement highest(db,
+        "SELECT coalesce(max(Ref_No), 0) FROM " + name
+            + " WHERE typeof(Ref_No) IN ('integer', 'real')",
+        StoreAction::Save);
     highest.Step();
-    const std::int64_t refNo = highest.Key(0) + 1;
+    const std::int64_t last = highest.Key(0);
+    if (last == std::numeric_limits<std::int64_t>::max())
+        ThrowStoreProblem(StoreProblem::Other, db.Path(), StoreAction::Save,
+            "the table " + name + " has no Ref_No left for a new strategy");
+    const std::int64_t refNo = std::max<std::int64_t>(last, 0) + 1;
     Statement(db, "UPDATE " + name + " SET Ref_No = ? WHERE rowid = ?", StoreAction::Save)
         .Bind(1, refNo)
         .Bind(2, row)

@@ -336,6 +336,12 @@ TEST_F(Records, AFileWhoseRefNoIsAPlainColumnStillNumbersNewStrategies) {
         EXPECT_TRUE(kind.remove(added));
     }
     EXPECT_EQ(raw.Value("SELECT count(*) FROM PlayersHand"), "26");
+    // A text is no number to follow, and the last number has none after it.
+    raw.Exec("INSERT INTO VariableBet (Ref_No, Name) VALUES ('zz', 'Text')");
+    EXPECT_EQ(Kinds()[2].append(), 2);
+    raw.Exec("UPDATE VariableBet SET Ref_No = 9223372036854775807 WHERE Ref_No = 'zz'");
+    ExpectRefusal([&] { Kinds()[2].append(); }, StoreProblem::Other, path, "no Ref_No left");
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM VariableBet"), "3");
 }
 
 // Ref_No 1 is protected whatever its name.
