@@ -102,4 +102,9 @@ CsvRecords SplitCsvRecords(std::string_view text) {
     return CsvSplitter(text).Split();
 }
 
+bool IsControlCharacter(std::uint32_t point) {
+    return point < 0x20 || (point >= 0x7F && point <= 0x9F) || point == 0x2028 || point == 0x2029
+        || (point >= 0x202A && point <= 0x202E) || (point >= 0x2066 && point <= 0x2069);
+}
+
 } // namespace bj

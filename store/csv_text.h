@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +25,9 @@ struct CsvRecords {
 // a line break belongs to the field. An empty line is a record of one empty field; the last
 // line break is optional.
 CsvRecords SplitCsvRecords(std::string_view text);
+
+// Characters that change how the text around them shows: C0, DEL, C1, the line and paragraph
+// separators, and the direction embeddings, overrides and isolates.
+bool IsControlCharacter(std::uint32_t point);
 
 } // namespace bj

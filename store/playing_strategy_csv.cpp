@@ -92,11 +92,6 @@ struct NameLength {
     bool Controls = false;
 };
 
-bool IsControl(std::uint32_t point) {
-    return point < 0x20 || (point >= 0x7F && point <= 0x9F) || point == 0x2028 || point == 0x2029
-        || (point >= 0x202A && point <= 0x202E) || (point >= 0x2066 && point <= 0x2069);
-}
-
 // The length of well-formed UTF-8, none when it is not.
 std::optional<NameLength> Utf8Length(std::string_view text) {
     NameLength length;
@@ -116,7 +111,7 @@ std::optional<NameLength> Utf8Length(std::string_view text) {
         if (point < kLeast[bytes] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
             return std::nullopt;
         length.Units += point > 0xFFFF ? 2 : 1;
-        length.Controls = length.Controls || IsControl(point);
+        length.Controls = length.Controls || IsControlCharacter(point);
         at += bytes;
     }
     return length;

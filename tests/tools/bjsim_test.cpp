@@ -409,6 +409,9 @@ TEST(BjsimNames, ControlCharactersAndBadBytesAreEscapedAndCsvIsQuoted) {
             "\\xc2\\x9b1m", "\\xc2\\x9b1m", "\"\\u009b1m\""}, // C1 CSI
         {"a\\b \"q\"", "a\\\\b \"q\"", "\"a\\\\b \"\"q\"\"\"", "\"a\\\\b \\\"q\\\"\""},
         {"a,b", "a,b", "\"a,b\"", "\"a,b\""},
+        // a direction override, which would show the rest of the line backwards
+        {"Safe\xe2\x80\xaegnp.exe", "Safe\\xe2\\x80\\xaegnp.exe", "Safe\\xe2\\x80\\xaegnp.exe",
+            "\"Safe\\u202egnp.exe\""},
         // stray, overlong, surrogate
         {"\xff\xc0\xaf\xed\xa0\x80", "\\xff\\xc0\\xaf\\xed\\xa0\\x80",
             "\\xff\\xc0\\xaf\\xed\\xa0\\x80", "\"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\""},

@@ -2,6 +2,7 @@
 
 #include "store/csv_text.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace bj::sim {
@@ -47,23 +48,25 @@ std::size_t SequenceLength(std::string_view text, std::size_t at) {
     return lead.Length;
 }
 
-// C0, DEL and C1 (U+0080..U+009F, lead byte C2).
-bool IsControl(std::string_view sequence) {
+// The code point of a well-formed sequence.
+std::uint32_t CodePoint(std::string_view sequence) {
     const auto lead = static_cast<unsigned char>(sequence[0]);
-    return lead < 0x20 || lead == 0x7F
-        || (lead == 0xC2 && static_cast<unsigned char>(sequence[1]) < 0xA0);
+    if (sequence.size() == 1)
+        return lead;
+    std::uint32_t point = lead & (0x7Fu >> sequence.size());
+    for (std::size_t i = 1; i < sequence.size(); ++i)
+        point = point << 6 | (static_cast<unsigned char>(sequence[i]) & 0x3Fu);
+    return point;
+}
+
+bool IsControl(std::string_view sequence) {
+    return IsControlCharacter(CodePoint(sequence));
 }
 
 std::string Hex(const char* format, unsigned value) {
     char text[8];
     std::snprintf(text, sizeof text, format, value);
     return text;
-}
-
-// The code point of a control sequence (one or two bytes).
-unsigned ControlCodePoint(std::string_view sequence) {
-    return sequence.size() == 1 ? static_cast<unsigned char>(sequence[0])
-                                : static_cast<unsigned char>(sequence[1]);
 }
 
 std::string CEscape(std::string_view bytes) {
@@ -109,7 +112,7 @@ std::string JsonString(std::string_view text) {
         if (length == 0)
             quoted += "\xEF\xBF\xBD";
         else if (IsControl(sequence))
-            quoted += Hex("\\u%04x", ControlCodePoint(sequence));
+            quoted += Hex("\\u%04x", CodePoint(sequence));
         else if (sequence == "\"" || sequence == "\\")
             quoted += "\\" + std::string(sequence);
         else
