@@ -16,12 +16,14 @@ std::string Limit(bool negative) {
 void ThrowCurrencyOverflow(bool negative) {
     const std::string limit = Limit(negative);
     throw CurrencyOverflow("The bankroll has grown past " + limit
-        + ", the limit of what the bankroll and its totals (such as the amount wagered) can "
+        + ", the limit of what the bankroll and its totals (such as the amount won on blackjacks) "
+          "can "
           "hold; the run stops.");
 }
 
 void ThrowTotalOverflow(const char* name, bool negative) {
-    throw CurrencyOverflow(std::string("The ") + name + " has grown past " + Limit(negative)
+    throw CurrencyOverflow(std::string("The ") + name + " has grown past "
+        + (negative ? "-92,233,720,368,547,758.08" : "92,233,720,368,547,758.07")
         + ", the limit of what it can hold; the run stops.");
 }
 

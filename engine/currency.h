@@ -87,13 +87,23 @@ private:
     std::int64_t units_ = 0;
 };
 
-// Adds to a running total other than the bankroll; an overflow names that total, since it is
-// not the bankroll that grew.
-inline void AddToTotal(Currency& total, Currency amount, const char* name) {
+// Stakes are whole bets or halves of one, so the totals of stakes count cents: exactly, and
+// with a hundred times the room of Currency. A total of stakes outgrows every figure of play,
+// and must not be the one that stops it.
+constexpr std::int64_t BetCents(std::int64_t bet) {
+    return CheckedMul(bet, 100);
+}
+constexpr std::int64_t HalfBetCents(std::int64_t bet) {
+    return CheckedMul(bet, 50);
+}
+
+// Adds cents to a total of stakes; an overflow names that total, since it is not the
+// bankroll that grew.
+inline void AddToStakeTotal(std::int64_t& total, std::int64_t cents, const char* name) {
     std::int64_t sum = 0;
-    if (__builtin_add_overflow(total.Units(), amount.Units(), &sum)) [[unlikely]]
-        ThrowTotalOverflow(name, amount < Currency {});
-    total = Currency::FromUnits(sum);
+    if (__builtin_add_overflow(total, cents, &sum)) [[unlikely]]
+        ThrowTotalOverflow(name, cents < 0);
+    total = sum;
 }
 
 // Whole-unit bets and their halves and one-and-a-halves, computed exactly.

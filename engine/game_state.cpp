@@ -20,7 +20,7 @@ void ResetStatistics(GameState& gs) {
     gs.InsuredHandsWon = gs.InsuredHandsLost = 0;
     gs.DoubledAmountWon = gs.DoubledAmountLost = gs.SplitAmountWon = gs.SplitAmountLost = {};
     gs.InsuranceAmountWon = gs.InsuranceAmountLost = gs.EvenMoneyAmountWon = {};
-    gs.AmountWagered = gs.InsuranceWagered = {};
+    gs.AmountWageredCents = gs.InsuranceWageredCents = 0;
     gs.Rounds = {};
     gs.AmountWonOnHand = {};
 }

@@ -141,8 +141,9 @@ struct GameState {
     std::int64_t InsuredHandsWon = 0, InsuredHandsLost = 0;
     Currency InsuranceAmountWon, InsuranceAmountLost;
     Currency EvenMoneyAmountWon;
-    Currency AmountWagered; // every main bet, doubles at their doubled stake, every split hand
-    Currency InsuranceWagered; // insurance stakes; even money is none
+    // In cents (BetCents): every main bet, doubles at their doubled stake, every split hand.
+    std::int64_t AmountWageredCents = 0;
+    std::int64_t InsuranceWageredCents = 0; // insurance stakes; even money is none
     RoundTally Rounds; // kept by the batch engine
     // Every streak bet rounded once, by outcome (0 lost, 1 won) and sequence number; built and
     // read by the batch loop alone (StreakBetTable).

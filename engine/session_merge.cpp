@@ -47,8 +47,8 @@ SessionTotals TakeSession(const GameState& p, RunEnd end, std::optional<Currency
     s.InsuranceAmountWon = p.InsuranceAmountWon;
     s.InsuranceAmountLost = p.InsuranceAmountLost;
     s.EvenMoneyAmountWon = p.EvenMoneyAmountWon;
-    s.AmountWagered = p.AmountWagered;
-    s.InsuranceWagered = p.InsuranceWagered;
+    s.AmountWageredCents = p.AmountWageredCents;
+    s.InsuranceWageredCents = p.InsuranceWageredCents;
     s.WinStreak = p.WinStreak;
     s.LoseStreak = p.LoseStreak;
     s.WinStreakCapped = p.WinStreakCapped;
@@ -85,8 +85,8 @@ void AddCounts(GameState& gs, const SessionTotals& s) {
     gs.InsuranceAmountWon += s.InsuranceAmountWon;
     gs.InsuranceAmountLost += s.InsuranceAmountLost;
     gs.EvenMoneyAmountWon += s.EvenMoneyAmountWon;
-    AddAmountWagered(gs, s.AmountWagered);
-    AddInsuranceWagered(gs, s.InsuranceWagered);
+    AddAmountWagered(gs, s.AmountWageredCents);
+    AddInsuranceWagered(gs, s.InsuranceWageredCents);
     gs.Rounds.Add(s.Rounds);
     for (int kind : {kWinning, kLosing})
         for (int length = 1; length <= kStreakLengths; ++length)

@@ -22,8 +22,8 @@ struct SessionTotals {
     std::int64_t DoubledHandsWon = 0, DoubledHandsLost = 0, SplitHandsWon = 0, SplitHandsLost = 0;
     std::int64_t InsuredHandsWon = 0, InsuredHandsLost = 0;
     Currency BlackjackAmountWon, DoubledAmountWon, DoubledAmountLost, SplitAmountWon,
-        SplitAmountLost, InsuranceAmountWon, InsuranceAmountLost, EvenMoneyAmountWon, AmountWagered,
-        InsuranceWagered;
+        SplitAmountLost, InsuranceAmountWon, InsuranceAmountLost, EvenMoneyAmountWon;
+    std::int64_t AmountWageredCents = 0, InsuranceWageredCents = 0;
     std::int32_t WinStreak = 0, LoseStreak = 0, WinStreakCapped = 0, LoseStreakCapped = 0;
     std::int32_t MaxWinStreak = 0, MaxLoseStreak = 0, OpeningStreak = 0;
     bool OpeningStreakWon = false;

@@ -9,7 +9,7 @@ using namespace settlement_detail;
 namespace {
 
 void CountInsuranceStake(GameState& gs) {
-    AddInsuranceWagered(gs, HalfBet(gs.CurrentBet));
+    AddInsuranceWagered(gs, HalfBetCents(gs.CurrentBet));
 }
 
 } // namespace
@@ -17,7 +17,7 @@ void CountInsuranceStake(GameState& gs) {
 void SettleBlackjackInsured(GameState& gs) {
     const Currency stake = HalfBet(gs.CurrentBet);
     const Currency gross = BlackjackPayout(gs.CurrentBet);
-    Credit(gs, gross - stake, Bet(gs.CurrentBet));
+    Credit(gs, gross - stake, gs.CurrentBet);
     KeepStreaks(gs, true);
     CountInsuranceStake(gs);
     ++gs.BlackjacksWon;
@@ -28,7 +28,7 @@ void SettleBlackjackInsured(GameState& gs) {
 }
 
 void SettleInsuranceWon(GameState& gs) {
-    Debit(gs, Currency {}, Bet(gs.CurrentBet));
+    Debit(gs, Currency {}, gs.CurrentBet);
     CountInsuranceStake(gs);
     KeepStreaks(gs, false);
     ++gs.InsuredHandsLost;
@@ -36,7 +36,7 @@ void SettleInsuranceWon(GameState& gs) {
 
 void SettleInsuredBlackjackAgainst21(GameState& gs) {
     const Currency amount = Bet(gs.CurrentBet);
-    Credit(gs, amount, amount);
+    Credit(gs, amount, gs.CurrentBet);
     CountInsuranceStake(gs);
     KeepStreaks(gs, true);
     ++gs.InsuredHandsWon;
@@ -62,8 +62,8 @@ void LoseInsuranceStake(GameState& gs) {
     gs.InsuranceResult = -stake;
 }
 
-void AddInsuranceWagered(GameState& gs, Currency amount) {
-    AddToTotal(gs.InsuranceWagered, amount, "amount of insurance wagered");
+void AddInsuranceWagered(GameState& gs, std::int64_t cents) {
+    AddToStakeTotal(gs.InsuranceWageredCents, cents, "amount of insurance wagered");
 }
 
 } // namespace bj

@@ -24,11 +24,11 @@ void SettleEvenMoney(GameState& gs);
 // The insurance stake lost when the dealer has no 21.
 void LoseInsuranceStake(GameState& gs);
 
-// Add to the wagered totals; an overflow is reported as theirs, not as the bankroll's.
-inline void AddAmountWagered(GameState& gs, Currency amount) {
-    AddToTotal(gs.AmountWagered, amount, "amount wagered");
+// Add cents to the wagered totals; an overflow is reported as theirs, not as the bankroll's.
+inline void AddAmountWagered(GameState& gs, std::int64_t cents) {
+    AddToStakeTotal(gs.AmountWageredCents, cents, "amount wagered");
 }
-void AddInsuranceWagered(GameState& gs, Currency amount);
+void AddInsuranceWagered(GameState& gs, std::int64_t cents);
 
 namespace settlement_detail {
 
@@ -63,10 +63,10 @@ inline void KeepStreaks(GameState& gs, bool won) {
 }
 
 // Money side of a won hand: the bet placed, bankroll, the hand's shown amount, extremes and
-// stop checks. The bet is worked out once per hand: the stores in between could change
-// CurrentBet as far as the compiler knows.
-inline void Credit(GameState& gs, Currency amount, Currency bet) {
-    AddAmountWagered(gs, bet);
+// stop checks. The bet is read once per hand: the stores in between could change CurrentBet
+// as far as the compiler knows.
+inline void Credit(GameState& gs, Currency amount, std::int64_t bet) {
+    AddAmountWagered(gs, BetCents(bet));
     gs.Bankroll += amount;
     gs.AmountWonOnHand = gs.InsuranceResult + amount;
     gs.SessionEndBank = gs.Bankroll;
@@ -75,8 +75,8 @@ inline void Credit(GameState& gs, Currency amount, Currency bet) {
     gs.MaxBankroll = std::max(gs.MaxBankroll, gs.Bankroll);
 }
 
-inline void Debit(GameState& gs, Currency amount, Currency bet) {
-    AddAmountWagered(gs, bet);
+inline void Debit(GameState& gs, Currency amount, std::int64_t bet) {
+    AddAmountWagered(gs, BetCents(bet));
     gs.Bankroll -= amount;
     gs.AmountWonOnHand = gs.InsuranceResult - amount;
     gs.SessionEndBank = gs.Bankroll;
@@ -99,9 +99,10 @@ inline void CountDoubledAndSplit(GameState& gs, bool won, Currency bet) {
 } // namespace settlement_detail
 
 inline void SettleWin(GameState& gs, bool isBlackjack, bool insuranceTaken) {
-    const Currency bet = Bet(gs.CurrentBet);
-    const Currency amount = isBlackjack ? BlackjackPayout(gs.CurrentBet) : bet;
-    settlement_detail::Credit(gs, amount, bet);
+    const std::int64_t whole = gs.CurrentBet;
+    const Currency bet = Bet(whole);
+    const Currency amount = isBlackjack ? BlackjackPayout(whole) : bet;
+    settlement_detail::Credit(gs, amount, whole);
     settlement_detail::KeepStreaks(gs, true);
     if (isBlackjack) {
         ++gs.BlackjacksWon;
@@ -115,8 +116,9 @@ inline void SettleWin(GameState& gs, bool isBlackjack, bool insuranceTaken) {
 }
 
 inline void SettleLoss(GameState& gs, bool insuranceTaken) {
-    const Currency bet = Bet(gs.CurrentBet);
-    settlement_detail::Debit(gs, bet, bet);
+    const std::int64_t whole = gs.CurrentBet;
+    const Currency bet = Bet(whole);
+    settlement_detail::Debit(gs, bet, whole);
     settlement_detail::KeepStreaks(gs, false);
     settlement_detail::CountDoubledAndSplit(gs, false, bet);
     if (insuranceTaken) {
@@ -127,7 +129,7 @@ inline void SettleLoss(GameState& gs, bool insuranceTaken) {
 
 // A push: only the tie count moves.
 inline void SettlePush(GameState& gs) {
-    AddAmountWagered(gs, Bet(gs.CurrentBet));
+    AddAmountWagered(gs, BetCents(gs.CurrentBet));
     ++gs.TiedHands;
     gs.AmountWonOnHand = gs.InsuranceResult;
 }

@@ -24,8 +24,7 @@ std::int64_t Cents(Currency amount) {
     return cents;
 }
 
-QString Money(Currency amount, const char* sign, bool grouped = true) {
-    const std::int64_t cents = Cents(amount);
+QString MoneyOfCents(std::int64_t cents, const char* sign, bool grouped = true) {
     const std::uint64_t magnitude = cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : cents;
     const auto whole = static_cast<qulonglong>(magnitude / 100);
     return QString(cents < 0 ? "-" : "") + sign
@@ -33,7 +32,15 @@ QString Money(Currency amount, const char* sign, bool grouped = true) {
         + QString::number(magnitude % 100).rightJustified(2, '0');
 }
 
+QString Money(Currency amount, const char* sign, bool grouped = true) {
+    return MoneyOfCents(Cents(amount), sign, grouped);
+}
+
 } // namespace
+
+QString GridCents(std::int64_t cents) {
+    return MoneyOfCents(cents, "");
+}
 
 QString GridAmount(Currency amount) {
     return Money(amount, "");

@@ -10,6 +10,8 @@ namespace bj {
 
 // Money in the grid's form "###,##0.00": grouped thousands, two decimals, "-" when negative.
 QString GridAmount(Currency amount);
+// A count of cents in the grid's form.
+QString GridCents(std::int64_t cents);
 // Money as a spreadsheet reads it: "-1234.50", no grouping.
 QString PlainAmount(Currency amount);
 // The same with a dollar sign, "$##,##0.00": "$10,000.00", "-$5.00".

@@ -126,8 +126,8 @@ void RunSummary::Show(const SessionResults& results, const WagerTally& rounds) {
     lblReturnPerHand->setText(
         QString("%1 \u00b1 %2")
             .arg(GroupedFigure(perHand, 4), GroupedFigure(rounds.ReturnPerHandError(hands), 4)));
-    lblAmountWagered->setText(GridAmount(rounds.Wagered()));
-    lblInsuranceWagered->setText(GridAmount(rounds.InsuranceWagered()));
+    lblAmountWagered->setText(GridCents(rounds.WageredCents()));
+    lblInsuranceWagered->setText(GridCents(rounds.InsuranceWageredCents()));
     lblReturnPerWagered->setText(QString("%1 % \u00b1 %2 %")
                                      .arg(GroupedFigure(100 * rounds.ReturnPerWagered()),
                                          GroupedFigure(100 * rounds.ReturnPerWageredError())));

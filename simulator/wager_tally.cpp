@@ -13,16 +13,15 @@ void WagerTally::Start(const GameState& gs) {
     Clear();
     lastHands_ = gs.SessionHandsPlayed;
     lastBank_ = gs.Bankroll.Units();
-    lastWagered_ = gs.AmountWagered.Units();
-    firstWagered_ = gs.AmountWagered;
-    firstInsurance_ = gs.InsuranceWagered;
+    lastWagered_ = firstWagered_ = gs.AmountWageredCents;
+    firstInsurance_ = gs.InsuranceWageredCents;
 }
 
 void WagerTally::SessionDone(const GameState& gs) {
     Observe(gs);
     lastHands_ = 0;
-    wagered_ = gs.AmountWagered - firstWagered_;
-    insurance_ = gs.InsuranceWagered - firstInsurance_;
+    wagered_ = gs.AmountWageredCents - firstWagered_;
+    insurance_ = gs.InsuranceWageredCents - firstInsurance_;
 }
 
 double WagerTally::ReturnPerHandError(std::int64_t hands) const {

@@ -57,14 +57,14 @@ std::string Figures(const GameState& g) {
     for (const auto& [name, n] : {F(Bankroll), F(MaxBankroll), F(MinBankroll), F(SessionEndBank),
              F(SessionPeakBank), F(SessionLowBank), F(BlackjackAmountWon), F(DoubledAmountWon),
              F(DoubledAmountLost), F(SplitAmountWon), F(SplitAmountLost), F(InsuranceAmountWon),
-             F(InsuranceAmountLost), F(EvenMoneyAmountWon), F(AmountWagered), F(InsuranceWagered),
-             F(InsuranceResult), F(AmountWonOnHand), F(HandsWon), F(HandsLost), F(BlackjacksWon),
-             F(TiedHands), F(PushStreak), F(DoubledHandsWon), F(DoubledHandsLost), F(SplitHandsWon),
-             F(SplitHandsLost), F(InsuredHandsWon), F(InsuredHandsLost), F(CurrentBet),
-             F(WinStreak), F(LoseStreak), F(MaxWinStreak), F(MaxLoseStreak), F(WinStreakCapped),
-             F(LoseStreakCapped), F(StreakStart), F(StreakFlipped), F(SplitThisHand),
-             F(DoubledThisHand), F(Rounds.Rounds), F(Rounds.Sum),
-             F(Rounds.SumOfSquares % 1000000007)})
+             F(InsuranceAmountLost), F(EvenMoneyAmountWon), F(AmountWageredCents),
+             F(InsuranceWageredCents), F(InsuranceResult), F(AmountWonOnHand), F(HandsWon),
+             F(HandsLost), F(BlackjacksWon), F(TiedHands), F(PushStreak), F(DoubledHandsWon),
+             F(DoubledHandsLost), F(SplitHandsWon), F(SplitHandsLost), F(InsuredHandsWon),
+             F(InsuredHandsLost), F(CurrentBet), F(WinStreak), F(LoseStreak), F(MaxWinStreak),
+             F(MaxLoseStreak), F(WinStreakCapped), F(LoseStreakCapped), F(StreakStart),
+             F(StreakFlipped), F(SplitThisHand), F(DoubledThisHand), F(Rounds.Rounds),
+             F(Rounds.Sum), F(Rounds.SumOfSquares % 1000000007)})
         out << name << ' ' << n << '\n';
 #undef F
     for (int kind : {kWinning, kLosing})
@@ -174,7 +174,7 @@ TEST(ParallelSessions, ALastSettlementAtZeroIsClassedOnTheRealBankroll) {
 TEST(ParallelSessions, MoneyPastTheLimitStopsTheRunAfterTheSameRowsAsOneThread) {
     GameState gs = BasicTable(1, true);
     gs.InitialBet = gs.MaximumBet = gs.MinimumBet = gs.WinBet = gs.LoseBet = 1e9;
-    const MultiSessionInputs inputs = Sessions(6, 200000, 1);
+    const MultiSessionInputs inputs = Sessions(6, 2000000, 1);
     const Played one = Play(gs, inputs, 0), two = Play(gs, inputs, 2);
     EXPECT_TRUE(one.overflowed && two.overflowed);
     EXPECT_NE(one.rows, "");

@@ -230,8 +230,8 @@ TEST_P(RoundTest, SettlesAsTheRulesSay) {
     EXPECT_EQ(gs.HandsLost, c.lost);
     EXPECT_EQ(gs.TiedHands, c.tied);
     EXPECT_EQ(hands, c.hands);
-    EXPECT_EQ(gs.AmountWagered, Currency::FromDouble(c.wagered));
-    EXPECT_EQ(gs.InsuranceWagered, Currency::FromDouble(c.insuranceWagered));
+    EXPECT_EQ(gs.AmountWageredCents, std::llround(c.wagered * 100));
+    EXPECT_EQ(gs.InsuranceWageredCents, std::llround(c.insuranceWagered * 100));
     EXPECT_EQ(gs.CurrentBet, 10) << "a flat bet comes back after doubles";
     EXPECT_FALSE(gs.SplitThisHand);
     if (c.also)

@@ -96,31 +96,45 @@ TEST(Settlement, MoneyPastTheLimitThrowsNamesTheTotalAndNothingWraps) {
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
     const std::string limit = "922,337,203,685,477.58";
     const std::string bankroll = ", the limit of what the bankroll and its totals (such as the "
-                                 "amount wagered) can hold; the run stops.";
+                                 "amount won on blackjacks) can hold; the run stops.";
     const std::string up = "The bankroll has grown past " + limit + bankroll;
     const std::string down = "The bankroll has grown past -" + limit + bankroll;
-    const std::string itself
-        = " has grown past " + limit + ", the limit of what it can hold; the run stops.";
+    const std::string itself = " has grown past 92,233,720,368,547,758.07, the limit of what it "
+                               "can hold; the run stops.";
     const std::string wagered = "The amount wagered" + itself;
     const std::string insured = "The amount of insurance wagered" + itself;
     const auto win = [](GameState& gs) { SettleWin(gs, false, false); };
     const auto blackjack = [](GameState& gs) { SettleWin(gs, true, false); };
     const auto loss = [](GameState& gs) { SettleLoss(gs, false); };
     SessionTotals session;
-    session.AmountWagered = session.InsuranceWagered = Currency::FromWhole(1);
+    session.AmountWageredCents = session.InsuranceWageredCents = 100;
     const auto merge = [&](GameState& gs) { MergeSession(gs, session, 1); };
     using G = GameState;
-    const std::tuple<const char*, Currency G::*, std::int64_t, std::function<void(G&)>, std::string>
-        cases[] = {
-            {"a win", &G::Bankroll, kMax - 5, win, up},
-            {"a blackjack", &G::Bankroll, kMax - 100000, blackjack, up},
-            {"a loss", &G::Bankroll, kMin + 5, loss, down},
-            {"an insurance stake", &G::Bankroll, kMin + 5, &LoseInsuranceStake, down},
-            {"the amount wagered", &G::AmountWagered, kMax - 5, &SettlePush, wagered},
-            {"the insurance wagered", &G::InsuranceWagered, kMax - 5, &SettleInsuranceWon, insured},
-            {"the blackjack amount won", &G::BlackjackAmountWon, kMax - 5, blackjack, up},
-            {"a merged amount wagered", &G::AmountWagered, kMax - 5, merge, wagered},
-            {"a merged insurance wagered", &G::InsuranceWagered, kMax - 5, merge, insured},
+    // A total by its raw count: ten-thousandths of money, or cents of stakes.
+    struct Total {
+        std::function<void(G&, std::int64_t)> set;
+        std::function<std::int64_t(const G&)> get;
+    };
+    const auto money = [](Currency G::*m) {
+        return Total {[m](G& g, std::int64_t v) { g.*m = Currency::FromUnits(v); },
+            [m](const G& g) { return (g.*m).Units(); }};
+    };
+    const auto cents = [](std::int64_t G::*m) {
+        return Total {[m](G& g, std::int64_t v) { g.*m = v; }, [m](const G& g) { return g.*m; }};
+    };
+    const std::tuple<const char*, Total, std::int64_t, std::function<void(G&)>, std::string> cases[]
+        = {
+            {"a win", money(&G::Bankroll), kMax - 5, win, up},
+            {"a blackjack", money(&G::Bankroll), kMax - 100000, blackjack, up},
+            {"a loss", money(&G::Bankroll), kMin + 5, loss, down},
+            {"an insurance stake", money(&G::Bankroll), kMin + 5, &LoseInsuranceStake, down},
+            {"the amount wagered", cents(&G::AmountWageredCents), kMax - 5, &SettlePush, wagered},
+            {"the insurance wagered", cents(&G::InsuranceWageredCents), kMax - 5,
+                &SettleInsuranceWon, insured},
+            {"the blackjack amount won", money(&G::BlackjackAmountWon), kMax - 5, blackjack, up},
+            {"a merged amount wagered", cents(&G::AmountWageredCents), kMax - 5, merge, wagered},
+            {"a merged insurance wagered", cents(&G::InsuranceWageredCents), kMax - 5, merge,
+                insured},
         };
     for (const bool multiSession : {false, true}) {
         for (const auto& [what, total, units, settle, message] : cases) {
@@ -129,14 +143,14 @@ TEST(Settlement, MoneyPastTheLimitThrowsNamesTheTotalAndNothingWraps) {
                 gs.MultiSessionMode = true;
                 BeginSession(gs, Currency::FromWhole(100), Currency::FromWhole(100));
             }
-            gs.*total = Currency::FromUnits(units);
+            total.set(gs, units);
             try {
                 settle(gs);
                 ADD_FAILURE() << what << " did not throw";
             } catch (const CurrencyOverflow& e) {
                 EXPECT_EQ(std::string(e.what()), message) << what;
             }
-            EXPECT_EQ((gs.*total).Units(), units) << what;
+            EXPECT_EQ(total.get(gs), units) << what;
         }
     }
 }
@@ -144,10 +158,9 @@ TEST(Settlement, MoneyPastTheLimitThrowsNamesTheTotalAndNothingWraps) {
 TEST(Settlement, ResetPutsEverythingBack) {
     GameState gs = Play("WWLLWP");
     LoseInsuranceStake(gs);
-    EXPECT_EQ(gs.AmountWagered, Currency::FromWhole(60));
-    EXPECT_EQ(gs.InsuranceWagered, Currency::FromWhole(5));
+    EXPECT_EQ(std::tuple(gs.AmountWageredCents, gs.InsuranceWageredCents), std::tuple(6000, 500));
     ResetStatistics(gs);
-    EXPECT_EQ(gs.AmountWagered + gs.InsuranceWagered, Currency {});
+    EXPECT_EQ(gs.AmountWageredCents + gs.InsuranceWageredCents, 0);
     EXPECT_EQ(gs.Bankroll, Currency::FromWhole(10000));
     EXPECT_EQ(gs.HandsWon + gs.HandsLost + gs.TiedHands, 0);
     EXPECT_EQ(gs.StreakStopCounts[kWinning][2], 0);

@@ -120,13 +120,14 @@ private slots:
         QCOMPARE(summary->lblEndedWin->text(),
             QString("%1 (%2 %)").arg(ends[1]).arg(ends[1] / 2.0, 0, 'f', 1));
         // Settlement's own count of the stakes, and the return on them beside the return per hand.
-        QCOMPARE(summary->lblAmountWagered->text(), GridAmount(s.gs.AmountWagered));
-        QCOMPARE(summary->lblInsuranceWagered->text(), GridAmount(s.gs.InsuranceWagered));
-        QVERIFY(s.gs.AmountWagered > Currency {});
+        QCOMPARE(summary->lblAmountWagered->text(), GridCents(s.gs.AmountWageredCents));
+        QCOMPARE(summary->lblInsuranceWagered->text(), GridCents(s.gs.InsuranceWageredCents));
+        QVERIFY(s.gs.AmountWageredCents > 0);
         QVERIFY(!s.nav.tableBankrolls.empty()); // the table behind is kept up to date
         QCOMPARE(s.nav.tableBankrolls.last(), s.gs.Bankroll);
         QVERIFY(summary->lblReturnPerWagered->text().startsWith(
-            QString::number(100 * total / s.gs.AmountWagered.ToDouble(), 'f', 2) + " % \u00b1 "));
+            QString::number(100 * total / (s.gs.AmountWageredCents / 100.0), 'f', 2)
+            + " % \u00b1 "));
         QVERIFY(summary->lblMeanPerSession->text().startsWith(
             QLocale(QLocale::English, QLocale::UnitedStates).toString(total / 200, 'f', 2)));
 
@@ -322,7 +323,7 @@ private slots:
     void returnPerAmountWagered() {
         GameState gs;
         const auto play = [&gs](WagerTally& tally, double stake, double net) {
-            gs.AmountWagered += Currency::FromDouble(stake);
+            gs.AmountWageredCents += std::llround(stake * 100);
             gs.Bankroll += Currency::FromDouble(net);
             ++gs.SessionHandsPlayed;
             tally.Observe(gs);
@@ -333,7 +334,7 @@ private slots:
             play(even, 10, i % 2 ? 10 : -10);
         even.SessionDone(gs);
         QCOMPARE(even.Rounds(), 400);
-        QCOMPARE(even.Wagered(), Currency::FromWhole(4000));
+        QCOMPARE(even.WageredCents(), 400000);
         QCOMPARE(even.ReturnPerWagered(), 0.0);
         QVERIFY(qAbs(even.ReturnPerWageredError() - 1 / std::sqrt(399.0)) < 1e-12);
         steady.Start(gs);

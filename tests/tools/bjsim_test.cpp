@@ -304,11 +304,12 @@ TEST_F(Bjsim, HugeBetsWithoutStopLevelsPlayThroughUntilTheMoneyOverflows) {
                 .WinBet = 1e9,
                 .LoseBet = 1e9});
     }
-    const std::string message = "The amount wagered has grown past 922,337,203,685,477.58, the "
-                                "limit of what it can hold; the run stops.";
+    const std::string message
+        = "The bankroll has grown past -922,337,203,685,477.58, the limit of what the bankroll "
+          "and its totals (such as the amount won on blackjacks) can hold; the run stops.";
     for (const char* format : {"--csv", "--json"}) {
         const auto [status, out, err] = Run(
-            {"--variable", "2", "--hands", "420000", "--sessions", "3", "--seed", "1", format});
+            {"--variable", "2", "--hands", "600000", "--sessions", "3", "--seed", "1", format});
         EXPECT_EQ(status, 1);
         EXPECT_EQ(err, "bjsim: " + message + "\n");
         const bool csv = format == std::string("--csv");

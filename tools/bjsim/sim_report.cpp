@@ -30,15 +30,8 @@ std::string Fixed(double value, int decimals) {
 // Room for any amount with its sign, commas and hundredths.
 constexpr std::size_t kMoneyRoom = 32;
 
-// Writes the amount backwards so that it ends at `end`; returns where it begins.
-char* WriteMoney(char* end, Currency amount, bool grouped) {
-    // Whole hundredths, halves to even, without passing through floating point.
-    const std::int64_t units = amount.Units();
-    const std::int64_t step = Currency::kScale / 100;
-    std::int64_t cents = units / step;
-    const std::int64_t rest = units % step;
-    if (std::llabs(rest) * 2 > step || (std::llabs(rest) * 2 == step && cents % 2 != 0))
-        cents += rest > 0 ? 1 : -1;
+// Writes the cents backwards so that they end at `end`; returns where they begin.
+char* WriteCents(char* end, std::int64_t cents, bool grouped) {
     const bool negative = cents < 0;
     std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(cents) : cents;
     char* p = end;
@@ -56,6 +49,17 @@ char* WriteMoney(char* end, Currency amount, bool grouped) {
     if (negative)
         *--p = '-';
     return p;
+}
+
+char* WriteMoney(char* end, Currency amount, bool grouped) {
+    // Whole hundredths, halves to even, without passing through floating point.
+    const std::int64_t units = amount.Units();
+    const std::int64_t step = Currency::kScale / 100;
+    std::int64_t cents = units / step;
+    const std::int64_t rest = units % step;
+    if (std::llabs(rest) * 2 > step || (std::llabs(rest) * 2 == step && cents % 2 != 0))
+        cents += rest > 0 ? 1 : -1;
+    return WriteCents(end, cents, grouped);
 }
 
 using IntegerBuffer = char[24];
@@ -80,6 +84,11 @@ std::string MoneyText(Currency amount, bool grouped) {
     std::string text;
     AppendMoney(text, amount, grouped);
     return text;
+}
+
+std::string CentsText(std::int64_t cents, bool grouped) {
+    char text[kMoneyRoom];
+    return {WriteCents(std::end(text), cents, grouped), std::end(text)};
 }
 
 const char* EndText(SessionEnd end) {
@@ -112,8 +121,8 @@ void PrintSummary(std::ostream& out, const SimResult& result) {
         << MoneyText(result.EndBank, true) << '\n'
         << "Return per hand:   " << Fixed(result.ReturnPerHand, 4) << " +/- "
         << Fixed(result.ReturnStdErr, 4) << '\n'
-        << "Amount wagered:    " << MoneyText(result.AmountWagered, true) << " (insurance "
-        << MoneyText(result.InsuranceWagered, true) << ")\n"
+        << "Amount wagered:    " << CentsText(result.AmountWageredCents, true) << " (insurance "
+        << CentsText(result.InsuranceWageredCents, true) << ")\n"
         << "Return / wagered:  " << Fixed(result.ReturnPerWagered, 6) << '\n'
         << "Time:              " << Fixed(result.Seconds, 3) << " s, "
         << Fixed(result.HandsPerSecond, 0) << " hands per second\n";
@@ -276,8 +285,8 @@ protected:
              << "  \"bankroll_end\": " << MoneyText(r.EndBank, false) << ",\n"
              << "  \"return_per_hand\": " << Fixed(r.ReturnPerHand, 6) << ",\n"
              << "  \"return_stderr\": " << Fixed(r.ReturnStdErr, 6) << ",\n"
-             << "  \"amount_wagered\": " << MoneyText(r.AmountWagered, false) << ",\n"
-             << "  \"insurance_wagered\": " << MoneyText(r.InsuranceWagered, false) << ",\n"
+             << "  \"amount_wagered\": " << CentsText(r.AmountWageredCents, false) << ",\n"
+             << "  \"insurance_wagered\": " << CentsText(r.InsuranceWageredCents, false) << ",\n"
              << "  \"return_per_wagered\": " << Fixed(r.ReturnPerWagered, 6) << ",\n";
         WriteExactJsonFields(out_, r);
         out_ << "  \"seconds\": " << Fixed(r.Seconds, 6) << ",\n"

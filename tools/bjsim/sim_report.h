@@ -10,6 +10,8 @@ namespace bj::sim {
 
 // Two decimals, halves to even; grouped with commas when asked ("###,##0.00").
 std::string MoneyText(Currency amount, bool grouped);
+// A count of cents as MoneyText shows money.
+std::string CentsText(std::int64_t cents, bool grouped);
 void AppendMoney(std::string& out, Currency amount, bool grouped);
 
 // "played through", "win" or "loss".

@@ -141,11 +141,11 @@ SimResult RunSimulation(StrategyDb& db, const SimOptions& options,
     result.Blackjacks = gs.BlackjacksWon;
     result.StartBank = summary.StartBank;
     result.EndBank = summary.EndBank;
-    result.AmountWagered = gs.AmountWagered;
-    result.InsuranceWagered = gs.InsuranceWagered;
-    if (gs.AmountWagered > Currency {})
-        result.ReturnPerWagered
-            = (summary.EndBank - summary.StartBank).ToDouble() / gs.AmountWagered.ToDouble();
+    result.AmountWageredCents = gs.AmountWageredCents;
+    result.InsuranceWageredCents = gs.InsuranceWageredCents;
+    if (gs.AmountWageredCents > 0)
+        result.ReturnPerWagered = (summary.EndBank - summary.StartBank).ToDouble()
+            / (static_cast<double>(gs.AmountWageredCents) / 100);
     if (result.Hands > 0) {
         const double hands = static_cast<double>(result.Hands);
         result.ReturnPerHand = (summary.EndBank - summary.StartBank).ToDouble() / hands;

@@ -28,7 +28,7 @@ struct SimResult {
     std::int64_t Sessions = 0;
     std::int64_t Hands = 0, Rounds = 0, Won = 0, Lost = 0, Tied = 0, Blackjacks = 0;
     Currency StartBank, EndBank;
-    Currency AmountWagered, InsuranceWagered;
+    std::int64_t AmountWageredCents = 0, InsuranceWageredCents = 0;
     double ReturnPerHand = 0;
     double ReturnPerWagered = 0; // per unit of main bets; insurance stakes are counted apart
     double ReturnStdErr = 0;
