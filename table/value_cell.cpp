@@ -27,17 +27,21 @@ void ValueCell::paintEvent(QPaintEvent* event) {
     // the frame on the left too.
     const QRect room = contentsRect().adjusted(1, 0, -qMax(indent(), 0), 0);
     const QFont fitted = FittedFont(font(), text(), room.width());
+    const QString shown = FittedText(fitted, text(), room.width());
+    const QString tip = shown == text() ? QString() : text();
+    if (toolTip() != tip)
+        setToolTip(tip);
     if (fitted == font())
         return QLabel::paintEvent(event);
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setFont(fitted);
     style()->drawItemText(&painter, room, static_cast<int>(alignment()), palette(), isEnabled(),
-        text(), foregroundRole());
+        shown, foregroundRole());
 }
 
 QFont FittedFont(const QFont& font, const QString& text, int width) {
-    // Below this a figure is no longer legible; it is then cut as any label's text is.
+    // Below this a figure is no longer legible.
     constexpr double kSmallestPoints = 5;
     QFont fitted = font;
     double points = font.pointSizeF();
@@ -48,6 +52,13 @@ QFont FittedFont(const QFont& font, const QString& text, int width) {
         fitted.setPointSizeF(points);
     }
     return fitted;
+}
+
+QString FittedText(const QFont& fitted, const QString& text, int width) {
+    const QFontMetrics metrics(fitted);
+    return metrics.horizontalAdvance(text) <= width
+        ? text
+        : metrics.elidedText(text, Qt::ElideMiddle, width);
 }
 
 } // namespace bj
