@@ -21,7 +21,7 @@ public:
     explicit StrategyGrid(const GameState& gs, QWidget* parent = nullptr);
 
     void RefreshAll();
-    // row = PlayerHandRow, column = DealerColumn, or kDealerColumns for the insurance column.
+    // row = PlayerRow, column = DealerColumn, or kDealerColumns for the insurance column.
     void RefreshCell(int row, int column);
     // Marks the cell the editor's lists show; emits nothing.
     void SetCurrent(int row, int column);

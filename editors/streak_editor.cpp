@@ -201,8 +201,8 @@ void Configuration::cmdReturntoGame_Click() {
         cmbDecksInShoe_LostFocus();
     if (!NormalizeBets())
         return;
-    gs.StartingBet = Currency::FromDouble(AmountValue(FormatAmount(txtWinningBetSeq[0]->text())));
-    gs.CurrentBet = static_cast<std::int32_t>(RoundHalfEven(gs.StartingBet.ToDouble()));
+    SetStartingBet(
+        gs, Currency::FromDouble(AmountValue(FormatAmount(txtWinningBetSeq[0]->text()))));
     gs.StreakStart = true;
     for (int i = 1; i <= kSequenceBoxes; ++i) {
         gs.WinningHandBets[i] = AmountValue(FormatAmount(txtWinningBetSeq[i - 1]->text()));

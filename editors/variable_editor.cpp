@@ -4,6 +4,7 @@
 #include "editors/number_text.h"
 #include "editors/strategy_list.h"
 #include "editors/variable_records.h"
+#include "engine/bet_sizing.h"
 #include "engine/game_state.h"
 #include "shell/input_helpers.h"
 #include "shell/message_box.h"
@@ -235,8 +236,7 @@ void frmVariableConfig::cmdReturn_Click() {
     if (ctx_.nav.TableProgress() == 0) {
         const double first = std::clamp(
             LeadingNumber(txtInitialBet->text()), -kLargestVariableAmount, kLargestVariableAmount);
-        gs.StartingBet = Currency::FromDouble(first);
-        gs.CurrentBet = static_cast<std::int32_t>(RoundHalfEven(gs.StartingBet.ToDouble()));
+        SetStartingBet(gs, Currency::FromDouble(first));
         ctx_.nav.ShowTableBet(gs.CurrentBet);
     }
     Unload(true);

@@ -74,6 +74,11 @@ void SetFirstBet(GameState& gs) {
     gs.CurrentBet = StreakAmount(gs.WinningHandBets[1]);
 }
 
+void SetStartingBet(GameState& gs, Currency first) {
+    gs.StartingBet = first;
+    gs.CurrentBet = ToBet(first.ToDouble());
+}
+
 std::int64_t ResetBet(const GameState& gs) {
     return gs.BettingType == kStreakBetting ? ToBet(gs.StartingBet.ToDouble())
                                             : ToBet(gs.InitialBet);

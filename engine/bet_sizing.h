@@ -59,6 +59,9 @@ private:
 
 // The first bet of a run; with streak betting also restarts the streak counts.
 void SetFirstBet(GameState& gs);
+// A betting editor's first bet, as the editor shows it: it becomes StartingBet and the bet in
+// play.
+void SetStartingBet(GameState& gs, Currency first);
 // The bet Reset starts from: StartingBet or the variable strategy's initial bet.
 std::int64_t ResetBet(const GameState& gs);
 // A stored streak amount as the whole-unit bet it stands for.

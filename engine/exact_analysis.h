@@ -25,7 +25,7 @@ struct HouseRules {
 
 struct PlayingTable {
     HouseRules Rules;
-    StrategyTable StrategyMatrix {}; // [PlayerHandRow][DealerColumn]
+    StrategyTable StrategyMatrix {}; // [PlayerRow][DealerColumn]
     std::array<bool, kPlayerRows> InsuranceByRow {};
 };
 
