@@ -236,7 +236,8 @@ TEST_F(Bjsim, BadArgumentsGetAClearMessageAndCreateNothing) {
         {{"--exact-only", "--exact-only"}, "--exact-only is given more than once"},
         {{"--table", "worst"}, "--table takes one of stored, basic, best, not 'worst'"},
         {{"--exact-only", "--csv"}, "--exact-only prints text or --json, not --csv"},
-        {{"--exact-only=yes"}, "--exact-only takes no value"}};
+        {{"--exact-only=yes"}, "--exact-only takes no value"},
+        {{"--help=yes"}, "--help takes no value"}};
     const auto refused = [](const std::string& message) {
         return Failed(2, "bjsim: " + message + "\nTry 'bjsim --help' for more information.\n");
     };

@@ -122,6 +122,8 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
             name.resize(eq);
         }
         if (name == "--help" || name == "-h") {
+            if (value)
+                throw UsageError(name + " takes no value");
             options.Help = true;
             continue;
         }
