@@ -8,9 +8,11 @@
 #include "simulator/result_columns.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <functional>
+#include <optional>
 
 namespace bj {
 namespace {
@@ -23,12 +25,19 @@ bool SaveCsv(QWidget* parent, const QString& caption, const QString& suggested,
         = FileDialogs().SaveFileName(parent, caption, QDir::home().filePath(suggested), kFilter);
     if (path.isEmpty())
         return false;
+    // Millions of rows take a while to write.
+    struct WaitCursor {
+        WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    };
+    std::optional<WaitCursor> waiting(std::in_place);
     const QString error = WriteFileWhole(path, [&](QIODevice& file) {
         QTextStream out(&file);
         write(out);
         out.flush();
         return out.status() == QTextStream::Ok;
     });
+    waiting.reset();
     if (error.isEmpty())
         return true;
     Messages().Show(QString("The file \"%1\" could not be written: %2.")
