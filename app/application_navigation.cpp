@@ -9,11 +9,6 @@
 #include "table/frm_advanced_stats.h"
 #include "table/frm_main.h"
 
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTimer>
-
 namespace bj {
 
 QWidget* Application::OverTable(QWidget* window) {
@@ -119,29 +114,22 @@ void Application::SetTableEnabled(bool enabled) {
 }
 
 void Application::ShowTableBet(int bet) {
-    if (auto* label
-        = table_ ? table_->findChild<QLabel*>(QStringLiteral("lblCurrentBet")) : nullptr)
-        label->setText(QString::number(bet));
+    if (table_)
+        table_->ShowBet(bet);
 }
 
 void Application::FocusTableDeal() {
-    if (!table_)
-        return;
-    table_->raise();
-    table_->activateWindow();
-    if (auto* deal = table_->findChild<QPushButton*>(QStringLiteral("cmdDeal")))
-        deal->setFocus();
+    if (table_)
+        table_->FocusDeal();
 }
 
 void Application::StopTableTimer() {
-    if (auto* timer = table_ ? table_->findChild<QTimer*>(QStringLiteral("Timer1")) : nullptr)
-        timer->stop();
+    if (table_)
+        table_->StopTimer();
 }
 
 int Application::TableProgress() const {
-    const auto* bar
-        = table_ ? table_->findChild<QProgressBar*>(QStringLiteral("prbHandsToPlay")) : nullptr;
-    return bar ? bar->value() : 0;
+    return table_ ? table_->ProgressShown() : 0;
 }
 
 bool Application::MultiSessionOpen() const {

@@ -125,6 +125,24 @@ frmMain::~frmMain() {
         RemoveTrayIcon(*this);
 }
 
+void frmMain::ShowBet(long long bet) {
+    lblCurrentBet_->setText(QString::number(bet));
+}
+
+void frmMain::FocusDeal() {
+    raise();
+    activateWindow();
+    cmdDeal_->setFocus();
+}
+
+void frmMain::StopTimer() {
+    Timer1_->stop();
+}
+
+int frmMain::ProgressShown() const {
+    return prbHandsToPlay_->value();
+}
+
 double frmMain::dblInsBet() const {
     return ctx_.gs.InsuranceResult.ToDouble();
 }

@@ -49,6 +49,11 @@ public:
     // Rounds played since the window was loaded.
     long long RoundsPlayed() const { return roundsPlayed_; }
     bool RoundInProgress() const { return roundInProgress_; }
+    // What other windows do to the table.
+    void ShowBet(long long bet);
+    void FocusDeal();
+    void StopTimer();
+    int ProgressShown() const; // prbHandsToPlay's value, 0 before any hand of a deal
     // What plays one round: the engine's round unless a test puts another in its place.
     using RoundPlayer = std::function<int(GameState&, TableObserver&)>;
     void SetRoundPlayer(RoundPlayer player) { playRound_ = std::move(player); }
