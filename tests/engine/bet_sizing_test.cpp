@@ -79,11 +79,33 @@ TEST(BetSizing, BetsAfterEachResult) {
         {"subtract past the minimum is raised to it", Variable(12, 5, 5, 50, 0, true), "LLL",
             {12, 7, 5, 5}},
         {"a push keeps the bet", Variable(10, 5, 5, 50, 0, false), "WPW", {10, 15, 15, 20}},
+        {"each side keeps its own limit rule and direction",
+            [] {
+                GameState gs = Variable(10, 5, 5, 20, 0, false);
+                gs.MaintainMax = 1;
+                gs.LoseAddSub = 1;
+                return gs;
+            }(),
+            "WWWLLLL", {10, 15, 20, 10, 5, 5, 5, 5}},
         {"an initial bet of 12.5 rounds half to even", Variable(12.5, 0, 1, 50, 0, false), "",
             {12}},
     };
     for (const auto& [name, gs, results, bets] : cases)
         EXPECT_EQ(Bets(gs, results), bets) << name;
+}
+
+// The streak editor's return marks a streak start in the middle of a streak; the next bet then
+// looks one step further.
+TEST(BetSizing, AStreakStartMarkedMidStreakStepsOnceMore) {
+    GameState gs = Streak({10, 20, 30, 40, 50}, {5});
+    SetFirstBet(gs);
+    for (int hand = 1; hand <= 3; ++hand) {
+        if (hand == 3)
+            gs.StreakStart = true;
+        SettleWin(gs, false, false);
+        NextBet(gs);
+    }
+    EXPECT_EQ(gs.CurrentBet, 40);
 }
 
 // Halves go to the even amount, as everywhere money is rounded.

@@ -16,8 +16,8 @@ namespace {
 using test::SetRow;
 
 // Player hand rows.
-constexpr int kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard13 = 10, kHard14 = 12,
-              kHard16 = 16, kSoft17 = 19, kHard19 = 22, kHard20 = 24;
+constexpr int kFour = 0, kHard9 = 5, kHard11 = 7, kHard12 = 8, kSoft12 = 9, kHard13 = 10,
+              kHard14 = 12, kHard16 = 16, kSoft17 = 19, kHard19 = 22, kHard20 = 24, kSoft20 = 25;
 
 // Records the table events of a round in order, for checking what a window would show; also the
 // player's cards as each split hand is reported played, and every bet shown.
@@ -103,7 +103,11 @@ const RoundCase kRounds[] = {
             EXPECT_EQ(gs.BlackjackAmountWon, Currency::FromWhole(15));
         }},
     {"insurance bought, dealer blackjack: net zero, counted lost", InsureTwenty, {10, 1, 10, 10}, 0,
-        0, 1, 0, 1, 10, 5},
+        0, 1, 0, 1, 10, 5,
+        [](const GameState& gs, const auto&) { EXPECT_EQ(gs.InsuredHandsLost, 1); }},
+    // The rows' insurance boxes are for hands without 21.
+    {"a blackjack is not insured by its row's box",
+        [](GameState& gs) { gs.InsuranceByRow.fill(true); }, {9, 1, 1, 13}, 15, 1, 0, 0, 1, 10, 0},
     {"insurance bought, no dealer blackjack: stake lost, then a push", InsureTwenty, {9, 1, 10, 10},
         -5, 0, 0, 1, 1, 10, 5},
     {"insurance lost, then the hand won", InsureTwenty, {8, 1, 10, 10}, 5, 1, 0, 0, 1, 10, 5,
@@ -133,7 +137,14 @@ const RoundCase kRounds[] = {
             EXPECT_EQ(gs.InsuranceAmountWon, Currency::FromWhole(10));
         }},
     {"insured blackjack without a dealer blackjack: 3 to 2 less the stake", InsureBlackjack,
-        {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10, 5},
+        {9, 1, 1, 13}, 10, 1, 0, 0, 1, 10, 5,
+        [](const GameState& gs, const auto&) {
+            EXPECT_EQ(gs.BlackjacksWon, 1);
+            EXPECT_EQ(gs.BlackjackAmountWon, Currency::FromWhole(15));
+            EXPECT_EQ(gs.InsuredHandsWon, 1);
+            EXPECT_EQ(gs.InsuranceAmountWon, Currency::FromWhole(15));
+            EXPECT_EQ(gs.InsuranceAmountLost, Currency::FromWhole(5));
+        }},
     {"blackjack played out against a dealer blackjack pushes", NoSetup, {10, 1, 1, 13}, 0, 0, 0, 1,
         1, 10, 0},
     {"blackjack played out without a dealer blackjack", NoSetup, {9, 1, 1, 13}, 15, 1, 0, 0, 1, 10,
@@ -148,6 +159,14 @@ const RoundCase kRounds[] = {
             gs.DoubleDownRule = 1;
         },
         {10, 7, 4, 5, 10}, 10, 1, 0, 0, 1, 10, 0},
+    {"ten-and-eleven-only: an 11 marked double is doubled",
+        [](GameState& gs) {
+            SetRow(gs, kHard11, kDoubleDown);
+            gs.DoubleDownRule = 1;
+        },
+        {10, 7, 6, 5, 10}, 20, 1, 0, 0, 1, 20, 0},
+    {"split or stand on a hand that is no pair stands", Every(kHit, {{kHard16, kSplitOrStand}}),
+        {10, 7, 10, 6, 5}, -10, 0, 1, 0, 1, 10, 0, nullptr, 1},
     {"dealer hits soft 17 when the rule says so", HitsSoft17, {1, 6, 10, 9, 4}, -10, 0, 1, 0, 1, 10,
         0},
     {"dealer stands on soft 17 when the rule says so", NoSetup, {1, 6, 10, 9}, 10, 1, 0, 0, 1, 10,
@@ -156,6 +175,8 @@ const RoundCase kRounds[] = {
     {"dealer stands on a three-card soft 17", HitsSoft17, {1, 2, 10, 8, 4, 4}, 10, 1, 0, 0, 1, 10,
         0, nullptr, 1},
     {"dealer draws again at 16", NoSetup, {10, 3, 10, 6, 3, 5}, -10, 0, 1, 0, 1, 10, 0},
+    {"a dealer hand of ten cards under 17 draws an eleventh", NoSetup,
+        {2, 2, 10, 10, 2, 2, 2, 2, 1, 1, 1, 1, 4}, 0, 0, 0, 1, 1, 10, 0},
     // Each split hand is reported played while its cards are still on the player's places.
     {"eights split three ways count three hands, each paused and ended",
         Rows({{kHard16, kSplitOrHit}}), {10, 7, 8, 8, 8, 10, 3, 9}, 0, 1, 1, 1, 3, 30, 0,
@@ -200,6 +221,22 @@ const RoundCase kRounds[] = {
             EXPECT_EQ(gs.DoubledAmountWon, Currency::FromWhole(20));
             EXPECT_EQ(gs.SplitAmountWon, Currency::FromWhole(30));
         }},
+    {"without doubling after splits a split hand marked double is hit",
+        [](GameState& gs) {
+            Rows({{kHard16, kSplitOrHit}, {kHard11, kDoubleDown}})(gs);
+            gs.DoubleOnSplits = false;
+        },
+        {10, 7, 8, 8, 3, 10, 10}, 20, 2, 0, 0, 2, 20, 0},
+    {"split aces are not doubled where their row says double",
+        Rows({{kSoft12, kSplitOrHit}, {kSoft20, kDoubleDown}}), {10, 7, 1, 1, 9, 9}, 20, 2, 0, 0, 2,
+        20, 0},
+    {"a split hand's two-card 21 is done even where its row says double",
+        Rows({{kHard20, kSplitOrStand}, {kFour, kDoubleDown}}), {10, 7, 10, 10, 1, 9, 5}, 20, 2, 0,
+        0, 2, 20, 0, nullptr, 1},
+    {"the dealer draws nothing when every split hand busts", Every(kHit, {{kHard16, kSplitOrHit}}),
+        {10, 6, 8, 8, 10, 4, 10, 4, 5}, -20, 0, 2, 0, 2, 20, 0, nullptr, 1},
+    {"eights re-split into five hands, with no limit", Rows({{kHard16, kSplitOrHit}}),
+        {10, 7, 8, 8, 8, 8, 8, 10, 10, 10, 10, 10}, 50, 5, 0, 0, 5, 50, 0},
     {"split aces take one card each where their row says hit",
         Every(kHit, {{kSoft12, kSplitOrHit}}), {10, 7, 1, 1, 2, 3, 9, 9}, -20, 0, 2, 0, 2, 20, 0,
         nullptr, 2},

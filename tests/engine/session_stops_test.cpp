@@ -105,5 +105,18 @@ TEST(SessionStops, ALostInsuranceStakeLowersTheSessionAndEndsItPlayedThrough) {
     EXPECT_EQ(ClassifySessionEnd(gs, startLoseLevel), SessionEnd::PlayedThrough);
 }
 
+// With a winning amount of 0, an insurance won against a dealer blackjack nets 0 and gives
+// nothing back; a session begun without levels keeps none of the one before.
+TEST(SessionStops, ANetZeroStartStopsNothingAndAbsentLevelsStayAbsent) {
+    GameState gs = test::FlatTable();
+    gs.MultiSessionMode = true;
+    gs.BailOutFraction = 0.10;
+    BeginSession(gs, Currency {}, Currency::FromWhole(1000));
+    SettleInsuranceWon(gs);
+    EXPECT_FALSE(gs.SessionStop);
+    BeginSession(gs, std::nullopt, std::nullopt);
+    EXPECT_FALSE(gs.SessionWinLevel || gs.SessionLoseLevel);
+}
+
 } // namespace
 } // namespace bj

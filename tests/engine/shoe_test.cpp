@@ -37,6 +37,13 @@ TEST(Shoe, RebuildsWhenAThirdIsLeft) {
     SetDecksInShoe(gs, 1);
     DrawCard(gs, gs.Rng); // 311 left, over the one deck's 17.16: no rebuild
     EXPECT_EQ(gs.CardsLeft, 311);
+    SetDecksInShoe(gs, 6);
+    BuildShoe(gs);
+    for (int draw = 1; draw <= 209; ++draw)
+        DrawCard(gs, gs.Rng);
+    EXPECT_EQ(gs.CardsLeft, 103);
+    DrawCard(gs, gs.Rng); // leaves 102, the first count under 102.96
+    EXPECT_EQ(gs.CardsLeft, 312);
 }
 
 TEST(Shoe, DealsFacesAndCountValues) {
