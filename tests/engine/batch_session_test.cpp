@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace bj {
@@ -42,26 +43,32 @@ TEST(BatchSession, ASplitRoundAtTheLimitIsPlayedOut) {
 
 // The simulator lets the user edit the betting strategy while its cancel check runs; a check
 // that only reports progress is asked once in so many rounds.
+// Edited bets, or only the sequence lengths, apply from the next hand.
 TEST(BatchSession, StopsWhenCancelledAndAppliesStreakBetsEditedAtACancelCheck) {
-    for (const int roundsPerCheck : {1, 7}) {
-        SCOPED_TRACE(roundsPerCheck);
-        GameState gs = DefaultStrategies(1);
-        gs.HandsToPlay = 1000;
-        int asked = 0;
-        std::int64_t betLater = 0;
-        const auto cancel = [&] {
-            if (++asked == 5) {
-                gs.WinningHandBets.fill(7);
-                gs.LosingHandBets.fill(7);
-            }
-            betLater = gs.CurrentBet;
-            return asked > 11;
-        };
-        EXPECT_EQ(PlayBatchSession(gs, cancel, roundsPerCheck), RunEnd::Cancelled);
-        EXPECT_EQ(asked, 12);
-        // Asked before the shoe is built, then before rounds 1, 1 + n, .. 1 + 10n.
-        EXPECT_EQ(gs.Rounds.Rounds, 10 * roundsPerCheck);
-        EXPECT_EQ(betLater, 7);
+    for (const bool lengthsOnly : {false, true}) {
+        for (const int roundsPerCheck : {1, 7}) {
+            SCOPED_TRACE(roundsPerCheck);
+            GameState gs = DefaultStrategies(1);
+            gs.HandsToPlay = 1000;
+            int asked = 0;
+            std::int64_t largestLater = 0;
+            const auto cancel = [&] {
+                if (++asked == 5 && lengthsOnly) {
+                    gs.WinStreakLength = gs.LoseStreakLength = 1;
+                } else if (asked == 5) {
+                    gs.WinningHandBets.fill(7);
+                    gs.LosingHandBets.fill(7);
+                }
+                if (asked > 5)
+                    largestLater = std::max(largestLater, gs.CurrentBet);
+                return asked > 11;
+            };
+            EXPECT_EQ(PlayBatchSession(gs, cancel, roundsPerCheck), RunEnd::Cancelled);
+            EXPECT_EQ(asked, 12);
+            // Asked before the shoe is built, then before rounds 1, 1 + n, .. 1 + 10n.
+            EXPECT_EQ(gs.Rounds.Rounds, 10 * roundsPerCheck);
+            EXPECT_EQ(largestLater, lengthsOnly ? 5 : 7);
+        }
     }
 }
 

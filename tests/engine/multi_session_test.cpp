@@ -81,5 +81,27 @@ TEST(MultiSessionHooks, StopAmountsTypedDuringARunApplyFromTheNextSession) {
             SessionEnd::PlayedThrough, SessionEnd::StoppedOnLoss, SessionEnd::StoppedOnLoss}));
 }
 
+// A cancel asked for as a row is done ends the run there, with no empty rows after it.
+TEST(MultiSessionHooks, ACancelAtARowEndsTheRunAfterIt) {
+    PacedRun run;
+    std::int64_t rows = 0;
+    run.hooks.RowDone = [&rows](const SessionRow&) { ++rows; };
+    run.hooks.Cancelled = [&rows] { return rows > 0; };
+    EXPECT_EQ(run.Run(5, 100).SessionsPlayed, 1);
+    EXPECT_EQ(rows, 1);
+}
+
+TEST(MultiSessionRules, TheBailOutPercentIsHeldToZeroToAHundred) {
+    const std::pair<std::int32_t, double> cases[]
+        = {{-5, 0}, {0, 0}, {40, 0.4}, {100, 1}, {150, 1}};
+    for (const auto& [percent, fraction] : cases) {
+        GameState gs;
+        MultiSessionInputs inputs;
+        inputs.BailOutPercent = percent;
+        SetSessionRules(gs, inputs);
+        EXPECT_EQ(gs.BailOutFraction, fraction) << percent;
+    }
+}
+
 } // namespace
 } // namespace bj

@@ -125,18 +125,22 @@ Played Play(GameState gs, const MultiSessionInputs& inputs, int threads,
 // sessions are many enough for later ones to be played into the memory of merged ones, and
 // many threads make them smaller.
 TEST(ParallelSessions, AnyNumberOfThreadsGivesWhatOneThreadGives) {
-    const std::tuple<int, bool, std::int64_t, std::int32_t, bool> cases[]
-        = {{1, false, 40, 3000, false}, {8, true, 40, 3000, false}, {1, true, 3000, 20, true},
-            {8, false, 300, 200, true}, {6, true, 20000, 1, true}, {1, false, 5, 0, false},
-            {2, false, 60000, 1, false}};
-    for (const auto& [decks, variable, sessions, hands, stops] : cases) {
+    // Decks, variable betting, sessions, hands, stop rules, even money instead of insurance.
+    const std::tuple<int, bool, std::int64_t, std::int32_t, bool, bool> cases[]
+        = {{1, false, 40, 3000, false, false}, {8, true, 40, 3000, false, true},
+            {1, true, 3000, 20, true, false}, {8, false, 300, 200, true, true},
+            {6, true, 20000, 1, true, false}, {1, false, 5, 0, false, false},
+            {2, false, 60000, 1, false, false}};
+    for (const auto& [decks, variable, sessions, hands, stops, evenMoney] : cases) {
         MultiSessionInputs inputs = Sessions(sessions, hands, 99);
         if (stops) {
             inputs.MaxWin = Currency::FromWhole(60);
             inputs.MaxLoss = Currency::FromWhole(90);
             inputs.BailOutPercent = 40;
         }
-        const GameState gs = BasicTable(decks, variable);
+        GameState gs = BasicTable(decks, variable);
+        if (evenMoney)
+            gs.InsuranceOn21 = kTakeEvenMoney;
         const Played one = Play(gs, inputs, 0);
         EXPECT_FALSE(one.overflowed);
         for (int threads : {1, 2, 3, 40}) {
