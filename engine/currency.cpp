@@ -17,8 +17,7 @@ void ThrowCurrencyOverflow(bool negative) {
     const std::string limit = Limit(negative);
     throw CurrencyOverflow("The bankroll has grown past " + limit
         + ", the limit of what the bankroll and its totals (such as the amount won on blackjacks) "
-          "can "
-          "hold; the run stops.");
+          "can hold; the run stops.");
 }
 
 void ThrowTotalOverflow(const char* name, bool negative) {
