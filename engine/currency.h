@@ -87,6 +87,19 @@ private:
     std::int64_t units_ = 0;
 };
 
+// Money to whole cents, halves to even, without passing through floating point: as every
+// window and report shows it.
+constexpr std::int64_t RoundedCents(Currency amount) {
+    constexpr std::int64_t step = Currency::kScale / 100;
+    const std::int64_t units = amount.Units();
+    std::int64_t cents = units / step;
+    const std::int64_t rest = units % step;
+    const std::int64_t twice = (rest < 0 ? -rest : rest) * 2;
+    if (twice > step || (twice == step && cents % 2 != 0))
+        cents += rest > 0 ? 1 : -1;
+    return cents;
+}
+
 // Stakes are whole bets or halves of one, so the totals of stakes count cents: exactly, and
 // with a hundred times the room of Currency. A total of stakes outgrows every figure of play,
 // and must not be the one that stops it. A bet is at most twice a 32-bit amount, so its cents

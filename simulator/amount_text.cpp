@@ -3,7 +3,6 @@
 #include <QLocale>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace bj {
 namespace {
@@ -11,17 +10,6 @@ namespace {
 const QLocale& Grouping() {
     static const QLocale grouping(QLocale::English, QLocale::UnitedStates);
     return grouping;
-}
-
-// Whole cents, halves to even, without passing through floating point.
-std::int64_t Cents(Currency amount) {
-    constexpr std::int64_t step = Currency::kScale / 100;
-    const std::int64_t units = amount.Units();
-    std::int64_t cents = units / step;
-    const std::int64_t rest = units % step;
-    if (std::llabs(rest) * 2 > step || (std::llabs(rest) * 2 == step && cents % 2 != 0))
-        cents += rest > 0 ? 1 : -1;
-    return cents;
 }
 
 QString MoneyOfCents(std::int64_t cents, const char* sign, bool grouped = true) {
@@ -33,7 +21,7 @@ QString MoneyOfCents(std::int64_t cents, const char* sign, bool grouped = true) 
 }
 
 QString Money(Currency amount, const char* sign, bool grouped = true) {
-    return MoneyOfCents(Cents(amount), sign, grouped);
+    return MoneyOfCents(RoundedCents(amount), sign, grouped);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <ostream>
@@ -51,17 +50,6 @@ char* WriteCents(char* end, std::int64_t cents, bool grouped) {
     return p;
 }
 
-char* WriteMoney(char* end, Currency amount, bool grouped) {
-    // Whole hundredths, halves to even, without passing through floating point.
-    const std::int64_t units = amount.Units();
-    const std::int64_t step = Currency::kScale / 100;
-    std::int64_t cents = units / step;
-    const std::int64_t rest = units % step;
-    if (std::llabs(rest) * 2 > step || (std::llabs(rest) * 2 == step && cents % 2 != 0))
-        cents += rest > 0 ? 1 : -1;
-    return WriteCents(end, cents, grouped);
-}
-
 using IntegerBuffer = char[24];
 
 std::string_view IntegerText(IntegerBuffer& buffer, std::int64_t value) {
@@ -77,7 +65,7 @@ void AppendInteger(std::string& out, std::int64_t value) {
 
 void AppendMoney(std::string& out, Currency amount, bool grouped) {
     char text[kMoneyRoom];
-    out.append(WriteMoney(std::end(text), amount, grouped), std::end(text));
+    out.append(WriteCents(std::end(text), RoundedCents(amount), grouped), std::end(text));
 }
 
 std::string MoneyText(Currency amount, bool grouped) {
@@ -180,7 +168,7 @@ private:
     }
     void AddMoneyCell(Currency amount) {
         char text[kMoneyRoom];
-        AddCell({WriteMoney(std::end(text), amount, true), std::end(text)});
+        AddCell({WriteCents(std::end(text), RoundedCents(amount), true), std::end(text)});
     }
     void AddNumberCell(std::int64_t value) {
         IntegerBuffer buffer;
