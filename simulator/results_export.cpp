@@ -12,7 +12,6 @@
 #include <QTextStream>
 
 #include <functional>
-#include <optional>
 
 namespace bj {
 namespace {
@@ -30,14 +29,16 @@ bool SaveCsv(QWidget* parent, const QString& caption, const QString& suggested,
         WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
         ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
     };
-    std::optional<WaitCursor> waiting(std::in_place);
-    const QString error = WriteFileWhole(path, [&](QIODevice& file) {
-        QTextStream out(&file);
-        write(out);
-        out.flush();
-        return out.status() == QTextStream::Ok;
-    });
-    waiting.reset();
+    QString error;
+    {
+        const WaitCursor waiting;
+        error = WriteFileWhole(path, [&](QIODevice& file) {
+            QTextStream out(&file);
+            write(out);
+            out.flush();
+            return out.status() == QTextStream::Ok;
+        });
+    }
     if (error.isEmpty())
         return true;
     Messages().Show(QString("The file \"%1\" could not be written: %2.")
